@@ -1,0 +1,6 @@
+#pragma once
+// The library's main header: float geometry, the path object and the drawing routines.
+
+#include "kwgfx/geometry/KwTypes.h"
+#include "kwgfx/geometry/KwVectorTypes.h"
+#include "kwgfx/platform/Exceptions.h"

@@ -1,0 +1,65 @@
+#pragma once
+// Homogeneous 2D vectors and 3x3 matrices (row-vector convention, p' = p x M, the
+// translation in the third row). The functions on them are in KwVector.h / KwMatrix.h.
+
+#include "kwgfx/geometry/KwTypes.h"
+
+#include <array>
+#include <cstddef>
+
+namespace kw {
+
+using TKwVectorArray = std::array<float, 3>;
+
+// X, Y and the weight W (1 for a point, 0 for a direction). V(i) views the same floats
+// as an array: V(0) is X, V(1) is Y, V(2) is W.
+struct TKwVector {
+    float X = 0;
+    float Y = 0;
+    float W = 0;
+    constexpr TKwVector() = default;
+    constexpr TKwVector(float AX, float AY, float AW) : X(AX), Y(AY), W(AW) {}
+    // Conversions to a vector set W to 1.
+    constexpr TKwVector(const TKwPoint& P) : X(P.X), Y(P.Y), W(1) {}
+    constexpr TKwVector(const TKwSize& S) : X(S.cx), Y(S.cy), W(1) {}
+    constexpr operator TKwPoint() const { return {X, Y}; }
+
+    constexpr float& V(std::size_t I) { return I == 0 ? X : (I == 1 ? Y : W); }
+    constexpr float V(std::size_t I) const { return I == 0 ? X : (I == 1 ? Y : W); }
+    constexpr float& operator[](std::size_t I) { return V(I); }
+    constexpr float operator[](std::size_t I) const { return V(I); }
+};
+
+using TKwMatrixArray = std::array<TKwVector, 3>;
+
+// M[row] is a row vector; mRC() is the element in row R and column C, both from 1.
+struct TKwMatrix {
+    TKwMatrixArray M{};
+
+    constexpr float& m11() { return M[0].X; }
+    constexpr float& m12() { return M[0].Y; }
+    constexpr float& m13() { return M[0].W; }
+    constexpr float& m21() { return M[1].X; }
+    constexpr float& m22() { return M[1].Y; }
+    constexpr float& m23() { return M[1].W; }
+    constexpr float& m31() { return M[2].X; }
+    constexpr float& m32() { return M[2].Y; }
+    constexpr float& m33() { return M[2].W; }
+    constexpr float m11() const { return M[0].X; }
+    constexpr float m12() const { return M[0].Y; }
+    constexpr float m13() const { return M[0].W; }
+    constexpr float m21() const { return M[1].X; }
+    constexpr float m22() const { return M[1].Y; }
+    constexpr float m23() const { return M[1].W; }
+    constexpr float m31() const { return M[2].X; }
+    constexpr float m32() const { return M[2].Y; }
+    constexpr float m33() const { return M[2].W; }
+
+    // The same as KwMatrixTransform(*this, V). Defined with the matrix functions.
+    TKwVector Transform(const TKwVector& V) const;
+};
+
+inline constexpr TKwMatrix KwIdentityMatrix{
+    {TKwVector{1, 0, 0}, TKwVector{0, 1, 0}, TKwVector{0, 0, 1}}};
+
+} // namespace kw

@@ -1,0 +1,69 @@
+#pragma once
+// Error classes of the platform layer. Every error the library lets through to its
+// caller derives from Exception, which is a std::exception with a message.
+
+#include <exception>
+#include <string>
+
+namespace kw::platform {
+
+class Exception : public std::exception {
+public:
+    explicit Exception(std::string message) : FMessage(std::move(message)) {}
+    const char* what() const noexcept override { return FMessage.c_str(); }
+    const std::string& Message() const noexcept { return FMessage; }
+
+private:
+    std::string FMessage;
+};
+
+// Text that does not convert to the requested value (numbers, colours, enumerations).
+class EConvertError : public Exception {
+    using Exception::Exception;
+};
+
+// Integer division by zero.
+class EDivByZero : public Exception {
+    using Exception::Exception;
+};
+
+// Floating-point division by zero (x / 0 with x != 0).
+class EZeroDivide : public Exception {
+    using Exception::Exception;
+};
+
+// Floating-point operation without a defined result (0 / 0 and similar).
+class EInvalidOp : public Exception {
+    using Exception::Exception;
+};
+
+// Base of the stream errors.
+class EStreamError : public Exception {
+    using Exception::Exception;
+};
+
+class EReadError : public EStreamError {
+    using EStreamError::EStreamError;
+};
+
+class EWriteError : public EStreamError {
+    using EStreamError::EStreamError;
+};
+
+// A file that cannot be opened or created.
+class EFOpenError : public EStreamError {
+    using EStreamError::EStreamError;
+};
+
+// TPersistent::Assign between classes that do not support each other.
+class EAssignError : public Exception {
+    using Exception::Exception;
+};
+
+// Throws EZeroDivide (or EInvalidOp for 0/0) when Divisor is zero; otherwise returns
+// Dividend / Divisor. C++ does not trap on float division, so callers that must not
+// divide silently by zero go through these.
+double CheckedDivide(double Dividend, double Divisor);
+long double CheckedDivide(long double Dividend, long double Divisor);
+
+} // namespace kw::platform

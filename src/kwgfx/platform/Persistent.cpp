@@ -1,0 +1,22 @@
+#include "kwgfx/platform/Persistent.h"
+
+#include "kwgfx/platform/Exceptions.h"
+
+namespace kw::platform {
+
+void TPersistent::Assign(const TPersistent& Source) {
+    Source.AssignTo(*this);
+}
+
+void TPersistent::AssignTo(TPersistent& Dest) const {
+    Dest.AssignError(this);
+}
+
+void TPersistent::DefineProperties(TFiler&) {}
+
+void TPersistent::AssignError(const TPersistent* Source) const {
+    const std::string sourceName = Source ? Source->ClassName() : std::string("nil");
+    throw EAssignError("Cannot assign a " + sourceName + " to a " + ClassName());
+}
+
+} // namespace kw::platform

@@ -1,0 +1,47 @@
+#pragma once
+// The integer records of the drawing platform: pixel points, rectangles, sizes and
+// colour values. The library only reads and builds them.
+
+#include <cstdint>
+
+namespace kw::platform {
+
+struct TPoint {
+    int32_t X = 0;
+    int32_t Y = 0;
+    constexpr TPoint() = default;
+    constexpr TPoint(int32_t AX, int32_t AY) : X(AX), Y(AY) {}
+    friend constexpr bool operator==(const TPoint&, const TPoint&) = default;
+};
+
+struct TSize {
+    int32_t cx = 0;
+    int32_t cy = 0;
+    friend constexpr bool operator==(const TSize&, const TSize&) = default;
+};
+
+// Width is Right - Left, height Bottom - Top; a rectangle (L, T, R, B) covers pixel
+// columns L..R-1 and rows T..B-1.
+struct TRect {
+    int32_t Left = 0;
+    int32_t Top = 0;
+    int32_t Right = 0;
+    int32_t Bottom = 0;
+    constexpr TRect() = default;
+    constexpr TRect(int32_t L, int32_t T, int32_t R, int32_t B)
+        : Left(L), Top(T), Right(R), Bottom(B) {}
+    constexpr TRect(TPoint TopLeft, TPoint BottomRight)
+        : Left(TopLeft.X), Top(TopLeft.Y), Right(BottomRight.X), Bottom(BottomRight.Y) {}
+    constexpr int32_t Width() const { return Right - Left; }
+    constexpr int32_t Height() const { return Bottom - Top; }
+    constexpr TPoint TopLeft() const { return {Left, Top}; }
+    constexpr TPoint BottomRight() const { return {Right, Bottom}; }
+    friend constexpr bool operator==(const TRect&, const TRect&) = default;
+};
+
+// A colour value: 0x00BBGGRR for an RGB colour (red in the low byte); a value with the
+// top byte 0xFF names a system colour (its low byte is the index into the system colour
+// table); clNone and clDefault are special values.
+using TColor = int32_t;
+
+} // namespace kw::platform
