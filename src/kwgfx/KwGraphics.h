@@ -1,6 +1,8 @@
 #pragma once
 // The library's main header: float geometry, the path object and the drawing routines.
 
+#include "kwgfx/geometry/KwMatrix.h"
 #include "kwgfx/geometry/KwTypes.h"
+#include "kwgfx/geometry/KwVector.h"
 #include "kwgfx/geometry/KwVectorTypes.h"
 #include "kwgfx/platform/Exceptions.h"

@@ -28,6 +28,25 @@ struct TKwVector {
     constexpr float V(std::size_t I) const { return I == 0 ? X : (I == 1 ? Y : W); }
     constexpr float& operator[](std::size_t I) { return V(I); }
     constexpr float operator[](std::size_t I) const { return V(I); }
+
+    // The methods below are defined in KwVector.cpp. Unless a comment says otherwise the
+    // result's W is 1 and the inputs' W is ignored.
+    TKwVector Add(const TKwVector& B) const;
+    TKwVector Subtract(const TKwVector& B) const;
+    // (X * F, Y * F, 1).
+    TKwVector Scale(float F) const;
+    float DotProduct(const TKwVector& B) const;
+    // Squared length X*X + Y*Y.
+    float Norm() const;
+    float Length() const;
+    // Unit direction (W = 0); the zero vector gives (0, 0, 0).
+    TKwVector Normalize() const;
+    // Mirror image about the line perpendicular to the unit normal N.
+    TKwVector Reflect(const TKwVector& N) const;
+    // 1 / sqrt(|x|), and 1 for x = 0.
+    static float RSqrt(float x);
+    constexpr TKwPoint ToKwPoint() const { return {X, Y}; }
+    constexpr platform::TPointF ToPointF() const { return {X, Y}; }
 };
 
 using TKwMatrixArray = std::array<TKwVector, 3>;

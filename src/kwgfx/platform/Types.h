@@ -14,6 +14,13 @@ struct TPoint {
     friend constexpr bool operator==(const TPoint&, const TPoint&) = default;
 };
 
+// A point of the platform's float drawing interfaces: two single-precision coordinates.
+struct TPointF {
+    float X = 0;
+    float Y = 0;
+    friend constexpr bool operator==(const TPointF&, const TPointF&) = default;
+};
+
 struct TSize {
     int32_t cx = 0;
     int32_t cy = 0;
