@@ -6,3 +6,5 @@
 #include "kwgfx/geometry/KwVector.h"
 #include "kwgfx/geometry/KwVectorTypes.h"
 #include "kwgfx/platform/Exceptions.h"
+#include "kwgfx/path/KwPathData.h"
+#include "kwgfx/path/KwPathPoint.h"

@@ -1,0 +1,122 @@
+#pragma once
+// TKwPathData: the library's vector path, an ordered list of tagged points that describes
+// one or more subpaths of straight lines and cubic Bezier curves.
+//
+// Guarantees
+//   - Entries live in one contiguous array of 9-byte TKwPathPoint records (KwPathPoint.h);
+//     the path owns it. Count() is its length.
+//   - A move is one ppMoveTo entry, a line one ppLineTo entry (its end point), a close one
+//     ppClose entry holding the subpath's start point as it was when the close was added.
+//   - A cubic is exactly three consecutive ppCurveTo entries: first control point, second
+//     control point, end point. Its start point is the point of the entry just before the
+//     group, whatever that entry's kind. Every building command keeps ppCurveTo entries in
+//     groups of three, so consumers step over a curve by reading i, i+1, i+2 and go on at i+3.
+//   - Every mutating operation ends with one Change: the cached bounds are marked stale and
+//     OnChanged is called, unless an update bracket (BeginUpdate/EndUpdate) is open; the
+//     outermost EndUpdate then calls Change once.
+//   - FillMode is stored, copied and streamed, but no operation of the path consults it.
+
+#include "kwgfx/geometry/KwTypes.h"
+#include "kwgfx/path/KwPathPoint.h"
+#include "kwgfx/platform/Persistent.h"
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kw {
+
+class TKwPathData : public platform::TPersistent {
+public:
+    // An empty path: no entries, bounds stale, fill mode even-odd, start point (0,0).
+    TKwPathData();
+    ~TKwPathData() override;
+    // A path is an object with identity (listeners receive it as sender): copy it with
+    // Clone or Assign, not by value.
+    TKwPathData(const TKwPathData&) = delete;
+    TKwPathData& operator=(const TKwPathData&) = delete;
+
+    // ---- copies
+    // The virtual constructor: a new, empty object of this object's own class. Every
+    // subclass overrides it so that Clone keeps the dynamic type.
+    virtual std::unique_ptr<TKwPathData> NewInstance() const;
+    // NewInstance followed by Assign(*this).
+    std::unique_ptr<TKwPathData> Clone() const;
+    // From another path: its entries (raw record copies) and its fill mode, then Change;
+    // the start point, OnChanged and the update count stay. Other sources go to the base.
+    void Assign(const platform::TPersistent& Source) override;
+    // Onto an empty path this is Assign; otherwise Source's entries are copied after ours,
+    // then Change. Appending a path to itself doubles it.
+    virtual void Append(const TKwPathData& Source);
+
+    // ---- entries
+    // Removes all entries, then Change; start point and fill mode stay.
+    void Clear();
+    int32_t GetCount() const { return static_cast<int32_t>(FPathData.size()); }
+    int32_t Count() const { return GetCount(); }
+    // The entry at Index, 0 to Count()-1; the index is not checked.
+    TKwPathPoint GetPoint(int32_t Index) const { return FPathData[static_cast<size_t>(Index)]; }
+    // The point of the last entry whatever its kind ((0,0) on an empty path). After a
+    // close this is the subpath's start, so relative commands continue from there.
+    TKwPoint LastPoint() const;
+    // The entries as one contiguous array.
+    std::span<const TKwPathPoint> Entries() const { return FPathData; }
+
+    // ---- notification
+    void BeginUpdate();
+    // Closes one BeginUpdate; the outermost one calls Change. Without an open bracket it
+    // does nothing (the count never goes negative).
+    void EndUpdate();
+    // Marks the bounds stale and calls OnChanged, unless an update bracket is open.
+    virtual void Change();
+    const platform::TNotifyEvent& OnChanged() const { return FOnChanged; }
+    void SetOnChanged(platform::TNotifyEvent Value) { FOnChanged = std::move(Value); }
+
+    // ---- properties
+    TKwFillMode FillMode() const { return FFillMode; }
+    void SetFillMode(TKwFillMode Value);
+
+    // ---- building commands (each ends with one Change)
+    void MoveTo(const TKwPoint& P);
+    void MoveToRel(const TKwPoint& P);
+    void LineTo(const TKwPoint& P);
+    void LineToRel(const TKwPoint& P);
+    void HLineTo(float X);
+    void HLineToRel(float X);
+    void VLineTo(float Y);
+    void VLineToRel(float Y);
+    void CurveTo(const TKwPoint& ControlPoint1, const TKwPoint& ControlPoint2,
+                 const TKwPoint& EndPoint);
+    void CurveToRel(const TKwPoint& ControlPoint1, const TKwPoint& ControlPoint2,
+                    const TKwPoint& EndPoint);
+    // The first control point mirrors the entry before the last one about the last point
+    // (or is ControlPoint2 when the path has fewer than three entries).
+    void SmoothCurveTo(const TKwPoint& ControlPoint2, const TKwPoint& EndPoint);
+    void SmoothCurveToRel(const TKwPoint& ControlPoint2, const TKwPoint& EndPoint);
+    // A quadratic segment from LastPoint, stored as the equivalent cubic.
+    void QuadCurveTo(const TKwPoint& ControlPoint, const TKwPoint& EndPoint);
+    void ClosePath();
+    // A move to the first point and lines to the others, closed when the last point equals
+    // the first; one notification.
+    void AddPolygon(std::span<const TPoint> Poly);
+    void AddPolygon(std::span<const TKwPoint> Poly);
+    void AddPolygons(std::span<const TCanvasPoints> Poly);
+    void AddPolygons(std::span<const TKwPoints> Poly);
+
+protected:
+    // Appends entries without notifying; commands call Change once afterwards.
+    void AppendEntry(TKwPathPointKind Kind, const TKwPoint& P);
+
+    platform::TNotifyEvent FOnChanged;
+    int32_t FUpdateCount = 0;
+    TKwFillMode FFillMode = fmEvenOdd;
+    TKwPoint FStartPoint;
+    std::vector<TKwPathPoint> FPathData;
+    bool FRecalcBounds = true;
+    TKwRect FBounds;
+};
+
+} // namespace kw

@@ -1,0 +1,79 @@
+#pragma once
+// One entry of a path: a one-byte kind followed by a point, exactly 9 bytes with no
+// padding. The stream format and the bulk copies of whole entry arrays rely on that layout.
+//
+// The point's floats sit at byte offset 1, so they are never aligned. Rather than a packed
+// TKwPoint member (whose constructors and member functions would then run on misaligned
+// addresses), the point is kept as 8 raw bytes behind TKwPackedPoint, which converts to
+// and from TKwPoint by copying. Read it by value: `TKwPoint p = Entry.Point;`.
+
+#include "kwgfx/geometry/KwTypes.h"
+
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <type_traits>
+
+namespace kw {
+
+enum TKwPathPointKind : uint8_t {
+    ppMoveTo = 0,  // start of a new subpath
+    ppLineTo = 1,  // end of a straight segment from the previous entry's point
+    ppCurveTo = 2, // one of the three points of a cubic segment
+    ppClose = 3    // closes the subpath; the point is the subpath's start point
+};
+
+enum TKwFillMode : uint8_t { fmEvenOdd = 0, fmNonZero = 1 };
+
+// A TKwPoint stored as X then Y, each a native 32-bit IEEE single, in 8 bytes of
+// alignment 1. Every access copies the bytes in or out.
+class TKwPackedPoint {
+public:
+    constexpr TKwPackedPoint() = default;
+    constexpr TKwPackedPoint(const TKwPoint& P) { Set(P); }
+
+    constexpr TKwPoint Get() const { return {Load(0), Load(4)}; }
+    constexpr void Set(const TKwPoint& P) {
+        Store(0, P.X);
+        Store(4, P.Y);
+    }
+    constexpr float X() const { return Load(0); }
+    constexpr float Y() const { return Load(4); }
+    constexpr void SetX(float V) { Store(0, V); }
+    constexpr void SetY(float V) { Store(4, V); }
+
+    constexpr operator TKwPoint() const { return Get(); }
+    constexpr TKwPackedPoint& operator=(const TKwPoint& P) {
+        Set(P);
+        return *this;
+    }
+
+private:
+    using Bytes4 = std::array<unsigned char, 4>;
+    constexpr float Load(int Offset) const {
+        Bytes4 b{FBytes[Offset], FBytes[Offset + 1], FBytes[Offset + 2], FBytes[Offset + 3]};
+        return std::bit_cast<float>(b);
+    }
+    constexpr void Store(int Offset, float V) {
+        const Bytes4 b = std::bit_cast<Bytes4>(V);
+        for (int i = 0; i < 4; ++i) FBytes[Offset + i] = b[i];
+    }
+
+    unsigned char FBytes[8]{};
+};
+
+struct TKwPathPoint {
+    TKwPathPointKind Kind = ppMoveTo;
+    TKwPackedPoint Point;
+
+    constexpr TKwPathPoint() = default;
+    constexpr TKwPathPoint(TKwPathPointKind AKind, const TKwPoint& APoint)
+        : Kind(AKind), Point(APoint) {}
+};
+
+static_assert(sizeof(TKwPathPoint) == 9, "a path entry is 9 bytes: kind, X, Y");
+static_assert(alignof(TKwPathPoint) == 1);
+static_assert(std::is_trivially_copyable_v<TKwPathPoint>);
+static_assert(std::is_standard_layout_v<TKwPathPoint>);
+
+} // namespace kw
