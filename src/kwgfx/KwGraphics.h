@@ -1,6 +1,7 @@
 #pragma once
 // The library's main header: float geometry, the path object and the drawing routines.
 
+#include "kwgfx/geometry/KwGfxException.h"
 #include "kwgfx/geometry/KwMatrix.h"
 #include "kwgfx/geometry/KwTypes.h"
 #include "kwgfx/geometry/KwVector.h"
