@@ -1,0 +1,27 @@
+#pragma once
+// The platform's colour records of bitmaps and palettes: a bitmap colour-table entry
+// (bytes blue, green, red, reserved) and a logical-palette entry (red, green, blue, flags).
+
+#include <cstdint>
+
+namespace kw::platform {
+
+struct tagRGBQUAD {
+    uint8_t rgbBlue = 0;
+    uint8_t rgbGreen = 0;
+    uint8_t rgbRed = 0;
+    uint8_t rgbReserved = 0;
+    friend constexpr bool operator==(const tagRGBQUAD&, const tagRGBQUAD&) = default;
+};
+
+struct tagPALETTEENTRY {
+    uint8_t peRed = 0;
+    uint8_t peGreen = 0;
+    uint8_t peBlue = 0;
+    uint8_t peFlags = 0;
+    friend constexpr bool operator==(const tagPALETTEENTRY&, const tagPALETTEENTRY&) = default;
+};
+
+static_assert(sizeof(tagRGBQUAD) == 4 && sizeof(tagPALETTEENTRY) == 4);
+
+} // namespace kw::platform
