@@ -93,6 +93,15 @@ std::vector<P> SamplePolygon(std::span<const P> Points, bool BSpline, bool Close
     if (n == 2) Closed = false;
     if (Step <= 0) Step = 1;
 
+    // Reserve what the chords ask for (an estimate: the last sample of a segment may fall
+    // either side of t = 1).
+    std::size_t expected = 0;
+    for (std::ptrdiff_t s = 0; s < n; ++s) {
+        const double length = ChordLength(Points[s], Points[(s + 1) % n]);
+        expected += std::isfinite(length) ? std::size_t(1 / ParameterStep(length, Step)) + 1 : 1;
+    }
+    out.reserve(expected);
+
     if (Closed) {
         // Segment s runs from P(s) to P(s + 1), indices taken round the loop.
         const auto at = [&](std::ptrdiff_t i) -> const P& { return Points[(i + n) % n]; };
