@@ -73,3 +73,31 @@ TEST(PlatformErrors, CheckedDivideNeverDividesSilentlyByZero) {
     EXPECT_THROW(CheckedDivide(1.0, 0.0), EZeroDivide);
     EXPECT_THROW(CheckedDivide(0.0, 0.0), EInvalidOp);
 }
+
+// Values a double holds exactly are formatted through the double conversion; the text
+// must not depend on which conversion ran.
+TEST(NumberText, DoubleAndExtendedValuesFormatAlike) {
+    EXPECT_EQ(FloatToStr(static_cast<long double>(0.1)), "0.1");
+    EXPECT_EQ(FloatToStr(0.1L), "0.1");
+    EXPECT_EQ(FloatToStr(static_cast<long double>(FLT_MAX)), "3.40282346638529E38");
+    EXPECT_EQ(FloatToStr(static_cast<long double>(FLT_TRUE_MIN)), "1.40129846432482E-45");
+    EXPECT_EQ(FloatToStr(static_cast<long double>(2.0 / 3.0)), "0.666666666666667");
+    EXPECT_EQ(FloatToStr(2.0L / 3.0L), "0.666666666666667");
+    EXPECT_EQ(FloatToStr(static_cast<long double>(-9.999999999999999e14)), "-1E15");
+}
+
+// Plain text takes a quicker road than text with blanks or a plus sign; both agree.
+TEST(NumberText, PlainAndDecoratedNumbersReadAlike) {
+    double plain = 0, decorated = 0;
+    for (const char* t : {"1.25", "-0.5", ".5", "5.", "1e-3", "-2.5E+7", "123456789e-30"}) {
+        SCOPED_TRACE(t);
+        ASSERT_TRUE(TryStrToFloat(t, plain));
+        const std::string spaced = std::string(" ") + t + " ";
+        ASSERT_TRUE(TryStrToFloat(spaced, decorated));
+        EXPECT_EQ(plain, decorated);
+    }
+    for (const char* bad : {"-inf", "infinity", "-nan", "1e", "--1", "1-", ".e5", "1e5.5"})
+        EXPECT_FALSE(TryStrToFloat(bad, plain)) << bad;
+    EXPECT_TRUE(TryStrToFloat("1e-400", plain));
+    EXPECT_EQ(plain, 0.0);
+}

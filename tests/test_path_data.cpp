@@ -96,6 +96,27 @@ TEST(PathModel, CurvesAreGroupsOfThreeRelativeToOnePoint) {
         path, {{ppMoveTo, 10, 10}, {ppCurveTo, 11, 10}, {ppCurveTo, 12, 11}, {ppCurveTo, 13, 13}});
 }
 
+TEST(PathModel, CurveOnEmptyPathStartsWithMoveToOrigin) {
+    TKwPathData path;
+    ChangeCounter counter;
+    counter.Attach(path);
+    path.MoveTo({4, 5});
+    path.Clear();
+    path.CurveTo({1, 1}, {2, 2}, {3, 3});
+    EXPECT_EQ(counter.Calls, 3);
+    path.ClosePath(); // the implicit move starts the subpath
+    ExpectEntries(path, {{ppMoveTo, 0, 0},
+                         {ppCurveTo, 1, 1},
+                         {ppCurveTo, 2, 2},
+                         {ppCurveTo, 3, 3},
+                         {ppClose, 0, 0}});
+
+    TKwPathData quad;
+    quad.QuadCurveTo({3, 3}, {6, 0});
+    ExpectEntries(quad,
+                  {{ppMoveTo, 0, 0}, {ppCurveTo, 2, 2}, {ppCurveTo, 4, 2}, {ppCurveTo, 6, 0}});
+}
+
 TEST(PathModel, SmoothCurveReflectsTheEntryBeforeTheLast) {
     TKwPathData shortPath;
     shortPath.MoveTo({0, 0});

@@ -171,6 +171,13 @@ void TKwPathData::CurveTo(const TKwPoint& ControlPoint1, const TKwPoint& Control
                           const TKwPoint& EndPoint) {
     // Copy the points first: the arguments may refer to memory that an append moves.
     const TKwPoint c1 = ControlPoint1, c2 = ControlPoint2, e = EndPoint;
+    // A curve takes its start from the entry before it. On an empty path there is none, and
+    // readers of entry i-1 would step outside the array: start the curve with an explicit
+    // move to (0,0), the point that relative commands use on an empty path.
+    if (FPathData.empty()) {
+        AppendEntry(ppMoveTo, TKwPoint());
+        FStartPoint = TKwPoint();
+    }
     AppendEntry(ppCurveTo, c1);
     AppendEntry(ppCurveTo, c2);
     AppendEntry(ppCurveTo, e);

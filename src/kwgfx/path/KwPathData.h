@@ -11,6 +11,10 @@
 //     control point, end point. Its start point is the point of the entry just before the
 //     group, whatever that entry's kind. Every building command keeps ppCurveTo entries in
 //     groups of three, so consumers step over a curve by reading i, i+1, i+2 and go on at i+3.
+//   - A curve is never the first entry: a curve added to an empty path is preceded by a move
+//     to (0,0), the point that relative commands start from on an empty path.
+//   - Text read by SetPathString never puts a NaN or an infinity into the path: a command
+//     whose numbers or resulting coordinates are not finite floats is dropped whole.
 //   - Every mutating operation ends with one Change: the cached bounds are marked stale and
 //     OnChanged is called, unless an update bracket (BeginUpdate/EndUpdate) is open; the
 //     outermost EndUpdate then calls Change once.
@@ -51,6 +55,8 @@ public:
     // Onto an empty path this is Assign; otherwise Source's entries are copied after ours,
     // then Change. Appending a path to itself doubles it.
     virtual void Append(const TKwPathData& Source);
+    // Parses PathString into a temporary path and appends that.
+    void Append(std::string_view PathString);
 
     // ---- entries
     // Removes all entries, then Change; start point and fill mode stay.
@@ -78,6 +84,14 @@ public:
     // ---- properties
     TKwFillMode FillMode() const { return FFillMode; }
     void SetFillMode(TKwFillMode Value);
+    // The path as text: "M", "L", "C" and "Z" commands, numbers in the general float
+    // format, each command followed by a space; "" for an empty path.
+    std::string GetPathString() const;
+    // Replaces all entries with the parsed text (commands of the SVG path syntax); never
+    // throws on bad text and notifies once.
+    void SetPathString(std::string_view Value);
+    std::string Data() const { return GetPathString(); }
+    void SetData(std::string_view Value) { SetPathString(Value); }
 
     // ---- building commands (each ends with one Change)
     void MoveTo(const TKwPoint& P);
@@ -117,6 +131,9 @@ protected:
     std::vector<TKwPathPoint> FPathData;
     bool FRecalcBounds = true;
     TKwRect FBounds;
+
+private:
+    friend class TKwPathTextReader;
 };
 
 } // namespace kw

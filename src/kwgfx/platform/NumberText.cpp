@@ -46,10 +46,16 @@ void AppendFloatToStr(std::string& Out, long double Value, const TFormatSettings
         Out += '0';
         return;
     }
-    // Scientific text with exactly 15 significant digits: "-d.ddddddddddddddde-xx".
+    // Scientific text with exactly 15 significant digits: "-d.ddddddddddddddde-xx". A value
+    // that a double holds exactly (every widened float) goes through the much faster double
+    // conversion; the digits are the same because the value is the same.
     char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, Value, std::chars_format::scientific,
-                                   kGeneralDigits - 1);
+    const double asDouble = static_cast<double>(Value);
+    const auto res = static_cast<long double>(asDouble) == Value
+                         ? std::to_chars(buf, buf + sizeof buf, asDouble,
+                                         std::chars_format::scientific, kGeneralDigits - 1)
+                         : std::to_chars(buf, buf + sizeof buf, Value,
+                                         std::chars_format::scientific, kGeneralDigits - 1);
     const char* p = buf;
     const char* end = res.ptr;
     if (*p == '-') {
@@ -97,7 +103,27 @@ std::string FloatToStr(long double Value, const TFormatSettings& Format) {
     return s;
 }
 
+namespace {
+
+// The common case of plain decimal text with "." as separator: std::from_chars accepts
+// exactly the shapes TryStrToFloat does, except a leading "+", blanks and values out of
+// range, and besides those it takes "inf"/"nan", which hold other letters. Anything
+// unusual is left to the full reader (false).
+bool TryFastDecimal(std::string_view S, double& Value) {
+    if (S.empty() || S.size() > 64) return false;
+    for (const char c : S)
+        if (!(IsDigit(c) || c == '.' || c == '-' || c == 'e' || c == 'E')) return false;
+    double v = 0;
+    const auto res = std::from_chars(S.data(), S.data() + S.size(), v);
+    if (res.ec != std::errc() || res.ptr != S.data() + S.size() || !std::isfinite(v)) return false;
+    Value = v;
+    return true;
+}
+
+} // namespace
+
 bool TryStrToFloat(std::string_view Text, double& Value, const TFormatSettings& Format) {
+    if (Format.DecimalSeparator == '.' && TryFastDecimal(Text, Value)) return true;
     const std::string_view s = TrimBlanks(Text);
     // Validate the shape and copy it into a buffer that std::from_chars reads: "." as the
     // separator and no leading "+".
