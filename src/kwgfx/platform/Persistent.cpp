@@ -14,6 +14,10 @@ void TPersistent::AssignTo(TPersistent& Dest) const {
 
 void TPersistent::DefineProperties(TFiler&) {}
 
+TPublishedProperties TPersistent::GetPublishedProperties() {
+    return {};
+}
+
 void TPersistent::AssignError(const TPersistent* Source) const {
     const std::string sourceName = Source ? Source->ClassName() : std::string("nil");
     throw EAssignError("Cannot assign a " + sourceName + " to a " + ClassName());

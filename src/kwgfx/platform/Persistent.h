@@ -1,9 +1,11 @@
 #pragma once
 // The persistent base: objects that can copy themselves from one another (Assign /
 // AssignTo) and declare extra streamed properties to a filer (DefineProperties).
-// The filer and the property streaming live in the persistence module.
+// Published properties (GetPublishedProperties) are declared explicitly; the filer and
+// the property writer and reader stream them (Filer.h, PropertyWriter.h, PropertyReader.h).
 
 #include "kwgfx/platform/Object.h"
+#include "kwgfx/platform/PublishedProperty.h"
 
 namespace kw::platform {
 
@@ -15,6 +17,10 @@ public:
     // object (AssignTo); when neither side knows the other, EAssignError names both classes
     // and this object is unchanged.
     virtual void Assign(const TPersistent& Source);
+
+    // The streamable properties of this object, bound to it, in the order they are
+    // written. Overrides call the inherited list and append their own. None by default.
+    virtual TPublishedProperties GetPublishedProperties();
 
 protected:
     // Copies this object into Dest. The default fails with EAssignError.
