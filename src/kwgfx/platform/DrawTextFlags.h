@@ -1,0 +1,29 @@
+#pragma once
+// Format flags of TCanvas::DrawText, with the window system's values.
+
+#include <cstdint>
+
+namespace kw::platform {
+
+inline constexpr uint32_t DT_TOP = 0;
+inline constexpr uint32_t DT_LEFT = 0;
+inline constexpr uint32_t DT_CENTER = 1;
+inline constexpr uint32_t DT_RIGHT = 2;
+// Vertical alignment; honoured for single-line text only.
+inline constexpr uint32_t DT_VCENTER = 4;
+inline constexpr uint32_t DT_BOTTOM = 8;
+// Breaks lines between words so that they fit the rectangle's width.
+inline constexpr uint32_t DT_WORDBREAK = 16;
+// One line: line breaks in the text do not start new lines.
+inline constexpr uint32_t DT_SINGLELINE = 32;
+inline constexpr uint32_t DT_EXPANDTABS = 64;
+// Draws outside the rectangle too.
+inline constexpr uint32_t DT_NOCLIP = 256;
+// Measures only: sets the rectangle's Right and Bottom to fit the text, draws nothing.
+inline constexpr uint32_t DT_CALCRECT = 1024;
+// "&" is an ordinary character (otherwise "&x" shows x, "&&" shows "&").
+inline constexpr uint32_t DT_NOPREFIX = 2048;
+// Right-to-left reading order; accepted and ignored (text is laid out left to right).
+inline constexpr uint32_t DT_RTLREADING = 0x20000;
+
+} // namespace kw::platform

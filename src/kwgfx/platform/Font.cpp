@@ -1,0 +1,168 @@
+#include "kwgfx/platform/Font.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <limits>
+
+namespace kw::platform {
+
+int32_t MulDiv(int32_t Number, int32_t Numerator, int32_t Denominator) {
+    if (Denominator == 0) return -1;
+    const int64_t product = int64_t(Number) * Numerator;
+    const int64_t half = std::llabs(Denominator) / 2;
+    const bool negative = (product < 0) != (Denominator < 0);
+    const int64_t magnitude = (std::llabs(product) + half) / std::llabs(Denominator);
+    const int64_t result = negative ? -magnitude : magnitude;
+    return static_cast<int32_t>(std::clamp<int64_t>(result, std::numeric_limits<int32_t>::min(),
+                                                    std::numeric_limits<int32_t>::max()));
+}
+
+TFont::TFont(const TFont& Other) : TPersistent(), F(Other.F) {}
+
+TFont& TFont::operator=(const TFont& Other) {
+    SetValues(Other.F);
+    return *this;
+}
+
+void TFont::SetValues(const TValues& Values) {
+    if (F == Values) return;
+    F = Values;
+    Changed();
+}
+
+void TFont::SetName(std::string_view Value) {
+    TValues v = F;
+    v.Name = std::string(Value);
+    SetValues(v);
+}
+
+int32_t TFont::Size() const {
+    return -MulDiv(F.Height, 72, FontPixelsPerInch);
+}
+
+void TFont::SetSize(int32_t Value) {
+    TValues v = F;
+    v.Height = -MulDiv(Value, FontPixelsPerInch, 72);
+    SetValues(v);
+}
+
+void TFont::SetHeight(int32_t Value) {
+    TValues v = F;
+    v.Height = Value;
+    SetValues(v);
+}
+
+void TFont::SetStyle(TFontStyles Value) {
+    TValues v = F;
+    v.Style = Value;
+    SetValues(v);
+}
+
+void TFont::SetColor(TColor Value) {
+    TValues v = F;
+    v.Color = Value;
+    SetValues(v);
+}
+
+void TFont::SetCharset(TFontCharset Value) {
+    TValues v = F;
+    v.Charset = Value;
+    SetValues(v);
+}
+
+void TFont::SetPitch(TFontPitch Value) {
+    TValues v = F;
+    v.Pitch = Value;
+    SetValues(v);
+}
+
+void TFont::SetOrientation(int32_t Value) {
+    TValues v = F;
+    v.Orientation = Value;
+    SetValues(v);
+}
+
+static bool IsDefaultName(std::string_view Name) {
+    constexpr std::string_view kDefault = "default";
+    if (Name.size() != kDefault.size()) return false;
+    for (std::size_t i = 0; i < Name.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(Name[i])) != kDefault[i]) return false;
+    return true;
+}
+
+std::string TFont::FaceName() const {
+    if (F.Name.empty() || IsDefaultName(F.Name)) return std::string(DefaultFontFace);
+    return F.Name;
+}
+
+// Cuts a UTF-8 name after at most MaxChars code points.
+static std::string CutFaceName(const std::string& Name, std::size_t MaxChars) {
+    std::size_t chars = 0;
+    for (std::size_t i = 0; i < Name.size(); ++i) {
+        if ((static_cast<unsigned char>(Name[i]) & 0xC0) == 0x80) continue;
+        if (chars == MaxChars) return Name.substr(0, i);
+        ++chars;
+    }
+    return Name;
+}
+
+TLogFont TFont::LogFont() const {
+    TLogFont lf;
+    lf.lfHeight = F.Height;
+    lf.lfWidth = F.Width;
+    lf.lfEscapement = F.Orientation;
+    lf.lfOrientation = F.Orientation;
+    lf.lfWeight = F.Style.Contains(fsBold) ? FW_BOLD : FW_NORMAL;
+    lf.lfItalic = F.Style.Contains(fsItalic) ? 1 : 0;
+    lf.lfUnderline = F.Style.Contains(fsUnderline) ? 1 : 0;
+    lf.lfStrikeOut = F.Style.Contains(fsStrikeOut) ? 1 : 0;
+    lf.lfCharSet = F.Charset;
+    lf.lfPitchAndFamily = F.Pitch == fpFixed      ? FIXED_PITCH
+                          : F.Pitch == fpVariable ? VARIABLE_PITCH
+                                                  : DEFAULT_PITCH;
+    lf.lfFaceName = CutFaceName(F.Name, LF_FACESIZE_CHARS);
+    return lf;
+}
+
+void TFont::SetLogFont(const TLogFont& Value) {
+    TValues v = F;
+    v.Height = Value.lfHeight;
+    v.Width = Value.lfWidth;
+    v.Orientation = Value.lfEscapement;
+    TFontStyles style;
+    if (Value.lfWeight >= 600) style.Include(fsBold);
+    if (Value.lfItalic) style.Include(fsItalic);
+    if (Value.lfUnderline) style.Include(fsUnderline);
+    if (Value.lfStrikeOut) style.Include(fsStrikeOut);
+    v.Style = style;
+    v.Charset = Value.lfCharSet;
+    switch (Value.lfPitchAndFamily & 3) {
+    case FIXED_PITCH:
+        v.Pitch = fpFixed;
+        break;
+    case VARIABLE_PITCH:
+        v.Pitch = fpVariable;
+        break;
+    default:
+        v.Pitch = fpDefault;
+        break;
+    }
+    v.Name = CutFaceName(Value.lfFaceName, LF_FACESIZE_CHARS);
+    SetValues(v);
+}
+
+void TFont::Assign(const TPersistent& Source) {
+    const auto* font = dynamic_cast<const TFont*>(&Source);
+    if (!font) {
+        TPersistent::Assign(Source);
+        return;
+    }
+    SetValues(font->F);
+}
+
+void TFont::Changed() {
+    if (OnChange) OnChange(this);
+}
+
+} // namespace kw::platform

@@ -1,0 +1,30 @@
+#pragma once
+// The records of the canvas's triangle gradient fill: vertices with 16-bit colour
+// channels (a byte value v is stored as v * 256) and triangles that index them.
+
+#include <cstdint>
+
+namespace kw::platform {
+
+struct TTriVertex {
+    int32_t x = 0;
+    int32_t y = 0;
+    uint16_t Red = 0;
+    uint16_t Green = 0;
+    uint16_t Blue = 0;
+    uint16_t Alpha = 0;
+    friend constexpr bool operator==(const TTriVertex&, const TTriVertex&) = default;
+};
+static_assert(sizeof(TTriVertex) == 16);
+
+struct TGradientTriangle {
+    uint32_t Vertex1 = 0;
+    uint32_t Vertex2 = 0;
+    uint32_t Vertex3 = 0;
+    friend constexpr bool operator==(const TGradientTriangle&, const TGradientTriangle&) = default;
+};
+
+// The fill mode of the window system's gradient call that draws triangles.
+inline constexpr uint32_t GRADIENT_FILL_TRIANGLE = 2;
+
+} // namespace kw::platform

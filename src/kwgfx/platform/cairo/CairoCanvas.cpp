@@ -1,0 +1,426 @@
+// TCairoCanvas, everything but text.
+//
+// Sections:
+//   1. Life cycle and per-call state
+//   2. Pen and brush sources (dashes, hatch patterns)
+//   3. Lines and polygons
+//   4. Box shapes: rectangle, rounded rectangle, ellipse, chord, pie, fill
+//   5. Pictures: Draw and StretchDraw
+//   6. Triangle gradient fill
+#include "kwgfx/platform/cairo/CairoCanvas.h"
+#include "kwgfx/platform/cairo/Bitmap.h"
+#include "kwgfx/platform/cairo/CairoConvert.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <numbers>
+#include <vector>
+
+namespace kw::platform {
+
+using namespace cairo_detail;
+
+// ---------------------------------------------------------------- 1. life cycle
+
+TCairoCanvas::TCairoCanvas(cairo_surface_t* Surface) {
+    Attach(Surface);
+}
+
+TCairoCanvas::~TCairoCanvas() {
+    if (FFace) cairo_font_face_destroy(FFace);
+    if (FContext) cairo_destroy(FContext);
+    if (FSurface) cairo_surface_destroy(FSurface);
+}
+
+void TCairoCanvas::Attach(cairo_surface_t* Surface) {
+    if (FContext) cairo_destroy(FContext);
+    if (FSurface) cairo_surface_destroy(FSurface);
+    FSurface = cairo_surface_reference(Surface);
+    FContext = cairo_create(FSurface);
+}
+
+// Every drawing call starts from a clean state, so nothing leaks from one call to the next.
+void TCairoCanvas::BeginDrawing() {
+    cairo_save(FContext);
+    cairo_new_path(FContext);
+    cairo_set_antialias(FContext, to_cairo_antialias(FAntialias));
+}
+
+// A context that went into an error state refuses all further drawing; start a fresh one
+// so that one bad call does not disable the canvas.
+void TCairoCanvas::EndDrawing() {
+    cairo_restore(FContext);
+    if (cairo_status(FContext) != CAIRO_STATUS_SUCCESS) {
+        cairo_destroy(FContext);
+        FContext = cairo_create(FSurface);
+    }
+}
+
+// ---------------------------------------------------------------- 2. pen and brush
+
+// Sets the pen colour, width, dashes and joins; false for psClear. Width receives the
+// width in pixels (at least 1).
+bool TCairoCanvas::SetPenSource(int32_t& Width) {
+    const TPen& pen = Pen();
+    Width = std::max<int32_t>(1, pen.Width());
+    if (pen.Style() == psClear) return false;
+    to_cairo_source(FContext, pen.Color());
+    cairo_set_line_width(FContext, Width);
+    cairo_set_line_cap(FContext, CAIRO_LINE_CAP_BUTT);
+    cairo_set_line_join(FContext, CAIRO_LINE_JOIN_MITER);
+    // Square corners stay square; sharp polygon tips are bevelled instead of spiking out.
+    cairo_set_miter_limit(FContext, 2);
+    // Dashed styles apply to one-pixel pens; wider pens draw solid lines.
+    static const double dash[] = {18, 6};
+    static const double dot[] = {3, 3};
+    static const double dashDot[] = {9, 6, 3, 6};
+    static const double dashDotDot[] = {9, 3, 3, 3, 3, 3};
+    if (Width == 1) {
+        switch (pen.Style()) {
+        case psDash:
+            cairo_set_dash(FContext, dash, 2, 0);
+            break;
+        case psDot:
+            cairo_set_dash(FContext, dot, 2, 0);
+            break;
+        case psDashDot:
+            cairo_set_dash(FContext, dashDot, 4, 0);
+            break;
+        case psDashDotDot:
+            cairo_set_dash(FContext, dashDotDot, 6, 0);
+            break;
+        default:
+            break;
+        }
+    }
+    return true;
+}
+
+// An 8 x 8 tile with the hatch lines in Color on a transparent ground, repeated from the
+// canvas origin.
+static cairo_pattern_t* CreateHatchPattern(TBrushStyle Style, TColor Color) {
+    cairo_surface_t* tile = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 8, 8);
+    cairo_surface_flush(tile);
+    unsigned char* data = cairo_image_surface_get_data(tile);
+    const int stride = cairo_image_surface_get_stride(tile);
+    const auto c = static_cast<uint32_t>(ColorToRGB(Color));
+    const uint32_t argb = 0xFF000000u | ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
+    auto set = [&](int x, int y) { std::memcpy(data + y * stride + x * 4, &argb, 4); };
+    for (int i = 0; i < 8; ++i) {
+        const bool horizontal = Style == bsHorizontal || Style == bsCross;
+        const bool vertical = Style == bsVertical || Style == bsCross;
+        const bool down = Style == bsFDiagonal || Style == bsDiagCross;
+        const bool up = Style == bsBDiagonal || Style == bsDiagCross;
+        if (horizontal) set(i, 7);
+        if (vertical) set(7, i);
+        if (down) set(i, i);
+        if (up) set(7 - i, i);
+    }
+    cairo_surface_mark_dirty(tile);
+    cairo_pattern_t* pattern = cairo_pattern_create_for_surface(tile);
+    cairo_surface_destroy(tile);
+    cairo_pattern_set_extend(pattern, CAIRO_EXTEND_REPEAT);
+    cairo_pattern_set_filter(pattern, CAIRO_FILTER_NEAREST);
+    return pattern;
+}
+
+// Sets the brush as source; false for bsClear.
+bool TCairoCanvas::SetBrushSource() {
+    const TBrush& brush = Brush();
+    if (brush.Style() == bsClear) return false;
+    if (brush.Style() == bsSolid) {
+        to_cairo_source(FContext, brush.Color());
+    } else {
+        cairo_pattern_t* hatch = CreateHatchPattern(brush.Style(), brush.Color());
+        cairo_set_source(FContext, hatch);
+        cairo_pattern_destroy(hatch);
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------- 3. lines and polygons
+
+// Points name pixels: the path runs through pixel centres.
+static void PixelCentrePath(cairo_t* Cr, std::span<const TPoint> Points) {
+    cairo_move_to(Cr, Points[0].X + 0.5, Points[0].Y + 0.5);
+    for (std::size_t i = 1; i < Points.size(); ++i)
+        cairo_line_to(Cr, Points[i].X + 0.5, Points[i].Y + 0.5);
+}
+
+// An open line through pixel centres that covers its first pixel and leaves out its last:
+// both ends move half a pixel back along their segment.
+void TCairoCanvas::StrokeOpenPath(std::span<const TPoint> Points) {
+    if (Points.size() < 2) return;
+    int32_t width = 1;
+    BeginDrawing();
+    if (SetPenSource(width)) {
+        std::vector<std::pair<double, double>> pts;
+        for (const TPoint& p : Points) pts.emplace_back(p.X + 0.5, p.Y + 0.5);
+        auto pullBack = [](std::pair<double, double>& End, const std::pair<double, double>& Other) {
+            const double dx = End.first - Other.first;
+            const double dy = End.second - Other.second;
+            const double len = std::hypot(dx, dy);
+            if (len == 0) return;
+            End.first -= 0.5 * dx / len;
+            End.second -= 0.5 * dy / len;
+        };
+        auto pushOut = [](std::pair<double, double>& Start, const std::pair<double, double>& Next) {
+            const double dx = Next.first - Start.first;
+            const double dy = Next.second - Start.second;
+            const double len = std::hypot(dx, dy);
+            if (len == 0) return;
+            Start.first -= 0.5 * dx / len;
+            Start.second -= 0.5 * dy / len;
+        };
+        pushOut(pts.front(), pts[1]);
+        pullBack(pts.back(), pts[pts.size() - 2]);
+        cairo_move_to(FContext, pts[0].first, pts[0].second);
+        for (std::size_t i = 1; i < pts.size(); ++i)
+            cairo_line_to(FContext, pts[i].first, pts[i].second);
+        cairo_stroke(FContext);
+    }
+    EndDrawing();
+}
+
+void TCairoCanvas::DoLineTo(TPoint From, TPoint To) {
+    const TPoint line[] = {From, To};
+    StrokeOpenPath(line);
+}
+
+void TCairoCanvas::DoPolyline(std::span<const TPoint> Points) {
+    StrokeOpenPath(Points);
+}
+
+void TCairoCanvas::DoPolygon(std::span<const TPoint> Points) {
+    if (Points.empty()) return;
+    BeginDrawing();
+    if (SetBrushSource()) {
+        PixelCentrePath(FContext, Points);
+        cairo_close_path(FContext);
+        cairo_set_fill_rule(FContext, CAIRO_FILL_RULE_EVEN_ODD);
+        cairo_fill(FContext);
+    }
+    int32_t width = 1;
+    if (SetPenSource(width)) {
+        PixelCentrePath(FContext, Points);
+        cairo_close_path(FContext);
+        cairo_stroke(FContext);
+    }
+    EndDrawing();
+}
+
+// ---------------------------------------------------------------- 4. box shapes
+
+static TRect Normalized(TRect R) {
+    if (R.Left > R.Right) std::swap(R.Left, R.Right);
+    if (R.Top > R.Bottom) std::swap(R.Top, R.Bottom);
+    return R;
+}
+
+// Fills the shape with the brush, then strokes its outline with the pen inside the box:
+// the outline's path is the shape shrunk by half the pen width. A box too small for two
+// pen widths is filled with the pen colour instead.
+void TCairoCanvas::FillAndOutline(TRect Box, const TBoxPath& Path) {
+    Box = Normalized(Box);
+    if (Box.Width() == 0 || Box.Height() == 0) return;
+    const double l = Box.Left, t = Box.Top, r = Box.Right, b = Box.Bottom;
+    BeginDrawing();
+    if (SetBrushSource()) {
+        Path(FContext, l, t, r, b, 0);
+        cairo_fill(FContext);
+    }
+    int32_t width = 1;
+    if (SetPenSource(width)) {
+        if (2 * width >= Box.Width() || 2 * width >= Box.Height()) {
+            Path(FContext, l, t, r, b, 0);
+            cairo_fill(FContext);
+        } else {
+            Path(FContext, l, t, r, b, width / 2.0);
+            cairo_stroke(FContext);
+        }
+    }
+    EndDrawing();
+}
+
+void TCairoCanvas::DoRectangle(const TRect& Box) {
+    FillAndOutline(Box, [](cairo_t* Cr, double L, double T, double R, double B, double Inset) {
+        cairo_rectangle(Cr, L + Inset, T + Inset, R - L - 2 * Inset, B - T - 2 * Inset);
+    });
+}
+
+// An ellipse arc around (Cx, Cy) with radii Rx, Ry, from angle A1 to A2 (Cairo's angles:
+// clockwise on screen); Negative runs the other way.
+static void EllipseArc(cairo_t* Cr, double Cx, double Cy, double Rx, double Ry, double A1,
+                       double A2, bool Negative) {
+    if (Rx <= 0 || Ry <= 0) {
+        cairo_line_to(Cr, Cx, Cy);
+        return;
+    }
+    cairo_save(Cr);
+    cairo_translate(Cr, Cx, Cy);
+    cairo_scale(Cr, Rx, Ry);
+    if (Negative)
+        cairo_arc_negative(Cr, 0, 0, 1, A1, A2);
+    else
+        cairo_arc(Cr, 0, 0, 1, A1, A2);
+    cairo_restore(Cr);
+}
+
+void TCairoCanvas::DoRoundRect(const TRect& Box, int32_t CornerWidth, int32_t CornerHeight) {
+    const double cw = std::abs(CornerWidth) / 2.0, ch = std::abs(CornerHeight) / 2.0;
+    FillAndOutline(Box,
+                   [cw, ch](cairo_t* Cr, double L, double T, double R, double B, double Inset) {
+                       L += Inset, T += Inset, R -= Inset, B -= Inset;
+                       const double rx = std::clamp(cw - Inset, 0.0, (R - L) / 2);
+                       const double ry = std::clamp(ch - Inset, 0.0, (B - T) / 2);
+                       constexpr double pi = std::numbers::pi;
+                       cairo_new_sub_path(Cr);
+                       EllipseArc(Cr, R - rx, T + ry, rx, ry, -pi / 2, 0, false);
+                       EllipseArc(Cr, R - rx, B - ry, rx, ry, 0, pi / 2, false);
+                       EllipseArc(Cr, L + rx, B - ry, rx, ry, pi / 2, pi, false);
+                       EllipseArc(Cr, L + rx, T + ry, rx, ry, pi, 3 * pi / 2, false);
+                       cairo_close_path(Cr);
+                   });
+}
+
+void TCairoCanvas::DoEllipse(const TRect& Box) {
+    FillAndOutline(Box, [](cairo_t* Cr, double L, double T, double R, double B, double Inset) {
+        cairo_new_sub_path(Cr);
+        EllipseArc(Cr, (L + R) / 2, (T + B) / 2, (R - L) / 2 - Inset, (B - T) / 2 - Inset, 0,
+                   2 * std::numbers::pi, false);
+        cairo_close_path(Cr);
+    });
+}
+
+// Chord and pie: the arc runs counter-clockwise on screen, which is towards smaller Cairo
+// angles (Cairo's y axis points down). The radial angles are taken on the box's ellipse,
+// so that a point on the radial anywhere gives the same angle.
+void TCairoCanvas::DrawArcShape(const TRect& Box, TPoint Start, TPoint End, bool Wedge) {
+    const TRect box = Normalized(Box);
+    const double cx = (box.Left + box.Right) / 2.0, cy = (box.Top + box.Bottom) / 2.0;
+    const double rx = box.Width() / 2.0, ry = box.Height() / 2.0;
+    if (rx == 0 || ry == 0) return;
+    const double a1 = std::atan2((Start.Y - cy) / ry, (Start.X - cx) / rx);
+    double a2 = std::atan2((End.Y - cy) / ry, (End.X - cx) / rx);
+    if (a2 >= a1) a2 -= 2 * std::numbers::pi; // equal radials: the whole ellipse
+    FillAndOutline(box, [=](cairo_t* Cr, double, double, double, double, double Inset) {
+        if (Wedge)
+            cairo_move_to(Cr, cx, cy);
+        else
+            cairo_new_sub_path(Cr);
+        EllipseArc(Cr, cx, cy, rx - Inset, ry - Inset, a1, a2, true);
+        cairo_close_path(Cr);
+    });
+}
+
+void TCairoCanvas::DoChord(const TRect& Box, TPoint Start, TPoint End) {
+    DrawArcShape(Box, Start, End, false);
+}
+
+void TCairoCanvas::DoPie(const TRect& Box, TPoint Start, TPoint End) {
+    DrawArcShape(Box, Start, End, true);
+}
+
+void TCairoCanvas::DoFillRect(const TRect& Rect) {
+    if (Rect.Right <= Rect.Left || Rect.Bottom <= Rect.Top) return;
+    BeginDrawing();
+    if (SetBrushSource()) {
+        cairo_rectangle(FContext, Rect.Left, Rect.Top, Rect.Width(), Rect.Height());
+        cairo_fill(FContext);
+    }
+    EndDrawing();
+}
+
+// ---------------------------------------------------------------- 5. pictures
+
+// A Cairo surface holding the graphic's pixels: a TBitmap's own surface (copied when it
+// is the one being drawn on), otherwise a new surface filled through ReadPixels.
+static cairo_surface_t* SourceSurface(const TGraphic& Graphic, cairo_surface_t* Target) {
+    const auto* bitmap = dynamic_cast<const TBitmap*>(&Graphic);
+    if (bitmap && bitmap->Surface() != Target) return cairo_surface_reference(bitmap->Surface());
+    const int w = Graphic.Width(), h = Graphic.Height();
+    cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);
+    if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) return s;
+    std::vector<uint32_t> pixels(static_cast<std::size_t>(w) * h);
+    Graphic.ReadPixels(pixels);
+    cairo_surface_flush(s);
+    unsigned char* data = cairo_image_surface_get_data(s);
+    const int stride = cairo_image_surface_get_stride(s);
+    for (int y = 0; y < h; ++y)
+        std::memcpy(data + y * stride, pixels.data() + static_cast<std::size_t>(y) * w,
+                    static_cast<std::size_t>(w) * 4);
+    cairo_surface_mark_dirty(s);
+    return s;
+}
+
+void TCairoCanvas::PaintGraphic(const TGraphic& Graphic, const TRect& Dest) {
+    const TRect dest = Normalized(Dest);
+    if (Graphic.Empty() || dest.Width() == 0 || dest.Height() == 0) return;
+    cairo_surface_t* source = SourceSurface(Graphic, FSurface);
+    if (cairo_surface_status(source) == CAIRO_STATUS_SUCCESS) {
+        BeginDrawing();
+        cairo_rectangle(FContext, dest.Left, dest.Top, dest.Width(), dest.Height());
+        cairo_clip(FContext);
+        cairo_translate(FContext, dest.Left, dest.Top);
+        cairo_scale(FContext, double(dest.Width()) / Graphic.Width(),
+                    double(dest.Height()) / Graphic.Height());
+        cairo_set_source_surface(FContext, source, 0, 0);
+        cairo_pattern_t* pattern = cairo_get_source(FContext);
+        cairo_pattern_set_filter(pattern, to_cairo_filter(FAntialias));
+        cairo_pattern_set_extend(pattern, CAIRO_EXTEND_PAD);
+        cairo_paint(FContext);
+        EndDrawing();
+    }
+    cairo_surface_destroy(source);
+}
+
+void TCairoCanvas::DoDraw(int32_t X, int32_t Y, const TGraphic& Graphic) {
+    PaintGraphic(Graphic, {X, Y, X + Graphic.Width(), Y + Graphic.Height()});
+}
+
+void TCairoCanvas::DoStretchDraw(const TRect& Rect, const TGraphic& Graphic) {
+    PaintGraphic(Graphic, Rect);
+}
+
+// ---------------------------------------------------------------- 6. gradient fill
+
+// One mesh patch per triangle, its corners coloured from the vertices (alpha is ignored:
+// the fill is opaque), painted through a clip of the triangles so that the edges follow
+// the canvas's anti-aliasing setting.
+void TCairoCanvas::DoGradientFill(std::span<const TTriVertex> Vertices,
+                                  std::span<const TGradientTriangle> Triangles) {
+    if (Triangles.empty()) return;
+    cairo_pattern_t* mesh = cairo_pattern_create_mesh();
+    BeginDrawing();
+    for (const TGradientTriangle& t : Triangles) {
+        const TTriVertex* corners[] = {&Vertices[t.Vertex1], &Vertices[t.Vertex2],
+                                       &Vertices[t.Vertex3]};
+        cairo_mesh_pattern_begin_patch(mesh);
+        cairo_mesh_pattern_move_to(mesh, corners[0]->x, corners[0]->y);
+        cairo_mesh_pattern_line_to(mesh, corners[1]->x, corners[1]->y);
+        cairo_mesh_pattern_line_to(mesh, corners[2]->x, corners[2]->y);
+        for (unsigned i = 0; i < 3; ++i)
+            cairo_mesh_pattern_set_corner_color_rgb(mesh, i, to_cairo_channel(corners[i]->Red),
+                                                    to_cairo_channel(corners[i]->Green),
+                                                    to_cairo_channel(corners[i]->Blue));
+        cairo_mesh_pattern_end_patch(mesh);
+        // Every clip triangle runs the same way round, so that their union has no holes.
+        const double cross =
+            double(corners[1]->x - corners[0]->x) * (corners[2]->y - corners[0]->y) -
+            double(corners[1]->y - corners[0]->y) * (corners[2]->x - corners[0]->x);
+        if (cross < 0) std::swap(corners[1], corners[2]);
+        cairo_move_to(FContext, corners[0]->x, corners[0]->y);
+        cairo_line_to(FContext, corners[1]->x, corners[1]->y);
+        cairo_line_to(FContext, corners[2]->x, corners[2]->y);
+        cairo_close_path(FContext);
+    }
+    cairo_set_fill_rule(FContext, CAIRO_FILL_RULE_WINDING);
+    cairo_clip(FContext);
+    cairo_set_source(FContext, mesh);
+    cairo_paint(FContext);
+    EndDrawing();
+    cairo_pattern_destroy(mesh);
+}
+
+} // namespace kw::platform
