@@ -21,6 +21,7 @@
 //   - FillMode is stored, copied and streamed, but no operation of the path consults it.
 
 #include "kwgfx/geometry/KwTypes.h"
+#include "kwgfx/geometry/KwVectorTypes.h"
 #include "kwgfx/path/KwPathPoint.h"
 #include "kwgfx/platform/Persistent.h"
 
@@ -120,6 +121,27 @@ public:
     void AddPolygons(std::span<const TCanvasPoints> Poly);
     void AddPolygons(std::span<const TKwPoints> Poly);
 
+    // ---- bounds and transforms (KwPathBounds.cpp, KwPathTransforms.cpp)
+    // The box of all entry points except closes (control points included), cached until
+    // the next notifying change; a zero width or height is widened to 0.001. (0,0,0,0)
+    // for an empty path.
+    TKwRect GetBounds() const;
+    // No entries, or bounds of zero area.
+    bool IsEmpty() const;
+    // The transforms move every entry except closes (a close keeps its stored point) and
+    // notify once; on an empty path they do nothing.
+    void Scale(float scaleX, float scaleY);
+    void Translate(float dX, float dY);
+    void ApplyMatrix(const TKwMatrix& M);
+    // Maps the bounds onto ARect, stretching each axis on its own.
+    void FitToRect(const TKwRect& ARect);
+
+    // ---- flattening and polygons (KwPathFlatten.cpp, KwPathPolygons.cpp)
+    // Replaces every curve by lines through samples about Flatness apart (at least 0.05).
+    void Flatten(float Flatness);
+    // One polygon per figure, curves sampled one pixel apart.
+    TKwPolygons ToPolygons() const;
+
 protected:
     // Appends entries without notifying; commands call Change once afterwards.
     void AppendEntry(TKwPathPointKind Kind, const TKwPoint& P);
@@ -129,8 +151,9 @@ protected:
     TKwFillMode FFillMode = fmEvenOdd;
     TKwPoint FStartPoint;
     std::vector<TKwPathPoint> FPathData;
-    bool FRecalcBounds = true;
-    TKwRect FBounds;
+    // The bounds cache; GetBounds refreshes it also on a const path.
+    mutable bool FRecalcBounds = true;
+    mutable TKwRect FBounds;
 
 private:
     friend class TKwPathTextReader;

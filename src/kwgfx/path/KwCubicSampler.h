@@ -1,0 +1,80 @@
+#pragma once
+// Sampling of one cubic Bezier segment at evenly stepped parameters, as used by path
+// flattening: the polynomial coefficients are kept as floats, t advances by a float step
+// (so the last t is only close to 1), and t^2, t^3 are rounded to float before use.
+// Each sample is formed in double and rounded once to float.
+
+#include "kwgfx/geometry/KwTypes.h"
+
+#include <cmath>
+#include <cstdint>
+
+namespace kw::detail {
+
+class TKwCubicSampler {
+public:
+    // Most samples one curve may ask for. A curve with huge coordinates would otherwise
+    // ask for billions of points; ordinary curves stay far below it.
+    static constexpr int32_t MaxSamples = 10000;
+
+    TKwCubicSampler(const TKwPoint& P0, const TKwPoint& P1, const TKwPoint& P2, const TKwPoint& P3)
+        : FP0(P0) {
+        FK1x = 3 * (P1.X - P0.X);
+        FK1y = 3 * (P1.Y - P0.Y);
+        FK2x = 3 * (P2.X - P1.X) - FK1x;
+        FK2y = 3 * (P2.Y - P1.Y) - FK1y;
+        FK3x = P3.X - P0.X - FK1x - FK2x;
+        FK3y = P3.Y - P0.Y - FK1y - FK2y;
+    }
+
+    TKwPoint At(float T) const {
+        const float t2 = T * T;
+        const float t3 = t2 * T;
+        return {float(double(FK3x) * t3 + double(FK2x) * t2 + double(FK1x) * T + FP0.X),
+                float(double(FK3y) * t3 + double(FK2y) * t2 + double(FK1y) * T + FP0.Y)};
+    }
+
+    // Calls Sink(point) for N samples at t = 0, d, 2d, ... with d = 1 / (N - 1); N >= 2.
+    template <typename F>
+    void Sample(int32_t N, F&& Sink) const {
+        const float d = 1.0f / float(N - 1);
+        float t = 0;
+        for (int32_t i = 0; i < N; ++i) {
+            Sink(At(t));
+            t += d;
+        }
+    }
+
+    // The curve's length estimated from 6 samples: the sum of the 5 chords.
+    float EstimatedLength() const {
+        float length = 0;
+        TKwPoint prev;
+        bool first = true;
+        Sample(6, [&](const TKwPoint& P) {
+            if (!first) {
+                const float dx = P.X - prev.X;
+                const float dy = P.Y - prev.Y;
+                length += float(std::sqrt(double(dx) * dx + double(dy) * dy));
+            }
+            prev = P;
+            first = false;
+        });
+        return length;
+    }
+
+    // The number of samples for a flatness (a chord length): Round(length / Flatness),
+    // ties to even, at most MaxSamples. A length that is not finite gives 0, so such a
+    // curve becomes a single line to its end point.
+    int32_t SampleCount(float Flatness) const {
+        const double q = double(EstimatedLength()) / Flatness;
+        if (!std::isfinite(q)) return 0;
+        if (q >= MaxSamples) return MaxSamples;
+        return int32_t(std::nearbyint(q));
+    }
+
+private:
+    TKwPoint FP0;
+    float FK1x, FK1y, FK2x, FK2y, FK3x, FK3y;
+};
+
+} // namespace kw::detail
