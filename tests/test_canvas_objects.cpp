@@ -3,6 +3,7 @@
 #include "kwgfx/platform/Brush.h"
 #include "kwgfx/platform/Exceptions.h"
 #include "kwgfx/platform/Font.h"
+#include "kwgfx/platform/ObjectStreaming.h"
 #include "kwgfx/platform/Pen.h"
 
 #include <gtest/gtest.h>
@@ -159,4 +160,34 @@ TEST(CanvasObjects, LogicalFontRoundTrip) {
     EXPECT_EQ(u.LogFont().lfFaceName, std::string(31, 'x'));
     u.SetName(std::string(30, 'x') + "\xC3\xA9\xC3\xA9");
     EXPECT_EQ(u.LogFont().lfFaceName, std::string(30, 'x') + "\xC3\xA9");
+}
+
+TEST(CanvasObjects, FontStreamsItsChangedPropertiesAndReadsThemBack) {
+    TFont f;
+    EXPECT_EQ(ObjectToPropertyText(f).find("Height"), std::string::npos);
+    f.SetName("Serif");
+    f.SetSize(14);
+    f.SetStyle({fsItalic, fsStrikeOut});
+    f.SetPitch(fpFixed);
+    f.SetOrientation(900);
+    f.SetColor(clRed);
+    const std::string text = ObjectToPropertyText(f);
+    EXPECT_EQ(text.find("Size"), std::string::npos) << text; // Height carries it
+    EXPECT_EQ(text.find("Charset"), std::string::npos) << text;
+
+    TFont g;
+    PropertyTextToObject(text, g);
+    EXPECT_EQ(g.Name(), "Serif");
+    EXPECT_EQ(g.Size(), 14);
+    EXPECT_EQ(g.Style(), (TFontStyles{fsItalic, fsStrikeOut}));
+    EXPECT_EQ(g.Pitch(), fpFixed);
+    EXPECT_EQ(g.Orientation(), 900);
+    EXPECT_EQ(g.Color(), clRed);
+
+    TPen pen, pen2;
+    pen.SetStyle(psDashDot);
+    pen.SetWidth(3);
+    PropertyTextToObject(ObjectToPropertyText(pen), pen2);
+    EXPECT_EQ(pen2.Style(), psDashDot);
+    EXPECT_EQ(pen2.Width(), 3);
 }

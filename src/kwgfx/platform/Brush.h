@@ -31,6 +31,9 @@ public:
     // Copies colour and style from another brush; fires OnChange once if any differed.
     void Assign(const TPersistent& Source) override;
 
+    // Color, Style and Width (pen) / Color and Style (brush), written when not default.
+    TPublishedProperties GetPublishedProperties() override;
+
     // Fired after a value changed.
     TNotifyEvent OnChange;
 

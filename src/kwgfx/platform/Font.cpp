@@ -161,6 +161,36 @@ void TFont::Assign(const TPersistent& Source) {
     SetValues(font->F);
 }
 
+TPublishedProperties TFont::GetPublishedProperties() {
+    const TValues defaults;
+    TPublishedProperties props = TPersistent::GetPublishedProperties();
+    props.push_back(TPublishedProperty::Integer(
+        "Charset", [this] { return int32_t(Charset()); },
+        [this](int32_t V) { SetCharset(static_cast<TFontCharset>(V)); }, defaults.Charset));
+    props.push_back(TPublishedProperty::Integer(
+        "Color", [this] { return Color(); }, [this](int32_t V) { SetColor(V); }, defaults.Color));
+    props.push_back(TPublishedProperty::Integer(
+        "Height", [this] { return Height(); }, [this](int32_t V) { SetHeight(V); },
+        defaults.Height));
+    props.push_back(TPublishedProperty::String(
+        "Name", [this] { return Name(); }, [this](const std::string& V) { SetName(V); },
+        defaults.Name));
+    props.push_back(TPublishedProperty::Integer(
+        "Orientation", [this] { return Orientation(); }, [this](int32_t V) { SetOrientation(V); },
+        0));
+    props.push_back(TPublishedProperty::Enumeration<TFontPitch>(
+        "Pitch", {"fpDefault", "fpVariable", "fpFixed"}, [this] { return Pitch(); },
+        [this](TFontPitch V) { SetPitch(V); }, fpDefault));
+    props.push_back(TPublishedProperty::Integer(
+                        "Size", [this] { return Size(); }, [this](int32_t V) { SetSize(V); })
+                        .NotStored());
+    props.push_back(TPublishedProperty::Set(
+        "Style", {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"},
+        [this] { return uint32_t(Style().ToBits()); },
+        [this](uint32_t V) { SetStyle(TFontStyles::FromBits(static_cast<uint8_t>(V))); }, 0u));
+    return props;
+}
+
 void TFont::Changed() {
     if (OnChange) OnChange(this);
 }

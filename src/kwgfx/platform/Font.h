@@ -99,6 +99,10 @@ public:
     // Copies every attribute except OnChange; fires Changed() once if any differed.
     void Assign(const TPersistent& Source) override;
 
+    // Charset, Color, Height, Name, Orientation, Pitch, Size and Style, written when not
+    // default; Size is never written (Height carries the same value).
+    TPublishedProperties GetPublishedProperties() override;
+
     // Fired by Changed().
     TNotifyEvent OnChange;
 

@@ -34,6 +34,9 @@ public:
     // Copies colour, style and width from another pen; fires OnChange once if any differed.
     void Assign(const TPersistent& Source) override;
 
+    // Color, Style and Width (pen) / Color and Style (brush), written when not default.
+    TPublishedProperties GetPublishedProperties() override;
+
     // Fired after a value changed.
     TNotifyEvent OnChange;
 

@@ -68,4 +68,29 @@ void TBrush::Changed() {
     if (OnChange) OnChange(this);
 }
 
+TPublishedProperties TPen::GetPublishedProperties() {
+    TPublishedProperties props = TPersistent::GetPublishedProperties();
+    props.push_back(TPublishedProperty::Integer(
+        "Color", [this] { return Color(); }, [this](int32_t V) { SetColor(V); }, clBlack));
+    props.push_back(TPublishedProperty::Enumeration<TPenStyle>(
+        "Style",
+        {"psSolid", "psDash", "psDot", "psDashDot", "psDashDotDot", "psClear", "psInsideFrame"},
+        [this] { return Style(); }, [this](TPenStyle V) { SetStyle(V); }, psSolid));
+    props.push_back(TPublishedProperty::Integer(
+        "Width", [this] { return Width(); }, [this](int32_t V) { SetWidth(V); }, 1));
+    return props;
+}
+
+TPublishedProperties TBrush::GetPublishedProperties() {
+    TPublishedProperties props = TPersistent::GetPublishedProperties();
+    props.push_back(TPublishedProperty::Integer(
+        "Color", [this] { return Color(); }, [this](int32_t V) { SetColor(V); }, clWhite));
+    props.push_back(TPublishedProperty::Enumeration<TBrushStyle>(
+        "Style",
+        {"bsSolid", "bsClear", "bsHorizontal", "bsVertical", "bsFDiagonal", "bsBDiagonal",
+         "bsCross", "bsDiagCross"},
+        [this] { return Style(); }, [this](TBrushStyle V) { SetStyle(V); }, bsSolid));
+    return props;
+}
+
 } // namespace kw::platform
