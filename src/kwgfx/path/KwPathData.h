@@ -24,6 +24,7 @@
 #include "kwgfx/geometry/KwVectorTypes.h"
 #include "kwgfx/path/KwPathPoint.h"
 #include "kwgfx/platform/Persistent.h"
+#include "kwgfx/platform/Stream.h"
 
 #include <cstdint>
 #include <memory>
@@ -94,6 +95,21 @@ public:
     std::string Data() const { return GetPathString(); }
     void SetData(std::string_view Value) { SetPathString(Value); }
 
+    // ---- streaming (KwPathStream.cpp)
+    // Published: FillMode by member name (always written) and Data (never written: the
+    // entries travel in the binary property "Path").
+    platform::TPublishedProperties GetPublishedProperties() override;
+    // The "Path" body: the entry count N as a little-endian 32-bit integer, then N records
+    // of 9 bytes (kind byte, X and Y as little-endian IEEE singles). EWriteError for an
+    // entry whose point is not finite, since such a body could not be read back.
+    void WritePath(platform::TStream& Stream) const;
+    // Replaces the entries with a "Path" body and calls Change once. Everything is checked
+    // before anything changes: a negative count, a count larger than the stream still
+    // holds, a kind above ppClose, ppCurveTo entries that are first or not in complete
+    // groups of three, or a coordinate that is not finite raise EReadError saying which,
+    // and leave the path and its listeners untouched.
+    void ReadPath(platform::TStream& Stream);
+
     // ---- building commands (each ends with one Change)
     void MoveTo(const TKwPoint& P);
     void MoveToRel(const TKwPoint& P);
@@ -143,6 +159,8 @@ public:
     TKwPolygons ToPolygons() const;
 
 protected:
+    // Declares the binary property "Path", written only for a non-empty path.
+    void DefineProperties(platform::TFiler& Filer) override;
     // Appends entries without notifying; commands call Change once afterwards.
     void AppendEntry(TKwPathPointKind Kind, const TKwPoint& P);
 
