@@ -8,6 +8,7 @@
 #include "kwgfx/geometry/KwTypes.h"
 #include "kwgfx/geometry/KwVector.h"
 #include "kwgfx/geometry/KwVectorTypes.h"
+#include "kwgfx/path/KwCorners.h"
 #include "kwgfx/path/KwPathData.h"
 #include "kwgfx/path/KwPathPoint.h"
 #include "kwgfx/platform/Exceptions.h"

@@ -22,6 +22,7 @@
 
 #include "kwgfx/geometry/KwTypes.h"
 #include "kwgfx/geometry/KwVectorTypes.h"
+#include "kwgfx/path/KwCorners.h"
 #include "kwgfx/path/KwPathPoint.h"
 #include "kwgfx/platform/Persistent.h"
 #include "kwgfx/platform/Stream.h"
@@ -158,11 +159,39 @@ public:
     // One polygon per figure, curves sampled one pixel apart.
     TKwPolygons ToPolygons() const;
 
+    // ---- shapes (KwPathShapes.cpp)
+    // One move and four cubics around the ellipse inscribed in ARect, not closed.
+    void AddEllipse(const TKwRect& ARect);
+    // A closed rectangle whose corners in ACorners get the shape ACornerType, XRadius wide
+    // and YRadius high (each cut to half the rectangle's size); other corners are square.
+    void AddRectangle(const TKwRect& ARect, float XRadius, float YRadius, TKwCorners ACorners,
+                      TKwCornerType ACornerType);
+    // An elliptical arc around Center (radii Radius.X, Radius.Y) from StartAngle sweeping
+    // SweepAngle degrees (positive runs clockwise on a y-down canvas; at most one turn),
+    // in cubics of at most a quarter turn. It begins with a move to its start on an empty
+    // path, with a line to it otherwise.
+    void AddArc(const TKwPoint& Center, const TKwPoint& Radius, float StartAngle, float SweepAngle);
+
 protected:
     // Declares the binary property "Path", written only for a non-empty path.
     void DefineProperties(platform::TFiler& Filer) override;
     // Appends entries without notifying; commands call Change once afterwards.
     void AppendEntry(TKwPathPointKind Kind, const TKwPoint& P);
+
+    // AddArc without the leading move or line: the arc continues from the last entry.
+    void AddArcSvgPart(const TKwPoint& Center, const TKwPoint& Radius, float StartAngle,
+                       float SweepAngle);
+    // The arc of path text: from StartPoint to EndPoint on the ellipse with radii Radius
+    // turned by XAxisRotation degrees, choosing by LargeArc and Sweep among the four
+    // candidate arcs. Radii too small for the chord are scaled up; a zero radius gives a
+    // straight line and equal end points give nothing. Notifies once, with the final
+    // coordinates.
+    void AddArcSvg(const TKwPoint& StartPoint, const TKwPoint& Radius, float XAxisRotation,
+                   bool LargeArc, bool Sweep, const TKwPoint& EndPoint);
+    // One cubic for the arc from StartAngle sweeping SweepAngle radians (not zero); with
+    // Connect it is preceded by a move (empty path) or a line to its start.
+    void AddArcSegment(bool Connect, const TKwPoint& Center, const TKwPoint& Radius,
+                       float StartAngle, float SweepAngle);
 
     platform::TNotifyEvent FOnChanged;
     int32_t FUpdateCount = 0;
@@ -174,6 +203,9 @@ protected:
     mutable TKwRect FBounds;
 
 private:
+    void AddArcSegments(bool Connect, const TKwPoint& Center, const TKwPoint& Radius,
+                        float StartAngle, float SweepAngle);
+
     friend class TKwPathTextReader;
 };
 

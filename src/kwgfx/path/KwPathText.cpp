@@ -364,10 +364,7 @@ bool TKwPathTextReader::ExecuteArc(bool Relative) {
     const TKwPoint start = FPath.LastPoint();
     if (Relative) end = Add(start, end);
     if (!IsFinite(end)) return false;
-    // The arc builder is not in this revision yet: the numbers are read and checked only.
-    (void)radii;
-    (void)rotation;
-    (void)flags;
+    FPath.AddArcSvg(start, radii, rotation, flags.X == 1, flags.Y == 1, end);
     return EndGroup();
 }
 
