@@ -1,8 +1,17 @@
 #pragma once
 // The library's main header: float geometry, the path object and the drawing routines.
 
+#include "kwgfx/drawing/Arrows.h"
 #include "kwgfx/drawing/BezierPolygon.h"
+#include "kwgfx/drawing/ColorSchemes.h"
+#include "kwgfx/drawing/Frame3D.h"
+#include "kwgfx/drawing/GradientTypes.h"
+#include "kwgfx/drawing/Gradients.h"
 #include "kwgfx/drawing/KwColorValues.h"
+#include "kwgfx/drawing/PieSlice.h"
+#include "kwgfx/drawing/ShapeTypes.h"
+#include "kwgfx/drawing/TextMeasure.h"
+#include "kwgfx/drawing/TextWrap.h"
 #include "kwgfx/geometry/KwGfxException.h"
 #include "kwgfx/geometry/KwMatrix.h"
 #include "kwgfx/geometry/KwTypes.h"
