@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <charconv>
+#include <cmath>
+#include <random>
 #include <string>
 
 using namespace kw;
@@ -197,5 +200,38 @@ TEST(SvgPathParser, KeepsCompleteCommandsAndReportsTheFirstError) {
         EXPECT_EQ(r.Position, c.Position) << c.Text;
         EXPECT_EQ(r.Text, c.Offending) << c.Text;
         EXPECT_EQ(r.Message, c.Message) << c.Text;
+    }
+}
+
+// Numbers read as the correctly rounded double of their text, then rounded to float once:
+// random texts of every shape (long mantissas, leading zeros, exponents at and beyond the
+// range where the short cut applies) against std::from_chars.
+TEST(SvgPathParser, NumbersMatchCorrectlyRoundedConversion) {
+    std::mt19937 rng(2024);
+    auto pick = [&](int N) { return int(rng() % unsigned(N)); };
+    for (int i = 0; i < 20000; ++i) {
+        std::string digits;
+        const int intDigits = pick(4) == 0 ? 0 : pick(25);
+        const int fracDigits = pick(3) == 0 ? 0 : pick(25);
+        for (int k = 0; k < intDigits; ++k)
+            digits += char('0' + (k == 0 && pick(2) ? 0 : pick(10)));
+        std::string text = digits;
+        if (fracDigits > 0 || intDigits == 0) {
+            text += '.';
+            for (int k = 0; k < std::max(fracDigits, 1); ++k) text += char('0' + pick(10));
+        }
+        if (pick(2)) text += "e" + std::to_string(pick(80) - 40);
+        double expected = 0;
+        std::from_chars(text.data(), text.data() + text.size(), expected);
+        if (std::fabs(expected) > 3e38) continue;
+
+        TRecordingSink sink;
+        const std::string path = "M" + text + " 0";
+        ASSERT_TRUE(ParseSvgPath(path, sink).Ok) << path;
+        char buf[32];
+        const std::string want =
+            "M" + std::string(buf, std::to_chars(buf, buf + 32, static_cast<float>(expected)).ptr) +
+            ",0";
+        ASSERT_EQ(sink.Log, want) << path;
     }
 }

@@ -161,40 +161,73 @@ TNumberRange ClassifyOutOfRange(const char* P, const char* End) {
 
 // number ::= sign? ( digits ("." digits?)? | "." digits ) ( ("e"|"E") sign? digits )?
 // An "e" without digits after it is not part of the number.
+//
+// Most path numbers have few digits: their mantissa is an exact double and so is the power
+// of ten, and one IEEE multiplication or division rounds the quotient correctly (the
+// classic fast path). Everything else goes to std::from_chars.
 bool TSvgPathReader::ReadNumber(double& Value) {
+    static constexpr double powersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                             1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                             1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     const char* start = FPos;
     const char* p = FPos;
     bool negative = false;
     if (p < FEnd && (*p == '+' || *p == '-')) negative = *p++ == '-';
     const char* mantissa = p;
+    uint64_t digitsValue = 0;
+    int digitCount = 0; // significant digits taken into digitsValue, at most 19
+    bool exact = true;  // every digit fitted into digitsValue
+    int exponent = 0;   // decimal exponent of digitsValue's last digit
+    auto takeDigit = [&](char C) {
+        if (digitCount == 0 && C == '0') return;
+        if (digitCount < 19) {
+            digitsValue = digitsValue * 10 + uint64_t(C - '0');
+            ++digitCount;
+        } else {
+            exact = false;
+        }
+    };
     const char* digits = p;
-    while (p < FEnd && IsDigit(*p)) ++p;
+    for (; p < FEnd && IsDigit(*p); ++p) {
+        takeDigit(*p);
+        if (!exact) ++exponent; // an integer digit beyond those kept scales the value
+    }
     bool any = p != digits;
     if (p < FEnd && *p == '.') {
         const char* fraction = ++p;
-        while (p < FEnd && IsDigit(*p)) ++p;
+        for (; p < FEnd && IsDigit(*p); ++p) {
+            const bool before = exact;
+            takeDigit(*p);
+            if (before && exact) --exponent;
+        }
         any = any || p != fraction;
     }
     if (!any) return Fail(start, "expected number");
     if (p < FEnd && (*p == 'e' || *p == 'E')) {
         const char* q = p + 1;
-        if (q < FEnd && (*q == '+' || *q == '-')) ++q;
+        bool negativeExponent = false;
+        if (q < FEnd && (*q == '+' || *q == '-')) negativeExponent = *q++ == '-';
         if (q < FEnd && IsDigit(*q)) {
-            p = q;
-            while (p < FEnd && IsDigit(*p)) ++p;
+            int e = 0;
+            for (p = q; p < FEnd && IsDigit(*p); ++p)
+                if (e < 100000) e = e * 10 + (*p - '0');
+            exponent += negativeExponent ? -e : e;
         }
     }
-    // from_chars takes neither "+" nor a sign we already consumed; apply the sign here.
     double magnitude = 0;
-    auto [end, error] = std::from_chars(mantissa, p, magnitude, std::chars_format::general);
-    if (error == std::errc::result_out_of_range) {
-        if (ClassifyOutOfRange(mantissa, p) == TNumberRange::Overflow) {
-            FPos = start;
-            return Fail(start, "number out of range");
+    if (exact && digitsValue <= (uint64_t(1) << 53) && exponent >= -22 && exponent <= 22) {
+        const double m = static_cast<double>(digitsValue);
+        magnitude = exponent < 0 ? m / powersOfTen[-exponent] : m * powersOfTen[exponent];
+    } else {
+        // from_chars takes no "+"; the sign was consumed above and is applied below.
+        auto [end, error] = std::from_chars(mantissa, p, magnitude, std::chars_format::general);
+        if (error == std::errc::result_out_of_range) {
+            if (ClassifyOutOfRange(mantissa, p) == TNumberRange::Overflow)
+                return Fail(start, "number out of range");
+            magnitude = 0;
+        } else if (error != std::errc() || end != p) {
+            return Fail(start, "expected number");
         }
-        magnitude = 0;
-    } else if (error != std::errc() || end != p) {
-        return Fail(start, "expected number");
     }
     Value = negative ? -magnitude : magnitude;
     FPos = p;
