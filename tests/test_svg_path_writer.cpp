@@ -181,3 +181,16 @@ TEST(PathTightBounds, CountsDrawnSegmentsOnly) {
     EXPECT_GT(l.Right, 10);
     EXPECT_LT(l.Left, 0);
 }
+
+TEST(PathTightBounds, CloseRunsToTheMoveEvenAfterATransform) {
+    TKwPathData path;
+    path.MoveTo({0, 0});
+    path.LineTo({10, 5});
+    path.ClosePath();
+    path.Translate(100, 100); // the close keeps its stored point (0,0)
+    const TKwRect r = path.GetTightBounds();
+    EXPECT_EQ(r.Left, 100);
+    EXPECT_EQ(r.Top, 100);
+    EXPECT_EQ(r.Right, 110);
+    EXPECT_EQ(r.Bottom, 105);
+}

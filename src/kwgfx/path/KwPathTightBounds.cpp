@@ -78,6 +78,7 @@ void AddCubic(TBoundsAccumulator& Box, const TKwPoint& P0, const TKwPoint& P1, c
 TKwRect TightBounds(std::span<const TKwPathPoint> Entries) {
     TBoundsAccumulator box;
     TKwPoint current; // (0,0) before the first entry, as LastPoint of an empty path
+    TKwPoint subpathStart;
     const std::size_t n = Entries.size();
     for (std::size_t i = 0; i < n; ++i) {
         const TKwPathPoint& e = Entries[i];
@@ -90,11 +91,17 @@ TKwRect TightBounds(std::span<const TKwPathPoint> Entries) {
             i += 2;
             continue;
         }
-        if (e.Kind != ppMoveTo) { // lines, closes and stray curve points: straight segments
-            box.Add(current);
-            box.Add(p);
+        if (e.Kind == ppMoveTo) {
+            subpathStart = p;
+            current = p;
+            continue;
         }
-        current = p;
+        // A close draws the line back to its subpath's start, taken from the move rather than
+        // from the close's own stored point, which the transforms leave where it was.
+        const TKwPoint end = e.Kind == ppClose ? subpathStart : p;
+        box.Add(current); // lines, closes and stray curve points: straight segments
+        box.Add(end);
+        current = end;
     }
     return box.Result();
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The exact bounds of a path's drawn geometry: lines by their end points, cubic curves by
 // their end points and the extreme points of the curve itself, not by their control
-// points. A move that no segment follows draws nothing and is left out.
+// points. A move that no segment follows draws nothing and is left out. A close counts as
+// the line back to the point of its subpath's move.
 
 #include "kwgfx/path/KwPathPoint.h"
 

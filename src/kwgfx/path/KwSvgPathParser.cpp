@@ -8,6 +8,7 @@
 
 #include "kwgfx/path/KwSvgPathParser.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <charconv>
 #include <cmath>
@@ -174,34 +175,21 @@ bool TSvgPathReader::ReadNumber(double& Value) {
     bool negative = false;
     if (p < FEnd && (*p == '+' || *p == '-')) negative = *p++ == '-';
     const char* mantissa = p;
+    // All digits go into one integer; with at most 19 of them it holds them exactly (an
+    // unsigned wrap beyond that is harmless: such numbers take the from_chars road).
     uint64_t digitsValue = 0;
-    int digitCount = 0; // significant digits taken into digitsValue, at most 19
-    bool exact = true;  // every digit fitted into digitsValue
-    int exponent = 0;   // decimal exponent of digitsValue's last digit
-    auto takeDigit = [&](char C) {
-        if (digitCount == 0 && C == '0') return;
-        if (digitCount < 19) {
-            digitsValue = digitsValue * 10 + uint64_t(C - '0');
-            ++digitCount;
-        } else {
-            exact = false;
-        }
-    };
     const char* digits = p;
-    for (; p < FEnd && IsDigit(*p); ++p) {
-        takeDigit(*p);
-        if (!exact) ++exponent; // an integer digit beyond those kept scales the value
-    }
-    bool any = p != digits;
+    for (; p < FEnd && IsDigit(*p); ++p) digitsValue = digitsValue * 10 + uint64_t(*p - '0');
+    std::ptrdiff_t digitCount = p - digits;
+    int exponent = 0; // decimal exponent of digitsValue's last digit
     if (p < FEnd && *p == '.') {
         const char* fraction = ++p;
-        for (; p < FEnd && IsDigit(*p); ++p) {
-            const bool before = exact;
-            takeDigit(*p);
-            if (before && exact) --exponent;
-        }
-        any = any || p != fraction;
+        for (; p < FEnd && IsDigit(*p); ++p) digitsValue = digitsValue * 10 + uint64_t(*p - '0');
+        digitCount += p - fraction;
+        exponent = -static_cast<int>(std::min<std::ptrdiff_t>(p - fraction, 100000));
     }
+    const bool any = digitCount > 0;
+    const bool exact = digitCount <= 19;
     if (!any) return Fail(start, "expected number");
     if (p < FEnd && (*p == 'e' || *p == 'E')) {
         const char* q = p + 1;
