@@ -188,7 +188,7 @@ TEST(PathTightBounds, CloseRunsToTheMoveEvenAfterATransform) {
     path.LineTo({10, 5});
     path.ClosePath();
     path.Translate(100, 100); // the close keeps its stored point (0,0)
-    const TKwRect r = path.GetTightBounds();
+    const TKwRect r = TightBounds(path.Entries());
     EXPECT_EQ(r.Left, 100);
     EXPECT_EQ(r.Top, 100);
     EXPECT_EQ(r.Right, 110);
