@@ -1,4 +1,6 @@
 #include <kwgfx/drawing/BezierPolygon.h>
+#include <kwgfx/drawing/DrawBezierPolygon.h>
+#include <kwgfx/platform/RecordingCanvas.h>
 
 #include <gtest/gtest.h>
 
@@ -170,4 +172,41 @@ TEST(BezierPolygon, AcceptsFixedArrays) {
     const TKwPoints s = BezierPolygonPoints(curve, false, false, 1);
     EXPECT_TRUE(s.front().SameAs({0, 0}));
     EXPECT_TRUE(Contains(s, TKwPoint(10, 0), 1e-3));
+}
+
+TEST(DrawBezierPolygon, FilledDrawsOnePolygonOtherwiseOnePolyline) {
+    const TCanvasPoints pts = {{0, 0}, {40, 0}, {40, 40}, {0, 40}};
+    platform::TRecordingCanvas canvas;
+    canvas.Pen().SetColor(platform::clRed);
+    DrawBezierPolygon(canvas, pts, false, true, true, 4, 1);
+    DrawBezierPolygon(canvas, pts, true, false, false, 4, 0.5f);
+    ASSERT_EQ(canvas.Names(), (std::vector<std::string>{"Polygon", "Polyline"}));
+    EXPECT_EQ(canvas.Calls()[0].Points, BezierPolygonPoints(pts, false, true, 4));
+    EXPECT_EQ(canvas.Calls()[1].Points, BezierPolygonPoints(pts, true, false, 4));
+    EXPECT_EQ(canvas.Calls()[0].Pen.Color, platform::clRed);
+    EXPECT_EQ(canvas.Pen().Color(), platform::clRed);
+}
+
+TEST(DrawBezierPolygon, NonPositiveOpacityDrawsNothingOnePointDrawsEmpty) {
+    platform::TRecordingCanvas canvas;
+    const TKwPoints pts = {{0, 0}, {10, 10}, {20, 0}};
+    DrawBezierPolygon(canvas, pts, false, false, true, 1, 0);
+    DrawBezierPolygon(canvas, pts, false, false, false, 1, -1);
+    EXPECT_TRUE(canvas.Calls().empty());
+    DrawBezierPolygon(canvas, TKwPoints{{5, 5}}, false, false, true, 1, 1);
+    ASSERT_EQ(canvas.Names(), std::vector<std::string>{"Polygon"});
+    EXPECT_TRUE(canvas.Calls()[0].Points.empty());
+}
+
+TEST(DrawBezierPolygon, FloatSamplesRoundToPixels) {
+    platform::TRecordingCanvas canvas;
+    // B-spline samples of (0, 0) -> (15, 0): the first lies at 2.5, which rounds to 2.
+    DrawBezierPolygon(canvas, TKwPoints{{0, 0}, {15, 0}}, true, false, false, 5, 1);
+    ASSERT_EQ(canvas.Calls().size(), 1u);
+    const std::vector<TPoint>& drawn = canvas.Calls()[0].Points;
+    const TKwPoints exact = BezierPolygonPoints(TKwPoints{{0, 0}, {15, 0}}, true, false, 5);
+    ASSERT_EQ(drawn.size(), exact.size());
+    EXPECT_EQ(drawn[0], TPoint(2, 0));
+    for (std::size_t i = 0; i < drawn.size(); ++i)
+        EXPECT_EQ(drawn[i].X, int32_t(std::nearbyint(exact[i].X))) << i;
 }
