@@ -21,4 +21,7 @@
 #include "kwgfx/path/KwCorners.h"
 #include "kwgfx/path/KwPathData.h"
 #include "kwgfx/path/KwPathPoint.h"
+#include "kwgfx/path/KwPathTightBounds.h"
+#include "kwgfx/path/KwSvgPathParser.h"
+#include "kwgfx/path/KwSvgPathWriter.h"
 #include "kwgfx/platform/Exceptions.h"

@@ -24,6 +24,7 @@
 #include "kwgfx/geometry/KwVectorTypes.h"
 #include "kwgfx/path/KwCorners.h"
 #include "kwgfx/path/KwPathPoint.h"
+#include "kwgfx/path/KwSvgPathParser.h"
 #include "kwgfx/platform/Persistent.h"
 #include "kwgfx/platform/Stream.h"
 
@@ -171,6 +172,19 @@ public:
     // in cubics of at most a quarter turn. It begins with a move to its start on an empty
     // path, with a line to it otherwise.
     void AddArc(const TKwPoint& Center, const TKwPoint& Radius, float StartAngle, float SweepAngle);
+
+    // ---- strict SVG path data (KwPathSvgText.cpp)
+    // Replaces the entries with the path that Text describes, read by the SVG grammar
+    // (ParseSvgPath). On an error the commands before it are kept and the result tells
+    // where and why. Never throws on bad text; notifies once.
+    TKwSvgPathResult SetSvgPathString(std::string_view Text);
+    // The same, appending to the entries (the text's first command must be a move).
+    TKwSvgPathResult AppendSvgPathString(std::string_view Text);
+    // Compact SVG path data of the entries (WriteSvgPath): shortest round-tripping numbers
+    // when Precision < 0, else at most Precision decimals.
+    std::string GetSvgPathString(int Precision = -1) const;
+    // The exact bounds of the drawn segments, curves by their extreme points (TightBounds).
+    TKwRect GetTightBounds() const;
 
 protected:
     // Declares the binary property "Path", written only for a non-empty path.

@@ -1,0 +1,287 @@
+// Agreement of the SVG path reader with an independent SVG renderer on real icons.
+//
+// Every icon of tests/data/icons/icons.txt is read with SetSvgPathString, stretched by its
+// exact bounds to fill 512x512 and filled with its own fill rule; the same path data goes
+// to rsvg-convert inside an SVG with the same transform. Both images are cut at half
+// coverage and compared by intersection over union, which must reach 0.98 for every icon.
+// The lenient compatible reader (SetPathString) is scored on the same icons with the same
+// transform, for the record only: it reads compact icon text differently by design.
+//
+// Until the path's own filling and the Cairo canvas are in the library, the library side
+// is drawn here: the path's entries, flattened by this test (cubics into line runs finer
+// than a twentieth of a pixel), are filled by Cairo directly. The geometry under test,
+// everything the reader and the arc builder produce, is the library's.
+//
+// Sections
+//   1. Icons and the fit transform
+//   2. Reference images from rsvg-convert
+//   3. Library images
+//   4. Comparison
+
+#include <kwgfx/path/KwPathData.h>
+
+#include <cairo.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+using namespace kw;
+
+namespace {
+
+constexpr int Size = 512;  // each icon is drawn to fill Size x Size
+constexpr int Pitch = 528; // tile pitch in the batched reference image: a gap between icons
+constexpr int Columns = 4; // tiles per row and column of one reference image
+using TMask = std::vector<uint8_t>; // Size*Size, 1 where coverage is at least one half
+
+// ---------------------------------------------------------------- 1. Icons and the fit transform
+
+struct TIcon {
+    std::string Set, Name, FillRule, Data;
+};
+
+std::vector<TIcon> LoadIcons() {
+    std::ifstream in(std::string(KWGFX_TEST_DATA_DIR) + "/icons/icons.txt");
+    std::vector<TIcon> icons;
+    std::string line;
+    while (std::getline(in, line)) {
+        std::vector<std::string> f;
+        std::stringstream ss(line);
+        for (std::string part; std::getline(ss, part, '\t');) f.push_back(part);
+        if (f.size() == 5) icons.push_back({f[0], f[1], f[2], f[4]});
+    }
+    return icons;
+}
+
+// x' = X*Sx + Tx, y' = Y*Sy + Ty: the icon's exact bounds onto (0,0)-(Size,Size). The
+// library moves its path with Translate(-Left, -Top) and Scale(Sx, Sy); the SVG gets the
+// same mapping as one matrix.
+struct TFit {
+    double Sx = 1, Sy = 1, Tx = 0, Ty = 0;
+};
+
+TFit FitToSquare(const TKwRect& Bounds) {
+    TFit f;
+    f.Sx = Size / (double(Bounds.Right) - Bounds.Left);
+    f.Sy = Size / (double(Bounds.Bottom) - Bounds.Top);
+    f.Tx = -Bounds.Left * f.Sx;
+    f.Ty = -Bounds.Top * f.Sy;
+    return f;
+}
+
+std::string Num(double V) {
+    char buf[32];
+    return std::string(buf, std::to_chars(buf, buf + sizeof buf, V).ptr);
+}
+
+// ---------------------------------------------------------------- 2. Reference images from
+// rsvg-convert
+
+class TScratchDir {
+public:
+    TScratchDir() {
+        FPath =
+            std::filesystem::temp_directory_path() / ("kwgfx-icons-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(FPath);
+    }
+    ~TScratchDir() {
+        std::error_code ec;
+        std::filesystem::remove_all(FPath, ec);
+    }
+    const std::filesystem::path& Path() const { return FPath; }
+
+private:
+    std::filesystem::path FPath;
+};
+
+TMask MaskFromArgb(cairo_surface_t* S, int X0, int Y0) {
+    TMask m(Size * Size);
+    cairo_surface_flush(S);
+    const unsigned char* data = cairo_image_surface_get_data(S);
+    const int stride = cairo_image_surface_get_stride(S);
+    for (int y = 0; y < Size; ++y) {
+        const auto* row = reinterpret_cast<const uint32_t*>(data + (Y0 + y) * stride);
+        for (int x = 0; x < Size; ++x) m[y * Size + x] = (row[X0 + x] >> 24) >= 128;
+    }
+    return m;
+}
+
+// Renders up to Columns*Columns icons in one rsvg-convert run, each in its own tile.
+std::vector<TMask> RenderWithRsvg(const std::vector<const TIcon*>& Icons,
+                                  const std::vector<TFit>& Fits, const TScratchDir& Dir) {
+    const std::filesystem::path svg = Dir.Path() / "batch.svg";
+    const std::filesystem::path png = Dir.Path() / "batch.png";
+    {
+        std::ofstream out(svg);
+        out << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << Pitch * Columns
+            << "\" height=\"" << Pitch * Columns << "\">\n";
+        for (std::size_t i = 0; i < Icons.size(); ++i) {
+            const TFit& f = Fits[i];
+            const int ox = int(i % Columns) * Pitch, oy = int(i / Columns) * Pitch;
+            out << "<path transform=\"matrix(" << Num(f.Sx) << " 0 0 " << Num(f.Sy) << " "
+                << Num(f.Tx + ox) << " " << Num(f.Ty + oy) << ")\" fill-rule=\""
+                << Icons[i]->FillRule << "\" d=\"" << Icons[i]->Data << "\"/>\n";
+        }
+        out << "</svg>\n";
+    }
+    const std::string command =
+        std::string(KWGFX_RSVG_CONVERT) + " -o '" + png.string() + "' '" + svg.string() + "'";
+    if (std::system(command.c_str()) != 0) {
+        ADD_FAILURE() << "rsvg-convert failed: " << command;
+        return {};
+    }
+    cairo_surface_t* image = cairo_image_surface_create_from_png(png.c_str());
+    std::vector<TMask> masks;
+    if (cairo_surface_status(image) == CAIRO_STATUS_SUCCESS) {
+        for (std::size_t i = 0; i < Icons.size(); ++i)
+            masks.push_back(
+                MaskFromArgb(image, int(i % Columns) * Pitch, int(i / Columns) * Pitch));
+    } else {
+        ADD_FAILURE() << "cannot read " << png;
+    }
+    cairo_surface_destroy(image);
+    return masks;
+}
+
+// ---------------------------------------------------------------- 3. Library images
+
+// Temporary drawing of a path until the path fills itself on the library's canvas.
+void AddFlattenedPath(cairo_t* Cr, const TKwPathData& Path) {
+    const auto entries = Path.Entries();
+    TKwPoint current, subpathStart;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const TKwPoint p = entries[i].Point;
+        switch (entries[i].Kind) {
+        case ppMoveTo:
+            cairo_move_to(Cr, p.X, p.Y);
+            subpathStart = current = p;
+            break;
+        case ppLineTo:
+            cairo_line_to(Cr, p.X, p.Y);
+            current = p;
+            break;
+        case ppClose: // back to the move: a transformed path keeps stale close points
+            cairo_close_path(Cr);
+            current = subpathStart;
+            break;
+        case ppCurveTo: {
+            const TKwPoint c1 = p, c2 = entries[i + 1].Point, e = entries[i + 2].Point;
+            const double px[4] = {current.X, c1.X, c2.X, e.X};
+            const double py[4] = {current.Y, c1.Y, c2.Y, e.Y};
+            // A cubic strays from its n-segment polyline by at most 3/4 of its largest
+            // second difference over n squared.
+            const double dd =
+                std::max(std::hypot(px[0] - 2 * px[1] + px[2], py[0] - 2 * py[1] + py[2]),
+                         std::hypot(px[1] - 2 * px[2] + px[3], py[1] - 2 * py[2] + py[3]));
+            const int n = std::clamp(int(std::ceil(std::sqrt(0.75 * dd / 0.05))), 1, 4096);
+            for (int k = 1; k <= n; ++k) {
+                const double t = double(k) / n, u = 1 - t;
+                const double a = u * u * u, b = 3 * u * u * t, c = 3 * u * t * t, d = t * t * t;
+                cairo_line_to(Cr, a * px[0] + b * px[1] + c * px[2] + d * px[3],
+                              a * py[0] + b * py[1] + c * py[2] + d * py[3]);
+            }
+            current = e;
+            i += 2;
+            break;
+        }
+        }
+    }
+}
+
+TMask RenderWithLibrary(const TKwPathData& Path, bool EvenOdd) {
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_A8, Size, Size);
+    cairo_t* cr = cairo_create(surface);
+    cairo_set_fill_rule(cr, EvenOdd ? CAIRO_FILL_RULE_EVEN_ODD : CAIRO_FILL_RULE_WINDING);
+    AddFlattenedPath(cr, Path);
+    cairo_fill(cr);
+    cairo_destroy(cr);
+    cairo_surface_flush(surface);
+    TMask m(Size * Size);
+    const unsigned char* data = cairo_image_surface_get_data(surface);
+    const int stride = cairo_image_surface_get_stride(surface);
+    for (int y = 0; y < Size; ++y)
+        for (int x = 0; x < Size; ++x) m[y * Size + x] = data[y * stride + x] >= 128;
+    cairo_surface_destroy(surface);
+    return m;
+}
+
+// ---------------------------------------------------------------- 4. Comparison
+
+double IntersectionOverUnion(const TMask& A, const TMask& B) {
+    std::size_t both = 0, either = 0;
+    for (std::size_t i = 0; i < A.size(); ++i) {
+        both += A[i] & B[i];
+        either += A[i] | B[i];
+    }
+    return either == 0 ? 1.0 : double(both) / double(either);
+}
+
+struct TScore {
+    double Iou;
+    const TIcon* Icon;
+};
+
+void Summarise(const char* Reader, std::vector<TScore> Scores, double Threshold) {
+    std::sort(Scores.begin(), Scores.end(),
+              [](const TScore& A, const TScore& B) { return A.Iou < B.Iou; });
+    const auto passing = std::count_if(Scores.begin(), Scores.end(),
+                                       [&](const TScore& S) { return S.Iou >= Threshold; });
+    std::printf("%s: %zu icons, IoU min %.4f (%s/%s), median %.4f, %.1f%% at or above %.2f\n",
+                Reader, Scores.size(), Scores.front().Iou, Scores.front().Icon->Set.c_str(),
+                Scores.front().Icon->Name.c_str(), Scores[Scores.size() / 2].Iou,
+                100.0 * double(passing) / double(Scores.size()), Threshold);
+}
+
+} // namespace
+
+TEST(SvgIconAgreement, StrictReaderMatchesAnIndependentRenderer) {
+    const std::vector<TIcon> icons = LoadIcons();
+    ASSERT_GE(icons.size(), 300u);
+    TScratchDir dir;
+    std::vector<TScore> scores, compatibleScores;
+    constexpr double threshold = 0.98;
+
+    for (std::size_t first = 0; first < icons.size(); first += Columns * Columns) {
+        std::vector<const TIcon*> batch;
+        std::vector<TFit> fits;
+        std::vector<TMask> ours, theirs;
+        for (std::size_t i = first; i < std::min(icons.size(), first + Columns * Columns); ++i) {
+            TKwPathData path;
+            const TKwSvgPathResult r = path.SetSvgPathString(icons[i].Data);
+            EXPECT_TRUE(r.Ok) << icons[i].Set << "/" << icons[i].Name << ": " << r.Message << " at "
+                              << r.Position;
+            const TKwRect bounds = path.GetTightBounds();
+            const TFit fit = FitToSquare(bounds);
+            path.Translate(-bounds.Left, -bounds.Top);
+            path.Scale(float(fit.Sx), float(fit.Sy));
+            const bool evenOdd = icons[i].FillRule == "evenodd";
+            batch.push_back(&icons[i]);
+            fits.push_back(fit);
+            ours.push_back(RenderWithLibrary(path, evenOdd));
+            TKwPathData compatible;
+            compatible.SetPathString(icons[i].Data);
+            compatible.Translate(-bounds.Left, -bounds.Top);
+            compatible.Scale(float(fit.Sx), float(fit.Sy));
+            theirs.push_back(RenderWithLibrary(compatible, evenOdd));
+        }
+        const std::vector<TMask> reference = RenderWithRsvg(batch, fits, dir);
+        ASSERT_EQ(reference.size(), batch.size());
+        for (std::size_t k = 0; k < batch.size(); ++k) {
+            const double iou = IntersectionOverUnion(ours[k], reference[k]);
+            scores.push_back({iou, batch[k]});
+            compatibleScores.push_back({IntersectionOverUnion(theirs[k], reference[k]), batch[k]});
+            EXPECT_GE(iou, threshold) << batch[k]->Set << "/" << batch[k]->Name;
+        }
+    }
+    Summarise("SetSvgPathString", scores, threshold);
+    Summarise("SetPathString (compatible, for the record)", compatibleScores, threshold);
+}
