@@ -3,10 +3,10 @@
 //
 // Sections
 //   1. Characters and numbers
-//   2. The reader: tokens, numbers and pairs
-//   3. The reader: commands
-//   4. The reader: rounds
-//   5. TKwPathData entry points and the writer
+//   2. Reader: tokens and numbers
+//   3. Reader: commands
+//   4. Reader: rounds
+//   5. Entry points and writer
 //
 // The reader never throws on bad text. A number that does not convert (empty, "1e",
 // "1.2.3", beyond the float range) abandons the rest of its command; what was appended
@@ -92,8 +92,7 @@ TKwPoint Add(const TKwPoint& A, const TKwPoint& B) {
 
 } // namespace
 
-// ---------------------------------------------------------------- 2. The reader: tokens, numbers
-// and pairs
+// ---------------------------------------------------------------- 2. Reader: tokens and numbers
 
 // Reads one text into a path that the caller has cleared and put in an update bracket.
 class TKwPathTextReader {
@@ -195,7 +194,7 @@ private:
     bool FHasQuadControl = false;
 };
 
-// ---------------------------------------------------------------- 3. The reader: commands
+// ---------------------------------------------------------------- 3. Reader: commands
 
 // Runs a command letter; false when a number failed and the rest of the command was
 // abandoned. Exceptions from a subclass's overridden hooks abandon the command too; only
@@ -368,7 +367,7 @@ bool TKwPathTextReader::ExecuteArc(bool Relative) {
     return EndGroup();
 }
 
-// ---------------------------------------------------------------- 4. The reader: rounds
+// ---------------------------------------------------------------- 4. Reader: rounds
 
 // Each round takes a run of command letters and executes them in order. A round that
 // finds no letter repeats the previous command (for numbers that did not continue a
@@ -392,8 +391,7 @@ void TKwPathTextReader::Run() {
     }
 }
 
-// ---------------------------------------------------------------- 5. TKwPathData entry points and
-// the writer
+// ---------------------------------------------------------------- 5. Entry points and writer
 
 void TKwPathData::SetPathString(std::string_view Value) {
     BeginUpdate();
