@@ -119,7 +119,7 @@ std::string TSvgPathReader::TokenAt(const char* At) const {
 
 // comma-wsp?: blanks, at most one comma, blanks. A comma promises that an argument follows,
 // which the caller's next read checks.
-bool TSvgPathReader::SkipCommaWsp() {
+inline bool TSvgPathReader::SkipCommaWsp() {
     SkipWsp();
     if (FPos < FEnd && *FPos == ',') {
         ++FPos;
@@ -233,7 +233,7 @@ bool TSvgPathReader::ReadFlag(bool& Value) {
 // Coordinates and arc parameters are stored as float: a value beyond the float range is
 // an error of its command, not an infinity in the path. Values that round to FLT_MAX
 // (its own shortest text reads back slightly above it) are kept.
-bool TSvgPathReader::ToFloat(double V, float& Out, const char* GroupStart) {
+inline bool TSvgPathReader::ToFloat(double V, float& Out, const char* GroupStart) {
     constexpr double roundsToInfinity = 0x1.ffffffp127; // FLT_MAX + half an ulp
     if (std::fabs(V) <= FLT_MAX) {
         Out = static_cast<float>(V);
@@ -247,7 +247,7 @@ bool TSvgPathReader::ToFloat(double V, float& Out, const char* GroupStart) {
     return Fail(GroupStart, "coordinate out of range");
 }
 
-bool TSvgPathReader::ToPoint(const TPointD& P, TKwPoint& Out, const char* GroupStart) {
+inline bool TSvgPathReader::ToPoint(const TPointD& P, TKwPoint& Out, const char* GroupStart) {
     return ToFloat(P.X, Out.X, GroupStart) && ToFloat(P.Y, Out.Y, GroupStart);
 }
 
@@ -371,7 +371,7 @@ bool TSvgPathReader::ReadSegment(char Command, bool FirstOfMove) {
             return false;
         e = absolute(e);
         TKwPoint start, outRadius, end;
-        float outRotation;
+        float outRotation = 0;
         if (!(ToPoint(FCurrent, start, group) && ToPoint(radius, outRadius, group) &&
               ToFloat(rotation, outRotation, group) && ToPoint(e, end, group)))
             return false;
