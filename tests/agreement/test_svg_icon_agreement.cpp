@@ -7,10 +7,10 @@
 // The lenient compatible reader (SetPathString) is scored on the same icons with the same
 // transform, for the record only: it reads compact icon text differently by design.
 //
-// Until the path's own filling and the Cairo canvas are in the library, the library side
-// is drawn here: the path's entries, flattened by this test (cubics into line runs finer
-// than a twentieth of a pixel), are filled by Cairo directly. The geometry under test,
-// everything the reader and the arc builder produce, is the library's.
+// The library side is the library's own road up to the fill: SetSvgPathString, the
+// transforms Translate and Scale, and Flatten. The flattened figures are then filled by Cairo
+// with the icon's fill rule, together: the path's FillPath paints each figure on its own
+// (an inner figure is painted over, not cut out), which would fill every hole of an icon.
 //
 // Sections
 //   1. Icons and the fit transform
@@ -38,9 +38,10 @@ using namespace kw;
 
 namespace {
 
-constexpr int Size = 512;  // each icon is drawn to fill Size x Size
-constexpr int Pitch = 528; // tile pitch in the batched reference image: a gap between icons
-constexpr int Columns = 4; // tiles per row and column of one reference image
+constexpr int Size = 512;         // each icon is drawn to fill Size x Size
+constexpr int Pitch = 528;        // tile pitch in the batched reference image: a gap between icons
+constexpr int Columns = 4;        // tiles per row and column of one reference image
+constexpr float Flatness = 0.25f; // pixels between the samples of a flattened curve
 using TMask = std::vector<uint8_t>; // Size*Size, 1 where coverage is at least one half
 
 // ---------------------------------------------------------------- 1. Icons and the fit transform
@@ -154,45 +155,20 @@ std::vector<TMask> RenderWithRsvg(const std::vector<const TIcon*>& Icons,
 
 // ---------------------------------------------------------------- 3. Library images
 
-// Temporary drawing of a path until the path fills itself on the library's canvas.
+// The figures of a flattened path (moves, lines and closes only) as one Cairo path.
 void AddFlattenedPath(cairo_t* Cr, const TKwPathData& Path) {
-    const auto entries = Path.Entries();
-    TKwPoint current, subpathStart;
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        const TKwPoint p = entries[i].Point;
-        switch (entries[i].Kind) {
+    for (const TKwPathPoint& e : Path.Entries()) {
+        const TKwPoint p = e.Point;
+        switch (e.Kind) {
         case ppMoveTo:
             cairo_move_to(Cr, p.X, p.Y);
-            subpathStart = current = p;
             break;
-        case ppLineTo:
-            cairo_line_to(Cr, p.X, p.Y);
-            current = p;
-            break;
-        case ppClose: // back to the move: a transformed path keeps stale close points
+        case ppClose:
             cairo_close_path(Cr);
-            current = subpathStart;
             break;
-        case ppCurveTo: {
-            const TKwPoint c1 = p, c2 = entries[i + 1].Point, e = entries[i + 2].Point;
-            const double px[4] = {current.X, c1.X, c2.X, e.X};
-            const double py[4] = {current.Y, c1.Y, c2.Y, e.Y};
-            // A cubic strays from its n-segment polyline by at most 3/4 of its largest
-            // second difference over n squared.
-            const double dd =
-                std::max(std::hypot(px[0] - 2 * px[1] + px[2], py[0] - 2 * py[1] + py[2]),
-                         std::hypot(px[1] - 2 * px[2] + px[3], py[1] - 2 * py[2] + py[3]));
-            const int n = std::clamp(int(std::ceil(std::sqrt(0.75 * dd / 0.05))), 1, 4096);
-            for (int k = 1; k <= n; ++k) {
-                const double t = double(k) / n, u = 1 - t;
-                const double a = u * u * u, b = 3 * u * u * t, c = 3 * u * t * t, d = t * t * t;
-                cairo_line_to(Cr, a * px[0] + b * px[1] + c * px[2] + d * px[3],
-                              a * py[0] + b * py[1] + c * py[2] + d * py[3]);
-            }
-            current = e;
-            i += 2;
+        default:
+            cairo_line_to(Cr, p.X, p.Y);
             break;
-        }
         }
     }
 }
@@ -263,6 +239,7 @@ TEST(SvgIconAgreement, StrictReaderMatchesAnIndependentRenderer) {
             const TFit fit = FitToSquare(bounds);
             path.Translate(-bounds.Left, -bounds.Top);
             path.Scale(float(fit.Sx), float(fit.Sy));
+            path.Flatten(Flatness);
             const bool evenOdd = icons[i].FillRule == "evenodd";
             batch.push_back(&icons[i]);
             fits.push_back(fit);
@@ -271,6 +248,7 @@ TEST(SvgIconAgreement, StrictReaderMatchesAnIndependentRenderer) {
             compatible.SetPathString(icons[i].Data);
             compatible.Translate(-bounds.Left, -bounds.Top);
             compatible.Scale(float(fit.Sx), float(fit.Sy));
+            compatible.Flatten(Flatness);
             theirs.push_back(RenderWithLibrary(compatible, evenOdd));
         }
         const std::vector<TMask> reference = RenderWithRsvg(batch, fits, dir);
