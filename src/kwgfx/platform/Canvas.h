@@ -90,9 +90,9 @@ public:
     // DT_SINGLELINE, and between words to fit the width with DT_WORDBREAK (a word wider
     // than the rectangle stays whole); DT_CENTER/DT_RIGHT align each line; DT_VCENTER and
     // DT_BOTTOM place a single line; without DT_NOPREFIX "&" is a prefix marker and is not
-    // shown ("&&" shows one "&"). Drawing is clipped to the rectangle unless DT_NOCLIP.
-    // With DT_CALCRECT nothing is drawn and Rect's Right and Bottom are set to fit the
-    // text. Returns the height of the text.
+    // shown ("&&" shows one "&"; the marked character is not underlined). Drawing is clipped to the
+    // rectangle unless DT_NOCLIP. With DT_CALCRECT nothing is drawn and Rect's Right and Bottom are
+    // set to fit the text. Returns the height of the text.
     int32_t DrawText(std::string_view Text, TRect& Rect, uint32_t Flags) {
         return DoDrawText(Text, Rect, Flags);
     }

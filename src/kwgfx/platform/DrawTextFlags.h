@@ -16,6 +16,7 @@ inline constexpr uint32_t DT_BOTTOM = 8;
 inline constexpr uint32_t DT_WORDBREAK = 16;
 // One line: line breaks in the text do not start new lines.
 inline constexpr uint32_t DT_SINGLELINE = 32;
+// Accepted and ignored: tabs are measured and drawn as characters of the face.
 inline constexpr uint32_t DT_EXPANDTABS = 64;
 // Draws outside the rectangle too.
 inline constexpr uint32_t DT_NOCLIP = 256;
