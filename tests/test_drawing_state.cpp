@@ -4,6 +4,8 @@
 #include "kwgfx/drawing/Frame3D.h"
 #include "kwgfx/drawing/Gradients.h"
 #include "kwgfx/drawing/PieSlice.h"
+#include "kwgfx/drawing/Progress.h"
+#include "kwgfx/drawing/Shapes.h"
 #include "kwgfx/drawing/TextMeasure.h"
 #include "kwgfx/drawing/TextWrap.h"
 #include "kwgfx/platform/Exceptions.h"
@@ -63,6 +65,13 @@ private:
     int FCount = 0;
 };
 
+class TTinyGraphic : public TGraphic {
+public:
+    int32_t Width() const override { return 4; }
+    int32_t Height() const override { return 4; }
+    void ReadPixels(std::span<uint32_t>) const override {}
+};
+
 struct TCanvasState {
     TPenValues Pen;
     TBrushValues Brush;
@@ -95,6 +104,8 @@ struct TRoutine {
 
 std::vector<TRoutine> AllRoutines() {
     static const TColor colors[] = {clRed, clLime, clBlue};
+    static const TColors palette = {clRed, clLime, clBlue};
+    static const TTinyGraphic graphic;
     std::vector<TRoutine> r = {
         {"LineGradient",
          [](TCanvas& C) { LineGradient(C, TRect(0, 0, 30, 20), colors, 4, diHorizontal); }},
@@ -128,6 +139,21 @@ std::vector<TRoutine> AllRoutines() {
              TRect r(0, 0, 20, 20);
              Frame3DEllipse(C, r, clWhite, clGray, 3);
          }},
+        {"ProgressCircle",
+         [](TCanvas& C) {
+             ProgressCircle(C, TRect(0, 0, 80, 80), 2, 6, 0, 10, palette, true, 8, sCircle, soUp,
+                            true, 2, 1, pdForward, dtAllProgress);
+         }},
+        {"ProgressPie",
+         [](TCanvas& C) {
+             ProgressPie(C, TRect(0, 0, 80, 80), 2, 6, 0, 10, palette, true, 8, 4, pdBackward,
+                         dtAllProgress);
+         }},
+        {"ProgressRect",
+         [](TCanvas& C) {
+             ProgressRect(C, TRect(0, 0, 80, 20), 2, 6, 0, 10, palette, true, 8, sIsoscelesTriangle,
+                          soRight, true, 2, 1, poHorizontal, pdForward, dtAllProgress);
+         }},
         {"TextRoutines",
          [](TCanvas& C) {
              WrapCanvasText(C, "some words to wrap", 30);
@@ -138,6 +164,15 @@ std::vector<TRoutine> AllRoutines() {
              GetRotatedTextExtent(C, 30, "text", q);
          }},
     };
+    for (int t = sRect; t <= sRightTriangle; ++t)
+        r.push_back({"DrawShapeType" + std::to_string(t), [t](TCanvas& C) {
+                         DrawShape(C, TRect(0, 0, 30, 20), TKwShapeType(t), soLeft, true, 2);
+                     }});
+    for (int s = ssRectangle; s <= ss3DRoundSquare; ++s)
+        r.push_back({"DrawShapeStyle" + std::to_string(s), [s](TCanvas& C) {
+                         DrawShape(C, TRect(0, 0, 30, 20), &graphic, TKwShapeStyle(s), s % 2,
+                                   clWhite, clGray, 2);
+                     }});
     return r;
 }
 
@@ -158,6 +193,7 @@ TEST(DrawingState, RestoredAlsoWhenAnyCanvasCallThrows) {
         TFailingCanvas counter;
         SetUnusualState(counter);
         routine.Draw(counter);
+        // (ss3DImage draws nothing, so nothing can fail there.)
         for (int n = 1; n <= counter.CallCount(); ++n) {
             TFailingCanvas canvas(n);
             SetUnusualState(canvas);
