@@ -27,6 +27,18 @@ class EDivByZero : public Exception {
     using Exception::Exception;
 };
 
+// Integer arithmetic whose result does not fit its type (the one overflowing integer
+// division, INT64_MIN / -1).
+class EIntOverflow : public Exception {
+    using Exception::Exception;
+};
+
+// A value or an index outside the range an operation accepts (the largest or smallest
+// value of an empty list, for instance).
+class ERangeError : public Exception {
+    using Exception::Exception;
+};
+
 // Floating-point division by zero (x / 0 with x != 0).
 class EZeroDivide : public Exception {
     using Exception::Exception;
