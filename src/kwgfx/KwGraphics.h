@@ -1,6 +1,35 @@
 #pragma once
 // The library's main header: float geometry, the path object and the drawing routines.
 
+// Geometry: types and constants
+#include "kwgfx/geometry/KwConstants.h"
+#include "kwgfx/geometry/KwGfxException.h"
+#include "kwgfx/geometry/KwTypes.h"
+#include "kwgfx/geometry/KwVectorTypes.h"
+// Geometry: conversions and text
+#include "kwgfx/geometry/KwColorNames.h"
+#include "kwgfx/geometry/KwConversions.h"
+#include "kwgfx/geometry/KwPointText.h"
+// Geometry: points and rectangles
+#include "kwgfx/geometry/KwCenters.h"
+#include "kwgfx/geometry/KwConnectionPoints.h"
+#include "kwgfx/geometry/KwIntersections.h"
+#include "kwgfx/geometry/KwPointOps.h"
+#include "kwgfx/geometry/KwRectFit.h"
+#include "kwgfx/geometry/KwRectOps.h"
+// Geometry: vectors and matrices
+#include "kwgfx/geometry/KwMatrix.h"
+#include "kwgfx/geometry/KwVector.h"
+
+// Path
+#include "kwgfx/path/KwCorners.h"
+#include "kwgfx/path/KwPathData.h"
+#include "kwgfx/path/KwPathPoint.h"
+#include "kwgfx/path/KwPathTightBounds.h"
+#include "kwgfx/path/KwSvgPathParser.h"
+#include "kwgfx/path/KwSvgPathWriter.h"
+
+// Drawing
 #include "kwgfx/drawing/Arrows.h"
 #include "kwgfx/drawing/BezierPolygon.h"
 #include "kwgfx/drawing/ColorSchemes.h"
@@ -15,15 +44,5 @@
 #include "kwgfx/drawing/Shapes.h"
 #include "kwgfx/drawing/TextMeasure.h"
 #include "kwgfx/drawing/TextWrap.h"
-#include "kwgfx/geometry/KwGfxException.h"
-#include "kwgfx/geometry/KwMatrix.h"
-#include "kwgfx/geometry/KwTypes.h"
-#include "kwgfx/geometry/KwVector.h"
-#include "kwgfx/geometry/KwVectorTypes.h"
-#include "kwgfx/path/KwCorners.h"
-#include "kwgfx/path/KwPathData.h"
-#include "kwgfx/path/KwPathPoint.h"
-#include "kwgfx/path/KwPathTightBounds.h"
-#include "kwgfx/path/KwSvgPathParser.h"
-#include "kwgfx/path/KwSvgPathWriter.h"
+
 #include "kwgfx/platform/Exceptions.h"

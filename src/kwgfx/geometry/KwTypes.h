@@ -25,7 +25,7 @@ struct TKwPoint {
     constexpr TKwPoint() = default;
     constexpr TKwPoint(float AX, float AY) : X(AX), Y(AY) {}
     // Exact comparison of the stored bits' values; the fuzzy comparison of points is
-    // operator== declared in KwPoint.h as the library defines it.
+    // operator== of KwPointOps.h.
     constexpr bool SameAs(const TKwPoint& O) const { return X == O.X && Y == O.Y; }
 };
 

@@ -1,0 +1,103 @@
+#include "kwgfx/geometry/KwRectFit.h"
+
+#include "kwgfx/geometry/KwConversions.h"
+#include "kwgfx/geometry/KwMatrix.h"
+#include "kwgfx/geometry/KwRectOps.h"
+#include "kwgfx/platform/Exceptions.h"
+
+#include <cmath>
+
+namespace kw {
+
+using detail::RoundToInt32;
+using detail::Wrap32;
+using platform::CheckedDivide;
+
+TRect CenterRect(const TPoint& P, int32_t W, int32_t H) {
+    const int64_t hw = W / 2, hh = H / 2;
+    return {Wrap32(P.X - hw), Wrap32(P.Y - hh), Wrap32(P.X + hw), Wrap32(P.Y + hh)};
+}
+
+TRect CenterRect(int32_t X, int32_t Y, int32_t W, int32_t H) {
+    return CenterRect(TPoint(X, Y), W, H);
+}
+
+TKwRect CenterRect(const TKwPoint& P, float W, float H) {
+    const float hw = W / 2, hh = H / 2;
+    return {P.X - hw, P.Y - hh, P.X + hw, P.Y + hh};
+}
+
+TKwRect CenterRect(float X, float Y, float W, float H) {
+    return CenterRect(TKwPoint(X, Y), W, H);
+}
+
+TKwRect CenterRect(TKwRect& R, const TKwRect& Bounds) {
+    const TKwRect bounds = Bounds;
+    OffsetKwRect(R, -R.Left, -R.Top);
+    const long double dx =
+        std::nearbyint((static_cast<long double>(KwRectWidth(bounds)) - KwRectWidth(R)) / 2);
+    const long double dy =
+        std::nearbyint((static_cast<long double>(KwRectHeight(bounds)) - KwRectHeight(R)) / 2);
+    OffsetKwRect(R, static_cast<float>(dx), static_cast<float>(dy));
+    OffsetKwRect(R, bounds.Left, bounds.Top);
+    return R;
+}
+
+TRect CenterRect(TRect& R, const TRect& Bounds) {
+    TKwRect r = RectToKwRect(R);
+    CenterRect(r, RectToKwRect(Bounds));
+    R = KwRectToRect(r);
+    return R;
+}
+
+float FitRect(TKwRect& R, const TKwRect& Bounds, bool Stretch) {
+    const TKwRect bounds = Bounds;
+    const float bw = KwRectWidth(bounds), bh = KwRectHeight(bounds);
+    // In double the product of two non-zero floats is never 0.
+    if (double{bw} * bh == 0) return 1.0f;
+    const float rw = KwRectWidth(R), rh = KwRectHeight(R);
+    const double heightRatio = double{rh} / bh, widthRatio = double{rw} / bw;
+    const float scale = static_cast<float>(heightRatio >= widthRatio ? heightRatio : widthRatio);
+    if (scale >= 1 || Stretch)
+        R = {0, 0, static_cast<float>(CheckedDivide(double{rw}, double{scale})),
+             static_cast<float>(CheckedDivide(double{rh}, double{scale}))};
+    else
+        R = {0, 0, rw, rh};
+    CenterRect(R, bounds);
+    return scale;
+}
+
+float FitRect(TRect& R, const TRect& Bounds, bool Stretch) {
+    const TRect bounds = Bounds;
+    const int32_t bw = KwRectWidth(bounds), bh = KwRectHeight(bounds);
+    if (int64_t{bw} * bh == 0) return 1.0f;
+    const int32_t rw = KwRectWidth(R), rh = KwRectHeight(R);
+    const long double heightRatio = static_cast<long double>(rh) / bh;
+    const long double widthRatio = static_cast<long double>(rw) / bw;
+    const float scale = static_cast<float>(heightRatio >= widthRatio ? heightRatio : widthRatio);
+    if (scale >= 1 || Stretch)
+        R = {0, 0, RoundToInt32(CheckedDivide(static_cast<long double>(rw), static_cast<long double>(scale))),
+             RoundToInt32(CheckedDivide(static_cast<long double>(rh), static_cast<long double>(scale)))};
+    else
+        R = {0, 0, rw, rh};
+    CenterRect(R, bounds);
+    return scale;
+}
+
+float TKwRect::Fit(const TKwRect& Bounds) {
+    const TKwRect bounds = Bounds;
+    return FitRect(*this, bounds, false);
+}
+
+TKwRect FitRect(const TKwMatrix& M, const TKwRect& R, const TKwRect& Bounds) {
+    const TKwMatrix m1 =
+        KwMatrixMultiply(CreateTranslateKwMatrix(Bounds.Left, Bounds.Top), M);
+    const auto sx = static_cast<float>(
+        CheckedDivide(double{KwRectWidth(Bounds)}, double{KwRectWidth(R)}));
+    const auto sy = static_cast<float>(
+        CheckedDivide(double{KwRectHeight(Bounds)}, double{KwRectHeight(R)}));
+    const TKwMatrix m2 = KwMatrixMultiply(CreateScaleKwMatrix(sx, sy), m1);
+    return KwMatrixTransform(m2, R);
+}
+
+} // namespace kw
