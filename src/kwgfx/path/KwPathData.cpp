@@ -9,6 +9,8 @@
 
 #include "kwgfx/path/KwPathData.h"
 
+#include "kwgfx/geometry/KwConversions.h"
+
 #include <utility>
 
 namespace kw {
@@ -230,11 +232,8 @@ void TKwPathData::ClosePath() {
 void TKwPathData::AddPolygon(std::span<const TPoint> Poly) {
     if (Poly.empty()) return;
     InUpdate(*this, [&] {
-        auto toKw = [](const TPoint& P) {
-            return TKwPoint(static_cast<float>(P.X), static_cast<float>(P.Y));
-        };
-        MoveTo(toKw(Poly.front()));
-        for (size_t k = 1; k < Poly.size(); ++k) LineTo(toKw(Poly[k]));
+        MoveTo(PointToKwPoint(Poly.front()));
+        for (size_t k = 1; k < Poly.size(); ++k) LineTo(PointToKwPoint(Poly[k]));
         if (Poly.back() == Poly.front()) ClosePath();
     });
 }

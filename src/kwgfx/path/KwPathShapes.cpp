@@ -11,10 +11,11 @@
 // Arcs are cubic Bezier segments of at most a quarter turn (plus 0.01 radian for the last).
 // Named intermediate results are stored as floats, as every coordinate of the library.
 
+#include "kwgfx/geometry/KwConstants.h"
 #include "kwgfx/geometry/KwMatrix.h"
+#include "kwgfx/geometry/KwPointOps.h"
 #include "kwgfx/geometry/KwVector.h"
 #include "kwgfx/path/KwPathData.h"
-#include "kwgfx/platform/Math.h"
 
 #include <algorithm>
 #include <cmath>
@@ -27,7 +28,7 @@ namespace kw {
 namespace {
 
 // Pi rounded to float, the constant the arc segmentation is defined with.
-constexpr float kPiSingle = std::numbers::pi_v<float>;
+constexpr float kPiSingle = cPI;
 constexpr long double kPiExtended = std::numbers::pi_v<long double>;
 
 // Degree/radian conversions in extended precision.
@@ -36,11 +37,6 @@ long double DegToRad(long double Degrees) {
 }
 long double RadToDeg(long double Radians) {
     return Radians * (180.0L / kPiExtended);
-}
-
-// The fuzzy point equality of the library: both coordinates within the default tolerance.
-bool SamePoint(const TKwPoint& A, const TKwPoint& B) {
-    return platform::SameValue(A.X, B.X) && platform::SameValue(A.Y, B.Y);
 }
 
 bool IsFinite(const TKwPoint& P) {
@@ -236,7 +232,7 @@ void TKwPathData::AddArcSvgPart(const TKwPoint& Center, const TKwPoint& Radius, 
 void TKwPathData::AddArcSvg(const TKwPoint& StartPoint, const TKwPoint& Radius, float XAxisRotation,
                             bool LargeArc, bool Sweep, const TKwPoint& EndPoint) {
     const TKwPoint p1 = StartPoint, p2 = EndPoint;
-    if (SamePoint(p1, p2)) return;
+    if (PointsEqual(p1, p2)) return;
 
     InUpdate(*this, [&] {
         // A curve needs an entry to start from; on an empty path that is the start point.

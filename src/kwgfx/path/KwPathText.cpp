@@ -15,6 +15,7 @@
 // Positions are byte offsets: every character the grammar looks at is ASCII. TAB, LF and
 // CR are read as spaces.
 
+#include "kwgfx/geometry/KwConstants.h"
 #include "kwgfx/path/KwPathData.h"
 #include "kwgfx/platform/NumberText.h"
 
@@ -72,7 +73,7 @@ bool ToSingle(std::string_view Text, float& Value) {
     const char* end = Text.data() + Text.size();
     const auto res = std::from_chars(Text.data(), end, d);
     if (res.ec == std::errc::result_out_of_range)
-        return platform::TryStrToSingle(Text, Value, platform::UsEnglishFormat);
+        return platform::TryStrToSingle(Text, Value, USFormatSettings);
     if (res.ec != std::errc() || res.ptr != end) return false;
     // As the general reader: beyond the float range is an error, not an infinity (values up
     // to half a unit above the largest float still round to it).
@@ -415,9 +416,9 @@ void TKwPathData::Append(std::string_view PathString) {
 namespace {
 
 void AppendPoint(std::string& Out, const TKwPoint& P) {
-    platform::AppendFloatToStr(Out, P.X);
+    platform::AppendFloatToStr(Out, P.X, USFormatSettings);
     Out += ',';
-    platform::AppendFloatToStr(Out, P.Y);
+    platform::AppendFloatToStr(Out, P.Y, USFormatSettings);
     Out += ' ';
 }
 
