@@ -1,10 +1,14 @@
 // kwgfx: the library's command-line program. For now it prints a short tour of the
-// geometry API; rendering comes later.
+// geometry API; rendering comes later. `kwgfx gallery [DIR]` draws the gallery.
+#include "Gallery.h"
+
 #include <kwgfx/KwGraphics.h>
 #include <kwgfx/platform/Colors.h>
 
 #include <cstdio>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -18,8 +22,10 @@ std::string RectText(const kw::TRect& R) {
 
 } // namespace
 
-int main() {
+int main(int argc, char** argv) {
     using namespace kw;
+    if (argc >= 2 && std::string_view(argv[1]) == "gallery")
+        return kwtool::RunGallery(std::vector<std::string_view>(argv + 2, argv + argc));
 
     const TKwPoint p = KwPoint(3.0f, -1.5f);
     const std::string text = KwPointToString(p);

@@ -1,0 +1,16 @@
+#pragma once
+// The `gallery` command of the kwgfx program: draws one PNG per family of drawing
+// routines, each picture labelled with the calls that drew it, plus an index.html that
+// shows them all.
+
+#include <span>
+#include <string_view>
+
+namespace kwtool {
+
+// Args are the words after "gallery": an optional output folder (default "gallery" under
+// the current folder). Prints one line per file written; a failure prints one line on
+// standard error and gives a non-zero status.
+int RunGallery(std::span<const std::string_view> Args);
+
+} // namespace kwtool
