@@ -44,5 +44,6 @@
 #include "kwgfx/drawing/Shapes.h"
 #include "kwgfx/drawing/TextMeasure.h"
 #include "kwgfx/drawing/TextWrap.h"
+#include "kwgfx/drawing/VclCanvasHelper.h"
 
 #include "kwgfx/platform/Exceptions.h"

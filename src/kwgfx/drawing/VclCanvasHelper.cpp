@@ -1,0 +1,43 @@
+#include "kwgfx/drawing/VclCanvasHelper.h"
+
+#include "kwgfx/geometry/KwConversions.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace kw {
+
+void TVclCanvasHelper::DrawLine(const TKwPoint& P1, const TKwPoint& P2) const {
+    DrawLine(KwPointToPoint(P1), KwPointToPoint(P2));
+}
+
+void TVclCanvasHelper::DrawLine(const TPoint& P1, const TPoint& P2) const {
+    FCanvas.MoveTo(P1.X, P1.Y);
+    FCanvas.LineTo(P2.X, P2.Y);
+}
+
+void TVclCanvasHelper::Polygon(const TKwPoints& Points) const {
+    FCanvas.Polygon(KwPointsToPoints(Points));
+}
+
+void TVclCanvasHelper::Polyline(const TKwPoints& Points) const {
+    FCanvas.Polyline(KwPointsToPoints(Points));
+}
+
+float TVclCanvasHelper::PenWidth() const {
+    return static_cast<float>(FCanvas.Pen().Width());
+}
+
+void TVclCanvasHelper::SetPenWidth(float Value) const {
+    const int64_t rounded = CanvasRound(Value);
+    FCanvas.Pen().SetWidth(static_cast<int32_t>(std::clamp<int64_t>(
+        rounded, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max())));
+}
+
+void CopyCanvasState(TCanvas& Target, const TCanvas& Source) {
+    Target.Brush().Assign(Source.Brush());
+    Target.Pen().Assign(Source.Pen());
+    Target.Font().Assign(Source.Font());
+}
+
+} // namespace kw
