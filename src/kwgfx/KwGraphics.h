@@ -21,6 +21,15 @@
 #include "kwgfx/geometry/KwMatrix.h"
 #include "kwgfx/geometry/KwVector.h"
 
+// Geometry: persistent objects
+#include "kwgfx/geometry/KwCustomKwRect.h"
+#include "kwgfx/geometry/KwCustomRect.h"
+#include "kwgfx/geometry/KwObjectKwRect.h"
+#include "kwgfx/geometry/KwObjectRect.h"
+#include "kwgfx/geometry/KwPosition.h"
+#include "kwgfx/geometry/KwTransform.h"
+#include "kwgfx/geometry/ObjectSize.h"
+
 // Path
 #include "kwgfx/path/KwCorners.h"
 #include "kwgfx/path/KwPathData.h"
