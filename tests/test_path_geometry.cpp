@@ -2,11 +2,13 @@
 
 #include "PathTestSupport.h"
 
-#include "kwgfx/drawing/BezierPolygon.h"
+#include "kwgfx/geometry/KwConstants.h"
 #include "kwgfx/geometry/KwMatrix.h"
+#include <numbers>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <numbers>
@@ -278,6 +280,65 @@ TEST(PathFlatten, HugeOrNonFiniteCurvesStayBounded) {
     }
 }
 
+TEST(PathFlattenToPolygon, FiguresEndWithOneSeparatorAndNoRepeats) {
+    TKwPathData path;
+    AddSquare(path, 0, 0, 10);
+    AddSquare(path, 20, 0, 5);
+    TKwPoints polygon{{99, 99}}; // replaced, not appended to
+    const TKwPoint size = path.FlattenToPolygon(polygon, 1);
+    const TKwPoints expected{{0, 0},  {10, 0}, {10, 10}, {0, 10}, {0, 0},  KwClosePolygon,
+                             {20, 0}, {25, 0}, {25, 5},  {20, 5}, {20, 0}, KwClosePolygon};
+    ASSERT_EQ(polygon.size(), expected.size());
+    for (size_t i = 0; i < expected.size(); ++i) EXPECT_TRUE(polygon[i].SameAs(expected[i])) << i;
+    EXPECT_TRUE(size.SameAs({25, 10}));
+
+    // Open figures are separated by the move; repeated points collapse; the path itself
+    // is not touched.
+    TKwPathData open;
+    open.MoveTo({1, 1});
+    open.LineTo({1, 1});
+    open.LineTo({2, 1});
+    open.MoveTo({2, 1});
+    open.LineTo({3, 3});
+    ChangeCounter counter;
+    counter.Attach(open);
+    open.FlattenToPolygon(polygon, 1);
+    const TKwPoints expectedOpen{{1, 1}, {2, 1}, KwClosePolygon, {2, 1}, {3, 3}};
+    ASSERT_EQ(polygon.size(), expectedOpen.size());
+    for (size_t i = 0; i < expectedOpen.size(); ++i)
+        EXPECT_TRUE(polygon[i].SameAs(expectedOpen[i])) << i;
+    EXPECT_EQ(open.Count(), 5);
+    EXPECT_EQ(counter.Calls, 0);
+
+    TKwPathData empty;
+    EXPECT_TRUE(empty.FlattenToPolygon(polygon, 1).SameAs({0, 0}));
+    EXPECT_TRUE(polygon.empty());
+}
+
+TEST(PathFlattenToPolygon, CurvesAreSampledLikeFlatten) {
+    TKwPathData path;
+    path.MoveTo({3, 4});
+    path.CurveTo({40, -10}, {-20, 60}, {50, 50});
+    path.LineTo({50, 50});                            // the last sample is only near the end point
+    path.CurveTo({50, 50}, {50, 50.5f}, {50, 50.5f}); // short: a line to its end
+    path.LineTo({0, 50});
+    TKwPoints polygon;
+    const TKwPoint size = path.FlattenToPolygon(polygon, 0.5f);
+
+    const std::unique_ptr<TKwPathData> flat = path.Clone();
+    flat->Flatten(0.5f);
+    // Same points in order, except that the polygon never repeats a point.
+    TKwPoints fromFlatten;
+    for (int i = 0; i < flat->Count(); ++i) {
+        const TKwPoint p = flat->GetPoint(i).Point;
+        if (fromFlatten.empty() || !fromFlatten.back().SameAs(p)) fromFlatten.push_back(p);
+    }
+    ASSERT_EQ(polygon.size(), fromFlatten.size());
+    for (size_t i = 0; i < polygon.size(); ++i) EXPECT_TRUE(polygon[i].SameAs(fromFlatten[i])) << i;
+    EXPECT_GT(polygon.size(), 50u);
+    EXPECT_TRUE(size.SameAs({70, 70})); // control points included
+}
+
 // ---------------------------------------------------------------- polygons
 
 TEST(PathPolygons, OnePolygonPerFigure) {
@@ -314,18 +375,153 @@ TEST(PathPolygons, OnePolygonPerFigure) {
     EXPECT_TRUE(TKwPathData().ToPolygons().empty());
 }
 
-TEST(PathPolygons, CurvesGoThroughTheSplineSamplerWithTheirStartPoint) {
+// A circle of radius 50 about (60, 60) from four cubic quarters.
+void AddCircle(TKwPathData& Path) {
+    const float k = 50 * 0.5522848f;
+    Path.MoveTo({110, 60});
+    Path.CurveTo({110, 60 + k}, {60 + k, 110}, {60, 110});
+    Path.CurveTo({60 - k, 110}, {10, 60 + k}, {10, 60});
+    Path.CurveTo({10, 60 - k}, {60 - k, 10}, {60, 10});
+    Path.CurveTo({60 + k, 10}, {110, 60 - k}, {110, 60});
+    Path.ClosePath();
+}
+
+double DistanceFromCentre(double X, double Y) {
+    return std::hypot(X - 60, Y - 60);
+}
+
+TEST(PathPolygons, CurvesBecomePolygonsCloseToTheCubic) {
+    TKwPathData path;
+    AddCircle(path);
+    const TKwPolygons polygons = path.ToPolygons();
+    ASSERT_EQ(polygons.size(), 1u);
+    const TKwPoints& circle = polygons[0];
+    // Corners on the curve (four cubics match a circle to 0.03%), edges within the 0.1
+    // tolerance. Passing through the control points instead would reach 57 from the
+    // centre; a coarse polygon would cut inside.
+    ASSERT_GT(circle.size(), 8u);
+    EXPECT_LT(circle.size(), 100u);
+    for (size_t i = 0; i + 1 < circle.size(); ++i) {
+        const TKwPoint a = circle[i], b = circle[i + 1];
+        EXPECT_NEAR(DistanceFromCentre(a.X, a.Y), 50, 0.02) << i;
+        EXPECT_NEAR(DistanceFromCentre((a.X + b.X) / 2.0, (a.Y + b.Y) / 2.0), 50, 0.12) << i;
+    }
+    // Each quarter ends exactly on its end point.
+    EXPECT_TRUE(circle.back().SameAs({110, 60}));
+    EXPECT_EQ(std::count_if(circle.begin(), circle.end(),
+                            [](const TKwPoint& p) {
+                                return p.SameAs({60, 10});
+                            }),
+              1);
+
+    // A straight cubic contributes its end point only, after the line to its start.
+    TKwPathData straight;
+    straight.MoveTo({0, 0});
+    straight.LineTo({5, 5});
+    straight.CurveTo({6, 5}, {7, 5}, {8, 5});
+    const TKwPolygons straightPolygons = straight.ToPolygons();
+    ASSERT_EQ(straightPolygons.size(), 1u);
+    ASSERT_EQ(straightPolygons[0].size(), 3u);
+    EXPECT_TRUE(straightPolygons[0][2].SameAs({8, 5}));
+
+    // Coordinates out of all proportion stay bounded; non-finite ones give the end point.
+    TKwPathData huge;
+    huge.MoveTo({0, 0});
+    huge.CurveTo({3e37f, 0}, {-3e37f, 3e37f}, {1, 1});
+    EXPECT_LE(huge.ToPolygons()[0].size(), 10000u + 1);
+    TKwPathData bad;
+    bad.MoveTo({0, 0});
+    bad.CurveTo({std::numeric_limits<float>::infinity(), 0}, {1, 1}, {2, 2});
+    EXPECT_EQ(bad.ToPolygons()[0].size(), 2u);
+}
+
+// ---------------------------------------------------------------- hit test
+
+// Even-odd by counting crossings of the ray to +X, written independently of the library:
+// the edge's crossing is found by comparing signs of a cross product in double.
+bool ReferenceInside(const TKwPoints& Poly, double X, double Y) {
+    bool inside = false;
+    const size_t n = Poly.size();
+    for (size_t i = 0, j = n - 1; i < n; j = i++) {
+        const double yi = Poly[i].Y, yj = Poly[j].Y, xi = Poly[i].X, xj = Poly[j].X;
+        const bool upward = yi <= Y && Y < yj;
+        const bool downward = yj <= Y && Y < yi;
+        if (!upward && !downward) continue;
+        // Point strictly left of the edge (seen along increasing Y) means a crossing.
+        const double cross = (xj - xi) * (Y - yi) - (X - xi) * (yj - yi);
+        if (upward ? cross > 0 : cross < 0) inside = !inside;
+    }
+    return inside;
+}
+
+TEST(PathHitTest, AgreesWithAnIndependentEvenOddTestOnRandomPolygons) {
+    std::mt19937 rng(20261208);
+    std::uniform_real_distribution<float> coord(-100, 100);
+    int insideCount = 0;
+    for (int round = 0; round < 60; ++round) {
+        const int n = 3 + round % 9;
+        TKwPoints poly;
+        for (int k = 0; k < n; ++k) poly.push_back({coord(rng), coord(rng)});
+        TKwPathData path;
+        path.MoveTo(poly[0]);
+        for (int k = 1; k < n; ++k) path.LineTo(poly[k]);
+        if (round % 2 == 0) path.ClosePath(); // open figures are closed implicitly
+        for (int q = 0; q < 200; ++q) {
+            const TKwPoint p{coord(rng), coord(rng)};
+            const bool expected = ReferenceInside(poly, p.X, p.Y);
+            insideCount += expected;
+            ASSERT_EQ(path.PointInPath(p), expected)
+                << "polygon " << round << " point " << p.X << "," << p.Y;
+        }
+    }
+    EXPECT_GT(insideCount, 500); // the sample really probes both answers
+}
+
+TEST(PathHitTest, FiguresAreTestedSeparately) {
+    TKwPathData path;
+    AddSquare(path, 0, 0, 10);
+    AddSquare(path, 2, 2, 6); // a "hole" does not cut out
+    path.MoveTo({20, 0});     // an open triangle, closed implicitly
+    path.LineTo({30, 0});
+    path.LineTo({20, 10});
+    EXPECT_TRUE(path.PointInPath(1, 1));
+    EXPECT_TRUE(path.PointInPath({5, 5}));
+    EXPECT_TRUE(path.PointInPath(22, 2));
+    EXPECT_FALSE(path.PointInPath(29, 9));
+    EXPECT_FALSE(path.PointInPath(-1, 5));
+    // Left edge inside, right edge outside.
+    EXPECT_TRUE(path.PointInPath(0, 5));
+    EXPECT_FALSE(path.PointInPath(10, 5));
+
+    // A move without a close ends the figure before it.
+    TKwPathData twoOpen;
+    twoOpen.MoveTo({0, 0});
+    twoOpen.LineTo({10, 0});
+    twoOpen.LineTo({10, 10});
+    twoOpen.MoveTo({50, 50});
+    twoOpen.LineTo({60, 50});
+    twoOpen.LineTo({60, 60});
+    EXPECT_TRUE(twoOpen.PointInPath(8, 2));
+    EXPECT_TRUE(twoOpen.PointInPath(58, 52));
+    EXPECT_FALSE(twoOpen.PointInPath(30, 30));
+
+    EXPECT_FALSE(TKwPathData().PointInPath(0, 0));
+}
+
+TEST(PathHitTest, CurvesAreFollowed) {
+    // A bulging curve whose middle is at (68.75, 68.75).
     TKwPathData path;
     path.MoveTo({0, 0});
-    path.LineTo({10, 0});
-    path.CurveTo({20, 10}, {10, 20}, {0, 10});
-    const TKwPolygons polygons = path.ToPolygons();
-    const TKwPoint controls[] = {{10, 0}, {20, 10}, {10, 20}, {0, 10}};
-    const TKwPoints samples = BezierPolygonPoints(controls, false, false, 1);
-    ASSERT_EQ(polygons.size(), 1u);
-    ASSERT_EQ(polygons[0].size(), 2 + samples.size());
-    for (size_t i = 0; i < samples.size(); ++i)
-        EXPECT_TRUE(polygons[0][2 + i].SameAs(samples[i])) << i;
+    path.LineTo({100, 0});
+    path.CurveTo({100, 50}, {50, 100}, {0, 100});
+    path.ClosePath();
+    EXPECT_TRUE(path.PointInPath(67, 67));  // beyond the chord (100,0)-(0,100)
+    EXPECT_FALSE(path.PointInPath(71, 71)); // beyond the curve
+
+    TKwPathData circle;
+    AddCircle(circle);
+    EXPECT_TRUE(circle.PointInPath(60 + 35, 60 + 35));  // 49.5 from the centre
+    EXPECT_FALSE(circle.PointInPath(60 + 36, 60 + 36)); // 50.9 from the centre
 }
 
 } // namespace

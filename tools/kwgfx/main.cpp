@@ -1,66 +1,81 @@
-// kwgfx: the library's command-line program. For now it prints a short tour of the
-// geometry API; rendering comes later. `kwgfx gallery [DIR]` draws the gallery.
-#include "Gallery.h"
+// kwgfx: the library's command-line program, a small dispatcher over the commands in
+// ToolCommands.h.
 
-#include <kwgfx/KwGraphics.h>
-#include <kwgfx/platform/Colors.h>
+#include "Gallery.h"
+#include "ToolCommands.h"
 
 #include <cstdio>
+#include <exception>
 #include <string>
 #include <string_view>
 #include <vector>
 
+namespace kwtool {
 namespace {
 
-std::string RectText(const kw::TKwRect& R) {
-    return kw::KwPointToString(R.TopLeft()) + "-" + kw::KwPointToString(R.BottomRight());
+// One row per command; keep the list in the order the help shows it.
+constexpr TToolCommand kCommands[] = {
+    {"render",
+     "<path text | @file | --file F | -> -o out.png [--size WxH] [--fit] [--fill COLOR]\n"
+     "        [--stroke COLOR] [--stroke-width N] [--background COLOR] [--antialias]",
+     "draw path text into a PNG picture", RunRender},
+    {"info", "<path text | @file | --file F | ->",
+     "print entry count, bounds, normalised text and polygon count of path text", RunInfo},
+    {"gallery", "[DIR]",
+     "draw one labelled PNG per family of drawing routines and an index page (default gallery/)",
+     RunGallery},
+    {"tour", "", "print a short tour of the geometry API", RunTour},
+};
+
+void PrintHelp(std::FILE* Out) {
+    std::fprintf(Out, "usage: kwgfx <command> [arguments]\n\ncommands:\n");
+    for (const TToolCommand& c : kCommands)
+        std::fprintf(Out, "  %-8.*s %.*s\n", int(c.Name.size()), c.Name.data(),
+                     int(c.Summary.size()), c.Summary.data());
+    std::fprintf(Out, "\n");
+    for (const TToolCommand& c : kCommands)
+        std::fprintf(Out, "kwgfx %.*s %.*s\n", int(c.Name.size()), c.Name.data(),
+                     int(c.Usage.size()), c.Usage.data());
+    std::fprintf(Out, "\nColours are names such as red, clRed or clBtnFace, #RRGGBB, or none.\n");
 }
 
-std::string RectText(const kw::TRect& R) {
-    return RectText(kw::RectToKwRect(R));
+// Messages go out on one line whatever they contain.
+void PrintError(std::string Message) {
+    for (char& ch : Message)
+        if (ch == '\n' || ch == '\r') ch = ' ';
+    std::fprintf(stderr, "kwgfx: %s\n", Message.c_str());
+}
+
+int Dispatch(int argc, char** argv) {
+    if (argc < 2) {
+        PrintHelp(stderr);
+        return 2;
+    }
+    const std::string_view name = argv[1];
+    if (name == "help" || name == "--help" || name == "-h") {
+        PrintHelp(stdout);
+        return 0;
+    }
+    for (const TToolCommand& c : kCommands) {
+        if (c.Name != name) continue;
+        const std::vector<std::string_view> args(argv + 2, argv + argc);
+        return c.Run(args);
+    }
+    PrintError("unknown command '" + std::string(name) + "' (try kwgfx help)");
+    return 2;
 }
 
 } // namespace
+} // namespace kwtool
 
 int main(int argc, char** argv) {
-    using namespace kw;
-    if (argc >= 2 && std::string_view(argv[1]) == "gallery")
-        return kwtool::RunGallery(std::vector<std::string_view>(argv + 2, argv + argc));
-
-    const TKwPoint p = KwPoint(3.0f, -1.5f);
-    const std::string text = KwPointToString(p);
-    std::printf("point text          %s -> read back %s\n", text.c_str(),
-                KwPointToString(StringToKwPoint(text)).c_str());
-    std::printf("float text          %s\n", KwPointToString(KwPoint(0.1f, 1e20f)).c_str());
-
-    const TPoint rounded = CanvasPoint(2.5f, 3.5f);
-    std::printf("round half to even  (2.5, 3.5) -> (%d, %d)\n", rounded.X, rounded.Y);
-
-    TKwRect r(0, 0, 200, 100);
-    const float ratio = FitRect(r, TKwRect(0, 0, 100, 100), false);
-    std::printf("fit 200x100 in 100  ratio %g, %s\n", ratio, RectText(r).c_str());
-
-    TRect box(0, 0, 3, 3);
-    CenterRect(box, TRect(0, 0, 10, 10));
-    std::printf("centre 3x3 in 10    %s\n", RectText(box).c_str());
-
-    TKwPoints crossings;
-    KwIntersectRect(KwPoint(-5, 5), KwPoint(15, 5), TKwRect(0, 0, 10, 10), crossings);
-    std::printf("segment meets rect ");
-    for (const TKwPoint& c : crossings) std::printf(" %s", KwPointToString(c).c_str());
-    std::printf("\n");
-
-    const TCanvasPoints square{{0, 0}, {10, 0}, {10, 10}, {0, 10}};
-    std::printf("point in square     (0,5) %s, (10,5) %s\n",
-                PointInPath(square, 0, 5) ? "inside" : "outside",
-                PointInPath(square, 10, 5) ? "inside" : "outside");
-
-    const TKwRect mapped =
-        FitRect(CreateScaleKwMatrix(2, 1), TKwRect(0, 0, 10, 20), TKwRect(5, 5, 25, 45));
-    std::printf("fit, then scale x2  %s\n", RectText(mapped).c_str());
-
-    std::printf("colour names        %s %s %s\n", CanvasColorToString(0x0000FF).c_str(),
-                CanvasColorToString(platform::clBtnFace).c_str(),
-                CanvasColorToString(0x00123456).c_str());
-    return 0;
+    try {
+        return kwtool::Dispatch(argc, argv);
+    } catch (const std::exception& e) {
+        kwtool::PrintError(e.what());
+        return 1;
+    } catch (...) {
+        kwtool::PrintError("unexpected failure");
+        return 1;
+    }
 }

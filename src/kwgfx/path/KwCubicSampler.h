@@ -1,11 +1,15 @@
 #pragma once
-// Sampling of one cubic Bezier segment at evenly stepped parameters, as used by path
-// flattening: the polynomial coefficients are kept as floats, t advances by a float step
-// (so the last t is only close to 1), and t^2, t^3 are rounded to float before use.
-// Each sample is formed in double and rounded once to float.
+// Sampling of one cubic Bezier segment at evenly stepped parameters.
+//
+// TKwCubicSampler is the sampling of path flattening: the polynomial coefficients are kept
+// as floats, t advances by a float step (so the last t is only close to 1), and t^2, t^3
+// are rounded to float before use; each sample is formed in double and rounded once to
+// float. SampleCurveWithin serves polygons, hit tests and drawing: as few samples as keep
+// the polygon within a tolerance of the curve.
 
 #include "kwgfx/geometry/KwTypes.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -76,5 +80,39 @@ private:
     TKwPoint FP0;
     float FK1x, FK1y, FK2x, FK2y, FK3x, FK3y;
 };
+
+// How far the polygon of a curve may stray from it in polygons, hit tests and drawing:
+// a tenth of a unit (of a pixel, when drawing), well below the rounding to whole pixels.
+inline constexpr double CurveTolerance = 0.1;
+
+// Sends Sink the points of a polygon from P0 that stays within Tolerance of the cubic:
+// samples at evenly stepped parameters, then the end point exactly (P0 itself is the
+// caller's, who usually has it already). The number of
+// steps is the bound for cubics, ceil(sqrt(3/4 * D / Tolerance)), with D the larger
+// second difference of the control points; at most MaxSamples - 1 steps. A curve whose
+// coordinates are not finite gives its end point only.
+template <typename F>
+void SampleCurveWithin(const TKwPoint& P0, const TKwPoint& P1, const TKwPoint& P2,
+                       const TKwPoint& P3, double Tolerance, F&& Sink) {
+    const double d1 =
+        std::hypot(double(P0.X) - 2.0 * P1.X + P2.X, double(P0.Y) - 2.0 * P1.Y + P2.Y);
+    const double d2 =
+        std::hypot(double(P1.X) - 2.0 * P2.X + P3.X, double(P1.Y) - 2.0 * P2.Y + P3.Y);
+    const double steps = std::ceil(std::sqrt(0.75 * std::max(d1, d2) / Tolerance));
+    if (std::isfinite(steps) && steps > 1) {
+        const int32_t n =
+            steps < TKwCubicSampler::MaxSamples ? int32_t(steps) : TKwCubicSampler::MaxSamples - 1;
+        // Power form: ((A t + B) t + C) t + P0.
+        const double cx = 3.0 * (double(P1.X) - P0.X), cy = 3.0 * (double(P1.Y) - P0.Y);
+        const double bx = 3.0 * (double(P2.X) - P1.X) - cx, by = 3.0 * (double(P2.Y) - P1.Y) - cy;
+        const double ax = double(P3.X) - P0.X - cx - bx, ay = double(P3.Y) - P0.Y - cy - by;
+        for (int32_t i = 1; i < n; ++i) {
+            const double t = double(i) / n;
+            Sink(TKwPoint(float(((ax * t + bx) * t + cx) * t + P0.X),
+                          float(((ay * t + by) * t + cy) * t + P0.Y)));
+        }
+    }
+    Sink(P3);
+}
 
 } // namespace kw::detail

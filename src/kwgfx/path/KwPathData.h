@@ -35,6 +35,10 @@
 #include <string_view>
 #include <vector>
 
+namespace kw::platform {
+class TCanvas;
+} // namespace kw::platform
+
 namespace kw {
 
 class TKwPathData : public platform::TPersistent {
@@ -154,11 +158,23 @@ public:
     // Maps the bounds onto ARect, stretching each axis on its own.
     void FitToRect(const TKwRect& ARect);
 
-    // ---- flattening and polygons (KwPathFlatten.cpp, KwPathPolygons.cpp)
+    // ---- flattening, polygons, hit test (KwPathFlatten.cpp, KwPathPolygons.cpp)
     // Replaces every curve by lines through samples about Flatness apart (at least 0.05).
     void Flatten(float Flatness);
-    // One polygon per figure, curves sampled one pixel apart.
+    // The path as one point list, figures ended by KwClosePolygon, curves sampled as in
+    // Flatten, no point repeated twice in a row. Returns the bounds' width and height.
+    TKwPoint FlattenToPolygon(TKwPoints& Polygon, float Flatness) const;
+    // One polygon per figure; a curve becomes a polygon within 0.1 of it.
     TKwPolygons ToPolygons() const;
+    // True when any one figure contains the point (even-odd, figures tested separately).
+    bool PointInPath(float X, float Y) const;
+    bool PointInPath(const TKwPoint& P) const;
+
+    // ---- drawing (KwPathDrawing.cpp)
+    // One canvas call per figure with the canvas's pen and brush: Polyline here, Polygon
+    // in FillPath. An Opacity of 0 draws nothing; any other value draws normally.
+    void DrawPath(platform::TCanvas& Canvas, float Opacity) const;
+    void FillPath(platform::TCanvas& Canvas, float Opacity) const;
 
     // ---- shapes (KwPathShapes.cpp)
     // One move and four cubics around the ellipse inscribed in ARect, not closed.
@@ -189,6 +205,8 @@ public:
 protected:
     // Declares the binary property "Path", written only for a non-empty path.
     void DefineProperties(platform::TFiler& Filer) override;
+    // Paints the path; the public DrawPath and FillPath call this one.
+    virtual void DrawPath(platform::TCanvas& Canvas, bool Fill, float Opacity) const;
     // Appends entries without notifying; commands call Change once afterwards.
     void AppendEntry(TKwPathPointKind Kind, const TKwPoint& P);
 

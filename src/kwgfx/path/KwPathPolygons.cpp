@@ -1,22 +1,22 @@
 // TKwPathData: one polygon per figure (ToPolygons) and the hit test built on it
-// (PointInPath). Curves are sampled one pixel apart by the spline sampler, fed with the
-// curve's four points.
+// (PointInPath). Curves become polygons that stay within a tenth of a unit of the cubic
+// itself, the same points drawing uses.
 
-#include "kwgfx/drawing/BezierPolygon.h"
+#include "kwgfx/geometry/KwIntersections.h"
+#include "kwgfx/path/KwCubicSampler.h"
 #include "kwgfx/path/KwPathData.h"
 #include "kwgfx/path/KwPathWalk.h"
-
-#include <array>
 
 namespace kw {
 
 namespace {
 
+// The curve's start point (unless the figure already ends there), then its samples.
 void AppendCurveSamples(TKwPoints& Figure, const TKwPoint& P0, const TKwPoint& C1,
                         const TKwPoint& C2, const TKwPoint& P3) {
-    const std::array<TKwPoint, 4> points{P0, C1, C2, P3};
-    const TKwPoints samples = BezierPolygonPoints(points, false, false, 1);
-    Figure.insert(Figure.end(), samples.begin(), samples.end());
+    if (Figure.empty() || !Figure.back().SameAs(P0)) Figure.push_back(P0);
+    detail::SampleCurveWithin(P0, C1, C2, P3, detail::CurveTolerance,
+                              [&Figure](const TKwPoint& S) { Figure.push_back(S); });
 }
 
 struct TPolygonCollector {
@@ -44,6 +44,36 @@ struct TPolygonCollector {
     }
 };
 
+struct THitTester {
+    std::span<const TKwPathPoint> Entries;
+    float X;
+    float Y;
+    TKwPoints Figure;
+    bool Inside = false;
+
+    bool Done() const { return Inside; }
+    void Test() { Inside = kw::PointInPath(Figure, X, Y); }
+
+    void Move(size_t I, const TKwPoint& P) {
+        if (I > 0 && Entries[I - 1].Kind != ppClose) {
+            Test();
+            Figure.clear();
+        }
+        Figure.push_back(P);
+    }
+    void Line(size_t, const TKwPoint& P) { Figure.push_back(P); }
+    void Curve(size_t, const TKwPoint& P0, const TKwPoint& C1, const TKwPoint& C2,
+               const TKwPoint& P3) {
+        AppendCurveSamples(Figure, P0, C1, C2, P3);
+    }
+    void Close(size_t, const TKwPoint&) {
+        if (Figure.empty()) return;
+        Figure.push_back(Figure.front());
+        Test();
+        Figure.clear();
+    }
+};
+
 } // namespace
 
 TKwPolygons TKwPathData::ToPolygons() const {
@@ -51,6 +81,18 @@ TKwPolygons TKwPathData::ToPolygons() const {
     detail::WalkPath(FPathData, collector);
     collector.Flush();
     return std::move(collector.Result);
+}
+
+bool TKwPathData::PointInPath(float X, float Y) const {
+    THitTester tester{FPathData, X, Y, {}};
+    detail::WalkPath(FPathData, tester);
+    if (tester.Inside) return true;
+    tester.Test();
+    return tester.Inside;
+}
+
+bool TKwPathData::PointInPath(const TKwPoint& P) const {
+    return PointInPath(P.X, P.Y);
 }
 
 } // namespace kw

@@ -1,0 +1,276 @@
+// Path flattening, filling and hit testing against Cairo doing the same work in the same
+// run, on the same inputs: 1,000 random cubic curves in a 1000 x 1000 box, and an icon
+// (a filled outline icon from the test data, scaled up).
+//
+// Sections: inputs; flattening (FlattenToPolygon against cairo_copy_path_flat at tolerance
+// 0.25, points per second); filling (FillPath on a 500 x 500 bitmap against Cairo filling
+// the same integer polygons itself); hit testing (PointInPath against cairo_in_fill).
+//
+// Compare the pairs by their items_per_second (points for flattening, fills or queries
+// otherwise).
+
+#include <kwgfx/path/KwPathData.h>
+#include <kwgfx/path/KwSvgPathParser.h>
+#include <kwgfx/platform/RecordingCanvas.h>
+#include <kwgfx/platform/cairo/Bitmap.h>
+
+#include <benchmark/benchmark.h>
+#include <cairo.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <random>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+using namespace kw;
+
+namespace {
+
+// ---------------------------------------------------------------- inputs
+
+// Each curve its own figure, so no curve's shape depends on another's.
+void AddRandomCurves(TKwPathData& Path, int Count, float Box, unsigned Seed) {
+    std::mt19937 rng(Seed);
+    std::uniform_real_distribution<float> c(0, Box);
+    Path.BeginUpdate();
+    for (int i = 0; i < Count; ++i) {
+        Path.MoveTo({c(rng), c(rng)});
+        Path.CurveTo({c(rng), c(rng)}, {c(rng), c(rng)}, {c(rng), c(rng)});
+    }
+    Path.EndUpdate();
+}
+
+class TPathSink : public IKwSvgPathSink {
+public:
+    explicit TPathSink(TKwPathData& Path) : FPath(Path) {}
+    void MoveTo(const TKwPoint& P) override { FPath.MoveTo(P); }
+    void LineTo(const TKwPoint& P) override { FPath.LineTo(P); }
+    void CurveTo(const TKwPoint& A, const TKwPoint& B, const TKwPoint& E) override {
+        FPath.CurveTo(A, B, E);
+    }
+    void ArcTo(const TKwPoint&, const TKwPoint&, float, bool, bool, const TKwPoint& E) override {
+        FPath.LineTo(E); // the chosen icon has no arcs
+    }
+    void ClosePath() override { FPath.ClosePath(); }
+
+private:
+    TKwPathData& FPath;
+};
+
+// The icon "heart-cog-outline" (24 x 24, lines and curves only) fitted to Box x Box.
+void AddIcon(TKwPathData& Path, float Box) {
+    const auto file =
+        std::filesystem::path(__FILE__).parent_path() / "../tests/data/icons/icons.txt";
+    std::ifstream in(file);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.find("\theart-cog-outline\t") == std::string::npos) continue;
+        TPathSink sink(Path);
+        ParseSvgPath(line.substr(line.rfind('\t') + 1), sink);
+        Path.Scale(Box / 24, Box / 24);
+        return;
+    }
+    throw std::runtime_error("icon not found in " + file.string());
+}
+
+struct TInputs {
+    TKwPathData Curves;     // in 1000 x 1000
+    TKwPathData Icon;       // in 1000 x 1000
+    TKwPathData CurvesHalf; // in 500 x 500, for filling
+    TKwPathData IconHalf;
+    TInputs() {
+        AddRandomCurves(Curves, 1000, 1000, 1);
+        AddRandomCurves(CurvesHalf, 1000, 500, 1);
+        AddIcon(Icon, 1000);
+        AddIcon(IconHalf, 500);
+    }
+};
+
+const TInputs& Inputs() {
+    static const TInputs inputs;
+    return inputs;
+}
+
+const TKwPathData& Pick(const TKwPathData& Curves, const TKwPathData& Icon, int Which) {
+    return Which == 0 ? Curves : Icon;
+}
+
+const char* InputName(int Which) {
+    return Which == 0 ? "1000 random cubics" : "icon";
+}
+
+// The path as Cairo path commands.
+void ToCairo(cairo_t* Cr, const TKwPathData& Path) {
+    cairo_new_path(Cr);
+    const auto entries = Path.Entries();
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const TKwPoint p = entries[i].Point;
+        switch (entries[i].Kind) {
+        case ppMoveTo:
+            cairo_move_to(Cr, p.X, p.Y);
+            break;
+        case ppLineTo:
+            cairo_line_to(Cr, p.X, p.Y);
+            break;
+        case ppCurveTo: {
+            const TKwPoint b = entries[i + 1].Point, e = entries[i + 2].Point;
+            cairo_curve_to(Cr, p.X, p.Y, b.X, b.Y, e.X, e.Y);
+            i += 2;
+            break;
+        }
+        case ppClose:
+            cairo_close_path(Cr);
+            break;
+        }
+    }
+}
+
+struct TCairoImage {
+    cairo_surface_t* Surface;
+    cairo_t* Cr;
+    TCairoImage(int W, int H)
+        : Surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, W, H)),
+          Cr(cairo_create(Surface)) {}
+    ~TCairoImage() {
+        cairo_destroy(Cr);
+        cairo_surface_destroy(Surface);
+    }
+};
+
+// ---------------------------------------------------------------- flattening
+
+void BM_FlattenToPolygon(benchmark::State& State) {
+    const TKwPathData& path = Pick(Inputs().Curves, Inputs().Icon, int(State.range(0)));
+    TKwPoints polygon;
+    int64_t points = 0;
+    for (auto _ : State) {
+        path.FlattenToPolygon(polygon, 0.25f);
+        benchmark::DoNotOptimize(polygon.data());
+        points += int64_t(polygon.size());
+    }
+    State.SetItemsProcessed(points);
+    State.counters["points"] = double(polygon.size());
+    State.SetLabel(InputName(int(State.range(0))));
+}
+BENCHMARK(BM_FlattenToPolygon)->Arg(0)->Arg(1);
+
+void BM_CairoCopyPathFlat(benchmark::State& State) {
+    const TKwPathData& path = Pick(Inputs().Curves, Inputs().Icon, int(State.range(0)));
+    TCairoImage image(1000, 1000);
+    cairo_set_tolerance(image.Cr, 0.25);
+    ToCairo(image.Cr, path);
+    int64_t points = 0;
+    int lastPoints = 0;
+    for (auto _ : State) {
+        cairo_path_t* flat = cairo_copy_path_flat(image.Cr);
+        // Every element but a close carries one point.
+        lastPoints = 0;
+        for (int i = 0; i < flat->num_data; i += flat->data[i].header.length)
+            lastPoints += flat->data[i].header.type != CAIRO_PATH_CLOSE_PATH;
+        points += lastPoints;
+        cairo_path_destroy(flat);
+    }
+    State.SetItemsProcessed(points);
+    State.counters["points"] = lastPoints;
+    State.SetLabel(InputName(int(State.range(0))));
+}
+BENCHMARK(BM_CairoCopyPathFlat)->Arg(0)->Arg(1);
+
+// ---------------------------------------------------------------- filling
+
+void BM_FillPath(benchmark::State& State) {
+    const TKwPathData& path = Pick(Inputs().CurvesHalf, Inputs().IconHalf, int(State.range(0)));
+    platform::TBitmap bitmap(500, 500);
+    platform::TCanvas& canvas = bitmap.Canvas();
+    canvas.Pen().SetStyle(platform::psClear);
+    canvas.Brush().SetColor(platform::clNavy);
+    for (auto _ : State) path.FillPath(canvas, 1);
+    State.SetItemsProcessed(int64_t(State.iterations()));
+    State.SetLabel(InputName(int(State.range(0))));
+}
+BENCHMARK(BM_FillPath)->Arg(0)->Arg(1);
+
+// The same integer polygons FillPath hands the canvas, filled by Cairo calls made here,
+// the way the raster canvas fills them: through pixel centres, even-odd, no anti-aliasing.
+void BM_CairoFillPolygons(benchmark::State& State) {
+    const TKwPathData& path = Pick(Inputs().CurvesHalf, Inputs().IconHalf, int(State.range(0)));
+    platform::TRecordingCanvas recorder;
+    path.FillPath(recorder, 1);
+    std::vector<TCanvasPoints> polygons;
+    for (const platform::TCanvasCall& call : recorder.Calls()) polygons.push_back(call.Points);
+    TCairoImage image(500, 500);
+    cairo_t* cr = image.Cr;
+    cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+    cairo_set_source_rgb(cr, 0, 0, 0.5);
+    for (auto _ : State) {
+        for (const TCanvasPoints& p : polygons) {
+            cairo_new_path(cr);
+            cairo_move_to(cr, p[0].X + 0.5, p[0].Y + 0.5);
+            for (size_t i = 1; i < p.size(); ++i) cairo_line_to(cr, p[i].X + 0.5, p[i].Y + 0.5);
+            cairo_close_path(cr);
+            cairo_fill(cr);
+        }
+    }
+    State.SetItemsProcessed(int64_t(State.iterations()));
+    State.SetLabel(InputName(int(State.range(0))));
+}
+BENCHMARK(BM_CairoFillPolygons)->Arg(0)->Arg(1);
+
+// ---------------------------------------------------------------- hit testing
+
+// A path of exactly 1,000 entries: 250 random cubics (move plus three curve entries).
+const TKwPathData& HitPath() {
+    static const std::unique_ptr<TKwPathData> path = [] {
+        auto p = std::make_unique<TKwPathData>();
+        AddRandomCurves(*p, 250, 1000, 2);
+        return p;
+    }();
+    return *path;
+}
+
+std::vector<TKwPoint> QueryPoints() {
+    std::mt19937 rng(3);
+    std::uniform_real_distribution<float> c(0, 1000);
+    std::vector<TKwPoint> q(1024);
+    for (TKwPoint& p : q) p = {c(rng), c(rng)};
+    return q;
+}
+
+void BM_PointInPath(benchmark::State& State) {
+    const TKwPathData& path = HitPath();
+    const std::vector<TKwPoint> queries = QueryPoints();
+    size_t i = 0;
+    int inside = 0;
+    for (auto _ : State) {
+        inside += path.PointInPath(queries[i++ & 1023]);
+    }
+    benchmark::DoNotOptimize(inside);
+    State.SetItemsProcessed(int64_t(State.iterations()));
+    State.counters["entries"] = path.Count();
+}
+BENCHMARK(BM_PointInPath);
+
+void BM_CairoInFill(benchmark::State& State) {
+    const std::vector<TKwPoint> queries = QueryPoints();
+    TCairoImage image(1000, 1000);
+    cairo_set_fill_rule(image.Cr, CAIRO_FILL_RULE_EVEN_ODD);
+    ToCairo(image.Cr, HitPath());
+    size_t i = 0;
+    int inside = 0;
+    for (auto _ : State) {
+        const TKwPoint q = queries[i++ & 1023];
+        inside += cairo_in_fill(image.Cr, q.X, q.Y);
+    }
+    benchmark::DoNotOptimize(inside);
+    State.SetItemsProcessed(int64_t(State.iterations()));
+}
+BENCHMARK(BM_CairoInFill);
+
+} // namespace
+
+BENCHMARK_MAIN();

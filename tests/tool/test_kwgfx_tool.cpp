@@ -1,0 +1,181 @@
+// The kwgfx program run as a user runs it: pictures it renders, what info prints, and how
+// it refuses bad input.
+
+#include "kwgfx/platform/cairo/Bitmap.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <sys/wait.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+using kw::platform::TBitmap;
+
+struct TRun {
+    int ExitCode = -1;
+    std::string Out;
+    std::string Err;
+};
+
+std::string Quote(const std::string& Arg) {
+    std::string q = "'";
+    for (char c : Arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+std::string Slurp(const fs::path& File) {
+    std::ifstream in(File, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+class KwgfxTool : public ::testing::Test {
+protected:
+    void SetUp() override {
+        FDir = fs::temp_directory_path() /
+               ("kwgfx_tool_" +
+                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(FDir);
+        fs::create_directories(FDir);
+    }
+    void TearDown() override { fs::remove_all(FDir); }
+
+    fs::path File(const std::string& Name) const { return FDir / Name; }
+
+    // Runs the program with Args; StdIn, when given, is fed from a file.
+    TRun Run(const std::vector<std::string>& Args, const std::string* StdIn = nullptr) {
+        std::string cmd = Quote(KWGFX_TOOL);
+        for (const std::string& a : Args) cmd += " " + Quote(a);
+        if (StdIn) {
+            std::ofstream(File("stdin.txt"), std::ios::binary) << *StdIn;
+            cmd += " < " + Quote(File("stdin.txt").string());
+        } else {
+            cmd += " < /dev/null";
+        }
+        cmd += " > " + Quote(File("out.txt").string()) + " 2> " + Quote(File("err.txt").string());
+        const int status = std::system(cmd.c_str());
+        TRun r;
+        r.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        r.Out = Slurp(File("out.txt"));
+        r.Err = Slurp(File("err.txt"));
+        return r;
+    }
+
+    fs::path FDir;
+};
+
+// A shape with straight and curved edges in a 0..100 box.
+const std::string kSample = "M10,10 L90,10 C90,60 60,90 10,90 Z";
+
+int CountColor(const TBitmap& B, kw::platform::TColor Color) {
+    int n = 0;
+    for (int y = 0; y < B.Height(); ++y)
+        for (int x = 0; x < B.Width(); ++x) n += B.GetPixel(x, y) == Color;
+    return n;
+}
+
+TEST_F(KwgfxTool, RendersAFittedPictureOfTheRequestedSize) {
+    const std::string png = File("sample.png").string();
+    const TRun r = Run({"render", kSample, "-o", png, "--size", "160x120", "--fit", "--fill", "red",
+                        "--background", "#FFFF00"});
+    ASSERT_EQ(r.ExitCode, 0) << r.Err;
+    EXPECT_EQ(r.Err, "");
+    TBitmap picture;
+    picture.LoadFromFile(png);
+    ASSERT_EQ(picture.Width(), 160);
+    ASSERT_EQ(picture.Height(), 120);
+    // Fitted with its proportions kept into the height less a margin: a large share of
+    // red ink, the rest the yellow background, and the corners left free.
+    const int red = CountColor(picture, kw::platform::clRed);
+    const int yellow = CountColor(picture, kw::platform::clYellow);
+    EXPECT_GT(red, 5000);
+    EXPECT_EQ(red + yellow, 160 * 120);
+    EXPECT_EQ(picture.GetPixel(0, 0), kw::platform::clYellow);
+    EXPECT_EQ(picture.GetPixel(159, 119), kw::platform::clYellow);
+    EXPECT_EQ(picture.GetPixel(80, 30), kw::platform::clRed);
+
+    // Without --fit the path keeps its coordinates; the default fill is black.
+    const std::string plain = File("plain.png").string();
+    ASSERT_EQ(Run({"render", kSample, "-o", plain, "--size", "50x50"}).ExitCode, 0);
+    picture.LoadFromFile(plain);
+    EXPECT_EQ(picture.GetPixel(20, 20), kw::platform::clBlack);
+    EXPECT_EQ(picture.GetPixel(5, 5), kw::platform::clWhite);
+}
+
+TEST_F(KwgfxTool, ReadsPathTextFromAFileOrStandardInput) {
+    std::ofstream(File("shape.txt")) << kSample << "\n";
+    const std::vector<std::string> common = {"--size", "64x64", "--fit", "--stroke", "clNavy"};
+    auto render = [&](std::vector<std::string> Source, const std::string& Out,
+                      const std::string* StdIn = nullptr) {
+        std::vector<std::string> args = {"render"};
+        args.insert(args.end(), Source.begin(), Source.end());
+        args.insert(args.end(), {"-o", File(Out).string()});
+        args.insert(args.end(), common.begin(), common.end());
+        const TRun r = Run(args, StdIn);
+        EXPECT_EQ(r.ExitCode, 0) << r.Err;
+        return Slurp(File(Out));
+    };
+    const std::string literal = render({kSample}, "a.png");
+    EXPECT_FALSE(literal.empty());
+    EXPECT_EQ(render({"@" + File("shape.txt").string()}, "b.png"), literal);
+    EXPECT_EQ(render({"--file", File("shape.txt").string()}, "c.png"), literal);
+    EXPECT_EQ(render({"-"}, "d.png", &kSample), literal);
+    TBitmap picture;
+    picture.LoadFromFile(File("a.png").string());
+    EXPECT_GT(CountColor(picture, kw::platform::clNavy), 100); // outline only
+    EXPECT_EQ(CountColor(picture, kw::platform::clNavy) +
+                  CountColor(picture, kw::platform::clWhite),
+              64 * 64);
+}
+
+TEST_F(KwgfxTool, InfoPrintsCountsBoundsAndText) {
+    const TRun r = Run({"info", "M 0 0 L 10 0 L 10 5 z m 20 20 h 5"});
+    ASSERT_EQ(r.ExitCode, 0) << r.Err;
+    EXPECT_NE(r.Out.find("entries: 6\n"), std::string::npos) << r.Out;
+    EXPECT_NE(r.Out.find("bounds: 0 0 25 20\n"), std::string::npos) << r.Out;
+    EXPECT_NE(r.Out.find("text: M0,0 L10,0 L10,5 Z M20,20 L25,20"), std::string::npos) << r.Out;
+    EXPECT_NE(r.Out.find("polygons: 2\n"), std::string::npos) << r.Out;
+}
+
+TEST_F(KwgfxTool, BadInputGivesOneLineAndAFailureStatus) {
+    const std::string out = File("never.png").string();
+    const std::vector<std::vector<std::string>> cases = {
+        {"render", "@" + File("missing.txt").string(), "-o", out},
+        {"render", "--file", FDir.string(), "-o", out},
+        {"render", kSample, "-o", out, "--size", "0x10"},
+        {"render", kSample, "-o", out, "--size", "100"},
+        {"render", kSample, "-o", out, "--size", "99999x10"},
+        {"render", kSample, "-o", out, "--fill", "notacolour"},
+        {"render", kSample, "-o", out, "--background", "#12345"},
+        {"render", kSample, "-o", out, "--stroke"},
+        {"render", kSample},
+        {"render", "-o", out},
+        {"render", kSample, kSample, "-o", out},
+        {"render", kSample, "-o", out, "--bogus"},
+        {"render", kSample, "-o", File("no/such/dir/x.png").string()},
+        {"info"},
+        {"nosuchcommand"},
+    };
+    for (const auto& args : cases) {
+        std::string shown;
+        for (const auto& a : args) shown += a + " ";
+        const TRun r = Run(args);
+        EXPECT_NE(r.ExitCode, 0) << shown;
+        EXPECT_EQ(r.Err.rfind("kwgfx: ", 0), 0u) << shown << "-> " << r.Err;
+        EXPECT_EQ(std::count(r.Err.begin(), r.Err.end(), '\n'), 1) << shown << "-> " << r.Err;
+        EXPECT_FALSE(fs::exists(out)) << shown;
+    }
+}
+
+} // namespace

@@ -1,0 +1,161 @@
+// Argument reading shared by the commands.
+
+#include "ToolArgs.h"
+
+#include <kwgfx/geometry/KwColorNames.h>
+
+#include <cerrno>
+#include <charconv>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+
+namespace kwtool {
+
+namespace {
+
+// Path text beyond this is surely not path text; refusing it keeps memory bounded.
+constexpr std::uintmax_t MaxPathTextBytes = 64u << 20;
+
+std::string Quoted(std::string_view Text) {
+    return "'" + std::string(Text) + "'";
+}
+
+std::string ReadFile(const std::string& Name) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(Name, ec))
+        throw ToolError("cannot read " + Quoted(Name) + ": it is a directory");
+    std::ifstream in(Name, std::ios::binary);
+    if (!in) throw ToolError("cannot read " + Quoted(Name) + ": " + std::strerror(errno));
+    const std::uintmax_t size = std::filesystem::file_size(Name, ec);
+    if (!ec && size > MaxPathTextBytes)
+        throw ToolError("cannot read " + Quoted(Name) + ": larger than 64 MiB");
+    std::ostringstream text;
+    text << in.rdbuf();
+    if (in.bad()) throw ToolError("cannot read " + Quoted(Name) + ": read error");
+    return text.str();
+}
+
+std::string ReadStdIn() {
+    std::string text;
+    char buffer[65536];
+    while (std::cin.read(buffer, sizeof buffer) || std::cin.gcount() > 0) {
+        text.append(buffer, size_t(std::cin.gcount()));
+        if (text.size() > MaxPathTextBytes)
+            throw ToolError("cannot read standard input: larger than 64 MiB");
+    }
+    if (std::cin.bad()) throw ToolError("cannot read standard input");
+    return text;
+}
+
+bool ParseWhole(std::string_view Text, int& Value) {
+    const char* end = Text.data() + Text.size();
+    const auto [ptr, ec] = std::from_chars(Text.data(), end, Value);
+    return ec == std::errc() && ptr == end;
+}
+
+int HexDigit(char C) {
+    if (C >= '0' && C <= '9') return C - '0';
+    if (C >= 'a' && C <= 'f') return C - 'a' + 10;
+    if (C >= 'A' && C <= 'F') return C - 'A' + 10;
+    return -1;
+}
+
+bool StartsWithCl(std::string_view Text) {
+    return Text.size() >= 2 && (Text[0] == 'c' || Text[0] == 'C') &&
+           (Text[1] == 'l' || Text[1] == 'L');
+}
+
+} // namespace
+
+std::string_view TArgScanner::ValueOf(std::string_view Option) {
+    if (AtEnd()) throw ToolError("option " + std::string(Option) + " needs a value");
+    return Next();
+}
+
+void TPathSource::Set(TKind Kind, std::string_view Value) {
+    if (FKind != TKind::None) throw ToolError("more than one path text given");
+    FKind = Kind;
+    FValue = std::string(Value);
+}
+
+bool TPathSource::Take(std::string_view Arg, TArgScanner& Scanner) {
+    if (Arg == "--file") {
+        Set(TKind::File, Scanner.ValueOf(Arg));
+    } else if (Arg == "-") {
+        Set(TKind::StdIn, {});
+    } else if (Arg.size() > 1 && Arg[0] == '@') {
+        Set(TKind::File, Arg.substr(1));
+    } else if (Arg.size() > 1 && Arg[0] == '-') {
+        return false; // an option; path text starts with a command letter
+    } else {
+        Set(TKind::Text, Arg);
+    }
+    return true;
+}
+
+std::string TPathSource::Read() const {
+    switch (FKind) {
+    case TKind::Text:
+        return FValue;
+    case TKind::File:
+        return ReadFile(FValue);
+    case TKind::StdIn:
+        return ReadStdIn();
+    case TKind::None:
+        break;
+    }
+    throw ToolError("no path text given (a text argument, @file, --file F or - for stdin)");
+}
+
+kw::platform::TSize ParseSize(std::string_view Text) {
+    const size_t x = Text.find_first_of("xX");
+    int w = 0, h = 0;
+    if (x == std::string_view::npos || !ParseWhole(Text.substr(0, x), w) ||
+        !ParseWhole(Text.substr(x + 1), h) || w < 1 || h < 1 || w > MaxPictureSide ||
+        h > MaxPictureSide)
+        throw ToolError("bad size " + Quoted(Text) + ": expected WxH, each from 1 to " +
+                        std::to_string(MaxPictureSide) + ", e.g. 400x300");
+    return {w, h};
+}
+
+int ParseInt(std::string_view Option, std::string_view Text, int Min, int Max) {
+    int v = 0;
+    if (!ParseWhole(Text, v) || v < Min || v > Max)
+        throw ToolError("bad value " + Quoted(Text) + " for " + std::string(Option) +
+                        ": expected a whole number from " + std::to_string(Min) + " to " +
+                        std::to_string(Max));
+    return v;
+}
+
+std::optional<kw::platform::TColor> ParseColor(std::string_view Text) {
+    if (Text == "none") return std::nullopt;
+    if (Text.size() == 7 && Text[0] == '#') {
+        int rgb[3];
+        bool ok = true;
+        for (int i = 0; i < 3; ++i) {
+            const int hi = HexDigit(Text[1 + 2 * i]), lo = HexDigit(Text[2 + 2 * i]);
+            ok = ok && hi >= 0 && lo >= 0;
+            rgb[i] = hi * 16 + lo;
+        }
+        if (ok) return rgb[0] | (rgb[1] << 8) | (rgb[2] << 16);
+    } else if (!Text.empty()) {
+        try {
+            return kw::StringToCanvasColor(Text);
+        } catch (const std::exception&) {
+        }
+        if (!StartsWithCl(Text)) {
+            try {
+                return kw::StringToCanvasColor("cl" + std::string(Text));
+            } catch (const std::exception&) {
+            }
+        }
+    }
+    throw ToolError("unknown colour " + Quoted(Text) +
+                    " (use a name such as red or clBtnFace, #RRGGBB, or none)");
+}
+
+} // namespace kwtool

@@ -1,0 +1,59 @@
+#pragma once
+// Reading the arguments the commands share: options with values, the path text (given
+// literally, from a file or from standard input), picture sizes and colours. Every
+// failure throws ToolError with a message for the user.
+
+#include "ToolCommands.h"
+
+#include <kwgfx/platform/Types.h>
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kwtool {
+
+// Walks the arguments front to back.
+class TArgScanner {
+public:
+    explicit TArgScanner(TArgs Args) : FArgs(Args) {}
+    bool AtEnd() const { return FPos >= FArgs.size(); }
+    std::string_view Next() { return FArgs[FPos++]; }
+    // The value after Option; missing, it is an error.
+    std::string_view ValueOf(std::string_view Option);
+
+private:
+    TArgs FArgs;
+    std::size_t FPos = 0;
+};
+
+// Where the path text comes from: set once by the first of a text argument, "@file",
+// "--file F" or "-" (standard input); a second source is an error.
+class TPathSource {
+public:
+    // Takes Arg when it names a path source (a text, "@file" or "-"); Scanner supplies
+    // the file name after "--file". Returns false for arguments it does not handle.
+    bool Take(std::string_view Arg, TArgScanner& Scanner);
+    // The text; without a source it is an error.
+    std::string Read() const;
+
+private:
+    enum class TKind { None, Text, File, StdIn };
+    void Set(TKind Kind, std::string_view Value);
+    TKind FKind = TKind::None;
+    std::string FValue;
+};
+
+// "WxH" with both sides 1 to MaxPictureSide.
+inline constexpr int MaxPictureSide = 8192;
+kw::platform::TSize ParseSize(std::string_view Text);
+
+// A colour name of the platform (clRed, clBtnFace; the "cl" may be left out), "#RRGGBB",
+// a number the platform reads ("$00BBGGRR"), or "none" (no colour: nullopt).
+std::optional<kw::platform::TColor> ParseColor(std::string_view Text);
+
+// A whole number from Min to Max.
+int ParseInt(std::string_view Option, std::string_view Text, int Min, int Max);
+
+} // namespace kwtool
