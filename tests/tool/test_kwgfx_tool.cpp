@@ -148,6 +148,27 @@ TEST_F(KwgfxTool, InfoPrintsCountsBoundsAndText) {
     EXPECT_NE(r.Out.find("polygons: 2\n"), std::string::npos) << r.Out;
 }
 
+TEST_F(KwgfxTool, ReadsSvgPathDataUnlessToldToBeCompatible) {
+    // Compact SVG numbers: "1.5.5" is 1.5 and .5.
+    const TRun svg = Run({"info", "M1.5.5 L10 10"});
+    ASSERT_EQ(svg.ExitCode, 0) << svg.Err;
+    EXPECT_NE(svg.Out.find("entries: 2\n"), std::string::npos) << svg.Out;
+    EXPECT_NE(svg.Out.find("text: M1.5,0.5 L10,10"), std::string::npos) << svg.Out;
+    const TRun compat = Run({"info", "M1.5.5 L10 10", "--compat"});
+    ASSERT_EQ(compat.ExitCode, 0) << compat.Err;
+    EXPECT_NE(compat.Out, svg.Out);
+
+    // An error keeps what came before it, with a one-line warning.
+    const std::string png = File("partial.png").string();
+    const TRun partial = Run({"render", "M 0 0 L 10 0 L 10 10 Z L 5", "-o", png});
+    EXPECT_EQ(partial.ExitCode, 0);
+    EXPECT_EQ(partial.Err.rfind("kwgfx: warning: ", 0), 0u) << partial.Err;
+    EXPECT_EQ(std::count(partial.Err.begin(), partial.Err.end(), '\n'), 1) << partial.Err;
+    TBitmap picture;
+    picture.LoadFromFile(png);
+    EXPECT_EQ(picture.GetPixel(8, 3), kw::platform::clBlack);
+}
+
 TEST_F(KwgfxTool, BadInputGivesOneLineAndAFailureStatus) {
     const std::string out = File("never.png").string();
     const std::vector<std::vector<std::string>> cases = {

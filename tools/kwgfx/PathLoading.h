@@ -8,10 +8,19 @@
 
 namespace kwtool {
 
-// Replaces Path's entries by the parsed Text.
-void LoadPath(kw::TKwPathData& Path, std::string_view Text);
+// Replaces Path's entries by the parsed Text: SVG path data by default, the library's
+// lenient compatible reading with Compat. SVG data with an error keeps the commands before
+// the error; the returned message tells where it stopped ("" when all was read).
+std::string LoadPath(kw::TKwPathData& Path, std::string_view Text, bool Compat);
 
-// The path's tight bounds as text "left top right bottom", or "none" without segments.
+// Prints a reading problem as a one-line warning on standard error.
+void WarnAboutPathText(const std::string& Problem);
+
+// A rectangle as "left top right bottom", each the shortest text that reads back as the
+// same float.
+std::string RectText(const kw::TKwRect& R);
+
+// The path's tight bounds as RectText, or "none" without segments.
 std::string TightBoundsText(const kw::TKwPathData& Path);
 
 } // namespace kwtool

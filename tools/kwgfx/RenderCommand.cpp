@@ -1,15 +1,15 @@
 // kwgfx render: path text drawn into a PNG picture on the Cairo canvas.
 //
-// The path is filled (black unless --fill says otherwise) with no outline, then outlined
-// with --stroke when given; --fit first scales it, keeping its proportions, to fill the
-// picture less a small margin.
+// The text is SVG path data (--compat: the library's lenient path text). The path is
+// filled (black unless --fill says otherwise) with no outline, then outlined with --stroke
+// when given; --fit first scales its drawn geometry (tight bounds), keeping proportions,
+// to fill the picture less a small margin.
 
 #include "PathLoading.h"
 #include "ToolArgs.h"
 #include "ToolCommands.h"
 
 #include <kwgfx/geometry/KwMatrix.h>
-#include <kwgfx/path/KwPathTightBounds.h>
 #include <kwgfx/platform/Colors.h>
 #if KWGFX_HAVE_CAIRO
 #include <kwgfx/platform/cairo/Bitmap.h>
@@ -28,6 +28,7 @@ struct TRenderOptions {
     std::string Output;
     kw::platform::TSize Size{256, 256};
     bool Fit = false;
+    bool Compat = false;
     bool Antialias = false;
     std::optional<kw::platform::TColor> Fill;
     std::optional<kw::platform::TColor> Stroke;
@@ -39,7 +40,7 @@ struct TRenderOptions {
 
 // Scales and centres the path's drawn geometry into the picture, keeping proportions.
 void FitToPicture(kw::TKwPathData& Path, kw::platform::TSize Size) {
-    const kw::TKwRect b = kw::TightBounds(Path.Entries());
+    const kw::TKwRect b = Path.GetTightBounds();
     const double bw = double(b.Right) - b.Left;
     const double bh = double(b.Bottom) - b.Top;
     if (bw <= 0 && bh <= 0) return; // nothing drawn, or a single point
@@ -68,6 +69,8 @@ TRenderOptions ReadOptions(TArgScanner& Scanner, TPathSource& Source) {
             o.Size = ParseSize(Scanner.ValueOf(arg));
         } else if (arg == "--fit") {
             o.Fit = true;
+        } else if (arg == "--compat") {
+            o.Compat = true;
         } else if (arg == "--antialias") {
             o.Antialias = true;
         } else if (arg == "--fill") {
@@ -98,7 +101,7 @@ int RunRender(TArgs Args) {
     const TRenderOptions o = ReadOptions(scanner, source);
 
     kw::TKwPathData path;
-    LoadPath(path, source.Read());
+    WarnAboutPathText(LoadPath(path, source.Read(), o.Compat));
     if (o.Fit) FitToPicture(path, o.Size);
 
     kw::platform::TBitmap picture(o.Size.cx, o.Size.cy); // opaque white

@@ -17,9 +17,9 @@ namespace {
 constexpr TToolCommand kCommands[] = {
     {"render",
      "<path text | @file | --file F | -> -o out.png [--size WxH] [--fit] [--fill COLOR]\n"
-     "        [--stroke COLOR] [--stroke-width N] [--background COLOR] [--antialias]",
+     "        [--stroke COLOR] [--stroke-width N] [--background COLOR] [--antialias] [--compat]",
      "draw path text into a PNG picture", RunRender},
-    {"info", "<path text | @file | --file F | ->",
+    {"info", "<path text | @file | --file F | -> [--compat]",
      "print entry count, bounds, normalised text and polygon count of path text", RunInfo},
     {"gallery", "[DIR]",
      "draw one labelled PNG per family of drawing routines and an index page (default gallery/)",
@@ -36,7 +36,9 @@ void PrintHelp(std::FILE* Out) {
     for (const TToolCommand& c : kCommands)
         std::fprintf(Out, "kwgfx %.*s %.*s\n", int(c.Name.size()), c.Name.data(),
                      int(c.Usage.size()), c.Usage.data());
-    std::fprintf(Out, "\nColours are names such as red, clRed or clBtnFace, #RRGGBB, or none.\n");
+    std::fprintf(Out,
+                 "\nPath text is SVG path data; --compat reads the library's lenient path text.\n"
+                 "Colours are names such as red, clRed or clBtnFace, #RRGGBB, or none.\n");
 }
 
 // Messages go out on one line whatever they contain.
