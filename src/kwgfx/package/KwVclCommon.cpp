@@ -52,7 +52,7 @@ bool KwGraphicsIsStarted() {
     return gKwGraphicsStarted;
 }
 
-// Units in package order. The help unit (Part 4.5) joins here when it exists.
+// Units in package order. The help display unit joins here when it exists.
 void KwVclCommonLoad() {
     KwGraphicsStartUp();
 }
