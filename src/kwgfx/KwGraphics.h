@@ -32,6 +32,7 @@
 
 // Path
 #include "kwgfx/path/KwCorners.h"
+#include "kwgfx/path/KwPathAreaFill.h"
 #include "kwgfx/path/KwPathData.h"
 #include "kwgfx/path/KwPathPoint.h"
 #include "kwgfx/path/KwPathTightBounds.h"

@@ -113,6 +113,29 @@ TEST_F(KwgfxTool, RendersAFittedPictureOfTheRequestedSize) {
     EXPECT_EQ(picture.GetPixel(5, 5), kw::platform::clWhite);
 }
 
+TEST_F(KwgfxTool, InnerFiguresCutHolesUnderTheFillRule) {
+    // The inner square winds the other way: a hole under both rules. Wound the same way,
+    // it is a hole only under evenodd.
+    const std::string other = "M0 0H40V40H0Z M10 10V30H30V10Z";
+    const std::string same = "M0 0H40V40H0Z M10 10H30V30H10Z";
+    auto centre = [&](const std::string& Path, const std::vector<std::string>& Extra) {
+        std::vector<std::string> args = {"render", Path,   "-o", File("h.png").string(),
+                                         "--size", "41x41"};
+        args.insert(args.end(), Extra.begin(), Extra.end());
+        const TRun r = Run(args);
+        EXPECT_EQ(r.ExitCode, 0) << r.Err;
+        TBitmap picture;
+        picture.LoadFromFile(File("h.png").string());
+        EXPECT_EQ(picture.GetPixel(5, 20), kw::platform::clBlack);
+        return picture.GetPixel(20, 20);
+    };
+    EXPECT_EQ(centre(other, {}), kw::platform::clWhite);
+    EXPECT_EQ(centre(same, {}), kw::platform::clBlack);
+    EXPECT_EQ(centre(same, {"--fill-rule", "evenodd"}), kw::platform::clWhite);
+    EXPECT_NE(Run({"render", same, "-o", File("x.png").string(), "--fill-rule", "odd"}).ExitCode,
+              0);
+}
+
 TEST_F(KwgfxTool, ReadsPathTextFromAFileOrStandardInput) {
     std::ofstream(File("shape.txt")) << kSample << "\n";
     const std::vector<std::string> common = {"--size", "64x64", "--fit", "--stroke", "clNavy"};

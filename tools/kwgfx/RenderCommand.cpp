@@ -1,7 +1,8 @@
 // kwgfx render: path text drawn into a PNG picture on the Cairo canvas.
 //
 // The text is SVG path data (--compat: the library's lenient path text). The path is
-// filled (black unless --fill says otherwise) with no outline, then outlined with --stroke
+// filled as one area under --fill-rule (nonzero by default, as in SVG; black unless
+// --fill says otherwise) with no outline, then outlined with --stroke
 // when given; --fit first scales its drawn geometry (tight bounds), keeping proportions,
 // to fill the picture less a small margin.
 
@@ -10,6 +11,7 @@
 #include "ToolCommands.h"
 
 #include <kwgfx/geometry/KwMatrix.h>
+#include <kwgfx/path/KwPathAreaFill.h>
 #include <kwgfx/platform/Colors.h>
 #if KWGFX_HAVE_CAIRO
 #include <kwgfx/platform/cairo/Bitmap.h>
@@ -33,6 +35,9 @@ struct TRenderOptions {
     std::optional<kw::platform::TColor> Fill;
     std::optional<kw::platform::TColor> Stroke;
     std::optional<kw::platform::TColor> Background;
+    // SVG's default rule; holes drawn by inner figures stay open under either rule when
+    // the icon was made for it.
+    kw::TKwFillMode FillRule = kw::fmNonZero;
     bool FillGiven = false;
     bool StrokeGiven = false;
     int StrokeWidth = 1;
@@ -81,6 +86,15 @@ TRenderOptions ReadOptions(TArgScanner& Scanner, TPathSource& Source) {
             o.StrokeGiven = true;
         } else if (arg == "--stroke-width") {
             o.StrokeWidth = ParseInt(arg, Scanner.ValueOf(arg), 1, 1000);
+        } else if (arg == "--fill-rule") {
+            const std::string_view rule = Scanner.ValueOf(arg);
+            if (rule == "nonzero")
+                o.FillRule = kw::fmNonZero;
+            else if (rule == "evenodd")
+                o.FillRule = kw::fmEvenOdd;
+            else
+                throw ToolError("unknown fill rule '" + std::string(rule) +
+                                "' (nonzero or evenodd)");
         } else if (arg == "--background") {
             o.Background = ParseColor(Scanner.ValueOf(arg));
         } else if (!Source.Take(arg, Scanner)) {
@@ -116,7 +130,9 @@ int RunRender(TArgs Args) {
         canvas.Pen().SetStyle(kw::platform::psClear);
         canvas.Brush().SetStyle(kw::platform::bsSolid);
         canvas.Brush().SetColor(*o.Fill);
-        path.FillPath(canvas, 1);
+        // All figures as one area, so inner figures cut holes as in an SVG renderer.
+        path.SetFillMode(o.FillRule);
+        kw::FillPathArea(canvas, path);
     }
     if (o.Stroke) {
         // Outlines as polylines, so open figures stay open.

@@ -17,6 +17,7 @@ namespace {
 constexpr TToolCommand kCommands[] = {
     {"render",
      "<path text | @file | --file F | -> -o out.png [--size WxH] [--fit] [--fill COLOR]\n"
+     "        [--fill-rule nonzero|evenodd]\n"
      "        [--stroke COLOR] [--stroke-width N] [--background COLOR] [--antialias] [--compat]",
      "draw path text into a PNG picture", RunRender},
     {"info", "<path text | @file | --file F | -> [--compat]",

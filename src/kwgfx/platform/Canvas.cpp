@@ -24,6 +24,10 @@ void TCanvas::Polyline(std::span<const TPoint> Points) {
     DoPolyline(Points);
 }
 
+void TCanvas::PolyPolygon(std::span<const std::vector<TPoint>> Polygons, TPolyFillMode FillMode) {
+    DoPolyPolygon(Polygons, FillMode);
+}
+
 void TCanvas::Rectangle(int32_t X1, int32_t Y1, int32_t X2, int32_t Y2) {
     DoRectangle({X1, Y1, X2, Y2});
 }

@@ -14,10 +14,12 @@
 #include "kwgfx/platform/GradientFill.h"
 #include "kwgfx/platform/Graphic.h"
 #include "kwgfx/platform/Pen.h"
+#include "kwgfx/platform/PolyFillMode.h"
 #include "kwgfx/platform/Types.h"
 
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace kw::platform {
 
@@ -49,6 +51,10 @@ public:
     void Polygon(std::span<const TPoint> Points);
     // Open, pen only.
     void Polyline(std::span<const TPoint> Points);
+    // Several closed figures filled with the brush as one area under FillMode (so a
+    // figure inside another can cut a hole), then each outlined with the pen.
+    void PolyPolygon(std::span<const std::vector<TPoint>> Polygons,
+                     TPolyFillMode FillMode = pfAlternate);
     void Rectangle(int32_t X1, int32_t Y1, int32_t X2, int32_t Y2);
     void Rectangle(const TRect& Rect) { Rectangle(Rect.Left, Rect.Top, Rect.Right, Rect.Bottom); }
     // Rounded corners of the given ellipse width and height.
@@ -104,6 +110,8 @@ protected:
     virtual void DoLineTo(TPoint From, TPoint To) = 0;
     virtual void DoPolygon(std::span<const TPoint> Points) = 0;
     virtual void DoPolyline(std::span<const TPoint> Points) = 0;
+    virtual void DoPolyPolygon(std::span<const std::vector<TPoint>> Polygons,
+                               TPolyFillMode FillMode) = 0;
     virtual void DoRectangle(const TRect& Box) = 0;
     virtual void DoRoundRect(const TRect& Box, int32_t CornerWidth, int32_t CornerHeight) = 0;
     virtual void DoEllipse(const TRect& Box) = 0;

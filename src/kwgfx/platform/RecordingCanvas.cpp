@@ -90,7 +90,7 @@ std::string TCanvasCall::ToString() const {
         sep();
         out << a;
     }
-    if (Name == "Polygon" || Name == "Polyline") {
+    if (Name == "Polygon" || Name == "Polyline" || Name == "PolyPolygon") {
         sep();
         out << '[';
         for (std::size_t i = 0; i < Points.size(); ++i)
@@ -197,6 +197,16 @@ void TRecordingCanvas::DoLineTo(TPoint, TPoint To) {
 void TRecordingCanvas::DoPolygon(std::span<const TPoint> Points) {
     TCanvasCall call = MakeCall("Polygon");
     call.Points.assign(Points.begin(), Points.end());
+    Record(std::move(call));
+}
+
+void TRecordingCanvas::DoPolyPolygon(std::span<const std::vector<TPoint>> Polygons,
+                                     TPolyFillMode FillMode) {
+    TCanvasCall call = MakeCall("PolyPolygon", {static_cast<int32_t>(FillMode)});
+    for (const std::vector<TPoint>& figure : Polygons) {
+        call.Args.push_back(static_cast<int32_t>(figure.size()));
+        call.Points.insert(call.Points.end(), figure.begin(), figure.end());
+    }
     Record(std::move(call));
 }
 

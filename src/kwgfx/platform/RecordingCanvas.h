@@ -6,6 +6,9 @@
 // Recorded operations and their Args:
 //   MoveTo, LineTo                  X, Y (PenPos holds where a LineTo starts)
 //   Polygon, Polyline               none; the points are in Points
+//   PolyPolygon                     fill mode (0 alternate, 1 winding), then the point count
+//                                   of each figure; the figures' points, one after the
+//                                   other, are in Points
 //   Rectangle, Ellipse, FillRect    Left, Top, Right, Bottom
 //   RoundRect                       Left, Top, Right, Bottom, corner width, corner height
 //   Chord, Pie                      Left, Top, Right, Bottom, X3, Y3, X4, Y4
@@ -102,6 +105,8 @@ protected:
     void DoMoveTo(int32_t X, int32_t Y) override;
     void DoLineTo(TPoint From, TPoint To) override;
     void DoPolygon(std::span<const TPoint> Points) override;
+    void DoPolyPolygon(std::span<const std::vector<TPoint>> Polygons,
+                       TPolyFillMode FillMode) override;
     void DoPolyline(std::span<const TPoint> Points) override;
     void DoRectangle(const TRect& Box) override;
     void DoRoundRect(const TRect& Box, int32_t CornerWidth, int32_t CornerHeight) override;

@@ -210,6 +210,31 @@ void TCairoCanvas::DoPolygon(std::span<const TPoint> Points) {
     EndDrawing();
 }
 
+void TCairoCanvas::DoPolyPolygon(std::span<const std::vector<TPoint>> Polygons,
+                                 TPolyFillMode FillMode) {
+    BeginDrawing();
+    // All figures go into one Cairo path, so the fill rule sees them together.
+    const auto addFigures = [&] {
+        for (const std::vector<TPoint>& figure : Polygons) {
+            if (figure.empty()) continue;
+            PixelCentrePath(FContext, figure);
+            cairo_close_path(FContext);
+        }
+    };
+    if (SetBrushSource()) {
+        addFigures();
+        cairo_set_fill_rule(FContext, FillMode == pfWinding ? CAIRO_FILL_RULE_WINDING
+                                                            : CAIRO_FILL_RULE_EVEN_ODD);
+        cairo_fill(FContext);
+    }
+    int32_t width = 1;
+    if (SetPenSource(width)) {
+        addFigures();
+        cairo_stroke(FContext);
+    }
+    EndDrawing();
+}
+
 // ---------------------------------------------------------------- 4. box shapes
 
 static TRect Normalized(TRect R) {

@@ -37,6 +37,8 @@ public:
 protected:
     void DoLineTo(TPoint From, TPoint To) override;
     void DoPolygon(std::span<const TPoint> Points) override;
+    void DoPolyPolygon(std::span<const std::vector<TPoint>> Polygons,
+                       TPolyFillMode FillMode) override;
     void DoPolyline(std::span<const TPoint> Points) override;
     void DoRectangle(const TRect& Box) override;
     void DoRoundRect(const TRect& Box, int32_t CornerWidth, int32_t CornerHeight) override;

@@ -1,0 +1,16 @@
+#pragma once
+// Filling a path as one area. FillPath paints every figure as a polygon of its own, so a
+// figure inside another is painted over; FillPathArea hands all figures to the canvas in
+// one call under the path's fill mode, so holes stay open as an SVG renderer draws them.
+
+#include "kwgfx/path/KwPathData.h"
+#include "kwgfx/platform/Canvas.h"
+
+namespace kw {
+
+// Fills every figure of Path with the canvas brush as one area (even-odd for fmEvenOdd,
+// non-zero winding for fmNonZero), then outlines each figure with the pen. Curves are
+// sampled as by ToPolygons; points are rounded half to even. An empty path draws nothing.
+void FillPathArea(platform::TCanvas& Canvas, const TKwPathData& Path);
+
+} // namespace kw

@@ -1,0 +1,61 @@
+// Filling a path as one area: all figures reach the canvas in one call with the fill rule.
+#include "kwgfx/KwGraphics.h"
+#include "kwgfx/platform/RecordingCanvas.h"
+
+#include <gtest/gtest.h>
+
+using namespace kw;
+using platform::TRecordingCanvas;
+
+namespace {
+
+// An outer square and an inner one, the inner drawn the other way round.
+void SquareWithHole(TKwPathData& P) {
+    P.SetSvgPathString("M0 0H10V10H0Z M3 3V7H7V3Z");
+}
+
+} // namespace
+
+TEST(PathAreaFill, OneCallCarriesEveryFigureAndTheFillRule) {
+    TKwPathData path;
+    SquareWithHole(path);
+    TRecordingCanvas canvas;
+    FillPathArea(canvas, path);
+    ASSERT_EQ(canvas.Calls().size(), 1u) << canvas.ToString();
+    const platform::TCanvasCall& call = canvas.Calls()[0];
+    EXPECT_EQ(call.Name, "PolyPolygon");
+    // Even-odd (the default fill mode), then the point count of each closed figure.
+    ASSERT_EQ(call.Args, (std::vector<int32_t>{platform::pfAlternate, 5, 5}));
+    EXPECT_EQ(call.Points.front(), TPoint(0, 0));
+    EXPECT_EQ(call.Points[5], TPoint(3, 3));
+    EXPECT_EQ(call.Points[6], TPoint(3, 7));
+
+    path.SetFillMode(fmNonZero);
+    canvas.Clear();
+    FillPathArea(canvas, path);
+    ASSERT_EQ(canvas.Calls().size(), 1u);
+    EXPECT_EQ(canvas.Calls()[0].Args.front(), platform::pfWinding);
+}
+
+TEST(PathAreaFill, CurvesAreSampledAndEmptyPathsDrawNothing) {
+    TKwPathData path;
+    TRecordingCanvas canvas;
+    FillPathArea(canvas, path);
+    EXPECT_TRUE(canvas.Calls().empty());
+
+    path.AddEllipse(TKwRect(0, 0, 100, 50));
+    FillPathArea(canvas, path);
+    ASSERT_EQ(canvas.Calls().size(), 1u);
+    const platform::TCanvasCall& call = canvas.Calls()[0];
+    ASSERT_EQ(call.Args.size(), 2u);
+    EXPECT_EQ(static_cast<size_t>(call.Args[1]), call.Points.size());
+    EXPECT_GT(call.Points.size(), 20u);
+    for (const TPoint& p : call.Points) {
+        // Samples of the ellipse stay inside its box (a spline through the control
+        // points would leave it).
+        EXPECT_GE(p.X, 0);
+        EXPECT_LE(p.X, 100);
+        EXPECT_GE(p.Y, 0);
+        EXPECT_LE(p.Y, 50);
+    }
+}
