@@ -43,6 +43,7 @@
 #include "kwgfx/drawing/Arrows.h"
 #include "kwgfx/drawing/BezierPolygon.h"
 #include "kwgfx/drawing/ColorSchemes.h"
+#include "kwgfx/drawing/DirectionGradient.h"
 #include "kwgfx/drawing/DrawBezierPolygon.h"
 #include "kwgfx/drawing/Frame3D.h"
 #include "kwgfx/drawing/GradientTypes.h"

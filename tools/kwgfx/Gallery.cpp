@@ -4,19 +4,22 @@
 //   - label helpers
 //   - one builder per family: path shapes, spline polygons, gradients, arrows, pie
 //     slices, shape styles, shape types, 3D frames, colour schemes, progress indicators,
-//     wrapped text
+//     wrapped text, user-interface helpers
 //   - RunGallery: writes the pictures and index.html
 #include "Gallery.h"
 
 #if defined(KWGFX_HAVE_CAIRO)
 #include <kwgfx/KwGraphics.h>
+#include <kwgfx/KwVclGraphics.h>
 #include <kwgfx/drawing/DrawingRounding.h>
 #include <kwgfx/platform/cairo/Bitmap.h>
 
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -648,6 +651,101 @@ TGalleryPage TextWrapPage() {
     return page;
 }
 
+// ------------------------------------------------------------------ user-interface helpers
+
+void PaintSampleImage(TBitmap& Image);
+
+const char* const DirectionNames[] = {"gdDownRight", "gdDown",    "gdDownLeft", "gdRight",
+                                      "gdLeft",      "gdUpRight", "gdUp",       "gdUpLeft"};
+
+std::string FlagsText(uint32_t Flags) {
+    std::string out;
+    const std::pair<uint32_t, const char*> names[] = {{platform::DT_CENTER, "DT_CENTER"},
+                                                      {platform::DT_VCENTER, "DT_VCENTER"},
+                                                      {platform::DT_BOTTOM, "DT_BOTTOM"},
+                                                      {platform::DT_WORDBREAK, "DT_WORDBREAK"}};
+    for (const auto& [bit, name] : names)
+        if (Flags & bit) out += (out.empty() ? "" : " or ") + std::string(name);
+    return out.empty() ? "DT_TOP" : out;
+}
+
+TGalleryPage UiHelpersPage() {
+    TGalleryPage page("ui_helpers.png",
+                      "User-interface helpers: direction gradients, rotated fonts, text labels, "
+                      "image-list shapes",
+                      4, 200, 120, 4);
+    static const TColors colors = {0x8B3A1E, 0x40C0F0, 0xE0F0F0};
+    // The four diagonals first, then the four axis directions.
+    for (int d : {gdDownRight, gdDownLeft, gdUpRight, gdUpLeft, gdDown, gdUp, gdRight, gdLeft})
+        page.Add([d](TCanvas& C, const TRect& A) {
+            DirectionGradient(C, A, colors, TGradientDirection(d), 1);
+            return "DirectionGradient(" + RectText(A) + ", " + ColorsText(colors) + ", " +
+                   DirectionNames[d] + ", Step 1)" +
+                   (d == gdDown || d == gdUp || d == gdRight || d == gdLeft ? ""
+                                                                            : ", two triangles");
+        });
+
+    page.Add([](TCanvas& C, const TRect& A) {
+        // Each label starts on a small arc around the fan's centre, so that they do not
+        // overlap where they begin.
+        const TPoint centre(A.Left + 4, A.Bottom - 22);
+        C.Brush().SetStyle(platform::bsClear);
+        C.Font().SetHeight(-13);
+        for (int angle = 0; angle <= 90; angle += 30) {
+            const double radians = angle * cPI / 180.0;
+            C.Font().SetColor(InterpolateColor(0x8B3A1E, 0x2060F0, angle / 90.0f));
+            RotateFont(C.Font(), float(angle));
+            C.TextOut(centre.X + detail::RoundPixel(30 * std::cos(radians)),
+                      centre.Y - detail::RoundPixel(30 * std::sin(radians)),
+                      "rotated " + std::to_string(angle));
+        }
+        // The next cells and the label draw level again.
+        C.Font().SetOrientation(0);
+        return "RotateFont(Font, 0 .. 90 step 30), then TextOut 30 pixels from " +
+               PointText(centre) + " along each angle";
+    });
+    for (uint32_t v : {platform::DT_TOP, platform::DT_VCENTER, platform::DT_BOTTOM}) {
+        page.Add([v](TCanvas& C, const TRect& A) {
+            const uint32_t flags = v | platform::DT_WORDBREAK | platform::DT_CENTER;
+            C.Pen().SetColor(0x808080);
+            C.Brush().SetColor(0xF4F8FA);
+            C.Rectangle(A);
+            const TRect box = Inset(A, 6, 6);
+            DrawTextLabel(C, "A label of several words wrapped to the width of its box", flags,
+                          box);
+            return "DrawTextLabel(Text, " + FlagsText(flags) + ", " + RectText(box) + ")";
+        });
+    }
+
+    auto images = std::make_shared<platform::TImageList>(48, 32);
+    auto sample = std::make_shared<TBitmap>(48, 32);
+    PaintSampleImage(*sample);
+    images->Add(sample);
+    page.Add([images](TCanvas& C, const TRect& A) {
+        DrawShape(C, A, images.get(), 0, ssImage, ssEllipse, true, kLight, kShadow, 4);
+        return "DrawShape(" + RectText(A) + ", Images, 0, ssImage, ssEllipse, Stretch True)";
+    });
+    page.Add([images](TCanvas& C, const TRect& A) {
+        DrawShape(C, A, images.get(), 0, ss3DImage, ssEllipse, false, kLight, kShadow, 4);
+        return "DrawShape(" + RectText(A) +
+               ", Images, 0, ss3DImage, ssEllipse, Stretch False, Depth 4)";
+    });
+    page.Add([](TCanvas& C, const TRect& A) {
+        C.Brush().SetColor(0x60B0F0);
+        DrawShape(C, A, nullptr, 0, ssImage, ss3DEllipse, false, kLight, kShadow, 4);
+        return "DrawShape(" + RectText(A) +
+               ", no image list, ssImage, fallback ss3DEllipse): clBtnHighlight, clBtnShadow, "
+               "depth 3";
+    });
+    page.Add([images](TCanvas& C, const TRect& A) {
+        C.Brush().SetColor(0x60B0F0);
+        DrawShape(C, A, images.get(), 5, ss3DImage, ss3DRoundRect, false, kLight, kShadow, 4);
+        return "DrawShape(" + RectText(A) +
+               ", Images, index 5 of 1, ss3DImage, fallback ss3DRoundRect)";
+    });
+    return page;
+}
+
 // ------------------------------------------------------------------ assembling
 
 // A small picture for the image styles: a diagonal gradient with a border.
@@ -705,6 +803,7 @@ int RunGallery(std::span<const std::string_view> Args) {
         pages.push_back(ColorSchemesPage());
         pages.push_back(ProgressPage());
         pages.push_back(TextWrapPage());
+        pages.push_back(UiHelpersPage());
         for (const TGalleryPage& page : pages) {
             page.Save(folder);
             std::printf("%s\n", (folder / page.FileName()).string().c_str());

@@ -1,0 +1,24 @@
+#pragma once
+// Font questions asked without a canvas at hand (what face a font object really gets, and
+// its text metrics) go to the screen device: a canvas that the host registers once, such
+// as the raster canvas of its main window or of an off-screen bitmap. Only the
+// user-interface thread uses it.
+
+#include "kwgfx/platform/Canvas.h"
+#include "kwgfx/platform/Font.h"
+#include "kwgfx/platform/FontRecords.h"
+
+namespace kw::platform {
+
+// Registers the screen device (null unregisters it). The canvas must outlive its
+// registration; the caller keeps ownership.
+void SetScreenCanvas(TCanvas* Canvas);
+TCanvas* ScreenCanvas();
+
+// The text metrics of the face that Font selects on the screen device. The device's font
+// is set to Font for the query and put back afterwards. Without a registered device the
+// recording canvas's fixed text model answers (see RecordingCanvas.h): every face counts
+// as a scalable outline face.
+TTextMetric GetFontTextMetrics(const TFont& Font);
+
+} // namespace kw::platform
