@@ -28,7 +28,7 @@ TEST(RotateFont, EscapementIsTenthsOfADegreeRoundedHalfToEven) {
         float Angle;
         int32_t Tenths;
     } cases[] = {// 0.35f is 0.34999999..., so ten times it stays below 3.5 in double.
-                 {45.0f, 450},   {0.25f, 2},  {0.75f, 8}, {0.35f, 3},
+                 {45.0f, 450},   {0.25f, 2},   {0.75f, 8}, {0.35f, 3},
                  {-90.0f, -900}, {-0.25f, -2}, {0.0f, 0},  {400.0f, 4000}};
     for (const auto& k : cases) {
         TFont font;
@@ -71,25 +71,6 @@ TEST(RotateFont, KeepsTheOtherAttributesAndNotifiesOnce) {
     // Rotating to the same angle again changes nothing.
     RotateFont(font, 30);
     EXPECT_EQ(changes, 1);
-}
-
-TEST(RotateFont, LogicalFontFieldsFollowTheFont) {
-    TFont font;
-    font.SetStyle({fsItalic});
-    font.SetPitch(fpVariable);
-    font.SetHeight(20);
-    const TLogFont lf = RotatedLogFont(font, 12.5f);
-    EXPECT_EQ(lf.lfHeight, 20);
-    EXPECT_EQ(lf.lfWidth, 0);
-    EXPECT_EQ(lf.lfEscapement, 125);
-    EXPECT_EQ(lf.lfWeight, FW_NORMAL);
-    EXPECT_EQ(lf.lfItalic, 1);
-    EXPECT_EQ(lf.lfUnderline, 0);
-    EXPECT_EQ(lf.lfPitchAndFamily, VARIABLE_PITCH);
-    font.SetStyle({fsBold});
-    font.SetPitch(fpDefault);
-    EXPECT_EQ(RotatedLogFont(font, 0).lfWeight, FW_BOLD);
-    EXPECT_EQ(RotatedLogFont(font, 0).lfPitchAndFamily, DEFAULT_PITCH);
 }
 
 TEST(RotateFont, DefaultInAnyLetterCaseTakesTheDefaultFace) {

@@ -223,13 +223,3 @@ TEST(ImageListShape, ThreeDImageDrawsInsideASquareBevel) {
     ASSERT_EQ(c.Names().back(), "StretchDraw");
     EXPECT_EQ(c.Calls().back().Args, (std::vector<int32_t>{12, 12, 48, 38, 6, 5}));
 }
-
-TEST(ImageListShape, AFailingDrawPassesTheErrorOn) {
-    TImageList list(4, 4);
-    list.Add(Quad());
-    TRecordingCanvas c;
-    c.FailOn("StretchDraw");
-    EXPECT_THROW(
-        DrawShape(c, TRect(0, 0, 8, 8), &list, 0, ssImage, ssEllipse, true, clRed, clBlue, 2),
-        platform::Exception);
-}

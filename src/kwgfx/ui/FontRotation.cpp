@@ -32,8 +32,7 @@ std::string CutName(std::string_view Name, std::size_t MaxChars) {
     return std::string(Name);
 }
 
-} // namespace
-
+// The logical font RotateFont hands to the font.
 platform::TLogFont RotatedLogFont(const platform::TFont& Font, float Angle) {
     using namespace platform;
     TLogFont lf;
@@ -63,6 +62,8 @@ platform::TLogFont RotatedLogFont(const platform::TFont& Font, float Angle) {
                                                      : DEFAULT_PITCH;
     return lf;
 }
+
+} // namespace
 
 void RotateFont(platform::TFont& Font, float Angle) {
     Font.SetLogFont(RotatedLogFont(Font, Angle));

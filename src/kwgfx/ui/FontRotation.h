@@ -15,7 +15,4 @@ namespace kw {
 // font's change notification once when anything changed.
 void RotateFont(platform::TFont& Font, float Angle);
 
-// The logical font RotateFont hands to the font, built from Font and Angle.
-platform::TLogFont RotatedLogFont(const platform::TFont& Font, float Angle);
-
 } // namespace kw
