@@ -4,15 +4,17 @@
 //   - label helpers
 //   - one builder per family: path shapes, spline polygons, gradients, arrows, pie
 //     slices, shape styles, shape types, 3D frames, colour schemes, progress indicators,
-//     wrapped text, user-interface helpers
+//     wrapped text, user-interface helpers, hint windows
 //   - RunGallery: writes the pictures and index.html
 #include "Gallery.h"
 
 #if defined(KWGFX_HAVE_CAIRO)
 #include <kwgfx/KwGraphics.h>
+#include <kwgfx/KwHintWindow.h>
 #include <kwgfx/KwVclGraphics.h>
 #include <kwgfx/drawing/DrawingRounding.h>
 #include <kwgfx/platform/cairo/Bitmap.h>
+#include <kwgfx/platform/cairo/BitmapWindowSurface.h>
 
 #include <cmath>
 #include <cstdio>
@@ -746,6 +748,59 @@ TGalleryPage UiHelpersPage() {
     return page;
 }
 
+// ------------------------------------------------------------------ hint windows
+
+// Shows a hint window that paints into a bitmap of its own and copies its picture into
+// the cell; Show activates the window and returns the label.
+std::string DrawHintWindow(TCanvas& C, const TRect& A,
+                           const std::function<std::string(TKwHintWindow&)>& Show) {
+    platform::Application().SetWindowSurfaceFactory(
+        [] { return std::make_unique<platform::TBitmapWindowSurface>(); });
+    std::string label;
+    try {
+        TKwHintWindow hint(nullptr);
+        label = Show(hint);
+        auto& surface = static_cast<platform::TBitmapWindowSurface&>(hint.Surface());
+        C.Draw(A.Left + hint.Left(), A.Top + hint.Top(), surface.Bitmap());
+    } catch (...) {
+        platform::Application().SetWindowSurfaceFactory({});
+        throw;
+    }
+    platform::Application().SetWindowSurfaceFactory({});
+    return label;
+}
+
+TGalleryPage HintWindowsPage() {
+    TGalleryPage page("hint_window.png", "Hint windows (TKwHintWindow)", 3, 240, 110, 4);
+    page.Add([](TCanvas& C, const TRect& A) {
+        return DrawHintWindow(C, A, [](TKwHintWindow& H) {
+            H.ActivateHint(TPoint(10, 10), "Saves the document");
+            return std::string("ActivateHint(Point(10, 10), \"Saves the document\")");
+        });
+    });
+    page.Add([](TCanvas& C, const TRect& A) {
+        return DrawHintWindow(C, A, [](TKwHintWindow& H) {
+            static const std::string text =
+                "Opens the drawing in a new window, so that two parts of it can be seen at once";
+            const TRect r = H.CalcHintRect(180, text, nullptr);
+            H.ActivateHint(TRect(r.Left + 10, r.Top + 10, r.Right + 10, r.Bottom + 10), text);
+            return "CalcHintRect(180, Text, nil) = " + RectText(r) +
+                   ", moved by (10, 10), then ActivateHint(Rect, Text): the text wraps between "
+                   "words";
+        });
+    });
+    page.Add([](TCanvas& C, const TRect& A) {
+        return DrawHintWindow(C, A, [](TKwHintWindow& H) {
+            H.Font().SetHeight(-18);
+            H.Font().SetStyle({platform::fsBold});
+            H.SetColor(0xE0F0FF);
+            H.ActivateHint(TPoint(10, 10), "Cut & paste");
+            return "Font.Height -18, bold, Color " + Hex(H.Color()) + ": \"&\" is drawn as itself";
+        });
+    });
+    return page;
+}
+
 // ------------------------------------------------------------------ assembling
 
 // A small picture for the image styles: a diagonal gradient with a border.
@@ -804,6 +859,7 @@ int RunGallery(std::span<const std::string_view> Args) {
         pages.push_back(ProgressPage());
         pages.push_back(TextWrapPage());
         pages.push_back(UiHelpersPage());
+        pages.push_back(HintWindowsPage());
         for (const TGalleryPage& page : pages) {
             page.Save(folder);
             std::printf("%s\n", (folder / page.FileName()).string().c_str());

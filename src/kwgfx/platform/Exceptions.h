@@ -72,6 +72,12 @@ class EAssignError : public Exception {
     using Exception::Exception;
 };
 
+// A call that the object's current state does not allow (moving the clock of a message
+// loop that runs on the system clock, for instance).
+class EInvalidOperation : public Exception {
+    using Exception::Exception;
+};
+
 // Throws EZeroDivide (or EInvalidOp for 0/0) when Divisor is zero; otherwise returns
 // Dividend / Divisor. C++ does not trap on float division, so callers that must not
 // divide silently by zero go through these.
