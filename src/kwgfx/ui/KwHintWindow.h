@@ -39,7 +39,8 @@ public:
     // Hides the window if it exists and is shown; it stays, ready to be shown again.
     virtual void HideHint();
 
-    // The timer's interval in milliseconds. A negative value is refused with ERangeError.
+    // The timer's interval in milliseconds. A negative value is refused with ERangeError;
+    // once the timer was freed, reading gives 0 and writing is ignored.
     int32_t Interval() const;
     void SetInterval(int32_t Value);
     // The hide timer; null only after someone freed it.
