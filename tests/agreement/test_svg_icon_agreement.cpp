@@ -7,10 +7,11 @@
 // The lenient compatible reader (SetPathString) is scored on the same icons with the same
 // transform, for the record only: it reads compact icon text differently by design.
 //
-// The library side is the library's own road up to the fill: SetSvgPathString, the
-// transforms Translate and Scale, and Flatten. The flattened figures are then filled by Cairo
-// with the icon's fill rule, together: the path's FillPath paints each figure on its own
-// (an inner figure is painted over, not cut out), which would fill every hole of an icon.
+// The library side is the library's own road all the way: SetSvgPathString, the transforms
+// Translate and Scale, and FillPathArea on the Cairo canvas of a TBitmap with anti-aliasing
+// on, which fills all figures at their sub-pixel coordinates as one area under the icon's
+// fill rule (the path's FillPath paints each figure on its own, so an inner figure would be
+// painted over, not cut out).
 //
 // Sections
 //   1. Icons and the fit transform
@@ -18,7 +19,10 @@
 //   3. Library images
 //   4. Comparison
 
+#include <kwgfx/path/KwPathAreaFill.h>
 #include <kwgfx/path/KwPathData.h>
+#include <kwgfx/platform/Colors.h>
+#include <kwgfx/platform/cairo/Bitmap.h>
 
 #include <cairo.h>
 #include <gtest/gtest.h>
@@ -38,10 +42,9 @@ using namespace kw;
 
 namespace {
 
-constexpr int Size = 512;         // each icon is drawn to fill Size x Size
-constexpr int Pitch = 528;        // tile pitch in the batched reference image: a gap between icons
-constexpr int Columns = 4;        // tiles per row and column of one reference image
-constexpr float Flatness = 0.25f; // pixels between the samples of a flattened curve
+constexpr int Size = 512;  // each icon is drawn to fill Size x Size
+constexpr int Pitch = 528; // tile pitch in the batched reference image: a gap between icons
+constexpr int Columns = 4; // tiles per row and column of one reference image
 using TMask = std::vector<uint8_t>; // Size*Size, 1 where coverage is at least one half
 
 // ---------------------------------------------------------------- 1. Icons and the fit transform
@@ -155,38 +158,24 @@ std::vector<TMask> RenderWithRsvg(const std::vector<const TIcon*>& Icons,
 
 // ---------------------------------------------------------------- 3. Library images
 
-// The figures of a flattened path (moves, lines and closes only) as one Cairo path.
-void AddFlattenedPath(cairo_t* Cr, const TKwPathData& Path) {
-    for (const TKwPathPoint& e : Path.Entries()) {
-        const TKwPoint p = e.Point;
-        switch (e.Kind) {
-        case ppMoveTo:
-            cairo_move_to(Cr, p.X, p.Y);
-            break;
-        case ppClose:
-            cairo_close_path(Cr);
-            break;
-        default:
-            cairo_line_to(Cr, p.X, p.Y);
-            break;
-        }
-    }
-}
-
-TMask RenderWithLibrary(const TKwPathData& Path, bool EvenOdd) {
-    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_A8, Size, Size);
-    cairo_t* cr = cairo_create(surface);
-    cairo_set_fill_rule(cr, EvenOdd ? CAIRO_FILL_RULE_EVEN_ODD : CAIRO_FILL_RULE_WINDING);
-    AddFlattenedPath(cr, Path);
-    cairo_fill(cr);
-    cairo_destroy(cr);
-    cairo_surface_flush(surface);
+// The path filled black on the library's white bitmap; ink where at least half covered.
+TMask RenderWithLibrary(TKwPathData& Path, bool EvenOdd) {
+    // A canvas point (x, y) is the centre of pixel (x, y), while the SVG pixel (x, y) spans
+    // [x, x + 1]: the same picture needs the path half a pixel up and to the left.
+    Path.Translate(-0.5f, -0.5f);
+    Path.SetFillMode(EvenOdd ? fmEvenOdd : fmNonZero);
+    platform::TBitmap bitmap(Size, Size);
+    platform::TCairoCanvas& canvas = bitmap.Canvas();
+    canvas.SetAntialias(true);
+    canvas.Pen().SetStyle(platform::psClear);
+    canvas.Brush().SetStyle(platform::bsSolid);
+    canvas.Brush().SetColor(platform::clBlack);
+    FillPathArea(canvas, Path);
+    std::vector<uint32_t> pixels(Size * Size);
+    bitmap.ReadPixels(pixels);
     TMask m(Size * Size);
-    const unsigned char* data = cairo_image_surface_get_data(surface);
-    const int stride = cairo_image_surface_get_stride(surface);
-    for (int y = 0; y < Size; ++y)
-        for (int x = 0; x < Size; ++x) m[y * Size + x] = data[y * stride + x] >= 128;
-    cairo_surface_destroy(surface);
+    // Grey on white: a channel of 127 or less is at least half covered.
+    for (std::size_t i = 0; i < pixels.size(); ++i) m[i] = (pixels[i] & 0xFF) < 128;
     return m;
 }
 
@@ -239,7 +228,6 @@ TEST(SvgIconAgreement, StrictReaderMatchesAnIndependentRenderer) {
             const TFit fit = FitToSquare(bounds);
             path.Translate(-bounds.Left, -bounds.Top);
             path.Scale(float(fit.Sx), float(fit.Sy));
-            path.Flatten(Flatness);
             const bool evenOdd = icons[i].FillRule == "evenodd";
             batch.push_back(&icons[i]);
             fits.push_back(fit);
@@ -248,7 +236,6 @@ TEST(SvgIconAgreement, StrictReaderMatchesAnIndependentRenderer) {
             compatible.SetPathString(icons[i].Data);
             compatible.Translate(-bounds.Left, -bounds.Top);
             compatible.Scale(float(fit.Sx), float(fit.Sy));
-            compatible.Flatten(Flatness);
             theirs.push_back(RenderWithLibrary(compatible, evenOdd));
         }
         const std::vector<TMask> reference = RenderWithRsvg(batch, fits, dir);

@@ -2,7 +2,7 @@
 //
 // The text is SVG path data (--compat: the library's lenient path text). The path is
 // filled as one area under --fill-rule (nonzero by default, as in SVG; black unless
-// --fill says otherwise) with no outline, then outlined with --stroke
+// --fill says otherwise) at sub-pixel precision with no outline, then outlined with --stroke
 // when given; --fit first scales its drawn geometry (tight bounds), keeping proportions,
 // to fill the picture less a small margin.
 

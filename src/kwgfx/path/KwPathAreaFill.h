@@ -10,7 +10,10 @@ namespace kw {
 
 // Fills every figure of Path with the canvas brush as one area (even-odd for fmEvenOdd,
 // non-zero winding for fmNonZero), then outlines each figure with the pen. Curves are
-// sampled as by ToPolygons; points are rounded half to even. An empty path draws nothing.
+// sampled as by ToPolygons. The points keep their fractional part: they go to the canvas's
+// PolyPolygonF, so the raster canvas fills at sub-pixel precision (smooth edges with
+// anti-aliasing on), and a canvas that draws whole pixels only rounds them half to even.
+// An empty path draws nothing.
 void FillPathArea(platform::TCanvas& Canvas, const TKwPathData& Path);
 
 } // namespace kw

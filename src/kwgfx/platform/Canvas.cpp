@@ -2,6 +2,8 @@
 // the concrete canvas.
 #include "kwgfx/platform/Canvas.h"
 
+#include <algorithm>
+
 namespace kw::platform {
 
 void TCanvas::MoveTo(int32_t X, int32_t Y) {
@@ -26,6 +28,23 @@ void TCanvas::Polyline(std::span<const TPoint> Points) {
 
 void TCanvas::PolyPolygon(std::span<const std::vector<TPoint>> Polygons, TPolyFillMode FillMode) {
     DoPolyPolygon(Polygons, FillMode);
+}
+
+void TCanvas::PolyPolygonF(std::span<const std::vector<TPointD>> Polygons, TPolyFillMode FillMode) {
+    DoPolyPolygonF(Polygons, FillMode);
+}
+
+void TCanvas::DoPolyPolygonF(std::span<const std::vector<TPointD>> Polygons,
+                             TPolyFillMode FillMode) {
+    std::vector<std::vector<TPoint>> pixels;
+    pixels.reserve(Polygons.size());
+    for (const std::vector<TPointD>& figure : Polygons) {
+        if (!std::all_of(figure.begin(), figure.end(), IsFinitePoint)) continue;
+        std::vector<TPoint>& rounded = pixels.emplace_back();
+        rounded.reserve(figure.size());
+        for (const TPointD& p : figure) rounded.push_back(RoundToPixel(p));
+    }
+    DoPolyPolygon(pixels, FillMode);
 }
 
 void TCanvas::Rectangle(int32_t X1, int32_t Y1, int32_t X2, int32_t Y2) {

@@ -3,9 +3,9 @@
 // brush and a font and the pen position, and its public operations check and keep that
 // state; the protected Do* members are what a concrete canvas implements.
 //
-// All coordinates are integer device pixels. A rectangle (L, T, R, B) covers columns
-// L..R-1 and rows T..B-1. Shapes fill with the brush and outline with the pen; psClear
-// outlines nothing and bsClear fills nothing.
+// Coordinates are integer device pixels, apart from the sub-pixel PolyPolygonF. A rectangle (L, T,
+// R, B) covers columns L..R-1 and rows T..B-1. Shapes fill with the brush and outline with the pen;
+// psClear outlines nothing and bsClear fills nothing.
 
 #include "kwgfx/platform/Brush.h"
 #include "kwgfx/platform/DrawTextFlags.h"
@@ -14,6 +14,7 @@
 #include "kwgfx/platform/GradientFill.h"
 #include "kwgfx/platform/Graphic.h"
 #include "kwgfx/platform/Pen.h"
+#include "kwgfx/platform/PointD.h"
 #include "kwgfx/platform/PolyFillMode.h"
 #include "kwgfx/platform/Types.h"
 
@@ -55,6 +56,12 @@ public:
     // figure inside another can cut a hole), then each outlined with the pen.
     void PolyPolygon(std::span<const std::vector<TPoint>> Polygons,
                      TPolyFillMode FillMode = pfAlternate);
+    // PolyPolygon at sub-pixel coordinates: (x, y) is where the integer point (x, y) would
+    // be, the centre of that pixel. A canvas that draws only whole pixels rounds each point
+    // half to even (saturating at the 32-bit range) and draws PolyPolygon. A figure with a
+    // NaN or infinite coordinate has no shape and is left out, fill and outline alike.
+    void PolyPolygonF(std::span<const std::vector<TPointD>> Polygons,
+                      TPolyFillMode FillMode = pfAlternate);
     void Rectangle(int32_t X1, int32_t Y1, int32_t X2, int32_t Y2);
     void Rectangle(const TRect& Rect) { Rectangle(Rect.Left, Rect.Top, Rect.Right, Rect.Bottom); }
     // Rounded corners of the given ellipse width and height.
@@ -112,6 +119,10 @@ protected:
     virtual void DoPolyline(std::span<const TPoint> Points) = 0;
     virtual void DoPolyPolygon(std::span<const std::vector<TPoint>> Polygons,
                                TPolyFillMode FillMode) = 0;
+    // The default leaves out the figures that are not finite, rounds the others to whole
+    // pixels and calls DoPolyPolygon.
+    virtual void DoPolyPolygonF(std::span<const std::vector<TPointD>> Polygons,
+                                TPolyFillMode FillMode);
     virtual void DoRectangle(const TRect& Box) = 0;
     virtual void DoRoundRect(const TRect& Box, int32_t CornerWidth, int32_t CornerHeight) = 0;
     virtual void DoEllipse(const TRect& Box) = 0;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cstdio>
 #include <sstream>
 
@@ -68,6 +69,12 @@ std::string Quoted(std::string_view Text) {
     return out + "\"";
 }
 
+// The shortest text that reads back as the same double.
+std::string Number(double V) {
+    char buf[32];
+    return std::string(buf, std::to_chars(buf, buf + sizeof buf, V).ptr);
+}
+
 bool IsTextCall(const std::string& Name) {
     return Name == "TextOut" || Name == "DrawText";
 }
@@ -95,6 +102,13 @@ std::string TCanvasCall::ToString() const {
         out << '[';
         for (std::size_t i = 0; i < Points.size(); ++i)
             out << (i ? " " : "") << Points[i].X << ',' << Points[i].Y;
+        out << ']';
+    }
+    if (Name == "PolyPolygonF") {
+        sep();
+        out << '[';
+        for (std::size_t i = 0; i < PointsF.size(); ++i)
+            out << (i ? " " : "") << Number(PointsF[i].X) << ',' << Number(PointsF[i].Y);
         out << ']';
     }
     if (Name == "GradientFill") {
@@ -206,6 +220,16 @@ void TRecordingCanvas::DoPolyPolygon(std::span<const std::vector<TPoint>> Polygo
     for (const std::vector<TPoint>& figure : Polygons) {
         call.Args.push_back(static_cast<int32_t>(figure.size()));
         call.Points.insert(call.Points.end(), figure.begin(), figure.end());
+    }
+    Record(std::move(call));
+}
+
+void TRecordingCanvas::DoPolyPolygonF(std::span<const std::vector<TPointD>> Polygons,
+                                      TPolyFillMode FillMode) {
+    TCanvasCall call = MakeCall("PolyPolygonF", {static_cast<int32_t>(FillMode)});
+    for (const std::vector<TPointD>& figure : Polygons) {
+        call.Args.push_back(static_cast<int32_t>(figure.size()));
+        call.PointsF.insert(call.PointsF.end(), figure.begin(), figure.end());
     }
     Record(std::move(call));
 }

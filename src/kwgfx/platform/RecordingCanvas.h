@@ -9,6 +9,8 @@
 //   PolyPolygon                     fill mode (0 alternate, 1 winding), then the point count
 //                                   of each figure; the figures' points, one after the
 //                                   other, are in Points
+//   PolyPolygonF                    as PolyPolygon, with the points as given (not rounded,
+//                                   NaN and infinities included) in PointsF
 //   Rectangle, Ellipse, FillRect    Left, Top, Right, Bottom
 //   RoundRect                       Left, Top, Right, Bottom, corner width, corner height
 //   Chord, Pie                      Left, Top, Right, Bottom, X3, Y3, X4, Y4
@@ -64,6 +66,7 @@ struct TCanvasCall {
     std::string Name;
     std::vector<int32_t> Args;
     std::vector<TPoint> Points;
+    std::vector<TPointD> PointsF;
     std::string Text;
     std::vector<TTriVertex> Vertices;
     std::vector<TGradientTriangle> Triangles;
@@ -107,6 +110,8 @@ protected:
     void DoPolygon(std::span<const TPoint> Points) override;
     void DoPolyPolygon(std::span<const std::vector<TPoint>> Polygons,
                        TPolyFillMode FillMode) override;
+    void DoPolyPolygonF(std::span<const std::vector<TPointD>> Polygons,
+                        TPolyFillMode FillMode) override;
     void DoPolyline(std::span<const TPoint> Points) override;
     void DoRectangle(const TRect& Box) override;
     void DoRoundRect(const TRect& Box, int32_t CornerWidth, int32_t CornerHeight) override;

@@ -8,6 +8,7 @@
 //   5. Pictures: Draw and StretchDraw
 //   6. Triangle gradient fill
 #include "kwgfx/platform/cairo/CairoCanvas.h"
+#include "kwgfx/platform/PolygonBoxClip.h"
 #include "kwgfx/platform/cairo/Bitmap.h"
 #include "kwgfx/platform/cairo/CairoConvert.h"
 
@@ -223,8 +224,57 @@ void TCairoCanvas::DoPolyPolygon(std::span<const std::vector<TPoint>> Polygons,
     };
     if (SetBrushSource()) {
         addFigures();
-        cairo_set_fill_rule(FContext, FillMode == pfWinding ? CAIRO_FILL_RULE_WINDING
-                                                            : CAIRO_FILL_RULE_EVEN_ODD);
+        cairo_set_fill_rule(FContext, to_cairo_fill_rule(FillMode));
+        cairo_fill(FContext);
+    }
+    int32_t width = 1;
+    if (SetPenSource(width)) {
+        addFigures();
+        cairo_stroke(FContext);
+    }
+    EndDrawing();
+}
+
+// Cairo holds coordinates in 24.8 fixed point and wraps them beyond about 8 million pixels,
+// so figures reaching further than this from the surface are clipped first. The margin
+// keeps the clipped edges out of sight of any ordinary pen.
+static constexpr double kFarMargin = 1 << 20;
+
+// Filled and outlined as DoPolyPolygon does, at the exact coordinates.
+void TCairoCanvas::DoPolyPolygonF(std::span<const std::vector<TPointD>> Polygons,
+                                  TPolyFillMode FillMode) {
+    const TBoxD reach{-kFarMargin, -kFarMargin,
+                      cairo_image_surface_get_width(FSurface) + kFarMargin,
+                      cairo_image_surface_get_height(FSurface) + kFarMargin};
+    // The figures to draw, in order; clipped copies live in clipped, reserved up front so
+    // that the spans into it stay valid.
+    std::vector<std::vector<TPointD>> clipped;
+    clipped.reserve(Polygons.size());
+    std::vector<std::span<const TPointD>> figures;
+    figures.reserve(Polygons.size());
+    for (const std::vector<TPointD>& figure : Polygons) {
+        if (figure.empty() || !std::all_of(figure.begin(), figure.end(), IsFinitePoint)) continue;
+        if (FigureInsideBox(figure, reach)) {
+            figures.emplace_back(figure);
+            continue;
+        }
+        clipped.push_back(ClipFigureToBox(figure, reach));
+        if (!clipped.back().empty()) figures.emplace_back(clipped.back());
+    }
+
+    BeginDrawing();
+    // All figures go into one Cairo path, so the fill rule sees them together.
+    const auto addFigures = [&] {
+        for (std::span<const TPointD> figure : figures) {
+            cairo_move_to(FContext, figure[0].X + 0.5, figure[0].Y + 0.5);
+            for (std::size_t i = 1; i < figure.size(); ++i)
+                cairo_line_to(FContext, figure[i].X + 0.5, figure[i].Y + 0.5);
+            cairo_close_path(FContext);
+        }
+    };
+    if (SetBrushSource()) {
+        addFigures();
+        cairo_set_fill_rule(FContext, to_cairo_fill_rule(FillMode));
         cairo_fill(FContext);
     }
     int32_t width = 1;

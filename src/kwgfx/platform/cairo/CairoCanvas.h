@@ -3,8 +3,10 @@
 // raster conventions of TCanvas: pixel (x, y) is the square from (x, y) to (x+1, y+1); a
 // box (L, T, R, B) covers columns L..R-1 and rows T..B-1 and shapes keep their outline
 // inside it; polygon and line points name pixels, so a polygon covers its vertex pixels and
-// a line leaves out its end pixel. Pen widths are whole pixels. Anti-aliasing is off unless
-// SetAntialias(true); it applies to shapes, images and text alike.
+// a line leaves out its end pixel. PolyPolygonF keeps its sub-pixel coordinates under the
+// same convention: a point (x, y) is the device point (x + 0.5, y + 0.5). Pen widths are whole
+// pixels. Anti-aliasing is off unless SetAntialias(true); it applies to shapes, images and text
+// alike.
 //
 // Text goes through fontconfig and FreeType: Font.Name picks the family ("Default" is
 // DejaVu Sans), Font.Height the size, Font.Orientation rotates around the text's top-left.
@@ -39,6 +41,8 @@ protected:
     void DoPolygon(std::span<const TPoint> Points) override;
     void DoPolyPolygon(std::span<const std::vector<TPoint>> Polygons,
                        TPolyFillMode FillMode) override;
+    void DoPolyPolygonF(std::span<const std::vector<TPointD>> Polygons,
+                        TPolyFillMode FillMode) override;
     void DoPolyline(std::span<const TPoint> Points) override;
     void DoRectangle(const TRect& Box) override;
     void DoRoundRect(const TRect& Box, int32_t CornerWidth, int32_t CornerHeight) override;

@@ -1,6 +1,7 @@
 #pragma once
 // Internal to the Cairo canvas: conversions from the platform's values to Cairo's.
 
+#include "kwgfx/platform/PolyFillMode.h"
 #include "kwgfx/platform/SystemColors.h"
 #include "kwgfx/platform/Types.h"
 
@@ -29,6 +30,10 @@ static inline cairo_antialias_t to_cairo_antialias(bool On) {
 
 static inline cairo_filter_t to_cairo_filter(bool Smooth) {
     return Smooth ? CAIRO_FILTER_GOOD : CAIRO_FILTER_NEAREST;
+}
+
+static inline cairo_fill_rule_t to_cairo_fill_rule(TPolyFillMode FillMode) {
+    return FillMode == pfWinding ? CAIRO_FILL_RULE_WINDING : CAIRO_FILL_RULE_EVEN_ODD;
 }
 
 // A 16-bit gradient channel as Cairo's 0..1.

@@ -1,0 +1,42 @@
+#pragma once
+// A point with double-precision coordinates for the canvas's sub-pixel drawing calls, and
+// its conversion to a whole pixel for canvases that draw only on whole pixels.
+//
+// Coordinates follow the integer convention: (x, y) is the centre of pixel (x, y) when both
+// are whole numbers, so (2.5, 3) lies on the border between pixels (2, 3) and (3, 3).
+
+#include "kwgfx/platform/Types.h"
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace kw::platform {
+
+struct TPointD {
+    double X = 0;
+    double Y = 0;
+    constexpr TPointD() = default;
+    constexpr TPointD(double AX, double AY) : X(AX), Y(AY) {}
+    friend constexpr bool operator==(const TPointD&, const TPointD&) = default;
+};
+
+// True when both coordinates are numbers (neither NaN nor infinite).
+inline bool IsFinitePoint(const TPointD& P) {
+    return std::isfinite(P.X) && std::isfinite(P.Y);
+}
+
+// The nearest whole pixel, ties to even, each coordinate saturating at the 32-bit range;
+// NaN gives 0. No input makes the conversion undefined.
+inline int32_t RoundToPixel(double V) {
+    if (V != V) return 0;
+    if (V >= 2147483647.0) return std::numeric_limits<int32_t>::max();
+    if (V <= -2147483648.0) return std::numeric_limits<int32_t>::min();
+    return static_cast<int32_t>(std::nearbyint(V));
+}
+
+inline TPoint RoundToPixel(const TPointD& P) {
+    return {RoundToPixel(P.X), RoundToPixel(P.Y)};
+}
+
+} // namespace kw::platform
