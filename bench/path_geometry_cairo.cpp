@@ -4,11 +4,14 @@
 //
 // Sections: inputs; flattening (FlattenToPolygon against cairo_copy_path_flat at tolerance
 // 0.25, points per second); filling (FillPath on a 500 x 500 bitmap against Cairo filling
-// the same integer polygons itself); hit testing (PointInPath against cairo_in_fill).
+// the same integer polygons itself, and FillPathArea's sub-pixel fill, with and without
+// anti-aliasing, against Cairo filling the same float polygons as one path); hit testing
+// (PointInPath against cairo_in_fill).
 //
 // Compare the pairs by their items_per_second (points for flattening, fills or queries
 // otherwise).
 
+#include <kwgfx/path/KwPathAreaFill.h>
 #include <kwgfx/path/KwPathData.h>
 #include <kwgfx/path/KwSvgPathParser.h>
 #include <kwgfx/platform/RecordingCanvas.h>
@@ -220,6 +223,48 @@ void BM_CairoFillPolygons(benchmark::State& State) {
     State.SetLabel(InputName(int(State.range(0))));
 }
 BENCHMARK(BM_CairoFillPolygons)->Arg(0)->Arg(1);
+
+// All figures as one area at their sub-pixel coordinates. Args: input, anti-aliasing.
+void BM_FillPathArea(benchmark::State& State) {
+    const TKwPathData& path = Pick(Inputs().CurvesHalf, Inputs().IconHalf, int(State.range(0)));
+    platform::TBitmap bitmap(500, 500);
+    platform::TCairoCanvas& canvas = bitmap.Canvas();
+    canvas.SetAntialias(State.range(1) != 0);
+    canvas.Pen().SetStyle(platform::psClear);
+    canvas.Brush().SetColor(platform::clNavy);
+    for (auto _ : State) FillPathArea(canvas, path);
+    State.SetItemsProcessed(int64_t(State.iterations()));
+    State.SetLabel(std::string(InputName(int(State.range(0)))) +
+                   (State.range(1) ? ", antialiased" : ""));
+}
+BENCHMARK(BM_FillPathArea)->Args({0, 0})->Args({1, 0})->Args({0, 1})->Args({1, 1});
+
+// The same float polygons FillPathArea hands the canvas, filled by Cairo calls made here
+// the way the raster canvas fills them: one path through the pixel-centre offset, under the
+// path's fill rule.
+void BM_CairoFillFloatPolygons(benchmark::State& State) {
+    const TKwPathData& path = Pick(Inputs().CurvesHalf, Inputs().IconHalf, int(State.range(0)));
+    const TKwPolygons polygons = path.ToPolygons();
+    TCairoImage image(500, 500);
+    cairo_t* cr = image.Cr;
+    cairo_set_antialias(cr, State.range(1) ? CAIRO_ANTIALIAS_GRAY : CAIRO_ANTIALIAS_NONE);
+    cairo_set_fill_rule(cr, path.FillMode() == fmNonZero ? CAIRO_FILL_RULE_WINDING
+                                                         : CAIRO_FILL_RULE_EVEN_ODD);
+    cairo_set_source_rgb(cr, 0, 0, 0.5);
+    for (auto _ : State) {
+        cairo_new_path(cr);
+        for (const TKwPoints& p : polygons) {
+            cairo_move_to(cr, p[0].X + 0.5, p[0].Y + 0.5);
+            for (size_t i = 1; i < p.size(); ++i) cairo_line_to(cr, p[i].X + 0.5, p[i].Y + 0.5);
+            cairo_close_path(cr);
+        }
+        cairo_fill(cr);
+    }
+    State.SetItemsProcessed(int64_t(State.iterations()));
+    State.SetLabel(std::string(InputName(int(State.range(0)))) +
+                   (State.range(1) ? ", antialiased" : ""));
+}
+BENCHMARK(BM_CairoFillFloatPolygons)->Args({0, 0})->Args({1, 0})->Args({0, 1})->Args({1, 1});
 
 // ---------------------------------------------------------------- hit testing
 
