@@ -30,6 +30,15 @@ void PrepareBlackFill(TBitmap& Bmp, bool Antialias) {
     c.Brush().SetColor(clBlack);
 }
 
+// Pixels First..Last of both axes are fully covered, all others untouched.
+void ExpectSolidSquare(const TBitmap& Bmp, int First, int Last) {
+    for (int y = 0; y < Bmp.Height(); ++y)
+        for (int x = 0; x < Bmp.Width(); ++x) {
+            const bool in = x >= First && x <= Last && y >= First && y <= Last;
+            ASSERT_EQ(Grey(Bmp, x, y), in ? 0 : 255) << x << "," << y;
+        }
+}
+
 std::vector<uint32_t> Pixels(const TBitmap& Bmp) {
     std::vector<uint32_t> p(static_cast<std::size_t>(Bmp.Width()) * Bmp.Height());
     Bmp.ReadPixels(p);
@@ -44,11 +53,7 @@ TEST(CairoSubPixelFill, AntialiasedEdgesCoverTheirShareOfAPixel) {
     // Points name pixel centres: a square from (0.5, 0.5) to (4.5, 4.5) has its edges on
     // pixel borders and covers pixels 1..4 exactly.
     bmp.Canvas().PolyPolygonF(TFiguresD{Square(0.5, 0.5, 4.5, 4.5)});
-    for (int y = 0; y < 8; ++y)
-        for (int x = 0; x < 8; ++x) {
-            const bool in = x >= 1 && x <= 4 && y >= 1 && y <= 4;
-            EXPECT_EQ(Grey(bmp, x, y), in ? 0 : 255) << x << "," << y;
-        }
+    ExpectSolidSquare(bmp, 1, 4);
 
     // Half a pixel further on, the edges cut pixels 1 and 5 in half and the corners in
     // quarters; the inside stays fully covered.
@@ -77,11 +82,8 @@ TEST(CairoSubPixelFill, WithoutAntialiasingAPixelIsFilledWhenItsCentreIsInside) 
         TBitmap bmp(8, 8);
         PrepareBlackFill(bmp, false);
         bmp.Canvas().PolyPolygonF(TFiguresD{Square(k.Lo, k.Lo, k.Hi, k.Hi)});
-        for (int y = 0; y < 8; ++y)
-            for (int x = 0; x < 8; ++x) {
-                const bool in = x >= k.First && x <= k.Last && y >= k.First && y <= k.Last;
-                EXPECT_EQ(Grey(bmp, x, y), in ? 0 : 255) << k.Lo << ": " << x << "," << y;
-            }
+        SCOPED_TRACE(k.Lo);
+        ExpectSolidSquare(bmp, k.First, k.Last);
     }
 }
 

@@ -136,22 +136,6 @@ TEST_F(KwgfxTool, InnerFiguresCutHolesUnderTheFillRule) {
               0);
 }
 
-TEST_F(KwgfxTool, FillsAtSubPixelPrecision) {
-    // Points name pixel centres, so this square's edges lie on pixel borders: with
-    // anti-aliasing it covers pixels 2..9 exactly, where rounding its corners to whole
-    // pixels would leave half-covered grey edges.
-    const std::string png = File("sub.png").string();
-    ASSERT_EQ(Run({"render", "M1.5 1.5H9.5V9.5H1.5Z", "-o", png, "--size", "12x12", "--antialias"})
-                  .ExitCode,
-              0);
-    TBitmap picture;
-    picture.LoadFromFile(png);
-    EXPECT_EQ(CountColor(picture, kw::platform::clBlack), 64);
-    EXPECT_EQ(CountColor(picture, kw::platform::clWhite), 12 * 12 - 64);
-    EXPECT_EQ(picture.GetPixel(2, 2), kw::platform::clBlack);
-    EXPECT_EQ(picture.GetPixel(9, 9), kw::platform::clBlack);
-}
-
 TEST_F(KwgfxTool, ReadsPathTextFromAFileOrStandardInput) {
     std::ofstream(File("shape.txt")) << kSample << "\n";
     const std::vector<std::string> common = {"--size", "64x64", "--fit", "--stroke", "clNavy"};

@@ -3,9 +3,9 @@
 // brush and a font and the pen position, and its public operations check and keep that
 // state; the protected Do* members are what a concrete canvas implements.
 //
-// Coordinates are integer device pixels, apart from the sub-pixel PolyPolygonF. A rectangle (L, T,
-// R, B) covers columns L..R-1 and rows T..B-1. Shapes fill with the brush and outline with the pen;
-// psClear outlines nothing and bsClear fills nothing.
+// Coordinates are integer device pixels (PolyPolygonF alone takes sub-pixel points).
+// A rectangle (L, T, R, B) covers columns L..R-1 and rows T..B-1. Shapes fill with the
+// brush and outline with the pen; psClear outlines nothing and bsClear fills nothing.
 
 #include "kwgfx/platform/Brush.h"
 #include "kwgfx/platform/DrawTextFlags.h"
