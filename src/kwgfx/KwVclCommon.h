@@ -11,9 +11,11 @@
 
 namespace kw {
 
-// Package load: the start-up of KwGraphics (fills USFormatSettings).
+// Package load: the start-up of KwGraphics (fills USFormatSettings), then of
+// KwVclHelperFunctions (no help viewer held yet).
 void KwVclCommonLoad();
-// Package unload: the shutdowns in reverse order (KwGraphics releases USFormatSettings).
+// Package unload: the shutdowns in reverse order (KwVclHelperFunctions releases a loaded
+// help viewer library, KwGraphics releases USFormatSettings).
 void KwVclCommonUnload();
 
 // The unit KwGraphics behind its load counter (see package/KwUnitLifecycle.h): the

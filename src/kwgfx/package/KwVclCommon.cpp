@@ -8,6 +8,7 @@
 #include "kwgfx/geometry/KwConstants.h"
 #include "kwgfx/package/KwUnitLifecycle.h"
 #include "kwgfx/platform/NumberText.h"
+#include "kwgfx/ui/KwHelpViewer.h"
 
 namespace kw {
 
@@ -52,12 +53,15 @@ bool KwGraphicsIsStarted() {
     return gKwGraphicsStarted;
 }
 
-// Units in package order. The help display unit joins here when it exists.
+// Units in package order; shutdown in reverse. KwVclHelperFunctions holds the help
+// viewer library, which its shutdown releases.
 void KwVclCommonLoad() {
     KwGraphicsStartUp();
+    KwVclHelperFunctionsStartUp();
 }
 
 void KwVclCommonUnload() {
+    KwVclHelperFunctionsShutDown();
     KwGraphicsShutDown();
 }
 

@@ -72,8 +72,9 @@ class EAssignError : public Exception {
     using Exception::Exception;
 };
 
-// A call that the object's current state does not allow (moving the clock of a message
-// loop that runs on the system clock, for instance).
+// A call that the object's current state does not allow, or that it cannot carry out at
+// all (moving the clock of a message loop that runs on the system clock; inserting into a
+// list of fixed length).
 class EInvalidOperation : public Exception {
     using Exception::Exception;
 };
