@@ -5,6 +5,7 @@
 #include "kwgfx/platform/KwStrCompare.h"
 #include "kwgfx/ui/KwClassHierarchy.h"
 #include "kwgfx/ui/KwGridSort.h"
+#include "kwgfx/ui/KwHelpViewer.h"
 #include "kwgfx/ui/KwHelpWindow.h"
 #include "kwgfx/ui/KwMenuHelpers.h"
 #include "kwgfx/ui/KwTreeSearch.h"
