@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <functional>
 #include <numbers>
 #include <vector>
 
@@ -211,6 +212,21 @@ void TCairoCanvas::DoPolygon(std::span<const TPoint> Points) {
     EndDrawing();
 }
 
+// Fills the figures that AddFigures puts into the path with the brush under FillMode, then
+// strokes them with the pen; each pass builds the path afresh.
+void TCairoCanvas::FillThenStroke(const std::function<void()>& AddFigures, TPolyFillMode FillMode) {
+    if (SetBrushSource()) {
+        AddFigures();
+        cairo_set_fill_rule(FContext, to_cairo_fill_rule(FillMode));
+        cairo_fill(FContext);
+    }
+    int32_t width = 1;
+    if (SetPenSource(width)) {
+        AddFigures();
+        cairo_stroke(FContext);
+    }
+}
+
 void TCairoCanvas::DoPolyPolygon(std::span<const std::vector<TPoint>> Polygons,
                                  TPolyFillMode FillMode) {
     BeginDrawing();
@@ -222,16 +238,7 @@ void TCairoCanvas::DoPolyPolygon(std::span<const std::vector<TPoint>> Polygons,
             cairo_close_path(FContext);
         }
     };
-    if (SetBrushSource()) {
-        addFigures();
-        cairo_set_fill_rule(FContext, to_cairo_fill_rule(FillMode));
-        cairo_fill(FContext);
-    }
-    int32_t width = 1;
-    if (SetPenSource(width)) {
-        addFigures();
-        cairo_stroke(FContext);
-    }
+    FillThenStroke(addFigures, FillMode);
     EndDrawing();
 }
 
@@ -272,16 +279,7 @@ void TCairoCanvas::DoPolyPolygonF(std::span<const std::vector<TPointD>> Polygons
             cairo_close_path(FContext);
         }
     };
-    if (SetBrushSource()) {
-        addFigures();
-        cairo_set_fill_rule(FContext, to_cairo_fill_rule(FillMode));
-        cairo_fill(FContext);
-    }
-    int32_t width = 1;
-    if (SetPenSource(width)) {
-        addFigures();
-        cairo_stroke(FContext);
-    }
+    FillThenStroke(addFigures, FillMode);
     EndDrawing();
 }
 

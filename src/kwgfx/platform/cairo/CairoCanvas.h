@@ -68,6 +68,7 @@ private:
     void EndDrawing();
     bool SetPenSource(int32_t& Width);
     bool SetBrushSource();
+    void FillThenStroke(const std::function<void()>& AddFigures, TPolyFillMode FillMode);
     void FillAndOutline(TRect Box, const TBoxPath& Path);
     void StrokeOpenPath(std::span<const TPoint> Points);
     void DrawArcShape(const TRect& Box, TPoint Start, TPoint End, bool Wedge);
