@@ -13,20 +13,19 @@
 #include <benchmark/benchmark.h>
 
 #include <charconv>
-#include <filesystem>
 #include <fstream>
 #include <random>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace {
 
 std::vector<std::string> IconPaths() {
-    const auto file =
-        std::filesystem::path(__FILE__).parent_path() / "../tests/data/icons/icons.txt";
-    std::ifstream in(file);
+    std::ifstream in(std::string(KWGFX_TEST_DATA_DIR) + "/icons/icons.txt");
     std::vector<std::string> paths;
+    if (!in) throw std::runtime_error("icons.txt not found below " KWGFX_TEST_DATA_DIR);
     for (std::string line; std::getline(in, line);) {
         const auto tab = line.rfind('\t');
         if (tab != std::string::npos) paths.push_back(line.substr(tab + 1));
