@@ -3,6 +3,7 @@
 
 #include "kwgfx/path/KwPathData.h"
 #include "kwgfx/path/KwPathTightBounds.h"
+#include "kwgfx/path/KwSvgArc.h"
 #include "kwgfx/path/KwSvgPathWriter.h"
 
 namespace kw {
@@ -41,11 +42,18 @@ TKwSvgPathResult TKwPathData::AppendSvgPathString(std::string_view Text) {
         }
         void ArcTo(const TKwPoint& Start, const TKwPoint& Radius, float XAxisRotation,
                    bool LargeArc, bool Sweep, const TKwPoint& End) override {
-            const std::size_t before = FPath.FPathData.size();
-            FPath.AddArcSvg(Start, Radius, XAxisRotation, LargeArc, Sweep, End);
-            // The arc builder computes its last point through the ellipse in float; SVG
-            // ends the arc exactly at its end point, and the next segment starts there.
-            if (FPath.FPathData.size() > before) FPath.FPathData.back().Point = End;
+            // SVG's own arc conversion in double (SvgArcToCubics), not the float arc builder
+            // of the compatible text; its last curve ends exactly on End.
+            const TKwSvgArcCurves arc =
+                SvgArcToCubics(Start, Radius, XAxisRotation, LargeArc, Sweep, End);
+            if (arc.Shape == TKwSvgArcCurves::Line) {
+                FPath.LineTo(End);
+            } else if (arc.Shape == TKwSvgArcCurves::Curves) {
+                for (int i = 0; i < arc.CurveCount; ++i) {
+                    const TKwPoint* p = &arc.Points[std::size_t(3 * i)];
+                    FPath.CurveTo(p[0], p[1], p[2]);
+                }
+            }
         }
         void ClosePath() override { FPath.ClosePath(); }
 

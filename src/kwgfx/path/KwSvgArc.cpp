@@ -1,0 +1,130 @@
+// Endpoint-form elliptical arcs as cubic Bezier curves, in double precision.
+//
+// The conversion from end points to centre form is the usual one: turn the half chord
+// into the ellipse's own axes, grow the radii if they cannot span it, place the centre on
+// the side the flags choose, and take the start angle and sweep from the unit vectors
+// towards the two ends. Only one arc tangent, one tangent and at most two sine/cosine
+// pairs are evaluated per arc: the pieces' angles advance by rotating a unit vector.
+
+#include "kwgfx/path/KwSvgArc.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace kw {
+
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+constexpr double kQuarterTurn = kPi / 2;
+
+struct TVec {
+    double X;
+    double Y;
+};
+
+bool IsFinite(const TKwPoint& P) {
+    return std::isfinite(P.X) && std::isfinite(P.Y);
+}
+
+} // namespace
+
+TKwSvgArcCurves SvgArcToCubics(const TKwPoint& Start, const TKwPoint& Radius, float XAxisRotation,
+                               bool LargeArc, bool Sweep, const TKwPoint& End) {
+    TKwSvgArcCurves out;
+    if (Start.SameAs(End) || !IsFinite(End)) return out;
+    out.Shape = TKwSvgArcCurves::Line;
+    double rx = std::fabs(double(Radius.X));
+    double ry = std::fabs(double(Radius.Y));
+    if (rx == 0 || ry == 0 || !std::isfinite(rx) || !std::isfinite(ry)) return out;
+
+    // The rotation modulo a full turn; most arcs have none, which needs no trigonometry.
+    double cphi = 1, sphi = 0;
+    const double phi = std::fmod(double(XAxisRotation), 360.0) * (kPi / 180);
+    if (phi != 0) {
+        cphi = std::cos(phi);
+        sphi = std::sin(phi);
+    }
+
+    // The half chord in the ellipse's axes.
+    const double x1 = Start.X, y1 = Start.Y, x2 = End.X, y2 = End.Y;
+    const double dx = (x1 - x2) / 2, dy = (y1 - y2) / 2;
+    const double xp = cphi * dx + sphi * dy;
+    const double yp = -sphi * dx + cphi * dy;
+
+    // lambda > 1: the radii cannot span the chord and grow to just reach, which puts the
+    // centre on the chord's midpoint. Otherwise the centre lies off the chord by
+    // f = sqrt((1 - lambda) / lambda) (the usual radicand divided by rx^2 ry^2, which keeps
+    // it within range for radii up to the float limit).
+    const double lambda = (xp / rx) * (xp / rx) + (yp / ry) * (yp / ry);
+    double f = 0;
+    if (lambda > 1) {
+        const double grow = std::sqrt(lambda);
+        rx *= grow;
+        ry *= grow;
+    } else {
+        f = std::sqrt(std::max((1 - lambda) / lambda, 0.0));
+        if (LargeArc == Sweep) f = -f;
+    }
+    const double cxp = f * rx * yp / ry;
+    const double cyp = -f * ry * xp / rx;
+    const double cx = cphi * cxp - sphi * cyp + (x1 + x2) / 2;
+    const double cy = sphi * cxp + cphi * cyp + (y1 + y2) / 2;
+
+    // Unit vectors from the centre towards the ends (in the ellipse's axes, scaled to the
+    // unit circle), and the signed angle between them, turned the way Sweep says.
+    TVec u{(xp - cxp) / rx, (yp - cyp) / ry};
+    const TVec v{(-xp - cxp) / rx, (-yp - cyp) / ry};
+    double sweep = std::atan2(u.X * v.Y - u.Y * v.X, u.X * v.X + u.Y * v.Y);
+    if (!Sweep && sweep > 0) sweep -= 2 * kPi;
+    if (Sweep && sweep < 0) sweep += 2 * kPi;
+    // u has length 1 up to rounding (the start lies on the ellipse); normalise it so that
+    // the pieces' points stay on the ellipse.
+    const double ulen = std::sqrt(u.X * u.X + u.Y * u.Y);
+    if (!std::isfinite(sweep) || !(ulen > 0) || !std::isfinite(ulen)) return out;
+    u = {u.X / ulen, u.Y / ulen};
+
+    // Equal pieces of at most a quarter turn; the slack keeps a quarter turn that rounding
+    // made a hair longer in one piece.
+    const int pieces = std::clamp(int(std::ceil(std::fabs(sweep) / kQuarterTurn - 1e-6)), 1, 4);
+    const double step = sweep / pieces;
+    const double k = 4.0 / 3.0 * std::tan(step / 4);
+    const double cstep = std::cos(step), sstep = std::sin(step);
+
+    // The point and the tangent (derivative by the angle) of the ellipse at unit vector w.
+    const double axx = cphi * rx, axy = sphi * rx;  // the ellipse's x axis, scaled by rx
+    const double ayx = -sphi * ry, ayy = cphi * ry; // its y axis, scaled by ry
+    auto pointAt = [&](const TVec& w) {
+        return TVec{cx + axx * w.X + ayx * w.Y, cy + axy * w.X + ayy * w.Y};
+    };
+    auto tangentAt = [&](const TVec& w) {
+        return TVec{-axx * w.Y + ayx * w.X, -axy * w.Y + ayy * w.X};
+    };
+    auto toFloat = [](const TVec& P) {
+        return TKwPoint(static_cast<float>(P.X), static_cast<float>(P.Y));
+    };
+
+    TVec from = pointAt(u);
+    TVec fromTangent = tangentAt(u);
+    bool finite = true;
+    for (int i = 0; i < pieces; ++i) {
+        const TVec w{u.X * cstep - u.Y * sstep, u.X * sstep + u.Y * cstep};
+        const TVec to = pointAt(w);
+        const TVec toTangent = tangentAt(w);
+        TKwPoint* p = &out.Points[size_t(3 * i)];
+        p[0] = toFloat({from.X + k * fromTangent.X, from.Y + k * fromTangent.Y});
+        p[1] = toFloat({to.X - k * toTangent.X, to.Y - k * toTangent.Y});
+        p[2] = i + 1 == pieces ? End : toFloat(to);
+        finite = finite && IsFinite(p[0]) && IsFinite(p[1]) && IsFinite(p[2]);
+        u = w;
+        from = to;
+        fromTangent = toTangent;
+    }
+    if (!finite) return out;
+    out.Shape = TKwSvgArcCurves::Curves;
+    out.CurveCount = pieces;
+    return out;
+}
+
+} // namespace kw
