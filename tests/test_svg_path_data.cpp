@@ -126,3 +126,19 @@ TEST(SvgPathData, TightBoundsOfACircleOfArcs) {
     EXPECT_NEAR(r.Right, 10, 1e-3);
     EXPECT_NEAR(r.Bottom, 10, 1e-2);
 }
+
+TEST(SvgPathData, ArcsKeepDoublePrecisionAndSvgEndPointRule) {
+    // A diameter chord on a turned circle: the float arc builder would place the centre
+    // off the chord by the rounding of its intermediates (about 5e-3 here).
+    TKwPathData path;
+    ASSERT_TRUE(path.SetSvgPathString("M0 0A10 10 30 0 1 20 0"));
+    ASSERT_EQ(path.Count(), 7);
+    EXPECT_NEAR(At(path, 3).X, 10, 1e-5);
+    EXPECT_NEAR(At(path, 3).Y, -10, 1e-5);
+
+    // End points 5e-5 apart are distinct: the large arc is almost the whole circle.
+    ASSERT_TRUE(path.SetSvgPathString("M10 0A10 10 0 1 0 10 0.00005"));
+    ASSERT_EQ(path.Count(), 13);
+    EXPECT_NEAR(At(path, 6).X, -10, 1e-3);
+    EXPECT_TRUE(At(path, 12).SameAs({10, 0.00005f}));
+}

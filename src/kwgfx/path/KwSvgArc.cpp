@@ -85,9 +85,9 @@ TKwSvgArcCurves SvgArcToCubics(const TKwPoint& Start, const TKwPoint& Radius, fl
     if (!std::isfinite(sweep) || !(ulen > 0) || !std::isfinite(ulen)) return out;
     u = {u.X / ulen, u.Y / ulen};
 
-    // Equal pieces of at most a quarter turn; the slack keeps a quarter turn that rounding
-    // made a hair longer in one piece.
-    const int pieces = std::clamp(int(std::ceil(std::fabs(sweep) / kQuarterTurn - 1e-6)), 1, 4);
+    // Equal pieces of at most a quarter turn. The slack (a thousandth of a quarter turn)
+    // keeps in one piece a quarter turn that the float end points made a hair longer.
+    const int pieces = std::clamp(int(std::ceil(std::fabs(sweep) / kQuarterTurn - 1e-3)), 1, 4);
     const double step = sweep / pieces;
     const double k = 4.0 / 3.0 * std::tan(step / 4);
     const double cstep = std::cos(step), sstep = std::sin(step);

@@ -10,8 +10,10 @@
 //     up, keeping their ratio, until the ellipse just reaches (its centre is then the
 //     chord's midpoint);
 //   - the rotation counts modulo 360 degrees.
-// The arc is then cut into 1 to 4 equal pieces of at most a quarter turn, each one cubic
-// with control points 4/3 * tan(piece / 4) of the way along the tangents.
+// The arc is then cut into 1 to 4 equal pieces of at most a quarter turn (a quarter turn
+// and a thousandth of it, so that a quarter turn between float end points stays one piece)
+// and each piece becomes one cubic with control points 4/3 * tan(piece / 4) of the way
+// along the tangents.
 //
 // Everything is computed in double and rounded to float once per output point; the last
 // curve ends exactly on End, so the next segment of the text starts where the arc ended.
