@@ -31,14 +31,22 @@ TKwSvgPathResult TKwPathData::SetSvgPathString(std::string_view Text) {
 }
 
 TKwSvgPathResult TKwPathData::AppendSvgPathString(std::string_view Text) {
-    // A member's local class has the member's access: the sink reaches the arc builder.
+    // A member's local class has the member's access: the sink appends to the entries
+    // directly. The reader reports a move before anything else, so no curve is ever first,
+    // and the update bracket below makes the one notification (a building command's own
+    // Change would do nothing inside it).
     class TPathSink final : public IKwSvgPathSink {
     public:
-        explicit TPathSink(TKwPathData& Path) : FPath(Path) {}
-        void MoveTo(const TKwPoint& P) override { FPath.MoveTo(P); }
-        void LineTo(const TKwPoint& P) override { FPath.LineTo(P); }
+        explicit TPathSink(TKwPathData& Path) : FPath(Path), FEntries(Path.FPathData) {}
+        void MoveTo(const TKwPoint& P) override {
+            FEntries.emplace_back(ppMoveTo, P);
+            FPath.FStartPoint = P;
+        }
+        void LineTo(const TKwPoint& P) override { FEntries.emplace_back(ppLineTo, P); }
         void CurveTo(const TKwPoint& C1, const TKwPoint& C2, const TKwPoint& E) override {
-            FPath.CurveTo(C1, C2, E);
+            FEntries.emplace_back(ppCurveTo, C1);
+            FEntries.emplace_back(ppCurveTo, C2);
+            FEntries.emplace_back(ppCurveTo, E);
         }
         void ArcTo(const TKwPoint& Start, const TKwPoint& Radius, float XAxisRotation,
                    bool LargeArc, bool Sweep, const TKwPoint& End) override {
@@ -47,18 +55,17 @@ TKwSvgPathResult TKwPathData::AppendSvgPathString(std::string_view Text) {
             const TKwSvgArcCurves arc =
                 SvgArcToCubics(Start, Radius, XAxisRotation, LargeArc, Sweep, End);
             if (arc.Shape == TKwSvgArcCurves::Line) {
-                FPath.LineTo(End);
+                LineTo(End);
             } else if (arc.Shape == TKwSvgArcCurves::Curves) {
-                for (int i = 0; i < arc.CurveCount; ++i) {
-                    const TKwPoint* p = &arc.Points[std::size_t(3 * i)];
-                    FPath.CurveTo(p[0], p[1], p[2]);
-                }
+                for (int i = 0; i < 3 * arc.CurveCount; ++i)
+                    FEntries.emplace_back(ppCurveTo, arc.Points[std::size_t(i)]);
             }
         }
-        void ClosePath() override { FPath.ClosePath(); }
+        void ClosePath() override { FEntries.emplace_back(ppClose, FPath.FStartPoint); }
 
     private:
         TKwPathData& FPath;
+        std::vector<TKwPathPoint>& FEntries;
     };
     TUpdateBracket bracket(*this);
     TPathSink sink(*this);
