@@ -41,7 +41,9 @@ TKwSvgArcCurves SvgArcToCubics(const TKwPoint& Start, const TKwPoint& Radius, fl
 
     // The rotation modulo a full turn; most arcs have none, which needs no trigonometry.
     double cphi = 1, sphi = 0;
-    const double phi = std::fmod(double(XAxisRotation), 360.0) * (kPi / 180);
+    double degrees = XAxisRotation;
+    if (std::fabs(degrees) >= 360) degrees = std::fmod(degrees, 360.0);
+    const double phi = degrees * (kPi / 180);
     if (phi != 0) {
         cphi = std::cos(phi);
         sphi = std::sin(phi);
@@ -89,8 +91,11 @@ TKwSvgArcCurves SvgArcToCubics(const TKwPoint& Start, const TKwPoint& Radius, fl
     // keeps in one piece a quarter turn that the float end points made a hair longer.
     const int pieces = std::clamp(int(std::ceil(std::fabs(sweep) / kQuarterTurn - 1e-3)), 1, 4);
     const double step = sweep / pieces;
-    const double k = 4.0 / 3.0 * std::tan(step / 4);
     const double cstep = std::cos(step), sstep = std::sin(step);
+    // 4/3 tan(step / 4) by the half-angle formula twice (1 + cstep >= 1 for a piece of at
+    // most a quarter turn, so nothing cancels).
+    const double halfTan = sstep / (1 + cstep);
+    const double k = 4.0 / 3.0 * halfTan / (1 + std::sqrt(1 + halfTan * halfTan));
 
     // The point and the tangent (derivative by the angle) of the ellipse at unit vector w.
     const double axx = cphi * rx, axy = sphi * rx;  // the ellipse's x axis, scaled by rx
