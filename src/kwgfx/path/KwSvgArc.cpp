@@ -2,9 +2,10 @@
 //
 // The conversion from end points to centre form is the usual one: turn the half chord
 // into the ellipse's own axes, grow the radii if they cannot span it, place the centre on
-// the side the flags choose, and take the start angle and sweep from the unit vectors
-// towards the two ends. Only one arc tangent, one tangent and at most two sine/cosine
-// pairs are evaluated per arc: the pieces' angles advance by rotating a unit vector.
+// the side the flags choose, and take the sweep from the unit vectors towards the two
+// ends. The pieces' angles advance by rotating a unit vector, so an arc costs at most one
+// arc tangent and two sine/cosine pairs (the rotation's and the piece's); an arc of at
+// most half a turn without rotation, nearly every arc of an icon, needs none of them.
 
 #include "kwgfx/path/KwSvgArc.h"
 
@@ -17,7 +18,10 @@ namespace kw {
 namespace {
 
 constexpr double kPi = std::numbers::pi;
-constexpr double kQuarterTurn = kPi / 2;
+// The longest piece: a quarter turn and a thousandth of it, so that a quarter turn
+// between float end points stays one piece; and its cosine.
+constexpr double kOnePieceAngle = kPi / 2 * 1.001;
+const double kOnePieceCosine = std::cos(kOnePieceAngle);
 
 struct TVec {
     double X;
@@ -74,24 +78,43 @@ TKwSvgArcCurves SvgArcToCubics(const TKwPoint& Start, const TKwPoint& Radius, fl
     const double cx = cphi * cxp - sphi * cyp + (x1 + x2) / 2;
     const double cy = sphi * cxp + cphi * cyp + (y1 + y2) / 2;
 
-    // Unit vectors from the centre towards the ends (in the ellipse's axes, scaled to the
-    // unit circle), and the signed angle between them, turned the way Sweep says.
+    // Unit vectors from the centre towards the ends, in the ellipse's axes scaled to the
+    // unit circle. Their length is 1 up to rounding (both ends lie on the ellipse);
+    // normalised, the pieces' points stay on the ellipse.
     TVec u{(xp - cxp) / rx, (yp - cyp) / ry};
-    const TVec v{(-xp - cxp) / rx, (-yp - cyp) / ry};
-    double sweep = std::atan2(u.X * v.Y - u.Y * v.X, u.X * v.X + u.Y * v.Y);
-    if (!Sweep && sweep > 0) sweep -= 2 * kPi;
-    if (Sweep && sweep < 0) sweep += 2 * kPi;
-    // u has length 1 up to rounding (the start lies on the ellipse); normalise it so that
-    // the pieces' points stay on the ellipse.
+    TVec v{(-xp - cxp) / rx, (-yp - cyp) / ry};
     const double ulen = std::sqrt(u.X * u.X + u.Y * u.Y);
-    if (!std::isfinite(sweep) || !(ulen > 0) || !std::isfinite(ulen)) return out;
+    const double vlen = std::sqrt(v.X * v.X + v.Y * v.Y);
+    if (!(ulen > 0) || !(vlen > 0) || !std::isfinite(ulen) || !std::isfinite(vlen)) return out;
     u = {u.X / ulen, u.Y / ulen};
+    v = {v.X / vlen, v.Y / vlen};
+    // The cosine and sine of the angle from u to v.
+    const double dot = u.X * v.X + u.Y * v.Y;
+    const double cross = u.X * v.Y - u.Y * v.X;
 
-    // Equal pieces of at most a quarter turn. The slack (a thousandth of a quarter turn)
-    // keeps in one piece a quarter turn that the float end points made a hair longer.
-    const int pieces = std::clamp(int(std::ceil(std::fabs(sweep) / kQuarterTurn - 1e-3)), 1, 4);
-    const double step = sweep / pieces;
-    const double cstep = std::cos(step), sstep = std::sin(step);
+    // Equal pieces of at most a quarter turn (and a thousandth, kOnePieceAngle). The angle
+    // a the arc runs is known by its cosine (dot) and sine (turned), so the pieces of arcs
+    // up to half a turn need no trigonometry.
+    const double sign = Sweep ? 1 : -1;
+    const double turned = sign * cross;
+    int pieces = 1;
+    double cstep = dot, sstep = cross;
+    if (turned >= 0 && dot < kOnePieceCosine) {
+        // Up to half a turn: two pieces of a/2, by sin(a/2) = sqrt((1 - cos a) / 2) and
+        // cos(a/2) = sin a / (2 sin(a/2)), both well conditioned for a in [90, 180] degrees.
+        pieces = 2;
+        const double halfSine = std::sqrt((1 - dot) / 2);
+        cstep = turned / (2 * halfSine);
+        sstep = sign * halfSine;
+    } else if (turned < 0) {
+        // More than half a turn: the angle itself, turned the way Sweep says.
+        const double sweep = std::atan2(cross, dot) + sign * 2 * kPi;
+        if (!std::isfinite(sweep)) return out;
+        pieces = std::clamp(int(std::ceil(std::fabs(sweep) / kOnePieceAngle)), 1, 4);
+        const double step = sweep / pieces;
+        cstep = std::cos(step);
+        sstep = std::sin(step);
+    }
     // 4/3 tan(step / 4) by the half-angle formula twice (1 + cstep >= 1 for a piece of at
     // most a quarter turn, so nothing cancels).
     const double halfTan = sstep / (1 + cstep);
