@@ -162,7 +162,7 @@ TEST(SvgArc, CurvesLieOnTheEllipseAndRunFromStartToEnd) {
     // Sweep in degrees and the number of equal pieces of at most a quarter turn.
     const std::pair<double, int> sweeps[] = {
         {1, 1},   {45, 1},  {89.9, 1}, {90, 1},  {91, 2},  {135, 2},  {179, 2},  {181, 3},
-        {270, 3}, {300, 4}, {359, 4},  {-30, 1}, {-90, 1}, {-200, 3}, {-350, 4},
+        {270, 3}, {300, 4}, {359, 4},  {-30, 1}, {-90, 1}, {-135, 2}, {-200, 3}, {-350, 4},
     };
     for (const TEllipse& e : ellipses)
         for (const double from : {0.0, 0.7, -2.5})
