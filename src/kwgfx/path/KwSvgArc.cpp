@@ -21,7 +21,7 @@ constexpr double kPi = std::numbers::pi;
 // The longest piece: a quarter turn and a thousandth of it, so that a quarter turn
 // between float end points stays one piece; and its cosine.
 constexpr double kOnePieceAngle = kPi / 2 * 1.001;
-const double kOnePieceCosine = std::cos(kOnePieceAngle);
+constexpr double kOnePieceCosine = -0.0015707956808307198; // cos(kOnePieceAngle)
 
 struct TVec {
     double X;
@@ -59,49 +59,52 @@ TKwSvgArcCurves SvgArcToCubics(const TKwPoint& Start, const TKwPoint& Radius, fl
     const double xp = cphi * dx + sphi * dy;
     const double yp = -sphi * dx + cphi * dy;
 
-    // lambda > 1: the radii cannot span the chord and grow to just reach, which puts the
-    // centre on the chord's midpoint. Otherwise the centre lies off the chord by
+    // The half chord in the unit circle's frame: (a, b). lambda = a^2 + b^2 > 1 means the
+    // radii cannot span the chord; they grow to just reach, which puts the centre on the
+    // chord's midpoint. Otherwise the centre lies at f * (b, -a) with
     // f = sqrt((1 - lambda) / lambda) (the usual radicand divided by rx^2 ry^2, which keeps
-    // it within range for radii up to the float limit).
-    const double lambda = (xp / rx) * (xp / rx) + (yp / ry) * (yp / ry);
+    // it within range for radii up to the float limit), on the side the flags choose.
+    double a = xp / rx, b = yp / ry;
+    const double lambda = a * a + b * b;
     double f = 0;
     if (lambda > 1) {
         const double grow = std::sqrt(lambda);
         rx *= grow;
         ry *= grow;
+        a /= grow;
+        b /= grow;
     } else {
         f = std::sqrt(std::max((1 - lambda) / lambda, 0.0));
         if (LargeArc == Sweep) f = -f;
     }
-    const double cxp = f * rx * yp / ry;
-    const double cyp = -f * ry * xp / rx;
+    const double cxp = f * b * rx;
+    const double cyp = -f * a * ry;
     const double cx = cphi * cxp - sphi * cyp + (x1 + x2) / 2;
     const double cy = sphi * cxp + cphi * cyp + (y1 + y2) / 2;
 
-    // Unit vectors from the centre towards the ends, in the ellipse's axes scaled to the
-    // unit circle. Their length is 1 up to rounding (both ends lie on the ellipse);
-    // normalised, the pieces' points stay on the ellipse.
-    TVec u{(xp - cxp) / rx, (yp - cyp) / ry};
-    TVec v{(-xp - cxp) / rx, (-yp - cyp) / ry};
-    const double ulen = std::sqrt(u.X * u.X + u.Y * u.Y);
-    const double vlen = std::sqrt(v.X * v.X + v.Y * v.Y);
-    if (!(ulen > 0) || !(vlen > 0) || !std::isfinite(ulen) || !std::isfinite(vlen)) return out;
-    u = {u.X / ulen, u.Y / ulen};
-    v = {v.X / vlen, v.Y / vlen};
+    // Unit vectors from the centre towards the ends, in the unit circle's frame. Both have
+    // the length sqrt(lambda (1 + f^2)), 1 up to rounding; normalised, the pieces' points
+    // stay on the ellipse.
+    const double length = std::sqrt((a * a + b * b) * (1 + f * f));
+    if (!(length > 0) || !std::isfinite(length)) return out;
+    const double scale = 1 / length;
+    TVec u{(a - f * b) * scale, (b + f * a) * scale};
+    const TVec v{(-a - f * b) * scale, (-b + f * a) * scale};
     // The cosine and sine of the angle from u to v.
     const double dot = u.X * v.X + u.Y * v.Y;
     const double cross = u.X * v.Y - u.Y * v.X;
 
     // Equal pieces of at most a quarter turn (and a thousandth, kOnePieceAngle). The angle
-    // a the arc runs is known by its cosine (dot) and sine (turned), so the pieces of arcs
-    // up to half a turn need no trigonometry.
+    // alpha that the arc runs is known by its cosine (dot) and sine (turned), so the pieces
+    // of arcs up to half a turn need no trigonometry.
     const double sign = Sweep ? 1 : -1;
     const double turned = sign * cross;
     int pieces = 1;
     double cstep = dot, sstep = cross;
     if (turned >= 0 && dot < kOnePieceCosine) {
-        // Up to half a turn: two pieces of a/2, by sin(a/2) = sqrt((1 - cos a) / 2) and
-        // cos(a/2) = sin a / (2 sin(a/2)), both well conditioned for a in [90, 180] degrees.
+        // Up to half a turn: two pieces of alpha/2, by sin(alpha/2) = sqrt((1 - cos alpha)/2)
+        // and cos(alpha/2) = sin alpha / (2 sin(alpha/2)), both well conditioned for alpha
+        // from 90 to 180 degrees.
         pieces = 2;
         const double halfSine = std::sqrt((1 - dot) / 2);
         cstep = turned / (2 * halfSine);
