@@ -1,6 +1,7 @@
 // The double-precision arc conversion of the strict SVG reader (SvgArcToCubics): curves on
-// ellipses built from a known centre, agreement with the float arc builder of the
-// compatible text (AddArcSvg) on a table of arcs, and SVG's rules for degenerate arcs.
+// ellipses built from a known centre (all four flag choices), agreement with the float arc
+// builder of the compatible text (AddArcSvg) on a table of arcs, and SVG's rules for
+// degenerate arcs.
 
 #include "PathTestSupport.h"
 
@@ -177,8 +178,8 @@ TEST(SvgArc, CurvesLieOnTheEllipseAndRunFromStartToEnd) {
 
                 // Every sample within the cubic approximation's own error of the ellipse
                 // (2.7e-4 of the radius for a quarter turn) and the rounding of the end
-                // points to float, and the angle advancing
-                // steadily in the sweep's direction from start to end.
+                // points to float; the angle advancing steadily in the sweep's direction
+                // from start to end, so the flags chose the right one of the four arcs.
                 const TCubics curves = CubicsOf(c, arc.Start);
                 double previous = 0;
                 e.RadialError(Bezier(curves.front(), 0), &previous);
@@ -187,45 +188,13 @@ TEST(SvgArc, CurvesLieOnTheEllipseAndRunFromStartToEnd) {
                     double angle = 0;
                     const double err = e.RadialError(p, &angle);
                     EXPECT_LT(std::fabs(err), 3.2e-4);
-                    double step = std::remainder(angle - previous, 2 * kPi);
+                    const double step = std::remainder(angle - previous, 2 * kPi);
                     EXPECT_GE(step * sweep, -1e-6) << "runs backwards";
                     travelled += step;
                     previous = angle;
                 }
                 EXPECT_NEAR(travelled, sweep, 1e-4);
             }
-}
-
-TEST(SvgArc, TheFlagsChooseAmongTheFourArcs) {
-    // From (0,0) to (20,0) on circles of radius 20: the two centres lie above and below the
-    // chord; small arcs take a sixth of the turn, large ones the rest.
-    const TKwPoint start{0, 0}, end{20, 0};
-    const double h = std::sqrt(400.0 - 100.0);
-    struct {
-        bool Large, Sweep;
-        double Cy, SweepAngle;
-    } cases[] = {
-        {false, true, h, kPi / 3}, // clockwise (y down) the short way: centre below
-        {false, false, -h, -kPi / 3},
-        {true, true, -h, 2 * kPi - kPi / 3},
-        {true, false, h, -(2 * kPi - kPi / 3)},
-    };
-    for (const auto& k : cases) {
-        SCOPED_TRACE(testing::Message() << "large " << k.Large << " sweep " << k.Sweep);
-        const TKwSvgArcCurves c = SvgArcToCubics(start, {20, 20}, 0, k.Large, k.Sweep, end);
-        ASSERT_EQ(c.Shape, TKwSvgArcCurves::Curves);
-        const TEllipse circle{10, k.Cy, 20, 20, 0};
-        double previous = 0, travelled = 0;
-        const TCubics curves = CubicsOf(c, start);
-        circle.RadialError(Bezier(curves.front(), 0), &previous);
-        for (const TPointD& p : Samples(curves, 32)) {
-            double angle = 0;
-            EXPECT_LT(std::fabs(circle.RadialError(p, &angle)), 3e-4);
-            travelled += std::remainder(angle - previous, 2 * kPi);
-            previous = angle;
-        }
-        EXPECT_NEAR(travelled, k.SweepAngle, 1e-4);
-    }
 }
 
 // ---------------------------------------------------------------- agreement with AddArcSvg
