@@ -9,6 +9,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <future>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -185,6 +186,15 @@ TEST(Timer, OwnerFreesItsTimersAndALoopMayGoFirst) {
     orphan.SetEnabled(true);
     EXPECT_EQ(orphan.Interval(), 10u);
     EXPECT_FALSE(orphan.Counting());
+
+    // A timer that was disabled when its loop went away must not reach for the loop later.
+    loop = std::make_unique<TMessageLoop>(std::make_unique<TManualClock>());
+    TTimer idle(nullptr, *loop);
+    idle.SetEnabled(false);
+    loop.reset();
+    idle.SetEnabled(true);
+    idle.SetInterval(20);
+    EXPECT_FALSE(idle.Counting());
 }
 
 TEST(MessageLoop, ALateLoopFiresEachTimerOnceAndRestartsFromNow) {
@@ -289,4 +299,16 @@ TEST(MessageLoop, RunOnTheSteadyClockSleepsUntilTimersAndWakesForPosts) {
     EXPECT_EQ(fires, 3);
     // Each event is due a whole interval after the previous one fired.
     EXPECT_GE(loop.Now() - start, 30);
+}
+
+TEST(MessageLoop, ATerminateBeforeRunIsNotLost) {
+    // Another thread may ask the loop to end before the user-interface thread enters Run.
+    TMessageLoop loop;
+    loop.Terminate();
+    auto run = std::async(std::launch::async, [&] { loop.Run(); });
+    const bool returned = run.wait_for(std::chrono::seconds(2)) == std::future_status::ready;
+    if (!returned) loop.Post([&] { loop.Terminate(); }); // unblock the loop to end the test
+    run.wait();
+    EXPECT_TRUE(returned);
+    EXPECT_TRUE(loop.Terminated());
 }

@@ -15,7 +15,7 @@ TMessageLoop::TMessageLoop(std::unique_ptr<TClock> Clock)
     : FClock(Clock ? std::move(Clock) : std::make_unique<TSteadyClock>()) {}
 
 TMessageLoop::~TMessageLoop() {
-    for (TTimerEntry& entry : FTimers) entry.Timer->LoopDestroyed();
+    for (TTimer* timer : FAttachedTimers) timer->LoopDestroyed();
 }
 
 void TMessageLoop::SetClock(std::unique_ptr<TClock> Clock) {
@@ -31,6 +31,14 @@ void TMessageLoop::Post(std::function<void()> Message) {
         FQueue.push_back(std::move(Message));
     }
     FWakeUp.notify_one();
+}
+
+void TMessageLoop::AttachTimer(TTimer* Timer) {
+    FAttachedTimers.push_back(Timer);
+}
+
+void TMessageLoop::DetachTimer(TTimer* Timer) {
+    std::erase(FAttachedTimers, Timer);
 }
 
 uint64_t TMessageLoop::StartTimer(TTimer* Timer, uint32_t Interval) {
@@ -136,7 +144,8 @@ void TMessageLoop::AdvanceClock(int64_t Milliseconds) {
 }
 
 void TMessageLoop::Run() {
-    FTerminated = false;
+    // The flag is not cleared here: a Terminate from another thread that comes before this
+    // call must still end the loop.
     while (!FTerminated) {
         if (ProcessMessages() > 0) continue;
         if (FTerminated) break;

@@ -35,7 +35,8 @@ public:
     // On the steady system clock.
     TMessageLoop();
     explicit TMessageLoop(std::unique_ptr<TClock> Clock);
-    // Timers still counting down on this loop stop for good (they keep their settings).
+    // The timers made on this loop, counting or not, stop for good (they keep their
+    // settings and never count down again).
     ~TMessageLoop();
     TMessageLoop(const TMessageLoop&) = delete;
     TMessageLoop& operator=(const TMessageLoop&) = delete;
@@ -61,7 +62,8 @@ public:
 
     // Handles messages and timers until Terminate is called. On the steady clock it sleeps
     // while nothing is due; on a manual clock it moves the clock to the next due timer
-    // instead, and returns when there is nothing left to wait for.
+    // instead, and returns when there is nothing left to wait for. Terminate holds for
+    // good, also when it comes before Run: Run on a terminated loop returns at once.
     void Run();
     void Terminate();
     bool Terminated() const { return FTerminated; }
@@ -81,6 +83,10 @@ private:
         uint32_t Interval;
     };
 
+    // A timer belongs to its loop from construction to destruction, so the loop can cut
+    // every one of them loose when it goes first, disabled ones included.
+    void AttachTimer(TTimer* Timer);
+    void DetachTimer(TTimer* Timer);
     // Starts (or restarts) a countdown; returns the id the timer keeps to stop it.
     uint64_t StartTimer(TTimer* Timer, uint32_t Interval);
     void StopTimer(uint64_t Id);
@@ -91,6 +97,7 @@ private:
     int FireDueTimers();
 
     std::unique_ptr<TClock> FClock;
+    std::vector<TTimer*> FAttachedTimers;
     std::vector<TTimerEntry> FTimers;
     uint64_t FNextTimerId = 1;
 

@@ -8,11 +8,13 @@ namespace kw::platform {
 TTimer::TTimer(TComponent* AOwner) : TTimer(AOwner, Application().MessageLoop()) {}
 
 TTimer::TTimer(TComponent* AOwner, TMessageLoop& Loop) : TComponent(AOwner), FLoop(&Loop) {
+    FLoop->AttachTimer(this);
     UpdateTimer();
 }
 
 TTimer::~TTimer() {
     StopCountdown();
+    if (FLoop) FLoop->DetachTimer(this);
 }
 
 void TTimer::SetEnabled(bool Value) {
