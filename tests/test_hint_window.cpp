@@ -196,6 +196,11 @@ TEST_F(HintWindowTest, PaintDrawsTheCaptionWrappedWithoutPrefixesInTheWindowsFon
     EXPECT_EQ(fillCall.Args, (std::vector<int32_t>{0, 0, r.Width(), r.Height()}));
     EXPECT_EQ(fillCall.Brush.Color, w.Color());
 
+    // The caption is drawn up to its first NUL character.
+    w.SetCaption(std::string("shown\0hidden", 12));
+    ASSERT_EQ(w.Caption().size(), 12u);
+    EXPECT_EQ(PaintedTexts(w).back().Text, "shown");
+
     // Right-to-left reading adds its flag, when measuring and when painting.
     Recording(w).Clear();
     w.SetBiDiMode(bdRightToLeft);

@@ -6,6 +6,7 @@
 #include "kwgfx/platform/Screen.h"
 
 #include <string>
+#include <string_view>
 
 namespace kw {
 
@@ -77,7 +78,9 @@ void TKwHintWindow::Paint() {
     r.Top += 2;
     TCanvas& canvas = Canvas();
     canvas.SetFont(Font());
-    canvas.DrawText(Caption(), r, DT_WORDBREAK | DT_NOPREFIX | DrawTextBiDiModeFlagsReadingOnly());
+    // The caption is drawn as a zero-terminated text: a NUL character ends it.
+    const std::string_view text(Caption().c_str());
+    canvas.DrawText(text, r, DT_WORDBREAK | DT_NOPREFIX | DrawTextBiDiModeFlagsReadingOnly());
 }
 
 void TKwHintWindow::CMTextChanged(TMessage& Message) {

@@ -54,7 +54,8 @@ public:
 
 protected:
     // The caption, broken between words, from (2, 2) of the client area; "&" is an ordinary
-    // character and right-to-left modes add the right-to-left reading flag.
+    // character, a NUL character ends the text, and right-to-left modes add the
+    // right-to-left reading flag.
     void Paint() override;
     // Passes the notification on to the platform's hint window.
     void CMTextChanged(platform::TMessage& Message) override;
