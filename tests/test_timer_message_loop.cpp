@@ -312,3 +312,24 @@ TEST(MessageLoop, ATerminateBeforeRunIsNotLost) {
     EXPECT_TRUE(returned);
     EXPECT_TRUE(loop.Terminated());
 }
+
+TEST(MessageLoop, PostsFromSeveralThreadsAllArriveInEachThreadsOrder) {
+    TTestLoop t;
+    constexpr int threads = 4;
+    constexpr int perThread = 2000;
+    std::vector<std::vector<int>> seen(threads); // touched only by the loop's thread
+    std::vector<std::thread> posters;
+    for (int k = 0; k < threads; ++k)
+        posters.emplace_back([&, k] {
+            for (int i = 0; i < perThread; ++i) t.Loop.Post([&, k, i] { seen[k].push_back(i); });
+        });
+    int handled = 0;
+    // The loop runs while the posters are still posting.
+    while (handled < threads * perThread) handled += t.Loop.ProcessMessages();
+    for (std::thread& p : posters) p.join();
+    EXPECT_EQ(t.Loop.ProcessMessages(), 0);
+    for (int k = 0; k < threads; ++k) {
+        ASSERT_EQ(seen[k].size(), static_cast<size_t>(perThread));
+        for (int i = 0; i < perThread; ++i) ASSERT_EQ(seen[k][i], i);
+    }
+}
