@@ -113,6 +113,25 @@ TEST(CreateHierarchy, AFailingStepStillEndsTheUpdate) {
     EXPECT_EQ(tree.Items().UpdateCount(), 0);
 }
 
+TEST(CreateHierarchy, AChangeHandlerThatThrowsReachesTheCaller) {
+    // The closing EndUpdate notifies the tree's owner; what its handler throws passes on
+    // (with the bracket closed) instead of ending the program, after a good build and
+    // after a failed one alike.
+    TTreeView tree;
+    tree.Items().OnChange = [] { throw platform::EInvalidOperation("handler refused"); };
+    EXPECT_THROW(CreateHierarchy(TStringList{"A=B"}, tree), platform::EInvalidOperation);
+    EXPECT_EQ(tree.Items().UpdateCount(), 0);
+    EXPECT_NE(FindTextInTreeView(tree, "A"), nullptr);
+
+    class TBrokenList : public TStringList {
+    public:
+        using TStringList::TStringList;
+        std::string Get(int) const override { throw platform::ERangeError("unreadable line"); }
+    };
+    EXPECT_THROW(CreateHierarchy(TBrokenList{"A=B"}, tree), platform::Exception);
+    EXPECT_EQ(tree.Items().UpdateCount(), 0);
+}
+
 class TreeSearch : public ::testing::Test {
 protected:
     void SetUp() override {

@@ -77,22 +77,25 @@ private:
 
 void CreateHierarchy(const TStrings& Lines, TTreeView& TreeView, const TStrings& ExtraLines) {
     TTreeNodes& items = TreeView.Items();
+    // The closing EndUpdate calls the tree's change handler, which may throw: it runs
+    // outside any destructor so that such an exception reaches the caller.
     items.BeginUpdate();
-    struct TEndUpdate {
-        TTreeNodes& Items;
-        ~TEndUpdate() { Items.EndUpdate(); }
-    } endUpdate{items};
-
-    items.Clear();
-    THierarchyBuilder builder(Lines, ExtraLines, TreeView);
-    builder.AddSeeds();
-    const int count = Lines.Count();
-    for (int i = 0; i < count; ++i) {
-        const std::string name = Lines.Names(i);
-        if (name.empty()) continue;
-        builder.AddNode(name, Lines.Values(name));
+    try {
+        items.Clear();
+        THierarchyBuilder builder(Lines, ExtraLines, TreeView);
+        builder.AddSeeds();
+        const int count = Lines.Count();
+        for (int i = 0; i < count; ++i) {
+            const std::string name = Lines.Names(i);
+            if (name.empty()) continue;
+            builder.AddNode(name, Lines.Values(name));
+        }
+        TreeView.AlphaSort(true);
+    } catch (...) {
+        items.EndUpdate();
+        throw;
     }
-    TreeView.AlphaSort(true);
+    items.EndUpdate();
 }
 
 void CreateHierarchy(const TStrings& Lines, TTreeView& TreeView) {
