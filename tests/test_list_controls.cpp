@@ -169,13 +169,26 @@ TEST(TreeNodes, UpdateBracketNotifiesOnceAtTheOutermostEnd) {
     EXPECT_EQ(changes, 2);
 }
 
-TEST(TreeNodes, AVeryDeepTreeIsFreedWithoutExhaustingTheStack) {
+TEST(TreeNodes, AVeryDeepTreeIsSortedAndFreedWithoutExhaustingTheStack) {
     auto tree = std::make_unique<TTreeView>();
+    // Each level holds a leaf "z" and then the next level's node "n", which the sort
+    // puts first.
     TTreeNode* node = nullptr;
-    for (int i = 0; i < 200000; ++i) node = tree->Items().AddChild(node, "n");
+    for (int i = 0; i < 200000; ++i) {
+        tree->Items().AddChild(node, "z");
+        node = tree->Items().AddChild(node, "n");
+    }
     EXPECT_EQ(node->Level(), 199999);
+    tree->AlphaSort(true); // would overflow sorting level by level recursively
+    TTreeNode* deep = tree->Items().GetFirstNode();
+    ASSERT_EQ(deep->Text, "n");
+    while (deep->HasChildren()) {
+        ASSERT_EQ(deep->getFirstChild()->Text, "n") << deep->Level();
+        ASSERT_EQ(deep->getFirstChild()->Index(), 0);
+        deep = deep->getFirstChild();
+    }
+    EXPECT_EQ(deep, node);
     tree.reset(); // would overflow with nested destructors
-    SUCCEED();
 }
 
 TEST(MenuItems, ChildrenSeparatorsAndClicks) {

@@ -51,27 +51,30 @@ bool TTreeNode::HasAsParent(const TTreeNode* Ancestor) const {
     return false;
 }
 
-void TTreeNode::Renumber() {
-    for (size_t i = 0; i < FChildren.size(); ++i) FChildren[i]->FIndex = int(i);
+void TTreeNode::SortLevels(std::vector<std::unique_ptr<TTreeNode>>& Nodes, bool Recurse) {
+    // Level by level from a list of pending nodes rather than by recursion, so a deep
+    // tree cannot exhaust the stack.
+    std::vector<TTreeNode*> pending;
+    std::vector<std::unique_ptr<TTreeNode>>* level = &Nodes;
+    for (;;) {
+        std::stable_sort(level->begin(), level->end(), [](const auto& A, const auto& B) {
+            return AnsiCompareText(A->Text, B->Text) < 0;
+        });
+        for (size_t i = 0; i < level->size(); ++i) {
+            TTreeNode* node = (*level)[i].get();
+            node->FIndex = int(i);
+            if (Recurse && !node->FChildren.empty()) pending.push_back(node);
+        }
+        if (pending.empty()) return;
+        level = &pending.back()->FChildren;
+        pending.pop_back();
+    }
 }
-
-namespace {
-
-void SortNodes(std::vector<std::unique_ptr<TTreeNode>>& Nodes, bool Recurse) {
-    std::stable_sort(Nodes.begin(), Nodes.end(), [](const auto& A, const auto& B) {
-        return AnsiCompareText(A->Text, B->Text) < 0;
-    });
-    if (Recurse)
-        for (auto& node : Nodes) node->AlphaSort(true);
-}
-
-} // namespace
 
 void TTreeNode::AlphaSort(bool Recurse) {
     // One notification for the whole sort, however many levels it reorders.
     FOwner->BeginUpdate();
-    SortNodes(FChildren, Recurse);
-    Renumber();
+    SortLevels(FChildren, Recurse);
     FOwner->Changed();
     FOwner->EndUpdate();
 }
@@ -162,8 +165,7 @@ TTreeNode* TTreeNodes::Root(int Index) const {
 
 void TTreeNodes::AlphaSort(bool Recurse) {
     BeginUpdate();
-    SortNodes(FRoots, Recurse);
-    for (size_t i = 0; i < FRoots.size(); ++i) FRoots[i]->FIndex = int(i);
+    TTreeNode::SortLevels(FRoots, Recurse);
     Changed();
     EndUpdate();
 }

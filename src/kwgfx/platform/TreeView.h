@@ -59,7 +59,8 @@ private:
     friend class TTreeNodes;
     TTreeNode(TTreeNodes* Owner, TTreeNode* Parent, std::string Text, void* Data);
     const std::vector<std::unique_ptr<TTreeNode>>& Siblings() const;
-    void Renumber();
+    // Sorts Nodes by text and numbers them; with Recurse, every level below them too.
+    static void SortLevels(std::vector<std::unique_ptr<TTreeNode>>& Nodes, bool Recurse);
 
     TTreeNodes* FOwner;
     TTreeNode* FParent;
