@@ -26,8 +26,10 @@ void Release() {
     platform::FreeLibrary(module);
 }
 
+// The unit starts without a viewer; one loaded by a help call made while the unit was
+// not started (after the last unload) is released here rather than forgotten.
 void StartUpBody() {
-    gViewer = THelpViewerState{};
+    Release();
 }
 
 void ShutDownBody() {
