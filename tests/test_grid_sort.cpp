@@ -222,3 +222,67 @@ TEST(SortGrid, ManyEqualKeysDoNotRecurseAsDeepAsTheGridIsLong) {
     std::sort(rows.begin(), rows.end());
     EXPECT_EQ(std::unique(rows.begin(), rows.end()), rows.end()); // a permutation of the rows
 }
+
+namespace {
+
+// The rows' starting numbers (column 1 of GridOf) in their order after the sort.
+std::vector<int> StartingRows(const TStringGrid& Grid) {
+    std::vector<int> rows;
+    for (int r = 0; r < Grid.RowCount(); ++r) rows.push_back(std::stoi(Grid.Cells(1, r).substr(3)));
+    return rows;
+}
+
+} // namespace
+
+TEST(SortGrid, EqualKeysMoveAsThePivotDrawsSay) {
+    // With every key equal each partition keeps every row on the right of the pivot: the
+    // drawn pivot goes to the front of its range (the hole it leaves takes the first
+    // entry) and the rest of the range is sorted next. So the sort swaps entry L with entry
+    // L + Random(R - L + 1) for L = first .. last - 1, which the test replays.
+    for (const bool ascending : {true, false})
+        for (const bool numeric : {true, false})
+            for (const int fixedRows : {0, 1})
+                for (uint64_t seed = 0; seed < 8; ++seed) {
+                    const int rows = 3 + int(seed);
+                    auto grid = GridOf(std::vector<std::string>(size_t(rows), "same"), fixedRows);
+                    platform::SetRandSeed(seed);
+                    SortGrid(*grid, 0, false, numeric, ascending);
+
+                    std::vector<int> expected(static_cast<size_t>(rows));
+                    for (int r = 0; r < rows; ++r) expected[size_t(r)] = r;
+                    platform::SetRandSeed(seed);
+                    for (int l = fixedRows; l < rows - 1; ++l)
+                        std::swap(expected[size_t(l)],
+                                  expected[size_t(l + platform::Random(rows - l))]);
+                    EXPECT_EQ(StartingRows(*grid), expected)
+                        << "seed " << seed << (ascending ? " up" : " down")
+                        << (numeric ? " numeric" : " text") << " fixed " << fixedRows;
+                }
+}
+
+TEST(SortGrid, TheHolePartitionAndTheLeftPartFirst) {
+    // Keys b a a c c (rows 0..4). When the first draw picks row 0 ("b") as pivot, the
+    // right scan stops at row 2 ("a"), which fills the hole at 0; the left scan passes
+    // row 1 and meets the right scan at 2, where the pivot lands: rows 2 1 0 3 4. Then the
+    // left part (two "a") is sorted with the next draw, the right part (two "c") with the
+    // one after, each draw swapping its pair or not.
+    int covered = 0;
+    bool drawsDiffered = false;
+    for (uint64_t seed = 0; seed < 200; ++seed) {
+        platform::SetRandSeed(seed);
+        if (platform::Random(5) != 0) continue;
+        const int leftDraw = platform::Random(2), rightDraw = platform::Random(2);
+        drawsDiffered = drawsDiffered || leftDraw != rightDraw;
+        std::vector<int> expected{2, 1, 0, 3, 4};
+        if (leftDraw) std::swap(expected[0], expected[1]);
+        if (rightDraw) std::swap(expected[3], expected[4]);
+
+        auto grid = GridOf({"b", "a", "a", "c", "c"});
+        platform::SetRandSeed(seed);
+        SortGrid(*grid, 0, 0, 4, false, true);
+        EXPECT_EQ(StartingRows(*grid), expected) << "seed " << seed;
+        ++covered;
+    }
+    EXPECT_GT(covered, 10);
+    EXPECT_TRUE(drawsDiffered); // some seed tells the left-first order from the other
+}
