@@ -78,6 +78,24 @@ TEST(CreateHierarchy, RegisteredAncestryWinsOverTheLines) {
                                                        "...TWidget", "....TMyWidget"}));
 }
 
+TEST(CreateHierarchy, ARegisteredClassWithoutParentIsARootAndAnUnregisteredParentFollowsTheLines) {
+    // TStandalone has no parent class: a root, whatever its line says. TGadget is the
+    // registered parent of TGizmo but not registered itself, so the lines place it.
+    static constexpr platform::TClassRecord TStandaloneClass{"TStandalone", nullptr};
+    static constexpr platform::TClassRecord TGadgetClass{"TGadget", &platform::TObjectClass};
+    static constexpr platform::TClassRecord TGizmoClass{"TGizmo", &TGadgetClass};
+    ASSERT_TRUE(platform::RegisterClass(&TStandaloneClass));
+    ASSERT_TRUE(platform::RegisterClass(&TGizmoClass));
+    TTreeView tree;
+    CreateHierarchy(TStringList{"TStandalone=TObject", "TGizmo=", "TGadget=Exception"}, tree,
+                    TStringList{});
+    platform::UnRegisterClass(&TStandaloneClass);
+    platform::UnRegisterClass(&TGizmoClass);
+    EXPECT_EQ(Outline(tree),
+              (std::vector<std::string>{"IInterface", ".IInterface", "TObject", ".Exception",
+                                        "..TGadget", "...TGizmo", "TStandalone"}));
+}
+
 TEST(CreateHierarchy, ALoopOfParentsEndsInsteadOfRecursingForEver) {
     TTreeView tree;
     CreateHierarchy(TStringList{"A=B", "B=C", "C=A", "S=S"}, tree, TStringList{});
