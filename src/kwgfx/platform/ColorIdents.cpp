@@ -1,5 +1,6 @@
 #include "kwgfx/platform/ColorIdents.h"
 
+#include "kwgfx/platform/AsciiText.h"
 #include "kwgfx/platform/Colors.h"
 #include "kwgfx/platform/NumberText.h"
 
@@ -65,17 +66,6 @@ constexpr std::array<TIdentMapEntry, 52> kColorIdents{{
     {clWindowText, "clWindowText"},
 }};
 
-constexpr char ToLowerAscii(char C) {
-    return C >= 'A' && C <= 'Z' ? static_cast<char>(C - 'A' + 'a') : C;
-}
-
-bool SameTextAscii(std::string_view A, std::string_view B) {
-    if (A.size() != B.size()) return false;
-    for (size_t i = 0; i < A.size(); ++i)
-        if (ToLowerAscii(A[i]) != ToLowerAscii(B[i])) return false;
-    return true;
-}
-
 } // namespace
 
 std::span<const TIdentMapEntry> ColorIdentTable() {
@@ -93,7 +83,7 @@ bool ColorToIdent(int32_t Color, std::string& Ident) {
 
 bool IdentToColor(std::string_view Ident, int32_t& Color) {
     for (const TIdentMapEntry& e : kColorIdents)
-        if (SameTextAscii(e.Name, Ident)) {
+        if (SameText(e.Name, Ident)) {
             Color = e.Value;
             return true;
         }
