@@ -26,8 +26,8 @@ TKwPoint MeanCenter(std::span<const Point> Points) {
 struct TInCentre {
     double X, Y;
 };
-TInCentre WeightedCentre(double AX, double AY, double BX, double BY, double CX, double CY,
-                         float a, float b, float c) {
+TInCentre WeightedCentre(double AX, double AY, double BX, double BY, double CX, double CY, float a,
+                         float b, float c) {
     const double perimeter = double{c} + b + a;
     return {platform::CheckedDivide(a * AX + b * BX + c * CX, perimeter),
             platform::CheckedDivide(a * AY + b * BY + c * CY, perimeter)};
@@ -74,7 +74,7 @@ TPoint InCenterPoint(const TPoint& A, const TPoint& B, const TPoint& C) {
     };
     const float a = length(B, C), b = length(A, C), c = length(A, B);
     const TInCentre r = WeightedCentre(A.X, A.Y, B.X, B.Y, C.X, C.Y, a, b, c);
-    return {detail::RoundToInt32(r.X), detail::RoundToInt32(r.Y)};
+    return {platform::RoundToPixel(r.X), platform::RoundToPixel(r.Y)};
 }
 
 } // namespace kw

@@ -6,7 +6,7 @@
 
 namespace kw {
 
-using detail::RoundToInt32;
+using platform::RoundToPixel;
 
 namespace {
 
@@ -24,8 +24,8 @@ int64_t ToInt64(long double Integral) {
 } // namespace
 
 TRect CanvasRect(const TKwRect& R) {
-    return {RoundToInt32(R.Left), RoundToInt32(R.Top), RoundToInt32(R.Right),
-            RoundToInt32(R.Bottom)};
+    return {RoundToPixel(R.Left), RoundToPixel(R.Top), RoundToPixel(R.Right),
+            RoundToPixel(R.Bottom)};
 }
 
 TRect CanvasRect(const TRect& R) {
@@ -37,8 +37,7 @@ TRect CanvasRect(int32_t ALeft, int32_t ATop, int32_t ARight, int32_t ABottom) {
 }
 
 TRect CanvasRect(float ALeft, float ATop, float ARight, float ABottom) {
-    return {RoundToInt32(ALeft), RoundToInt32(ATop), RoundToInt32(ARight),
-            RoundToInt32(ABottom)};
+    return {RoundToPixel(ALeft), RoundToPixel(ATop), RoundToPixel(ARight), RoundToPixel(ABottom)};
 }
 
 TPoint CanvasPoint(int32_t X, int32_t Y) {
@@ -46,7 +45,7 @@ TPoint CanvasPoint(int32_t X, int32_t Y) {
 }
 
 TPoint CanvasPoint(float X, float Y) {
-    return {RoundToInt32(X), RoundToInt32(Y)};
+    return {RoundToPixel(X), RoundToPixel(Y)};
 }
 
 int64_t CanvasRound(double Value) {
@@ -65,8 +64,8 @@ int64_t CanvasDiv(int64_t A, int64_t B) {
 }
 
 int64_t CanvasDiv(double A, double B) {
-    const long double q = platform::CheckedDivide(static_cast<long double>(A),
-                                                  static_cast<long double>(B));
+    const long double q =
+        platform::CheckedDivide(static_cast<long double>(A), static_cast<long double>(B));
     return ToInt64(std::nearbyint(q));
 }
 
@@ -95,7 +94,7 @@ TKwPoints PointsToKwPoints(std::span<const TPoint> Points) {
 }
 
 TPoint KwPointToPoint(const TKwPoint& P) {
-    return {RoundToInt32(P.X), RoundToInt32(P.Y)};
+    return {RoundToPixel(P.X), RoundToPixel(P.Y)};
 }
 
 TPoint KwPointToCanvasPoint(const TKwPoint& P) {

@@ -9,6 +9,7 @@
 // outside the 64-bit range, as the platform's own rounding does.
 
 #include "kwgfx/geometry/KwTypes.h"
+#include "kwgfx/platform/PixelRounding.h"
 
 #include <cmath>
 #include <cstdint>
@@ -68,22 +69,6 @@ TPoint KwPointToCanvasPoint(const TKwPoint& P);
 TCanvasPoints KwPointsToPoints(std::span<const TKwPoint> Points);
 
 namespace detail {
-
-// Round to nearest, ties to even, saturating to the 32-bit range; NaN gives 0.
-inline int32_t RoundToInt32(double Value) {
-    const double r = std::nearbyint(Value);
-    if (r != r) return 0;
-    if (r >= 2147483648.0) return std::numeric_limits<int32_t>::max();
-    if (r < -2147483648.0) return std::numeric_limits<int32_t>::min();
-    return static_cast<int32_t>(r);
-}
-inline int32_t RoundToInt32(long double Value) {
-    const long double r = std::nearbyint(Value);
-    if (r != r) return 0;
-    if (r >= 2147483648.0L) return std::numeric_limits<int32_t>::max();
-    if (r < -2147483648.0L) return std::numeric_limits<int32_t>::min();
-    return static_cast<int32_t>(r);
-}
 
 // A 64-bit intermediate wrapped into 32 bits (two's complement), as the platform's
 // unchecked integer arithmetic does.

@@ -7,8 +7,8 @@
 
 namespace kw {
 
-using detail::RoundToInt32;
 using detail::Wrap32;
+using platform::RoundToPixel;
 
 TKwPoints ScalePoints(std::span<const TKwPoint> Points, float SX, float SY) {
     const TKwPoint c = KwCenterPoint(Points);
@@ -25,8 +25,8 @@ TCanvasPoints ScalePoints(std::span<const TPoint> Points, float SX, float SY) {
     TCanvasPoints result;
     result.reserve(Points.size());
     for (const TPoint& p : Points)
-        result.emplace_back(RoundToInt32((static_cast<double>(p.X) - c.X) * SX + c.X),
-                            RoundToInt32((static_cast<double>(p.Y) - c.Y) * SY + c.Y));
+        result.emplace_back(RoundToPixel((static_cast<double>(p.X) - c.X) * SX + c.X),
+                            RoundToPixel((static_cast<double>(p.Y) - c.Y) * SY + c.Y));
     return result;
 }
 
@@ -51,8 +51,8 @@ TPoint OffsetPoint(TPoint& P, const TPoint& Target, float Distance) {
     const float d = static_cast<float>(std::sqrt(static_cast<double>(dx * dx + dy * dy)));
     if (d == 0) return old;
     const float k = static_cast<float>(double{Distance} / d);
-    P.Y = Wrap32(P.Y + int64_t{RoundToInt32(double{k} * static_cast<double>(dy))});
-    P.X = Wrap32(P.X + int64_t{RoundToInt32(double{k} * static_cast<double>(dx))});
+    P.Y = Wrap32(P.Y + int64_t{RoundToPixel(double{k} * static_cast<double>(dy))});
+    P.X = Wrap32(P.X + int64_t{RoundToPixel(double{k} * static_cast<double>(dx))});
     return old;
 }
 

@@ -9,9 +9,9 @@
 
 namespace kw {
 
-using detail::RoundToInt32;
 using detail::Wrap32;
 using platform::CheckedDivide;
+using platform::RoundToPixel;
 
 TRect CenterRect(const TPoint& P, int32_t W, int32_t H) {
     const int64_t hw = W / 2, hh = H / 2;
@@ -76,8 +76,11 @@ float FitRect(TRect& R, const TRect& Bounds, bool Stretch) {
     const long double widthRatio = static_cast<long double>(rw) / bw;
     const float scale = static_cast<float>(heightRatio >= widthRatio ? heightRatio : widthRatio);
     if (scale >= 1 || Stretch)
-        R = {0, 0, RoundToInt32(CheckedDivide(static_cast<long double>(rw), static_cast<long double>(scale))),
-             RoundToInt32(CheckedDivide(static_cast<long double>(rh), static_cast<long double>(scale)))};
+        R = {0, 0,
+             RoundToPixel(
+                 CheckedDivide(static_cast<long double>(rw), static_cast<long double>(scale))),
+             RoundToPixel(
+                 CheckedDivide(static_cast<long double>(rh), static_cast<long double>(scale)))};
     else
         R = {0, 0, rw, rh};
     CenterRect(R, bounds);
@@ -90,12 +93,11 @@ float TKwRect::Fit(const TKwRect& Bounds) {
 }
 
 TKwRect FitRect(const TKwMatrix& M, const TKwRect& R, const TKwRect& Bounds) {
-    const TKwMatrix m1 =
-        KwMatrixMultiply(CreateTranslateKwMatrix(Bounds.Left, Bounds.Top), M);
-    const auto sx = static_cast<float>(
-        CheckedDivide(double{KwRectWidth(Bounds)}, double{KwRectWidth(R)}));
-    const auto sy = static_cast<float>(
-        CheckedDivide(double{KwRectHeight(Bounds)}, double{KwRectHeight(R)}));
+    const TKwMatrix m1 = KwMatrixMultiply(CreateTranslateKwMatrix(Bounds.Left, Bounds.Top), M);
+    const auto sx =
+        static_cast<float>(CheckedDivide(double{KwRectWidth(Bounds)}, double{KwRectWidth(R)}));
+    const auto sy =
+        static_cast<float>(CheckedDivide(double{KwRectHeight(Bounds)}, double{KwRectHeight(R)}));
     const TKwMatrix m2 = KwMatrixMultiply(CreateScaleKwMatrix(sx, sy), m1);
     return KwMatrixTransform(m2, R);
 }

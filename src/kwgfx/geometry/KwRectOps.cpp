@@ -7,8 +7,8 @@
 
 namespace kw {
 
-using detail::RoundToInt32;
 using detail::Wrap32;
+using platform::RoundToPixel;
 
 bool EqualsRect(const TKwRect& A, const TKwRect& B) {
     return platform::SameValue(A.Left, B.Left) && platform::SameValue(A.Top, B.Top) &&
@@ -79,10 +79,9 @@ void KwInflateRect(TKwRect& R, float DX, float DY) {
 }
 
 TRect ScaleRect(const TRect& R, float DX, float DY) {
-    const int64_t hx = RoundToInt32(double{DX} / 2);
-    const int64_t hy = RoundToInt32(double{DY} / 2);
-    return {Wrap32(R.Left - hx), Wrap32(R.Top - hy), Wrap32(R.Right + hx),
-            Wrap32(R.Bottom + hy)};
+    const int64_t hx = RoundToPixel(double{DX} / 2);
+    const int64_t hy = RoundToPixel(double{DY} / 2);
+    return {Wrap32(R.Left - hx), Wrap32(R.Top - hy), Wrap32(R.Right + hx), Wrap32(R.Bottom + hy)};
 }
 
 TKwRect ScaleRect(const TKwRect& R, float DX, float DY) {

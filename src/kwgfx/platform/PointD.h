@@ -5,11 +5,10 @@
 // Coordinates follow the integer convention: (x, y) is the centre of pixel (x, y) when both
 // are whole numbers, so (2.5, 3) lies on the border between pixels (2, 3) and (3, 3).
 
+#include "kwgfx/platform/PixelRounding.h"
 #include "kwgfx/platform/Types.h"
 
 #include <cmath>
-#include <cstdint>
-#include <limits>
 
 namespace kw::platform {
 
@@ -26,15 +25,8 @@ inline bool IsFinitePoint(const TPointD& P) {
     return std::isfinite(P.X) && std::isfinite(P.Y);
 }
 
-// The nearest whole pixel, ties to even, each coordinate saturating at the 32-bit range;
-// NaN gives 0. No input makes the conversion undefined.
-inline int32_t RoundToPixel(double V) {
-    if (V != V) return 0;
-    if (V >= 2147483647.0) return std::numeric_limits<int32_t>::max();
-    if (V <= -2147483648.0) return std::numeric_limits<int32_t>::min();
-    return static_cast<int32_t>(std::nearbyint(V));
-}
-
+// The nearest whole pixel of each coordinate (RoundToPixel: ties to even, saturating,
+// NaN gives 0).
 inline TPoint RoundToPixel(const TPointD& P) {
     return {RoundToPixel(P.X), RoundToPixel(P.Y)};
 }
