@@ -1,9 +1,8 @@
 #include "kwgfx/drawing/VclCanvasHelper.h"
 
 #include "kwgfx/geometry/KwConversions.h"
+#include "kwgfx/platform/PixelRounding.h"
 
-#include <algorithm>
-#include <limits>
 
 namespace kw {
 
@@ -30,8 +29,7 @@ float TVclCanvasHelper::PenWidth() const {
 
 void TVclCanvasHelper::SetPenWidth(float Value) const {
     const int64_t rounded = CanvasRound(Value);
-    FCanvas.Pen().SetWidth(static_cast<int32_t>(std::clamp<int64_t>(
-        rounded, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max())));
+    FCanvas.Pen().SetWidth(platform::ClampToPixel(rounded));
 }
 
 void CopyCanvasState(TCanvas& Target, const TCanvas& Source) {

@@ -1,9 +1,9 @@
 #include "kwgfx/platform/Font.h"
 
-#include <algorithm>
+#include "kwgfx/platform/PixelRounding.h"
+
 #include <cctype>
 #include <cstdlib>
-#include <limits>
 
 namespace kw::platform {
 
@@ -14,8 +14,7 @@ int32_t MulDiv(int32_t Number, int32_t Numerator, int32_t Denominator) {
     const bool negative = (product < 0) != (Denominator < 0);
     const int64_t magnitude = (std::llabs(product) + half) / std::llabs(Denominator);
     const int64_t result = negative ? -magnitude : magnitude;
-    return static_cast<int32_t>(std::clamp<int64_t>(result, std::numeric_limits<int32_t>::min(),
-                                                    std::numeric_limits<int32_t>::max()));
+    return ClampToPixel(result);
 }
 
 TFont::TFont(const TFont& Other) : TPersistent(), F(Other.F) {}
