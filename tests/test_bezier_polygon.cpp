@@ -210,3 +210,18 @@ TEST(DrawBezierPolygon, FloatSamplesRoundToPixels) {
     for (std::size_t i = 0; i < drawn.size(); ++i)
         EXPECT_EQ(drawn[i].X, int32_t(std::nearbyint(exact[i].X))) << i;
 }
+
+TEST(DrawBezierPolygon, FarAndNaNSamplesSaturate) {
+    platform::TRecordingCanvas canvas;
+    constexpr float nan = std::numeric_limits<float>::quiet_NaN();
+    // An open Catmull-Rom curve starts at its first point: a NaN point lands on INT32_MIN,
+    // a point beyond the integer range on the nearest edge of it.
+    DrawBezierPolygon(canvas, TKwPoints{{nan, 3e30f}, {0, 0}}, false, false, false, 1, 1);
+    DrawBezierPolygon(canvas, TKwPoints{{-3e30f, 2.5f}, {0, 0}}, false, false, false, 1, 1);
+    ASSERT_EQ(canvas.Calls().size(), 2u);
+    ASSERT_FALSE(canvas.Calls()[0].Points.empty());
+    ASSERT_FALSE(canvas.Calls()[1].Points.empty());
+    EXPECT_EQ(canvas.Calls()[0].Points[0],
+              TPoint(std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+    EXPECT_EQ(canvas.Calls()[1].Points[0], TPoint(std::numeric_limits<int32_t>::min(), 2));
+}

@@ -4,10 +4,11 @@
 
 #include "kwgfx/drawing/BezierPolygon.h"
 
+#include "kwgfx/platform/PixelRounding.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
-#include <limits>
 
 namespace kw {
 
@@ -53,16 +54,10 @@ double ChordLength(const TKwPoint& B, const TKwPoint& C) {
     return std::sqrt(dx * dx + dy * dy);
 }
 
-int32_t RoundSaturated(double V) {
-    constexpr double lo = std::numeric_limits<int32_t>::min();
-    constexpr double hi = std::numeric_limits<int32_t>::max();
-    if (!(V >= lo)) return std::numeric_limits<int32_t>::min(); // NaN too
-    if (V > hi) return std::numeric_limits<int32_t>::max();
-    return int32_t(std::nearbyint(V));
-}
-
+// Samples between integer points are always finite, so the shared rounding's NaN rule
+// never applies here.
 TPoint MakeSample(double X, double Y, const TPoint*) {
-    return {RoundSaturated(X), RoundSaturated(Y)};
+    return {platform::RoundToPixel(X), platform::RoundToPixel(Y)};
 }
 TKwPoint MakeSample(double X, double Y, const TKwPoint*) {
     return {float(X), float(Y)};

@@ -1,21 +1,19 @@
 #include "kwgfx/drawing/DrawBezierPolygon.h"
 
 #include "kwgfx/drawing/BezierPolygon.h"
+#include "kwgfx/platform/PixelRounding.h"
 
-#include <cmath>
 #include <limits>
 
 namespace kw {
 
 namespace {
 
+// The shared pixel rounding, except that a NaN sample goes to the far corner
+// (INT32_MIN) rather than to the origin.
 int32_t ToPixel(float V) {
-    constexpr double lo = std::numeric_limits<int32_t>::min();
-    constexpr double hi = std::numeric_limits<int32_t>::max();
-    const double r = std::nearbyint(double(V));
-    if (!(r >= lo)) return std::numeric_limits<int32_t>::min(); // NaN too
-    if (r > hi) return std::numeric_limits<int32_t>::max();
-    return int32_t(r);
+    if (V != V) return std::numeric_limits<int32_t>::min();
+    return platform::RoundToPixel(V);
 }
 
 void DrawSamples(platform::TCanvas& Canvas, std::span<const TPoint> Samples, bool Filled) {
