@@ -1,6 +1,9 @@
 // Point operators and operations: fuzzy equality, offsets, scaling and centres.
 #include "GeometryTestSupport.h"
 
+#include <cmath>
+#include <cstdint>
+#include <limits>
 #include <vector>
 
 using namespace kw;
@@ -66,6 +69,19 @@ TEST(OffsetPoint, IntegerFormRoundsEachIncrementToEven) {
     EXPECT_EQ(p, TPoint(2, 0));
 }
 
+TEST(OffsetPoint, IntegerFormMeasuresDistancesAcrossTheWholeRange) {
+    // Squared differences of distant 32-bit points exceed 64 bits when summed.
+    constexpr int32_t lo = std::numeric_limits<int32_t>::min();
+    constexpr int32_t hi = std::numeric_limits<int32_t>::max();
+    TPoint p(lo, 0);
+    OffsetPoint(p, TPoint(hi, 0), 10);
+    EXPECT_EQ(p, TPoint(lo + 10, 0));
+    // A 3-4-5 triangle scaled to a hypotenuse of 4e9: the move of 5 splits into 3 and 4.
+    TPoint q(lo, lo);
+    OffsetPoint(q, TPoint(lo + 2400000000LL, lo + 3200000000LL), 5);
+    EXPECT_EQ(q, TPoint(lo + 3, lo + 4));
+}
+
 TEST(ScalePoints, AboutTheMeanCentre) {
     EXPECT_TRUE(ScalePoints(TKwPoints{}, 2, 2).empty());
     EXPECT_TRUE(ScalePoints(TCanvasPoints{}, 2, 2).empty());
@@ -113,6 +129,18 @@ TEST(InCenterPoint, OfATriangle) {
     // Squares beyond 32 bits stay exact in the integer form.
     EXPECT_EQ(InCenterPoint(TPoint(0, 0), TPoint(400000, 0), TPoint(0, 300000)),
               TPoint(100000, 100000));
+}
+
+TEST(InCenterPoint, IntegerFormSpansTheWholeRange) {
+    // A right isosceles triangle over the full coordinate range: its incentre lies on the
+    // diagonal x = y, (2 - sqrt 2) / 2 of a leg from the right angle.
+    constexpr int32_t lo = std::numeric_limits<int32_t>::min();
+    constexpr int32_t hi = std::numeric_limits<int32_t>::max();
+    const TPoint i = InCenterPoint(TPoint(lo, lo), TPoint(hi, lo), TPoint(lo, hi));
+    EXPECT_EQ(i.X, i.Y);
+    const long double leg = static_cast<long double>(hi) - lo;
+    const long double expected = lo + leg * (2 - std::sqrt(2.0L)) / 2;
+    EXPECT_NEAR(i.X, expected, 1024.0L); // side lengths are rounded to float
 }
 
 TEST(InCenterPoint, ThreeEqualPointsRaiseInvalidOp) {

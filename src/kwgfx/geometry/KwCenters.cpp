@@ -1,5 +1,6 @@
 #include "kwgfx/geometry/KwCenters.h"
 
+#include "kwgfx/geometry/IntegerDistance.h"
 #include "kwgfx/geometry/KwConversions.h"
 #include "kwgfx/platform/Exceptions.h"
 
@@ -66,13 +67,9 @@ TKwPoint InCenterPoint(const TKwPoint& A, const TKwPoint& B, const TKwPoint& C) 
 }
 
 TPoint InCenterPoint(const TPoint& A, const TPoint& B, const TPoint& C) {
-    // Differences and squares in integers (64 bits: exact for every 32-bit coordinate).
-    auto length = [](const TPoint& P, const TPoint& Q) {
-        const int64_t dx = int64_t{Q.X} - P.X;
-        const int64_t dy = int64_t{Q.Y} - P.Y;
-        return static_cast<float>(std::sqrt(static_cast<double>(dx * dx + dy * dy)));
-    };
-    const float a = length(B, C), b = length(A, C), c = length(A, B);
+    // Differences and squares in integers, exact for every 32-bit coordinate.
+    using detail::IntegerDistance;
+    const float a = IntegerDistance(B, C), b = IntegerDistance(A, C), c = IntegerDistance(A, B);
     const TInCentre r = WeightedCentre(A.X, A.Y, B.X, B.Y, C.X, C.Y, a, b, c);
     return {platform::RoundToPixel(r.X), platform::RoundToPixel(r.Y)};
 }

@@ -1,5 +1,6 @@
 #include "kwgfx/geometry/KwPointOps.h"
 
+#include "kwgfx/geometry/IntegerDistance.h"
 #include "kwgfx/geometry/KwCenters.h"
 #include "kwgfx/geometry/KwConversions.h"
 
@@ -48,7 +49,7 @@ TPoint OffsetPoint(TPoint& P, const TPoint& Target, float Distance) {
     const TPoint old = P;
     const int64_t dx = int64_t{Target.X} - P.X;
     const int64_t dy = int64_t{Target.Y} - P.Y;
-    const float d = static_cast<float>(std::sqrt(static_cast<double>(dx * dx + dy * dy)));
+    const float d = detail::IntegerDistance(P, Target);
     if (d == 0) return old;
     const float k = static_cast<float>(double{Distance} / d);
     P.Y = Wrap32(P.Y + int64_t{RoundToPixel(double{k} * static_cast<double>(dy))});
