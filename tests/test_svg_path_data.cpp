@@ -8,6 +8,7 @@
 #include <bit>
 #include <cmath>
 #include <fstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -78,6 +79,24 @@ TEST(SvgPathData, ReplacesOrAppendsWithOneNotification) {
     EXPECT_TRUE(path.SetSvgPathString(""));
     EXPECT_EQ(notified, 4);
     EXPECT_EQ(path.Count(), 0);
+}
+
+TEST(SvgPathData, AThrowingChangeHandlerReachesTheCallerAndClosesTheBracket) {
+    TKwPathData path;
+    bool fail = true;
+    int notified = 0;
+    path.SetOnChanged([&](platform::TObject*) {
+        ++notified;
+        if (fail) throw std::runtime_error("handler");
+    });
+    EXPECT_THROW(path.SetSvgPathString("M1 2L3 4"), std::runtime_error);
+    EXPECT_THROW(path.AppendSvgPathString("M5 6"), std::runtime_error);
+    EXPECT_EQ(notified, 2);
+    EXPECT_EQ(path.Count(), 3);
+    // No bracket is left open: the next change notifies at once.
+    fail = false;
+    path.LineTo({7, 8});
+    EXPECT_EQ(notified, 3);
 }
 
 TEST(SvgPathData, ArcsGoThroughTheArcBuilderAndEndOnTheirEndPoint) {

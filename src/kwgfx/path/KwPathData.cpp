@@ -9,6 +9,8 @@
 
 #include "kwgfx/path/KwPathData.h"
 
+#include "kwgfx/path/KwPathUpdate.h"
+
 #include "kwgfx/geometry/KwConversions.h"
 
 #include <utility>
@@ -28,19 +30,6 @@ TKwPoint Add(const TKwPoint& A, const TKwPoint& B) {
 TKwPoint Reflect(const TKwPoint& Q, const TKwPoint& L) {
     const TKwPoint d{L.X - Q.X, L.Y - Q.Y};
     return Add(d, L);
-}
-
-// Runs Body inside an update bracket; EndUpdate runs also when Body throws.
-template <typename F>
-void InUpdate(TKwPathData& Path, F&& Body) {
-    Path.BeginUpdate();
-    try {
-        Body();
-    } catch (...) {
-        Path.EndUpdate();
-        throw;
-    }
-    Path.EndUpdate();
 }
 
 } // namespace
@@ -231,7 +220,7 @@ void TKwPathData::ClosePath() {
 
 void TKwPathData::AddPolygon(std::span<const TPoint> Poly) {
     if (Poly.empty()) return;
-    InUpdate(*this, [&] {
+    detail::InUpdate(*this, [&] {
         MoveTo(PointToKwPoint(Poly.front()));
         for (size_t k = 1; k < Poly.size(); ++k) LineTo(PointToKwPoint(Poly[k]));
         if (Poly.back() == Poly.front()) ClosePath();
@@ -240,7 +229,7 @@ void TKwPathData::AddPolygon(std::span<const TPoint> Poly) {
 
 void TKwPathData::AddPolygon(std::span<const TKwPoint> Poly) {
     if (Poly.empty()) return;
-    InUpdate(*this, [&] {
+    detail::InUpdate(*this, [&] {
         MoveTo(Poly.front());
         for (size_t k = 1; k < Poly.size(); ++k) LineTo(Poly[k]);
         if (Poly.back().SameAs(Poly.front())) ClosePath();
@@ -248,13 +237,13 @@ void TKwPathData::AddPolygon(std::span<const TKwPoint> Poly) {
 }
 
 void TKwPathData::AddPolygons(std::span<const TCanvasPoints> Poly) {
-    InUpdate(*this, [&] {
+    detail::InUpdate(*this, [&] {
         for (const TCanvasPoints& p : Poly) AddPolygon(p);
     });
 }
 
 void TKwPathData::AddPolygons(std::span<const TKwPoints> Poly) {
-    InUpdate(*this, [&] {
+    detail::InUpdate(*this, [&] {
         for (const TKwPoints& p : Poly) AddPolygon(p);
     });
 }

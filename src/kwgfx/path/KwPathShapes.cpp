@@ -16,6 +16,7 @@
 #include "kwgfx/geometry/KwPointOps.h"
 #include "kwgfx/geometry/KwVector.h"
 #include "kwgfx/path/KwPathData.h"
+#include "kwgfx/path/KwPathUpdate.h"
 
 #include <algorithm>
 #include <cmath>
@@ -41,19 +42,6 @@ long double RadToDeg(long double Radians) {
 
 bool IsFinite(const TKwPoint& P) {
     return std::isfinite(P.X) && std::isfinite(P.Y);
-}
-
-// Runs Body inside an update bracket; EndUpdate runs also when Body throws.
-template <typename F>
-void InUpdate(TKwPathData& Path, F&& Body) {
-    Path.BeginUpdate();
-    try {
-        Body();
-    } catch (...) {
-        Path.EndUpdate();
-        throw;
-    }
-    Path.EndUpdate();
 }
 
 } // namespace
@@ -234,7 +222,7 @@ void TKwPathData::AddArcSvg(const TKwPoint& StartPoint, const TKwPoint& Radius, 
     const TKwPoint p1 = StartPoint, p2 = EndPoint;
     if (PointsEqual(p1, p2)) return;
 
-    InUpdate(*this, [&] {
+    detail::InUpdate(*this, [&] {
         // A curve needs an entry to start from; on an empty path that is the start point.
         if (FPathData.empty()) MoveTo(p1);
         const size_t firstNew = FPathData.size();

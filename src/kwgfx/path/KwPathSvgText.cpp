@@ -3,31 +3,18 @@
 
 #include "kwgfx/path/KwPathData.h"
 #include "kwgfx/path/KwPathTightBounds.h"
+#include "kwgfx/path/KwPathUpdate.h"
 #include "kwgfx/path/KwSvgArc.h"
 #include "kwgfx/path/KwSvgPathWriter.h"
 
 namespace kw {
 
-namespace {
-
-// Closes an update bracket on every exit.
-struct TUpdateBracket {
-    explicit TUpdateBracket(TKwPathData& Path) : FPath(Path) { FPath.BeginUpdate(); }
-    ~TUpdateBracket() { FPath.EndUpdate(); }
-    TUpdateBracket(const TUpdateBracket&) = delete;
-    TUpdateBracket& operator=(const TUpdateBracket&) = delete;
-
-private:
-    TKwPathData& FPath;
-};
-
-} // namespace
-
 TKwSvgPathResult TKwPathData::SetSvgPathString(std::string_view Text) {
     // Clear inside the bracket, so that the whole replacement notifies once.
-    TUpdateBracket bracket(*this);
-    Clear();
-    return AppendSvgPathString(Text);
+    return detail::InUpdate(*this, [&] {
+        Clear();
+        return AppendSvgPathString(Text);
+    });
 }
 
 TKwSvgPathResult TKwPathData::AppendSvgPathString(std::string_view Text) {
@@ -67,9 +54,10 @@ TKwSvgPathResult TKwPathData::AppendSvgPathString(std::string_view Text) {
         TKwPathData& FPath;
         std::vector<TKwPathPoint>& FEntries;
     };
-    TUpdateBracket bracket(*this);
-    TPathSink sink(*this);
-    return ParseSvgPath(Text, sink);
+    return detail::InUpdate(*this, [&] {
+        TPathSink sink(*this);
+        return ParseSvgPath(Text, sink);
+    });
 }
 
 std::string TKwPathData::GetSvgPathString(int Precision) const {
