@@ -2,9 +2,15 @@
 // the concrete canvas.
 #include "kwgfx/platform/Canvas.h"
 
+#include "kwgfx/platform/ScreenFont.h"
+
 #include <algorithm>
 
 namespace kw::platform {
+
+TCanvas::~TCanvas() {
+    if (ScreenCanvas() == this) SetScreenCanvas(nullptr);
+}
 
 void TCanvas::MoveTo(int32_t X, int32_t Y) {
     DoMoveTo(X, Y);

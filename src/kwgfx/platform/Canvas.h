@@ -27,6 +27,9 @@ namespace kw::platform {
 class TCanvas : public TPersistent {
 public:
     TCanvas() = default;
+    // A canvas registered as the screen device (ScreenFont.h) unregisters itself, so that
+    // font queries never reach a destroyed canvas.
+    ~TCanvas() override;
     TCanvas(const TCanvas&) = delete;
     TCanvas& operator=(const TCanvas&) = delete;
 

@@ -10,8 +10,8 @@
 
 namespace kw::platform {
 
-// Registers the screen device (null unregisters it). The canvas must outlive its
-// registration; the caller keeps ownership.
+// Registers the screen device (null unregisters it); the caller keeps ownership. A canvas
+// that is destroyed while registered unregisters itself.
 void SetScreenCanvas(TCanvas* Canvas);
 TCanvas* ScreenCanvas();
 
