@@ -73,6 +73,18 @@ TEST(RotateFont, KeepsTheOtherAttributesAndNotifiesOnce) {
     EXPECT_EQ(changes, 1);
 }
 
+TEST(RotateFont, EveryPitchSurvivesTheRotation) {
+    for (TFontPitch pitch : {fpDefault, fpVariable, fpFixed}) {
+        TFont font;
+        font.SetPitch(pitch);
+        RotateFont(font, 15);
+        EXPECT_EQ(font.Pitch(), pitch) << int(pitch);
+        EXPECT_EQ(font.LogFont().lfPitchAndFamily & 3, pitch == fpVariable ? VARIABLE_PITCH
+                                                       : pitch == fpFixed  ? FIXED_PITCH
+                                                                           : 0);
+    }
+}
+
 TEST(RotateFont, DefaultInAnyLetterCaseTakesTheDefaultFace) {
     for (const char* name : {"Default", "dEfAuLt", "DEFAULT"}) {
         TFont font;
@@ -119,4 +131,20 @@ TEST(ScreenFont, WithoutADeviceEveryFaceIsScalable) {
     const TTextMetric tm = GetFontTextMetrics(font);
     EXPECT_TRUE(tm.tmPitchAndFamily & TMPF_TRUETYPE);
     EXPECT_EQ(tm.tmAscent, 20);
+}
+
+TEST(ScreenFont, ADestroyedDeviceUnregistersItself) {
+    {
+        TRecordingCanvas device;
+        device.AddBitmapFace("Terminal");
+        SetScreenCanvas(&device);
+        ASSERT_EQ(ScreenCanvas(), &device);
+        TRecordingCanvas other;
+    }
+    EXPECT_EQ(ScreenCanvas(), nullptr);
+    // The question goes to the text model again instead of the freed device.
+    TFont font;
+    font.SetName("Terminal");
+    RotateFont(font, 90);
+    EXPECT_EQ(font.Name(), "Terminal");
 }

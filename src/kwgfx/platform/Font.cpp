@@ -95,15 +95,14 @@ std::string TFont::FaceName() const {
     return F.Name;
 }
 
-// Cuts a UTF-8 name after at most MaxChars code points.
-static std::string CutFaceName(const std::string& Name, std::size_t MaxChars) {
+std::string CutFaceName(std::string_view Name) {
     std::size_t chars = 0;
     for (std::size_t i = 0; i < Name.size(); ++i) {
         if ((static_cast<unsigned char>(Name[i]) & 0xC0) == 0x80) continue;
-        if (chars == MaxChars) return Name.substr(0, i);
+        if (chars == LF_FACESIZE_CHARS) return std::string(Name.substr(0, i));
         ++chars;
     }
-    return Name;
+    return std::string(Name);
 }
 
 TLogFont TFont::LogFont() const {
@@ -120,7 +119,7 @@ TLogFont TFont::LogFont() const {
     lf.lfPitchAndFamily = F.Pitch == fpFixed      ? FIXED_PITCH
                           : F.Pitch == fpVariable ? VARIABLE_PITCH
                                                   : DEFAULT_PITCH;
-    lf.lfFaceName = CutFaceName(F.Name, LF_FACESIZE_CHARS);
+    lf.lfFaceName = CutFaceName(F.Name);
     return lf;
 }
 
@@ -147,7 +146,7 @@ void TFont::SetLogFont(const TLogFont& Value) {
         v.Pitch = fpDefault;
         break;
     }
-    v.Name = CutFaceName(Value.lfFaceName, LF_FACESIZE_CHARS);
+    v.Name = CutFaceName(Value.lfFaceName);
     SetValues(v);
 }
 

@@ -128,6 +128,10 @@ private:
     TValues F;
 };
 
+// A UTF-8 face name cut after at most LF_FACESIZE_CHARS code points, as a logical font
+// holds it.
+std::string CutFaceName(std::string_view Name);
+
 // Multiplies then divides in 64 bits, rounding half away from zero (the window system's
 // rounding of font sizes).
 int32_t MulDiv(int32_t Number, int32_t Numerator, int32_t Denominator);
