@@ -1,5 +1,6 @@
 #include "kwgfx/ui/TextLabel.h"
 
+#include "kwgfx/drawing/CanvasStateSaver.h"
 #include "kwgfx/drawing/DrawingRounding.h"
 #include "kwgfx/drawing/TextMeasure.h"
 #include "kwgfx/drawing/TextWrap.h"
@@ -7,29 +8,12 @@
 
 namespace kw {
 
-namespace {
-
-// Puts the brush style back on every exit.
-class TBrushStyleSaver {
-public:
-    explicit TBrushStyleSaver(platform::TCanvas& Canvas)
-        : FCanvas(Canvas), FSaved(Canvas.Brush().Style()) {}
-    TBrushStyleSaver(const TBrushStyleSaver&) = delete;
-    TBrushStyleSaver& operator=(const TBrushStyleSaver&) = delete;
-    ~TBrushStyleSaver() { FCanvas.Brush().SetStyle(FSaved); }
-
-private:
-    platform::TCanvas& FCanvas;
-    platform::TBrushStyle FSaved;
-};
-
-} // namespace
-
 void DrawTextLabel(platform::TCanvas& Canvas, std::string_view Text, uint32_t Flags,
                    const TRect& Rect) {
     using namespace platform;
     TRect r = Rect;
-    TBrushStyleSaver saver(Canvas);
+    // Only the style changes here, so putting the whole brush back restores just that.
+    detail::TBrushSaver saver(Canvas);
     Canvas.Brush().SetStyle(bsClear);
 
     const bool vcentre = (Flags & DT_VCENTER) != 0 && (Flags & DT_SINGLELINE) == 0;
