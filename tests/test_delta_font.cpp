@@ -34,7 +34,6 @@ TEST(DeltaAttributes, OneByteWithBitNForOrdinalN) {
     EXPECT_EQ((TDeltaAttributes{daBold}).ToBits(), 1);
     EXPECT_EQ((TDeltaAttributes{daFace, daSize}).ToBits(), 4 | 16);
     EXPECT_EQ((TDeltaAttributes{daUnderline, daStrikeOut}).ToBits(), 64 | 32);
-    EXPECT_EQ(TDeltaAttributes::FromBits(0xFF).ToBits(), 0x7F);
     TDeltaAttributes s{daColor, daItalic};
     s.Exclude(daColor);
     EXPECT_EQ(s, TDeltaAttributes{daItalic});
@@ -156,6 +155,12 @@ TEST(DeltaFont, SettingDeltasChangesNothingElseAndOnChangedIsOnlyStored) {
     o.Font.SetDeltas({daBold, daSize});
     EXPECT_EQ(o.Font.Deltas(), (TDeltaAttributes{daBold, daSize}));
     EXPECT_EQ(o.Font.Style(), style);
+    EXPECT_EQ(fontChanges, 0);
+    // Bits beyond the seven attributes are not kept.
+    o.Font.SetDeltas(TDeltaAttributes::FromBits(0xFF));
+    EXPECT_EQ(o.Font.Deltas().ToBits(), 0x7F);
+    o.Font.SetDeltas(TDeltaAttributes::FromBits(0x80));
+    EXPECT_FALSE(o.Font.IsDeltasStored());
     EXPECT_EQ(fontChanges, 0);
     o.Font.SetColor(clLime);
     EXPECT_EQ(fontChanges, 1);

@@ -36,7 +36,10 @@ public:
 
     TDeltaAttributes Deltas() const { return FDeltas; }
     // Sets the recorded deltas and nothing else: no attribute changes, no notification.
-    void SetDeltas(TDeltaAttributes Value) { FDeltas = Value; }
+    // Bits that name no attribute are dropped.
+    void SetDeltas(TDeltaAttributes Value) {
+        FDeltas = TDeltaAttributes::FromBits(Value.ToBits() & DeltaAttributeBits);
+    }
     // Deltas are streamed only when there are some.
     bool IsDeltasStored() const { return !FDeltas.IsEmpty(); }
 
