@@ -10,6 +10,8 @@
 #include "kwgfx/drawing/CanvasStateSaver.h"
 #include "kwgfx/drawing/DrawingRounding.h"
 #include "kwgfx/drawing/Frame3D.h"
+#include "kwgfx/geometry/KwCenters.h"
+#include "kwgfx/geometry/KwPointOps.h"
 
 #include <algorithm>
 #include <array>
@@ -159,31 +161,11 @@ struct TStylePoints {
     }
 };
 
-// The centre of the circle inscribed in the triangle, each side weighted by its length
-// (lengths as floats, the weighted sums rounded at the end); a triangle shrunk to one
-// point (an empty rectangle) has that point as its centre instead of dividing by zero.
+// The incentre of the triangle; a triangle shrunk to one point (an empty rectangle) has
+// that point as its centre instead of dividing by zero.
 TPoint TriangleInCenter(const std::array<TPoint, 3>& V) {
     if (V[0] == V[1] && V[1] == V[2]) return V[0];
-    auto side = [](TPoint P, TPoint Q) {
-        const double dx = double(Q.X) - P.X, dy = double(Q.Y) - P.Y;
-        return static_cast<float>(std::sqrt(dx * dx + dy * dy));
-    };
-    const float a = side(V[1], V[2]), b = side(V[0], V[2]), c = side(V[0], V[1]);
-    const double sum = double(c) + b + a;
-    return {
-        detail::RoundPixel((a * double(V[0].X) + b * double(V[1].X) + c * double(V[2].X)) / sum),
-        detail::RoundPixel((a * double(V[0].Y) + b * double(V[1].Y) + c * double(V[2].Y)) / sum)};
-}
-
-// Moves P Distance pixels towards Target, each step rounded; P stays when it is the
-// target.
-void MoveTowards(TPoint& P, TPoint Target, int32_t Distance) {
-    const double dx = double(Target.X) - P.X, dy = double(Target.Y) - P.Y;
-    const float d = static_cast<float>(std::sqrt(dx * dx + dy * dy));
-    if (d == 0) return;
-    const double k = double(Distance) / d;
-    P.Y = ClampPixel(int64_t(P.Y) + detail::RoundPixel(k * dy));
-    P.X = ClampPixel(int64_t(P.X) + detail::RoundPixel(k * dx));
+    return InCenterPoint(V[0], V[1], V[2]);
 }
 
 void FillTriangle(platform::TCanvas& Canvas, TPoint P1, TPoint P2, TPoint P3) {
@@ -257,7 +239,7 @@ void DrawTriangleStyle(platform::TCanvas& Canvas, TKwShapeStyle PlainStyle, cons
                 break;
             }
         }
-        for (TPoint& vertex : v) MoveTowards(vertex, i, Depth);
+        for (TPoint& vertex : v) OffsetPoint(vertex, i, static_cast<float>(Depth));
     }
     Canvas.Polygon(v);
 }
