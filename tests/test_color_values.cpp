@@ -80,3 +80,14 @@ TEST(ColorValues, PaletteConversionsDropFlagsAndReserved) {
         EXPECT_EQ(back[i], (tagPALETTEENTRY{uint8_t(i), uint8_t(255 - i), uint8_t(i / 2), 0})) << i;
     }
 }
+
+// Nine formats need more than a byte: pfCustom (ordinal 8) must survive in the set.
+TEST(ColorValues, PixelFormatSetHoldsEveryFormat) {
+    kw::TPixelFormats formats{kw::platform::pf24bit, kw::platform::pfCustom};
+    EXPECT_TRUE(formats.Contains(kw::platform::pfCustom));
+    EXPECT_TRUE(formats.Contains(kw::platform::pf24bit));
+    EXPECT_FALSE(formats.Contains(kw::platform::pfDevice));
+    EXPECT_EQ(formats.ToBits(), (1u << 6) | (1u << 8));
+    formats.Exclude(kw::platform::pfCustom);
+    EXPECT_EQ(formats, kw::TPixelFormats{kw::platform::pf24bit});
+}

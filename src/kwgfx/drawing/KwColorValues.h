@@ -6,6 +6,7 @@
 // kw::ColorToRGB splits bytes and resolves nothing; kw::platform::ColorToRGB
 // (SystemColors.h) turns system colours into RGB colours.
 
+#include "kwgfx/geometry/KwTypes.h"
 #include "kwgfx/platform/BitmapColorTypes.h"
 #include "kwgfx/platform/Types.h"
 
@@ -31,6 +32,11 @@ using PRGB = TRGB*;
 using TRGBQuads = std::array<tagRGBQUAD, 256>;
 using TPaletteEntries = std::array<tagPALETTEENTRY, 256>;
 using PPaletteEntries = TPaletteEntries*;
+
+// A set of pixel formats, for users who state which formats their code handles; bit n
+// stands for the format of ordinal n. The colour routines themselves do not use it.
+using platform::TPixelFormat;
+using TPixelFormats = TKwSet<TPixelFormat, uint16_t>;
 
 // The low three bytes of Color: red, green, blue. The top byte is ignored, so a system
 // colour splits into the bytes of its index.

@@ -1,6 +1,7 @@
 #pragma once
 // The platform's colour records of bitmaps and palettes: a bitmap colour-table entry
-// (bytes blue, green, red, reserved) and a logical-palette entry (red, green, blue, flags).
+// (bytes blue, green, red, reserved) and a logical-palette entry (red, green, blue, flags),
+// and the pixel formats a bitmap can have.
 
 #include <cstdint>
 
@@ -20,6 +21,19 @@ struct tagPALETTEENTRY {
     uint8_t peBlue = 0;
     uint8_t peFlags = 0;
     friend constexpr bool operator==(const tagPALETTEENTRY&, const tagPALETTEENTRY&) = default;
+};
+
+// Bits per pixel of a bitmap; pfDevice is the screen's own format, pfCustom any other.
+enum TPixelFormat : uint8_t {
+    pfDevice,
+    pf1bit,
+    pf4bit,
+    pf8bit,
+    pf15bit,
+    pf16bit,
+    pf24bit,
+    pf32bit,
+    pfCustom
 };
 
 static_assert(sizeof(tagRGBQUAD) == 4 && sizeof(tagPALETTEENTRY) == 4);

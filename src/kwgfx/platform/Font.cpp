@@ -1,5 +1,6 @@
 #include "kwgfx/platform/Font.h"
 
+#include "kwgfx/platform/AsciiText.h"
 #include "kwgfx/platform/PixelRounding.h"
 
 #include <cctype>
@@ -82,16 +83,8 @@ void TFont::SetOrientation(int32_t Value) {
     SetValues(v);
 }
 
-static bool IsDefaultName(std::string_view Name) {
-    constexpr std::string_view kDefault = "default";
-    if (Name.size() != kDefault.size()) return false;
-    for (std::size_t i = 0; i < Name.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(Name[i])) != kDefault[i]) return false;
-    return true;
-}
-
 std::string TFont::FaceName() const {
-    if (F.Name.empty() || IsDefaultName(F.Name)) return std::string(DefaultFontFace);
+    if (F.Name.empty() || SameText(F.Name, "Default")) return std::string(DefaultFontFace);
     return F.Name;
 }
 
