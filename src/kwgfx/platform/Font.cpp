@@ -3,7 +3,6 @@
 #include "kwgfx/platform/AsciiText.h"
 #include "kwgfx/platform/PixelRounding.h"
 
-#include <cctype>
 #include <cstdlib>
 
 namespace kw::platform {
