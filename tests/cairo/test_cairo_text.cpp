@@ -1,34 +1,15 @@
 // Text on the Cairo canvas: measuring, drawing with and without background, rotation,
 // metrics of the face and DrawText clipping.
+#include "PixelInspection.h"
 #include "kwgfx/platform/cairo/Bitmap.h"
 
 #include <gtest/gtest.h>
 
 using namespace kw::platform;
+using kwtest::InkOf;
+using kwtest::TInk;
 
-namespace {
-
-struct TInk {
-    int Count = 0;
-    int Left = 1 << 30, Top = 1 << 30, Right = -1, Bottom = -1;
-};
-
-// Where pixels of colour C are.
-TInk InkOf(const TBitmap& B, TColor C) {
-    TInk ink;
-    for (int y = 0; y < B.Height(); ++y)
-        for (int x = 0; x < B.Width(); ++x)
-            if (B.GetPixel(x, y) == C) {
-                ++ink.Count;
-                ink.Left = std::min(ink.Left, x);
-                ink.Top = std::min(ink.Top, y);
-                ink.Right = std::max(ink.Right, x);
-                ink.Bottom = std::max(ink.Bottom, y);
-            }
-    return ink;
-}
-
-} // namespace
+namespace {} // namespace
 
 TEST(CairoText, MeasuresWithTheFontAndHeightIsAscentPlusDescent) {
     TBitmap b(10, 10);

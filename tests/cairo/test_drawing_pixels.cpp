@@ -5,27 +5,18 @@
 #include "kwgfx/drawing/PieSlice.h"
 #include "kwgfx/platform/cairo/Bitmap.h"
 
+#include "PixelInspection.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 
 using namespace kw;
 using namespace kw::platform;
+using kwtest::Channel;
+using kwtest::Near;
 
-namespace {
-
-int Channel(TColor C, int K) {
-    return (C >> (8 * K)) & 0xFF;
-}
-
-// Channel-wise closeness, for colours that went through the running channels.
-bool Near(TColor A, TColor B, int Tolerance) {
-    for (int k = 0; k < 3; ++k)
-        if (std::abs(Channel(A, k) - Channel(B, k)) > Tolerance) return false;
-    return true;
-}
-
-} // namespace
+namespace {} // namespace
 
 TEST(DrawingPixels, VerticalGradientRunsFromTheFirstColourRowToNearlyTheSecond) {
     TBitmap bitmap(20, 100);

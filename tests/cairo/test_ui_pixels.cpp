@@ -4,6 +4,8 @@
 #include "kwgfx/platform/ScreenFont.h"
 #include "kwgfx/platform/cairo/Bitmap.h"
 
+#include "PixelInspection.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -11,37 +13,15 @@
 
 using namespace kw;
 using namespace kw::platform;
+using kwtest::Channel;
+using kwtest::Near;
+using kwtest::TInk;
 
 namespace {
 
-int Channel(TColor C, int K) {
-    return (C >> (8 * K)) & 0xFF;
-}
-
-bool Near(TColor A, TColor B, int Tolerance) {
-    for (int k = 0; k < 3; ++k)
-        if (std::abs(Channel(A, k) - Channel(B, k)) > Tolerance) return false;
-    return true;
-}
-
-struct TInk {
-    int Count = 0;
-    int Left = 1 << 30, Top = 1 << 30, Right = -1, Bottom = -1;
-};
-
 // Where the pixels darker than mid grey are.
 TInk DarkInk(const TBitmap& B) {
-    TInk ink;
-    for (int y = 0; y < B.Height(); ++y)
-        for (int x = 0; x < B.Width(); ++x)
-            if (Channel(B.GetPixel(x, y), 1) < 128) {
-                ++ink.Count;
-                ink.Left = std::min(ink.Left, x);
-                ink.Top = std::min(ink.Top, y);
-                ink.Right = std::max(ink.Right, x);
-                ink.Bottom = std::max(ink.Bottom, y);
-            }
-    return ink;
+    return kwtest::InkWhere(B, [](TColor P) { return Channel(P, 1) < 128; });
 }
 
 } // namespace
