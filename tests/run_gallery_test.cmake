@@ -7,7 +7,7 @@ if(NOT result EQUAL 0)
     message(FATAL_ERROR "kwgfx gallery failed (${result}): ${errors}")
 endif()
 set(expected path_shapes splines gradients arrows pie_slices shape_styles shape_types
-    frames_3d color_schemes progress text_wrap ui_helpers hint_window)
+    frames_3d color_schemes progress text_wrap ui_helpers hint_window svg_icons)
 file(READ ${OUT}/index.html index)
 foreach(name ${expected})
     set(png ${OUT}/${name}.png)
@@ -34,4 +34,31 @@ endif()
 execute_process(COMMAND ${KWGFX} gallery a b RESULT_VARIABLE result ERROR_VARIABLE errors)
 if(result EQUAL 0)
     message(FATAL_ERROR "two folders were accepted")
+endif()
+
+# The icon page draws path data embedded in the program; every embedded icon must be a
+# verbatim copy of its line in the icon sample (set, name, fill rule, view box, data), so
+# that a slip in copying shows here and not as a subtly wrong picture.
+file(READ ${CMAKE_CURRENT_LIST_DIR}/data/icons/icons.txt sample)
+file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/../tools/kwgfx/GalleryIcons.cpp table
+    REGEX "^    {\"[^\"]+\", \"[^\"]+\", (true|false), {[^}]*}, \"[^\"]*\"},$")
+set(embedded 0)
+foreach(entry IN LISTS table)
+    string(REGEX MATCH
+        "^    {\"([^\"]+)\", \"([^\"]+)\", (true|false), {([^,]+), ([^,]+), ([^,]+), ([^}]+)}, \"([^\"]*)\"},$"
+        parsed "${entry}")
+    if(CMAKE_MATCH_3 STREQUAL "true")
+        set(rule evenodd)
+    else()
+        set(rule nonzero)
+    endif()
+    set(line "${CMAKE_MATCH_1}\t${CMAKE_MATCH_2}\t${rule}\t${CMAKE_MATCH_4} ${CMAKE_MATCH_5} ${CMAKE_MATCH_6} ${CMAKE_MATCH_7}\t${CMAKE_MATCH_8}\n")
+    string(FIND "${sample}" "${line}" at)
+    if(at EQUAL -1)
+        message(FATAL_ERROR "embedded icon ${CMAKE_MATCH_1}/${CMAKE_MATCH_2} differs from the sample")
+    endif()
+    math(EXPR embedded "${embedded} + 1")
+endforeach()
+if(embedded EQUAL 0)
+    message(FATAL_ERROR "found no embedded icons in GalleryIcons.cpp")
 endif()
