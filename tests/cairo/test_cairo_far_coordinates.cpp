@@ -61,7 +61,8 @@ TEST(CairoFarCoordinates, PolygonWithAFarVertexMatchesTheSameFigureCutShort) {
             SCOPED_TRACE(testing::Message() << far << (antialias ? " antialiased" : ""));
             const TPoint triangle[] = {{-10, 3}, {far, 40}, {-10, 60}};
             TBitmap actual(kSize, kSize);
-            SetUpPens(actual.Canvas(), antialias, 2);
+            // A 3-pixel pen leaves no pixel centre on the edge of its band.
+            SetUpPens(actual.Canvas(), antialias, 3);
             actual.Canvas().Polygon(triangle);
 
             // The same triangle cut at x = 1000, well outside the surface; the cut edge's
@@ -70,7 +71,7 @@ TEST(CairoFarCoordinates, PolygonWithAFarVertexMatchesTheSameFigureCutShort) {
             const std::vector<std::vector<TPointD>> cut{
                 {{-10, 3}, {1000, 3 + 37 * t}, {1000, 60 - 20 * t}, {-10, 60}}};
             TBitmap expected(kSize, kSize);
-            SetUpPens(expected.Canvas(), antialias, 2);
+            SetUpPens(expected.Canvas(), antialias, 3);
             expected.Canvas().PolyPolygonF(cut);
             ExpectSamePixels(actual, expected, 1);
         }
@@ -262,4 +263,23 @@ TEST(CairoFarCoordinates, HugeChordCutsItsCapAtTheExactChordLine) {
         for (int x = 0; x < kSize; ++x)
             ASSERT_EQ(Painted(bmp, x, y), centre > 20 && centre < chordY) << x << "," << y;
     }
+}
+
+TEST(CairoFarCoordinates, AntialiasedFarWedgeKeepsItsSlantedSides) {
+    // The anti-aliased rasteriser mishandles very long edges, so the far reach must keep
+    // clipped edges short: a wedge from (32, 32) reaching a million pixels out looks like
+    // the same wedge reaching a hundred.
+    const auto wedge = [](double Scale) {
+        return std::vector<std::vector<TPointD>>{
+            {{32, 32}, {32 - 22 * Scale, 32 - 32 * Scale}, {32 + 28 * Scale, 32 - 12 * Scale}}};
+    };
+    TBitmap actual(kSize, kSize), expected(kSize, kSize);
+    for (TBitmap* bmp : {&actual, &expected}) {
+        bmp->Canvas().SetAntialias(true);
+        bmp->Canvas().Pen().SetStyle(psClear);
+        bmp->Canvas().Brush().SetColor(clBlack);
+    }
+    actual.Canvas().PolyPolygonF(wedge(1e6));
+    expected.Canvas().PolyPolygonF(wedge(100));
+    ExpectSamePixels(actual, expected, 2);
 }

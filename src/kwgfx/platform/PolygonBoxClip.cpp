@@ -1,4 +1,5 @@
-// Sutherland-Hodgman clipping of one closed figure against the four sides of a box.
+// Sutherland-Hodgman clipping of one closed figure against the four sides of a box, and
+// Liang-Barsky clipping of a single segment.
 #include "kwgfx/platform/PolygonBoxClip.h"
 
 #include <algorithm>
@@ -71,6 +72,61 @@ std::vector<TPointD> ClipFigureToBox(std::span<const TPointD> Figure, const TBox
         p.Y = std::clamp(p.Y, Box.Top, Box.Bottom);
     }
     return figure;
+}
+
+bool ClipSegmentToBox(TPointD& A, TPointD& B, const TBoxD& Box) {
+    // The segment is A + t (B - A) for t in [t0, t1]; each side narrows the range. Long
+    // double keeps the differences of far-apart finite points from overflowing.
+    const long double dx = static_cast<long double>(B.X) - A.X;
+    const long double dy = static_cast<long double>(B.Y) - A.Y;
+    long double t0 = 0, t1 = 1;
+    // The side that set each end, whose coordinate the moved end takes exactly.
+    const TSide* side0 = nullptr;
+    const TSide* side1 = nullptr;
+    static constexpr TSide kSides[] = {TSide::Left, TSide::Right, TSide::Top, TSide::Bottom};
+    // Inside the side where P * t <= Q.
+    const auto narrow = [&](const TSide& Side, long double P, long double Q) {
+        if (P == 0) return Q >= 0;
+        const long double t = Q / P;
+        if (P < 0) {
+            if (t > t1) return false;
+            if (t > t0) t0 = t, side0 = &Side;
+        } else {
+            if (t < t0) return false;
+            if (t < t1) t1 = t, side1 = &Side;
+        }
+        return true;
+    };
+    if (!narrow(kSides[0], -dx, static_cast<long double>(A.X) - Box.Left) ||
+        !narrow(kSides[1], dx, static_cast<long double>(Box.Right) - A.X) ||
+        !narrow(kSides[2], -dy, static_cast<long double>(A.Y) - Box.Top) ||
+        !narrow(kSides[3], dy, static_cast<long double>(Box.Bottom) - A.Y))
+        return false;
+    const TPointD a = A;
+    // A moved end lies on its side's line; the other coordinate is held in the box against
+    // rounding. Ends left untouched keep their exact coordinates.
+    const auto at = [&](long double t, TSide Side) {
+        TPointD p(std::clamp(static_cast<double>(a.X + t * dx), Box.Left, Box.Right),
+                  std::clamp(static_cast<double>(a.Y + t * dy), Box.Top, Box.Bottom));
+        switch (Side) {
+        case TSide::Left:
+            p.X = Box.Left;
+            break;
+        case TSide::Right:
+            p.X = Box.Right;
+            break;
+        case TSide::Top:
+            p.Y = Box.Top;
+            break;
+        case TSide::Bottom:
+            p.Y = Box.Bottom;
+            break;
+        }
+        return p;
+    };
+    if (side1) B = at(t1, *side1);
+    if (side0) A = at(t0, *side0);
+    return true;
 }
 
 } // namespace kw::platform

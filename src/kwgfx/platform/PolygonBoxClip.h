@@ -26,4 +26,8 @@ bool FigureInsideBox(std::span<const TPointD> Figure, const TBoxD& Box);
 // lying on the box's edge, which covers nothing, or none at all.
 std::vector<TPointD> ClipFigureToBox(std::span<const TPointD> Figure, const TBoxD& Box);
 
+// Cuts the segment A-B down to its part inside the box (edge included), moving A and B
+// along it; false when no part lies inside. The points must be finite.
+bool ClipSegmentToBox(TPointD& A, TPointD& B, const TBoxD& Box);
+
 } // namespace kw::platform

@@ -143,6 +143,32 @@ bool TCairoCanvas::SetBrushSource() {
 
 // ---------------------------------------------------------------- 3. lines and polygons
 
+// Cairo holds coordinates in 24.8 fixed point and wraps them beyond about 8 million pixels,
+// so figures reaching further than this from the surface are clipped first. The margin
+// keeps the clipped edges out of sight of any ordinary pen. It is kept far below that
+// limit because the anti-aliased rasteriser already fills edges longer than about 160 000
+// pixels wrongly (a wedge of that size loses its slanted side).
+static constexpr double kFarMargin = 1 << 14;
+
+// The region that goes to Cairo at exact coordinates: the surface and the margin round it.
+static TBoxD FarReach(cairo_surface_t* Surface) {
+    return {-kFarMargin, -kFarMargin, cairo_image_surface_get_width(Surface) + kFarMargin,
+            cairo_image_surface_get_height(Surface) + kFarMargin};
+}
+
+static bool PointsInsideBox(std::span<const TPoint> Points, const TBoxD& Box) {
+    return std::all_of(Points.begin(), Points.end(), [&](const TPoint& P) {
+        return P.X >= Box.Left && P.X <= Box.Right && P.Y >= Box.Top && P.Y <= Box.Bottom;
+    });
+}
+
+static std::vector<TPointD> ToPointsD(std::span<const TPoint> Points) {
+    std::vector<TPointD> out;
+    out.reserve(Points.size());
+    for (const TPoint& p : Points) out.emplace_back(p.X, p.Y);
+    return out;
+}
+
 // Points name pixels: the path runs through pixel centres.
 static void PixelCentrePath(cairo_t* Cr, std::span<const TPoint> Points) {
     cairo_move_to(Cr, Points[0].X + 0.5, Points[0].Y + 0.5);
@@ -157,32 +183,75 @@ void TCairoCanvas::StrokeOpenPath(std::span<const TPoint> Points) {
     int32_t width = 1;
     BeginDrawing();
     if (SetPenSource(width)) {
-        std::vector<std::pair<double, double>> pts;
+        std::vector<TPointD> pts;
+        pts.reserve(Points.size());
         for (const TPoint& p : Points) pts.emplace_back(p.X + 0.5, p.Y + 0.5);
-        auto pullBack = [](std::pair<double, double>& End, const std::pair<double, double>& Other) {
-            const double dx = End.first - Other.first;
-            const double dy = End.second - Other.second;
+        auto pullBack = [](TPointD& End, const TPointD& Other) {
+            const double dx = End.X - Other.X;
+            const double dy = End.Y - Other.Y;
             const double len = std::hypot(dx, dy);
             if (len == 0) return;
-            End.first -= 0.5 * dx / len;
-            End.second -= 0.5 * dy / len;
+            End.X -= 0.5 * dx / len;
+            End.Y -= 0.5 * dy / len;
         };
-        auto pushOut = [](std::pair<double, double>& Start, const std::pair<double, double>& Next) {
-            const double dx = Next.first - Start.first;
-            const double dy = Next.second - Start.second;
+        auto pushOut = [](TPointD& Start, const TPointD& Next) {
+            const double dx = Next.X - Start.X;
+            const double dy = Next.Y - Start.Y;
             const double len = std::hypot(dx, dy);
             if (len == 0) return;
-            Start.first -= 0.5 * dx / len;
-            Start.second -= 0.5 * dy / len;
+            Start.X -= 0.5 * dx / len;
+            Start.Y -= 0.5 * dy / len;
         };
         pushOut(pts.front(), pts[1]);
         pullBack(pts.back(), pts[pts.size() - 2]);
-        cairo_move_to(FContext, pts[0].first, pts[0].second);
-        for (std::size_t i = 1; i < pts.size(); ++i)
-            cairo_line_to(FContext, pts[i].first, pts[i].second);
+        if (FigureInsideBox(pts, FarReach(FSurface))) {
+            cairo_move_to(FContext, pts[0].X, pts[0].Y);
+            for (std::size_t i = 1; i < pts.size(); ++i)
+                cairo_line_to(FContext, pts[i].X, pts[i].Y);
+        } else {
+            StrokeClippedLine(pts);
+        }
         cairo_stroke(FContext);
     }
     EndDrawing();
+}
+
+// A line reaching beyond the far reach, stroked piece by piece: each segment is cut to the
+// reach, and the pieces that join up run on as one stroke. Dashes keep the phase they have
+// on the whole line, as each piece starts its stroke at its true distance along it.
+void TCairoCanvas::StrokeClippedLine(std::span<const TPointD> Points) {
+    const TBoxD reach = FarReach(FSurface);
+    const int dashCount = cairo_get_dash_count(FContext);
+    std::vector<double> dashes(static_cast<std::size_t>(dashCount));
+    double dashOffset = 0, period = 0;
+    if (dashCount > 0) {
+        cairo_get_dash(FContext, dashes.data(), &dashOffset);
+        for (double d : dashes) period += d;
+    }
+    double travelled = 0; // along the true line to the current segment's start
+    bool drawing = false;
+    TPointD last;
+    for (std::size_t i = 1; i < Points.size(); ++i) {
+        const TPointD a = Points[i - 1], b = Points[i];
+        TPointD from = a, to = b;
+        if (ClipSegmentToBox(from, to, reach)) {
+            if (!drawing || !(from == last)) {
+                if (period > 0) {
+                    // Dashes restart with each stroke; a stroke of its own per piece lets
+                    // each one start at its own phase.
+                    if (drawing) cairo_stroke(FContext);
+                    const double along = travelled + std::hypot(from.X - a.X, from.Y - a.Y);
+                    cairo_set_dash(FContext, dashes.data(), dashCount,
+                                   std::fmod(dashOffset + along, period));
+                }
+                cairo_move_to(FContext, from.X, from.Y);
+            }
+            cairo_line_to(FContext, to.X, to.Y);
+            last = to;
+            drawing = true;
+        }
+        travelled += std::hypot(b.X - a.X, b.Y - a.Y);
+    }
 }
 
 void TCairoCanvas::DoLineTo(TPoint From, TPoint To) {
@@ -196,6 +265,12 @@ void TCairoCanvas::DoPolyline(std::span<const TPoint> Points) {
 
 void TCairoCanvas::DoPolygon(std::span<const TPoint> Points) {
     if (Points.empty()) return;
+    if (!PointsInsideBox(Points, FarReach(FSurface))) {
+        // Filled even-odd, then outlined: the same drawing at exact coordinates, clipped.
+        const std::vector<std::vector<TPointD>> figure{ToPointsD(Points)};
+        DoPolyPolygonF(figure, pfAlternate);
+        return;
+    }
     BeginDrawing();
     if (SetBrushSource()) {
         PixelCentrePath(FContext, Points);
@@ -229,6 +304,16 @@ void TCairoCanvas::FillThenStroke(const std::function<void()>& AddFigures, TPoly
 
 void TCairoCanvas::DoPolyPolygon(std::span<const std::vector<TPoint>> Polygons,
                                  TPolyFillMode FillMode) {
+    const TBoxD reach = FarReach(FSurface);
+    if (!std::all_of(Polygons.begin(), Polygons.end(), [&](const std::vector<TPoint>& Figure) {
+            return PointsInsideBox(Figure, reach);
+        })) {
+        std::vector<std::vector<TPointD>> figures;
+        figures.reserve(Polygons.size());
+        for (const std::vector<TPoint>& figure : Polygons) figures.push_back(ToPointsD(figure));
+        DoPolyPolygonF(figures, FillMode);
+        return;
+    }
     BeginDrawing();
     // All figures go into one Cairo path, so the fill rule sees them together.
     const auto addFigures = [&] {
@@ -242,17 +327,10 @@ void TCairoCanvas::DoPolyPolygon(std::span<const std::vector<TPoint>> Polygons,
     EndDrawing();
 }
 
-// Cairo holds coordinates in 24.8 fixed point and wraps them beyond about 8 million pixels,
-// so figures reaching further than this from the surface are clipped first. The margin
-// keeps the clipped edges out of sight of any ordinary pen.
-static constexpr double kFarMargin = 1 << 20;
-
 // Filled and outlined as DoPolyPolygon does, at the exact coordinates.
 void TCairoCanvas::DoPolyPolygonF(std::span<const std::vector<TPointD>> Polygons,
                                   TPolyFillMode FillMode) {
-    const TBoxD reach{-kFarMargin, -kFarMargin,
-                      cairo_image_surface_get_width(FSurface) + kFarMargin,
-                      cairo_image_surface_get_height(FSurface) + kFarMargin};
+    const TBoxD reach = FarReach(FSurface);
     // The figures to draw, in order; clipped copies live in clipped, reserved up front so
     // that the spans into it stay valid.
     std::vector<std::vector<TPointD>> clipped;
@@ -291,25 +369,127 @@ static TRect Normalized(TRect R) {
     return R;
 }
 
+// A shape's outline as it is built: straight into Cairo for shapes within the far reach,
+// otherwise flattened into closed figures at exact coordinates, to be clipped to the reach
+// before Cairo sees them. The calls follow Cairo's path calls of the same names.
+class TCairoCanvas::TShapePath {
+public:
+    explicit TShapePath(cairo_t* Cr) : FCr(Cr) {}
+    TShapePath() = default;
+
+    std::vector<std::vector<TPointD>>& Figures() { return FFigures; }
+
+    void NewSubPath() {
+        if (FCr)
+            cairo_new_sub_path(FCr);
+        else
+            FStartNew = true;
+    }
+    void MoveTo(double X, double Y) {
+        if (FCr) return cairo_move_to(FCr, X, Y);
+        FFigures.emplace_back().emplace_back(X, Y);
+        FStartNew = false;
+    }
+    void LineTo(double X, double Y) {
+        if (FCr) return cairo_line_to(FCr, X, Y);
+        if (FStartNew || FFigures.empty()) FFigures.emplace_back();
+        FFigures.back().emplace_back(X, Y);
+        FStartNew = false;
+    }
+    void ClosePath() {
+        if (FCr)
+            cairo_close_path(FCr);
+        else
+            FStartNew = true;
+    }
+    void Rectangle(double X, double Y, double W, double H) {
+        if (FCr) return cairo_rectangle(FCr, X, Y, W, H);
+        MoveTo(X, Y);
+        LineTo(X + W, Y);
+        LineTo(X + W, Y + H);
+        LineTo(X, Y + H);
+        ClosePath();
+    }
+
+    // An ellipse arc around (Cx, Cy) with radii Rx, Ry, from angle A1 to A2 (Cairo's angles:
+    // clockwise on screen); Negative runs the other way. A line joins it to the current point.
+    void EllipseArc(double Cx, double Cy, double Rx, double Ry, double A1, double A2,
+                    bool Negative) {
+        if (Rx <= 0 || Ry <= 0) return LineTo(Cx, Cy);
+        if (FCr) {
+            cairo_save(FCr);
+            cairo_translate(FCr, Cx, Cy);
+            cairo_scale(FCr, Rx, Ry);
+            if (Negative)
+                cairo_arc_negative(FCr, 0, 0, 1, A1, A2);
+            else
+                cairo_arc(FCr, 0, 0, 1, A1, A2);
+            cairo_restore(FCr);
+            return;
+        }
+        constexpr double twoPi = 2 * std::numbers::pi;
+        while (!Negative && A2 < A1) A2 += twoPi;
+        while (Negative && A2 > A1) A2 -= twoPi;
+        // Chords that stray at most kTolerance pixels from the curve: a step of
+        // 2 acos(1 - tolerance / radius) on the larger radius, and never coarser than
+        // sixteen to the circle.
+        constexpr double kTolerance = 0.05;
+        const double r = std::max(Rx, Ry);
+        const double step =
+            r > kTolerance ? std::min(twoPi / 16, 2 * std::acos(1 - kTolerance / r)) : twoPi / 16;
+        const auto n = static_cast<std::size_t>(std::ceil(std::abs(A2 - A1) / step));
+        for (std::size_t i = 0; i <= n; ++i) {
+            const double a = n == 0 ? A1 : A1 + (A2 - A1) * static_cast<double>(i) / n;
+            LineTo(Cx + Rx * std::cos(a), Cy + Ry * std::sin(a));
+        }
+    }
+
+private:
+    cairo_t* FCr = nullptr;
+    std::vector<std::vector<TPointD>> FFigures;
+    bool FStartNew = true;
+};
+
 // Fills the shape with the brush, then strokes its outline with the pen inside the box:
 // the outline's path is the shape shrunk by half the pen width. A box too small for two
-// pen widths is filled with the pen colour instead.
+// pen widths is filled with the pen colour instead. A box reaching past the far reach is
+// drawn from its flattened, clipped outline.
 void TCairoCanvas::FillAndOutline(TRect Box, const TBoxPath& Path) {
     Box = Normalized(Box);
-    if (Box.Width() == 0 || Box.Height() == 0) return;
+    if (Box.Left == Box.Right || Box.Top == Box.Bottom) return;
     const double l = Box.Left, t = Box.Top, r = Box.Right, b = Box.Bottom;
+    const TBoxD reach = FarReach(FSurface);
+    const bool far = l < reach.Left || t < reach.Top || r > reach.Right || b > reach.Bottom;
+    const auto addPath = [&](double Inset) {
+        if (!far) {
+            TShapePath path(FContext);
+            Path(path, l, t, r, b, Inset);
+            return;
+        }
+        TShapePath path;
+        Path(path, l, t, r, b, Inset);
+        for (const std::vector<TPointD>& figure : path.Figures()) {
+            if (figure.empty()) continue;
+            const std::vector<TPointD> clipped = ClipFigureToBox(figure, reach);
+            if (clipped.empty()) continue;
+            cairo_move_to(FContext, clipped[0].X, clipped[0].Y);
+            for (std::size_t i = 1; i < clipped.size(); ++i)
+                cairo_line_to(FContext, clipped[i].X, clipped[i].Y);
+            cairo_close_path(FContext);
+        }
+    };
     BeginDrawing();
     if (SetBrushSource()) {
-        Path(FContext, l, t, r, b, 0);
+        addPath(0);
         cairo_fill(FContext);
     }
     int32_t width = 1;
     if (SetPenSource(width)) {
-        if (2 * width >= Box.Width() || 2 * width >= Box.Height()) {
-            Path(FContext, l, t, r, b, 0);
+        if (2.0 * width >= r - l || 2.0 * width >= b - t) {
+            addPath(0);
             cairo_fill(FContext);
         } else {
-            Path(FContext, l, t, r, b, width / 2.0);
+            addPath(width / 2.0);
             cairo_stroke(FContext);
         }
     }
@@ -317,52 +497,34 @@ void TCairoCanvas::FillAndOutline(TRect Box, const TBoxPath& Path) {
 }
 
 void TCairoCanvas::DoRectangle(const TRect& Box) {
-    FillAndOutline(Box, [](cairo_t* Cr, double L, double T, double R, double B, double Inset) {
-        cairo_rectangle(Cr, L + Inset, T + Inset, R - L - 2 * Inset, B - T - 2 * Inset);
+    FillAndOutline(Box, [](TShapePath& P, double L, double T, double R, double B, double Inset) {
+        P.Rectangle(L + Inset, T + Inset, R - L - 2 * Inset, B - T - 2 * Inset);
     });
 }
 
-// An ellipse arc around (Cx, Cy) with radii Rx, Ry, from angle A1 to A2 (Cairo's angles:
-// clockwise on screen); Negative runs the other way.
-static void EllipseArc(cairo_t* Cr, double Cx, double Cy, double Rx, double Ry, double A1,
-                       double A2, bool Negative) {
-    if (Rx <= 0 || Ry <= 0) {
-        cairo_line_to(Cr, Cx, Cy);
-        return;
-    }
-    cairo_save(Cr);
-    cairo_translate(Cr, Cx, Cy);
-    cairo_scale(Cr, Rx, Ry);
-    if (Negative)
-        cairo_arc_negative(Cr, 0, 0, 1, A1, A2);
-    else
-        cairo_arc(Cr, 0, 0, 1, A1, A2);
-    cairo_restore(Cr);
-}
-
 void TCairoCanvas::DoRoundRect(const TRect& Box, int32_t CornerWidth, int32_t CornerHeight) {
-    const double cw = std::abs(CornerWidth) / 2.0, ch = std::abs(CornerHeight) / 2.0;
+    const double cw = std::abs(double(CornerWidth)) / 2, ch = std::abs(double(CornerHeight)) / 2;
     FillAndOutline(Box,
-                   [cw, ch](cairo_t* Cr, double L, double T, double R, double B, double Inset) {
+                   [cw, ch](TShapePath& P, double L, double T, double R, double B, double Inset) {
                        L += Inset, T += Inset, R -= Inset, B -= Inset;
                        const double rx = std::clamp(cw - Inset, 0.0, (R - L) / 2);
                        const double ry = std::clamp(ch - Inset, 0.0, (B - T) / 2);
                        constexpr double pi = std::numbers::pi;
-                       cairo_new_sub_path(Cr);
-                       EllipseArc(Cr, R - rx, T + ry, rx, ry, -pi / 2, 0, false);
-                       EllipseArc(Cr, R - rx, B - ry, rx, ry, 0, pi / 2, false);
-                       EllipseArc(Cr, L + rx, B - ry, rx, ry, pi / 2, pi, false);
-                       EllipseArc(Cr, L + rx, T + ry, rx, ry, pi, 3 * pi / 2, false);
-                       cairo_close_path(Cr);
+                       P.NewSubPath();
+                       P.EllipseArc(R - rx, T + ry, rx, ry, -pi / 2, 0, false);
+                       P.EllipseArc(R - rx, B - ry, rx, ry, 0, pi / 2, false);
+                       P.EllipseArc(L + rx, B - ry, rx, ry, pi / 2, pi, false);
+                       P.EllipseArc(L + rx, T + ry, rx, ry, pi, 3 * pi / 2, false);
+                       P.ClosePath();
                    });
 }
 
 void TCairoCanvas::DoEllipse(const TRect& Box) {
-    FillAndOutline(Box, [](cairo_t* Cr, double L, double T, double R, double B, double Inset) {
-        cairo_new_sub_path(Cr);
-        EllipseArc(Cr, (L + R) / 2, (T + B) / 2, (R - L) / 2 - Inset, (B - T) / 2 - Inset, 0,
-                   2 * std::numbers::pi, false);
-        cairo_close_path(Cr);
+    FillAndOutline(Box, [](TShapePath& P, double L, double T, double R, double B, double Inset) {
+        P.NewSubPath();
+        P.EllipseArc((L + R) / 2, (T + B) / 2, (R - L) / 2 - Inset, (B - T) / 2 - Inset, 0,
+                     2 * std::numbers::pi, false);
+        P.ClosePath();
     });
 }
 
@@ -371,19 +533,19 @@ void TCairoCanvas::DoEllipse(const TRect& Box) {
 // so that a point on the radial anywhere gives the same angle.
 void TCairoCanvas::DrawArcShape(const TRect& Box, TPoint Start, TPoint End, bool Wedge) {
     const TRect box = Normalized(Box);
-    const double cx = (box.Left + box.Right) / 2.0, cy = (box.Top + box.Bottom) / 2.0;
-    const double rx = box.Width() / 2.0, ry = box.Height() / 2.0;
+    const double cx = (double(box.Left) + box.Right) / 2, cy = (double(box.Top) + box.Bottom) / 2;
+    const double rx = (double(box.Right) - box.Left) / 2, ry = (double(box.Bottom) - box.Top) / 2;
     if (rx == 0 || ry == 0) return;
     const double a1 = std::atan2((Start.Y - cy) / ry, (Start.X - cx) / rx);
     double a2 = std::atan2((End.Y - cy) / ry, (End.X - cx) / rx);
     if (a2 >= a1) a2 -= 2 * std::numbers::pi; // equal radials: the whole ellipse
-    FillAndOutline(box, [=](cairo_t* Cr, double, double, double, double, double Inset) {
+    FillAndOutline(box, [=](TShapePath& P, double, double, double, double, double Inset) {
         if (Wedge)
-            cairo_move_to(Cr, cx, cy);
+            P.MoveTo(cx, cy);
         else
-            cairo_new_sub_path(Cr);
-        EllipseArc(Cr, cx, cy, rx - Inset, ry - Inset, a1, a2, true);
-        cairo_close_path(Cr);
+            P.NewSubPath();
+        P.EllipseArc(cx, cy, rx - Inset, ry - Inset, a1, a2, true);
+        P.ClosePath();
     });
 }
 
@@ -395,11 +557,19 @@ void TCairoCanvas::DoPie(const TRect& Box, TPoint Start, TPoint End) {
     DrawArcShape(Box, Start, End, true);
 }
 
+// The rectangle is clamped to the far reach; its width is taken in double, as the sides
+// may lie further apart than an int32 can count.
 void TCairoCanvas::DoFillRect(const TRect& Rect) {
     if (Rect.Right <= Rect.Left || Rect.Bottom <= Rect.Top) return;
+    const TBoxD reach = FarReach(FSurface);
+    const double l = std::max<double>(Rect.Left, reach.Left);
+    const double t = std::max<double>(Rect.Top, reach.Top);
+    const double r = std::min<double>(Rect.Right, reach.Right);
+    const double b = std::min<double>(Rect.Bottom, reach.Bottom);
+    if (r <= l || b <= t) return;
     BeginDrawing();
     if (SetBrushSource()) {
-        cairo_rectangle(FContext, Rect.Left, Rect.Top, Rect.Width(), Rect.Height());
+        cairo_rectangle(FContext, l, t, r - l, b - t);
         cairo_fill(FContext);
     }
     EndDrawing();

@@ -62,8 +62,9 @@ protected:
 private:
     // Shapes (CairoCanvas.cpp).
     // Builds a shape's path in the box (L, T, R, B) shrunk by Inset on every side.
+    class TShapePath;
     using TBoxPath =
-        std::function<void(cairo_t*, double L, double T, double R, double B, double Inset)>;
+        std::function<void(TShapePath&, double L, double T, double R, double B, double Inset)>;
     void BeginDrawing();
     void EndDrawing();
     bool SetPenSource(int32_t& Width);
@@ -71,6 +72,7 @@ private:
     void FillThenStroke(const std::function<void()>& AddFigures, TPolyFillMode FillMode);
     void FillAndOutline(TRect Box, const TBoxPath& Path);
     void StrokeOpenPath(std::span<const TPoint> Points);
+    void StrokeClippedLine(std::span<const TPointD> Points);
     void DrawArcShape(const TRect& Box, TPoint Start, TPoint End, bool Wedge);
     void PaintGraphic(const TGraphic& Graphic, const TRect& Dest);
 
