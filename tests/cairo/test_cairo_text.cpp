@@ -1,6 +1,6 @@
 // Text on the Cairo canvas: measuring, drawing with and without background, rotation,
 // metrics of the face and DrawText clipping.
-#include "PixelInspection.h"
+#include "PixelTestTools.h"
 #include "kwgfx/platform/cairo/Bitmap.h"
 
 #include <gtest/gtest.h>

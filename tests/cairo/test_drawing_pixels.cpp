@@ -5,7 +5,7 @@
 #include "kwgfx/drawing/PieSlice.h"
 #include "kwgfx/platform/cairo/Bitmap.h"
 
-#include "PixelInspection.h"
+#include "PixelTestTools.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include "kwgfx/platform/ScreenFont.h"
 #include "kwgfx/platform/cairo/Bitmap.h"
 
-#include "PixelInspection.h"
+#include "PixelTestTools.h"
 
 #include <gtest/gtest.h>
 
