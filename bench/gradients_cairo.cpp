@@ -3,8 +3,8 @@
 // pattern (linear, radial, and a mesh of 16 patches for the concentric rectangles).
 // "bands" is the rate of canvas fills the library's painter issues.
 #include "kwgfx/drawing/Gradients.h"
-#include "kwgfx/platform/RecordingCanvas.h"
-#include "kwgfx/platform/cairo/Bitmap.h"
+#include "kwgfx/platform/graphics/RecordingCanvas.h"
+#include "kwgfx/platform/graphics/cairo/Bitmap.h"
 
 #include <benchmark/benchmark.h>
 #include <cairo.h>

@@ -14,8 +14,8 @@
 #include <kwgfx/path/KwPathAreaFill.h>
 #include <kwgfx/path/KwPathData.h>
 #include <kwgfx/path/KwSvgPathParser.h>
-#include <kwgfx/platform/RecordingCanvas.h>
-#include <kwgfx/platform/cairo/Bitmap.h>
+#include <kwgfx/platform/graphics/RecordingCanvas.h>
+#include <kwgfx/platform/graphics/cairo/Bitmap.h>
 
 #include <benchmark/benchmark.h>
 #include <cairo.h>

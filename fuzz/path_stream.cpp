@@ -3,8 +3,8 @@
 // path as it was.
 
 #include <kwgfx/path/KwPathData.h>
-#include <kwgfx/platform/Exceptions.h>
-#include <kwgfx/platform/MemoryStream.h>
+#include <kwgfx/platform/base/Exceptions.h>
+#include <kwgfx/platform/streams/MemoryStream.h>
 
 #include <cstdint>
 #include <cstdlib>

@@ -2,7 +2,7 @@
 // sub-pixel precision. Whatever the figure, clipping must not crash or loop, and every
 // point it returns must be finite and lie in the box (that is what keeps coordinates in the
 // rasteriser's range).
-#include <kwgfx/platform/PolygonBoxClip.h>
+#include <kwgfx/platform/graphics/PolygonBoxClip.h>
 
 #include <algorithm>
 #include <cmath>

@@ -2,10 +2,10 @@
 // fail with EReadError; afterwards the object must still write and read back its own
 // stream.
 
-#include <kwgfx/platform/Exceptions.h>
-#include <kwgfx/platform/ObjectStreaming.h>
-#include <kwgfx/platform/PropertyReader.h>
-#include <kwgfx/platform/PropertyWriter.h>
+#include <kwgfx/platform/base/Exceptions.h>
+#include <kwgfx/platform/streams/ObjectStreaming.h>
+#include <kwgfx/platform/streams/PropertyReader.h>
+#include <kwgfx/platform/streams/PropertyWriter.h>
 
 #include <cstdint>
 #include <cstdlib>

@@ -2,7 +2,7 @@
 // options, and the radial points of a slice.
 #include "kwgfx/drawing/Arrows.h"
 #include "kwgfx/drawing/PieSlice.h"
-#include "kwgfx/platform/RecordingCanvas.h"
+#include "kwgfx/platform/graphics/RecordingCanvas.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include <kwgfx/drawing/BezierPolygon.h>
 #include <kwgfx/drawing/DrawBezierPolygon.h>
-#include <kwgfx/platform/RecordingCanvas.h>
+#include <kwgfx/platform/graphics/RecordingCanvas.h>
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The canvas helper and CopyCanvasState, asserted on the recording canvas.
 #include "kwgfx/drawing/VclCanvasHelper.h"
-#include "kwgfx/platform/Exceptions.h"
-#include "kwgfx/platform/RecordingCanvas.h"
+#include "kwgfx/platform/base/Exceptions.h"
+#include "kwgfx/platform/graphics/RecordingCanvas.h"
 
 #include <gtest/gtest.h>
 

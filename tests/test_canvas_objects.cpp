@@ -1,10 +1,10 @@
 // Pen, brush and font: change notification, assignment, the Size/Height pair, the
 // logical-font record.
-#include "kwgfx/platform/Brush.h"
-#include "kwgfx/platform/Exceptions.h"
-#include "kwgfx/platform/Font.h"
-#include "kwgfx/platform/ObjectStreaming.h"
-#include "kwgfx/platform/Pen.h"
+#include "kwgfx/platform/base/Exceptions.h"
+#include "kwgfx/platform/graphics/Brush.h"
+#include "kwgfx/platform/graphics/Font.h"
+#include "kwgfx/platform/graphics/Pen.h"
+#include "kwgfx/platform/streams/ObjectStreaming.h"
 
 #include <gtest/gtest.h>
 

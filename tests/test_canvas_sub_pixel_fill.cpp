@@ -1,8 +1,8 @@
 // Sub-pixel polygon fills on the abstract canvas: what the recording canvas keeps, the
 // whole-pixel fallback of canvases that do not draw sub-pixel figures, and the clipping of
 // far figures to a box.
-#include "kwgfx/platform/PolygonBoxClip.h"
-#include "kwgfx/platform/RecordingCanvas.h"
+#include "kwgfx/platform/graphics/PolygonBoxClip.h"
+#include "kwgfx/platform/graphics/RecordingCanvas.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // CanvasColorToString through StringToCanvasColor.
 #include "GeometryTestSupport.h"
 
-#include <kwgfx/platform/ColorIdents.h>
-#include <kwgfx/platform/Colors.h>
+#include <kwgfx/platform/graphics/ColorIdents.h>
+#include <kwgfx/platform/graphics/Colors.h>
 
 #include <random>
 #include <set>
@@ -41,7 +41,7 @@ TEST(ColorNames, OtherColoursUseEightHexDigits) {
     EXPECT_EQ(CanvasColorToString(0x00ABCDEF), "$00ABCDEF");
     EXPECT_EQ(CanvasColorToString(1), "$00000001");
     EXPECT_EQ(CanvasColorToString(-1), "$FFFFFFFF");
-    EXPECT_EQ(CanvasColorToString(platform::SystemColor(25)), "$FF000019");  // unnamed index
+    EXPECT_EQ(CanvasColorToString(platform::SystemColor(25)), "$FF000019"); // unnamed index
     EXPECT_EQ(StringToCanvasColor("$FF000019"), platform::SystemColor(25));
     EXPECT_EQ(StringToCanvasColor("$00abcdef"), 0x00ABCDEF);
     EXPECT_EQ(StringToCanvasColor("255"), 255);
@@ -67,8 +67,7 @@ TEST(ColorNames, BadTextRaisesConvertErrorNamingIt) {
             StringToCanvasColor(text);
             ADD_FAILURE() << "no error for '" << text << "'";
         } catch (const platform::EConvertError& e) {
-            EXPECT_NE(std::string(e.what()).find("'" + std::string(text) + "'"),
-                      std::string::npos)
+            EXPECT_NE(std::string(e.what()).find("'" + std::string(text) + "'"), std::string::npos)
                 << e.what();
         }
     }
@@ -86,7 +85,7 @@ TEST(ColorNames, IdentLookupsReportMisses) {
     EXPECT_TRUE(IdentToCanvasColor("clInfoBk", color));
     EXPECT_EQ(color, platform::clInfoBk);
     color = 42;
-    EXPECT_FALSE(IdentToCanvasColor("$000000FF", color));  // a number is not an identifier
+    EXPECT_FALSE(IdentToCanvasColor("$000000FF", color)); // a number is not an identifier
     EXPECT_FALSE(IdentToCanvasColor("clRed ", color));
     EXPECT_EQ(color, 42);
 }

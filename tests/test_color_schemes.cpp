@@ -1,6 +1,6 @@
 // Colour schemes: the palettes' values and the colour ramp over a palette.
 #include "kwgfx/drawing/ColorSchemes.h"
-#include "kwgfx/platform/Colors.h"
+#include "kwgfx/platform/graphics/Colors.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include <kwgfx/drawing/KwColorValues.h>
-#include <kwgfx/platform/Colors.h>
-#include <kwgfx/platform/SystemColors.h>
+#include <kwgfx/platform/graphics/Colors.h>
+#include <kwgfx/platform/graphics/SystemColors.h>
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include <kwgfx/KwGraphics.h>
-#include <kwgfx/platform/KwCommon.h>
+#include <kwgfx/platform/common/KwCommon.h>
 
 #include <gtest/gtest.h>
 

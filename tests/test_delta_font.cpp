@@ -1,8 +1,8 @@
 // The delta font: recording differences from the base font, taking over the others,
 // the re-entry guard, and streaming Deltas.
 #include "kwgfx/KwDeltaFont.h"
-#include "kwgfx/platform/Exceptions.h"
-#include "kwgfx/platform/ObjectStreaming.h"
+#include "kwgfx/platform/base/Exceptions.h"
+#include "kwgfx/platform/streams/ObjectStreaming.h"
 
 #include <gtest/gtest.h>
 

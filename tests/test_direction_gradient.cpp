@@ -2,7 +2,7 @@
 // for the diagonals, and the form with the extra float.
 #include "kwgfx/KwGraphics.h"
 #include "kwgfx/KwVclGraphics.h"
-#include "kwgfx/platform/RecordingCanvas.h"
+#include "kwgfx/platform/graphics/RecordingCanvas.h"
 
 #include <gtest/gtest.h>
 

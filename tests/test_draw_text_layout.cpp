@@ -1,6 +1,6 @@
 // The DrawText layout shared by all canvases, observed through the recording canvas: a
 // test canvas lets the layout paint, so every laid-out line shows up as a TextOut.
-#include "kwgfx/platform/RecordingCanvas.h"
+#include "kwgfx/platform/graphics/RecordingCanvas.h"
 
 #include <gtest/gtest.h>
 

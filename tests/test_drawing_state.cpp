@@ -8,8 +8,8 @@
 #include "kwgfx/drawing/Shapes.h"
 #include "kwgfx/drawing/TextMeasure.h"
 #include "kwgfx/drawing/TextWrap.h"
-#include "kwgfx/platform/Exceptions.h"
-#include "kwgfx/platform/RecordingCanvas.h"
+#include "kwgfx/platform/base/Exceptions.h"
+#include "kwgfx/platform/graphics/RecordingCanvas.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // RotateFont: the rotated logical font the font takes over, its face rules, and the
 // screen device that answers whether a face is a scalable outline face.
 #include "kwgfx/KwVclGraphics.h"
-#include "kwgfx/platform/RecordingCanvas.h"
-#include "kwgfx/platform/ScreenFont.h"
+#include "kwgfx/platform/graphics/RecordingCanvas.h"
+#include "kwgfx/platform/graphics/ScreenFont.h"
 
 #include <gtest/gtest.h>
 

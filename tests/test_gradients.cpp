@@ -1,7 +1,7 @@
 // Gradients: the byte clamp, the direction table, and the bands, rings and colours the
 // four painters record.
 #include "kwgfx/drawing/Gradients.h"
-#include "kwgfx/platform/RecordingCanvas.h"
+#include "kwgfx/platform/graphics/RecordingCanvas.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Sorting string grid rows by one column.
 #include <kwgfx/KwVclHelperFunctions.h>
-#include <kwgfx/platform/Exceptions.h>
-#include <kwgfx/platform/LocaleCompare.h>
-#include <kwgfx/platform/Random.h>
+#include <kwgfx/platform/base/Exceptions.h>
+#include <kwgfx/platform/base/Random.h>
+#include <kwgfx/platform/text/LocaleCompare.h>
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 // The help window display with a fake viewer module, and the platform services it uses:
 // the library loader, the registry, window handles and message dialogs.
 #include <kwgfx/KwVclHelperFunctions.h>
-#include <kwgfx/platform/DynamicLibrary.h>
-#include <kwgfx/platform/Files.h>
-#include <kwgfx/platform/MessageDialog.h>
-#include <kwgfx/platform/Registry.h>
-#include <kwgfx/platform/WindowHandles.h>
+#include <kwgfx/platform/controls/MessageDialog.h>
+#include <kwgfx/platform/system/DynamicLibrary.h>
+#include <kwgfx/platform/system/Files.h>
+#include <kwgfx/platform/system/Registry.h>
+#include <kwgfx/platform/windowing/WindowHandles.h>
 #include <kwgfx/ui/KwHelpViewer.h>
 
 #include <gtest/gtest.h>

@@ -2,9 +2,9 @@
 // a recording surface: creation, the hide countdown, sizing and placing, painting, the
 // re-entry guard, failures, ownership and streaming.
 #include "kwgfx/KwHintWindow.h"
-#include "kwgfx/platform/Exceptions.h"
-#include "kwgfx/platform/ObjectStreaming.h"
-#include "kwgfx/platform/RecordingCanvas.h"
+#include "kwgfx/platform/base/Exceptions.h"
+#include "kwgfx/platform/graphics/RecordingCanvas.h"
+#include "kwgfx/platform/streams/ObjectStreaming.h"
 
 #include <gtest/gtest.h>
 

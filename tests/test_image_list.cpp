@@ -2,9 +2,9 @@
 // size, drawing enabled and disabled, and the image-list form of DrawShape.
 #include "kwgfx/KwVclGraphics.h"
 #include "kwgfx/drawing/Shapes.h"
-#include "kwgfx/platform/Exceptions.h"
-#include "kwgfx/platform/PixelImage.h"
-#include "kwgfx/platform/RecordingCanvas.h"
+#include "kwgfx/platform/base/Exceptions.h"
+#include "kwgfx/platform/graphics/PixelImage.h"
+#include "kwgfx/platform/graphics/RecordingCanvas.h"
 
 #include <gtest/gtest.h>
 

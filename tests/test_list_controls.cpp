@@ -1,15 +1,15 @@
 // The platform's list controls and services behind the tree, menu and grid helpers:
 // string lists with name=value lines, tree nodes, menu items, the string grid, the class
 // registry, the pseudo-random generator and the collation order.
-#include <kwgfx/platform/ClassRegistry.h>
-#include <kwgfx/platform/Exceptions.h>
-#include <kwgfx/platform/LocaleCompare.h>
-#include <kwgfx/platform/MenuItem.h>
-#include <kwgfx/platform/Random.h>
-#include <kwgfx/platform/StringGrid.h>
-#include <kwgfx/platform/Strings.h>
-#include <kwgfx/platform/TreeView.h>
-#include <kwgfx/platform/Utf16Text.h>
+#include <kwgfx/platform/base/Exceptions.h>
+#include <kwgfx/platform/base/Random.h>
+#include <kwgfx/platform/controls/MenuItem.h>
+#include <kwgfx/platform/controls/StringGrid.h>
+#include <kwgfx/platform/controls/TreeView.h>
+#include <kwgfx/platform/system/ClassRegistry.h>
+#include <kwgfx/platform/text/LocaleCompare.h>
+#include <kwgfx/platform/text/Strings.h>
+#include <kwgfx/platform/text/Utf16Text.h>
 
 #include <gtest/gtest.h>
 

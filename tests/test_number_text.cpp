@@ -1,5 +1,5 @@
-#include <kwgfx/platform/Exceptions.h>
-#include <kwgfx/platform/NumberText.h>
+#include <kwgfx/platform/base/Exceptions.h>
+#include <kwgfx/platform/text/NumberText.h>
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "GeometryTestSupport.h"
 
 #include <kwgfx/KwVclCommon.h>
-#include <kwgfx/package/KwUnitLifecycle.h>
+#include <kwgfx/platform/base/KwUnitLifecycle.h>
 
 #include <string>
 
@@ -43,7 +43,7 @@ TEST_F(UnitLifecycle, RepeatedLoadsAndUnloadsRunEachBodyOnce) {
     EXPECT_FALSE(Unit.ShutDown());
     EXPECT_FALSE(Unit.ShutDown());
     EXPECT_EQ(gShutDowns, 0);
-    EXPECT_TRUE(Unit.ShutDown());  // the last unload
+    EXPECT_TRUE(Unit.ShutDown()); // the last unload
     EXPECT_EQ(gShutDowns, 1);
     EXPECT_EQ(gStartUps, 1);
     EXPECT_EQ(Unit.Counter(), 0);
@@ -76,10 +76,10 @@ TEST(KwGraphicsUnit, USFormatSettingsIsTheUsEnglishFormat) {
 }
 
 TEST(KwGraphicsUnit, BalancedExtraLoadsChangeNothing) {
-    EXPECT_FALSE(KwGraphicsStartUp());  // already started by the loaders
+    EXPECT_FALSE(KwGraphicsStartUp()); // already started by the loaders
     KwVclCommonLoad();
     KwVclCommonUnload();
-    EXPECT_FALSE(KwGraphicsShutDown());  // the loaders still hold the unit
+    EXPECT_FALSE(KwGraphicsShutDown()); // the loaders still hold the unit
     EXPECT_TRUE(KwGraphicsIsStarted());
     EXPECT_EQ(USFormatSettings.DecimalSeparator, '.');
     EXPECT_EQ(KwPointToString({0.5f, 2}), "(0.5,2)");

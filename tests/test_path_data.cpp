@@ -2,7 +2,7 @@
 
 #include "PathTestSupport.h"
 
-#include "kwgfx/platform/Exceptions.h"
+#include "kwgfx/platform/base/Exceptions.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // canvas.
 
 #include "kwgfx/path/KwPathData.h"
-#include "kwgfx/platform/RecordingCanvas.h"
+#include "kwgfx/platform/graphics/RecordingCanvas.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 
 #include "PathTestSupport.h"
 
-#include "kwgfx/platform/Exceptions.h"
-#include "kwgfx/platform/MemoryStream.h"
-#include "kwgfx/platform/ObjectStreaming.h"
+#include "kwgfx/platform/base/Exceptions.h"
+#include "kwgfx/platform/streams/MemoryStream.h"
+#include "kwgfx/platform/streams/ObjectStreaming.h"
 
 #include <gtest/gtest.h>
 

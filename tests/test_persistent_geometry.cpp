@@ -8,8 +8,8 @@
 #include "kwgfx/geometry/KwTransform.h"
 #include "kwgfx/geometry/ObjectSize.h"
 #include "kwgfx/path/KwPathData.h"
-#include "kwgfx/platform/Exceptions.h"
-#include "kwgfx/platform/ObjectStreaming.h"
+#include "kwgfx/platform/base/Exceptions.h"
+#include "kwgfx/platform/streams/ObjectStreaming.h"
 
 #include <gtest/gtest.h>
 

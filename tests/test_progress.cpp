@@ -1,7 +1,7 @@
 // Progress indicators: the element count, and the elements, boxes and colours
 // the three indicators record.
 #include "kwgfx/drawing/Progress.h"
-#include "kwgfx/platform/RecordingCanvas.h"
+#include "kwgfx/platform/graphics/RecordingCanvas.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include <kwgfx/platform/Exceptions.h>
-#include <kwgfx/platform/FileStream.h>
-#include <kwgfx/platform/MemoryStream.h>
-#include <kwgfx/platform/ObjectStreaming.h>
-#include <kwgfx/platform/PropertyReader.h>
-#include <kwgfx/platform/PropertyWriter.h>
+#include <kwgfx/platform/base/Exceptions.h>
+#include <kwgfx/platform/streams/FileStream.h>
+#include <kwgfx/platform/streams/MemoryStream.h>
+#include <kwgfx/platform/streams/ObjectStreaming.h>
+#include <kwgfx/platform/streams/PropertyReader.h>
+#include <kwgfx/platform/streams/PropertyWriter.h>
 
 #include <gtest/gtest.h>
 

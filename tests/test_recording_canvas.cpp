@@ -1,7 +1,7 @@
 // The recording canvas: what it records, the state it snapshots, its text model and its
 // text form.
-#include "kwgfx/platform/Exceptions.h"
-#include "kwgfx/platform/RecordingCanvas.h"
+#include "kwgfx/platform/base/Exceptions.h"
+#include "kwgfx/platform/graphics/RecordingCanvas.h"
 
 #include <gtest/gtest.h>
 

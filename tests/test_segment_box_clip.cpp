@@ -1,5 +1,5 @@
 // ClipSegmentToBox: the part of a segment inside a box, for lines with far-away ends.
-#include "kwgfx/platform/PolygonBoxClip.h"
+#include "kwgfx/platform/graphics/PolygonBoxClip.h"
 
 #include <gtest/gtest.h>
 

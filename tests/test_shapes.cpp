@@ -2,7 +2,7 @@
 // and style forms of DrawShape, and the exact bytes of ShapeStyles3D.
 #include "kwgfx/drawing/Frame3D.h"
 #include "kwgfx/drawing/Shapes.h"
-#include "kwgfx/platform/RecordingCanvas.h"
+#include "kwgfx/platform/graphics/RecordingCanvas.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include <kwgfx/platform/Exceptions.h>
-#include <kwgfx/platform/FileStream.h>
-#include <kwgfx/platform/MemoryStream.h>
+#include <kwgfx/platform/base/Exceptions.h>
+#include <kwgfx/platform/streams/FileStream.h>
+#include <kwgfx/platform/streams/MemoryStream.h>
 
 #include <gtest/gtest.h>
 

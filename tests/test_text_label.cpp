@@ -1,8 +1,8 @@
 // DrawTextLabel: which flags and rectangle reach DrawText, and the brush style around it.
 // Text model of the recording canvas with Height -10: 5 pixels a character, lines 12 high.
 #include "kwgfx/KwVclGraphics.h"
-#include "kwgfx/platform/Exceptions.h"
-#include "kwgfx/platform/RecordingCanvas.h"
+#include "kwgfx/platform/base/Exceptions.h"
+#include "kwgfx/platform/graphics/RecordingCanvas.h"
 
 #include <gtest/gtest.h>
 

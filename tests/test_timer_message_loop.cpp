@@ -1,9 +1,9 @@
 // The message loop and its timers: when countdowns start and restart, firing order and
 // coalescing, handlers that stop or free timers, posted messages, clocks, Run.
-#include "kwgfx/platform/Component.h"
-#include "kwgfx/platform/Exceptions.h"
-#include "kwgfx/platform/MessageLoop.h"
-#include "kwgfx/platform/Timer.h"
+#include "kwgfx/platform/base/Component.h"
+#include "kwgfx/platform/base/Exceptions.h"
+#include "kwgfx/platform/windowing/MessageLoop.h"
+#include "kwgfx/platform/windowing/Timer.h"
 
 #include <gtest/gtest.h>
 

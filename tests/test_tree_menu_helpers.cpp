@@ -1,7 +1,7 @@
 // Class hierarchies in a tree view, node searches and menu building.
 #include <kwgfx/KwVclHelperFunctions.h>
-#include <kwgfx/platform/ClassRegistry.h>
-#include <kwgfx/platform/Exceptions.h>
+#include <kwgfx/platform/base/Exceptions.h>
+#include <kwgfx/platform/system/ClassRegistry.h>
 
 #include <gtest/gtest.h>
 

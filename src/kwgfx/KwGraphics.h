@@ -57,4 +57,4 @@
 #include "kwgfx/drawing/TextWrap.h"
 #include "kwgfx/drawing/VclCanvasHelper.h"
 
-#include "kwgfx/platform/Exceptions.h"
+#include "kwgfx/platform/base/Exceptions.h"

@@ -1,8 +1,7 @@
 #pragma once
 // The unit KwVclHelperFunctions: tree view, menu and grid helpers, and the help window.
 
-#include "kwgfx/KwVclCommon.h"
-#include "kwgfx/platform/KwStrCompare.h"
+#include "kwgfx/platform/common/KwStrCompare.h"
 #include "kwgfx/ui/KwClassHierarchy.h"
 #include "kwgfx/ui/KwGridSort.h"
 #include "kwgfx/ui/KwHelpViewer.h"
@@ -13,9 +12,19 @@
 namespace kw {
 
 namespace detail {
-// Loads the package (and with it this unit) before the static objects of every
-// translation unit that includes this header (see KwVclCommon.h).
-static const TKwVclCommonLoader KwVclHelperFunctionsLoaderOfThisUnit;
+
+class TKwVclHelperFunctionsLoader {
+public:
+    TKwVclHelperFunctionsLoader() { KwVclHelperFunctionsStartUp(); }
+    ~TKwVclHelperFunctionsLoader() { KwVclHelperFunctionsShutDown(); }
+    TKwVclHelperFunctionsLoader(const TKwVclHelperFunctionsLoader&) = delete;
+    TKwVclHelperFunctionsLoader& operator=(const TKwVclHelperFunctionsLoader&) = delete;
+};
+
+// Loads this unit before the static objects of every translation unit that includes this
+// header, and unloads it after them.
+static const TKwVclHelperFunctionsLoader KwVclHelperFunctionsLoaderOfThisUnit;
+
 } // namespace detail
 
 } // namespace kw

@@ -21,8 +21,8 @@
 
 #include <kwgfx/path/KwPathAreaFill.h>
 #include <kwgfx/path/KwPathData.h>
-#include <kwgfx/platform/Colors.h>
-#include <kwgfx/platform/cairo/Bitmap.h>
+#include <kwgfx/platform/graphics/Colors.h>
+#include <kwgfx/platform/graphics/cairo/Bitmap.h>
 
 #include <cairo.h>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // Releases Cairo's and fontconfig's process-wide caches after the last test, so that the
 // leak checker of sanitizer builds reports only leaks of our own.
-#include "kwgfx/platform/cairo/CairoStaticData.h"
+#include "kwgfx/platform/graphics/cairo/CairoStaticData.h"
 
 #include <gtest/gtest.h>
 

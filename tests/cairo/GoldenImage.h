@@ -3,7 +3,7 @@
 // tolerance (Cairo versions differ in the last bits of blends). With the environment
 // variable KWGFX_UPDATE_GOLDEN=1 the golden file is (re)written from the bitmap instead.
 
-#include "kwgfx/platform/cairo/Bitmap.h"
+#include "kwgfx/platform/graphics/cairo/Bitmap.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // Small helpers of the pixel tests: colour channels, channel-wise closeness, and where the
 // pixels that match a test lie on a bitmap.
 
-#include "kwgfx/platform/cairo/Bitmap.h"
+#include "kwgfx/platform/graphics/cairo/Bitmap.h"
 
 #include <algorithm>
 #include <cstdlib>

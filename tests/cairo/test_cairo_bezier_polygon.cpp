@@ -1,6 +1,6 @@
 // A spline polygon drawn on the raster canvas: filled inside, outlined through its points.
 #include "kwgfx/drawing/DrawBezierPolygon.h"
-#include "kwgfx/platform/cairo/Bitmap.h"
+#include "kwgfx/platform/graphics/cairo/Bitmap.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // the pixels inside the surface must be those of the true figure, as if the surface were
 // a window onto an unbounded plane. Each far figure is compared with a near figure that
 // shows the same pixels, or with coverage worked out from the exact geometry.
-#include "kwgfx/platform/Colors.h"
-#include "kwgfx/platform/cairo/Bitmap.h"
+#include "kwgfx/platform/graphics/Colors.h"
+#include "kwgfx/platform/graphics/cairo/Bitmap.h"
 
 #include <gtest/gtest.h>
 

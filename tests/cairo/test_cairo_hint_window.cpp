@@ -1,8 +1,8 @@
 // The hint window painting into pixels: the text wraps between words and "&" shows as
 // itself, matching the same lines drawn with TextOut; background and frame colours.
 #include "kwgfx/KwHintWindow.h"
-#include "kwgfx/platform/SystemColors.h"
-#include "kwgfx/platform/cairo/BitmapWindowSurface.h"
+#include "kwgfx/platform/graphics/SystemColors.h"
+#include "kwgfx/platform/graphics/cairo/BitmapWindowSurface.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // PolyPolygon on the raster canvas: several figures filled as one area under a rule.
-#include "kwgfx/platform/Colors.h"
-#include "kwgfx/platform/cairo/Bitmap.h"
+#include "kwgfx/platform/graphics/Colors.h"
+#include "kwgfx/platform/graphics/cairo/Bitmap.h"
 
 #include <gtest/gtest.h>
 

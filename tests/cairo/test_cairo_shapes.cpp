@@ -1,6 +1,6 @@
 // Raster conventions of the Cairo canvas: which pixels shapes, lines and pictures cover.
-#include "kwgfx/platform/Exceptions.h"
-#include "kwgfx/platform/cairo/Bitmap.h"
+#include "kwgfx/platform/base/Exceptions.h"
+#include "kwgfx/platform/graphics/cairo/Bitmap.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // PolyPolygonF on the raster canvas: sub-pixel edges with and without anti-aliasing, the
 // fill rules, brush and pen as for whole-pixel figures, and input that must not upset Cairo.
-#include "kwgfx/platform/Colors.h"
-#include "kwgfx/platform/cairo/Bitmap.h"
+#include "kwgfx/platform/graphics/Colors.h"
+#include "kwgfx/platform/graphics/cairo/Bitmap.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Text on the Cairo canvas: measuring, drawing with and without background, rotation,
 // metrics of the face and DrawText clipping.
 #include "PixelTestTools.h"
-#include "kwgfx/platform/cairo/Bitmap.h"
+#include "kwgfx/platform/graphics/cairo/Bitmap.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "kwgfx/drawing/Frame3D.h"
 #include "kwgfx/drawing/Gradients.h"
 #include "kwgfx/drawing/PieSlice.h"
-#include "kwgfx/platform/cairo/Bitmap.h"
+#include "kwgfx/platform/graphics/cairo/Bitmap.h"
 
 #include "PixelTestTools.h"
 

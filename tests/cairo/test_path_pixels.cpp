@@ -1,7 +1,7 @@
 // Paths painted on the Cairo canvas: figures are filled one by one, so an inner figure is
 // painted over rather than cut out, and outlines leave open figures open.
 #include "kwgfx/path/KwPathData.h"
-#include "kwgfx/platform/cairo/Bitmap.h"
+#include "kwgfx/platform/graphics/cairo/Bitmap.h"
 
 #include <gtest/gtest.h>
 

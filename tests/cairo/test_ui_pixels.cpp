@@ -1,8 +1,8 @@
 // The user-interface helpers on the Cairo canvas: a diagonal gradient's corners, text in a
 // rotated font running upwards, an image-list shape stretched, and a centred label.
 #include "kwgfx/KwVclGraphics.h"
-#include "kwgfx/platform/ScreenFont.h"
-#include "kwgfx/platform/cairo/Bitmap.h"
+#include "kwgfx/platform/graphics/ScreenFont.h"
+#include "kwgfx/platform/graphics/cairo/Bitmap.h"
 
 #include "PixelTestTools.h"
 

@@ -14,10 +14,10 @@
 #include <kwgfx/KwGraphics.h>
 #include <kwgfx/KwHintWindow.h>
 #include <kwgfx/KwVclGraphics.h>
-#include <kwgfx/drawing/DrawingRounding.h>
 #include <kwgfx/path/KwPathAreaFill.h>
-#include <kwgfx/platform/cairo/Bitmap.h>
-#include <kwgfx/platform/cairo/BitmapWindowSurface.h>
+#include <kwgfx/platform/graphics/PixelRounding.h>
+#include <kwgfx/platform/graphics/cairo/Bitmap.h>
+#include <kwgfx/platform/graphics/cairo/BitmapWindowSurface.h>
 
 #include <algorithm>
 #include <cmath>
@@ -178,7 +178,7 @@ void PaintPath(TCanvas& C, TKwPathData& Path, bool Fill) {
     for (const TKwPoints& figure : Path.ToPolygons()) {
         TCanvasPoints points;
         for (const TKwPoint& p : figure)
-            points.emplace_back(detail::RoundPixel(p.X), detail::RoundPixel(p.Y));
+            points.emplace_back(platform::RoundToPixel(p.X), platform::RoundToPixel(p.Y));
         if (Fill)
             C.Polygon(points);
         else
@@ -701,8 +701,8 @@ TGalleryPage UiHelpersPage() {
             const double radians = angle * cPI / 180.0;
             C.Font().SetColor(InterpolateColor(0x8B3A1E, 0x2060F0, angle / 90.0f));
             RotateFont(C.Font(), float(angle));
-            C.TextOut(centre.X + detail::RoundPixel(30 * std::cos(radians)),
-                      centre.Y - detail::RoundPixel(30 * std::sin(radians)),
+            C.TextOut(centre.X + platform::RoundToPixel(30 * std::cos(radians)),
+                      centre.Y - platform::RoundToPixel(30 * std::sin(radians)),
                       "rotated " + std::to_string(angle));
         }
         // The next cells and the label draw level again.

@@ -12,9 +12,9 @@
 
 #include <kwgfx/geometry/KwMatrix.h>
 #include <kwgfx/path/KwPathAreaFill.h>
-#include <kwgfx/platform/Colors.h>
+#include <kwgfx/platform/graphics/Colors.h>
 #if KWGFX_HAVE_CAIRO
-#include <kwgfx/platform/cairo/Bitmap.h>
+#include <kwgfx/platform/graphics/cairo/Bitmap.h>
 #endif
 
 #include <algorithm>

@@ -5,7 +5,7 @@
 
 #include "ToolCommands.h"
 
-#include <kwgfx/platform/Types.h>
+#include <kwgfx/platform/graphics/Types.h>
 
 #include <cstddef>
 #include <optional>

@@ -2,7 +2,7 @@
 #include "ToolCommands.h"
 
 #include <kwgfx/KwGraphics.h>
-#include <kwgfx/platform/Colors.h>
+#include <kwgfx/platform/graphics/Colors.h>
 
 #include <cstdio>
 #include <string>

@@ -3,7 +3,7 @@
 
 #include "Gallery.h"
 #include "ToolCommands.h"
-#include "kwgfx/platform/cairo/CairoStaticData.h"
+#include "kwgfx/platform/graphics/cairo/CairoStaticData.h"
 
 #include <cstdio>
 #include <exception>

@@ -3,7 +3,7 @@
 #include "kwgfx/drawing/Arrows.h"
 
 #include "kwgfx/drawing/CanvasStateSaver.h"
-#include "kwgfx/drawing/DrawingRounding.h"
+#include "kwgfx/drawing/detail/DrawingRounding.h"
 
 #include <cmath>
 #include <vector>

@@ -6,7 +6,7 @@
 // ignored.
 
 #include "kwgfx/geometry/KwTypes.h"
-#include "kwgfx/platform/Canvas.h"
+#include "kwgfx/platform/graphics/Canvas.h"
 
 #include <cstdint>
 #include <span>

@@ -4,7 +4,7 @@
 
 #include "kwgfx/drawing/BezierPolygon.h"
 
-#include "kwgfx/platform/PixelRounding.h"
+#include "kwgfx/platform/graphics/PixelRounding.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,7 +3,7 @@
 // and brush while they paint; these put the values back when the routine leaves, also
 // when a canvas call throws.
 
-#include "kwgfx/platform/Canvas.h"
+#include "kwgfx/platform/graphics/Canvas.h"
 
 namespace kw::detail {
 

@@ -1,7 +1,7 @@
 #include "kwgfx/drawing/DrawBezierPolygon.h"
 
 #include "kwgfx/drawing/BezierPolygon.h"
-#include "kwgfx/platform/PixelRounding.h"
+#include "kwgfx/platform/graphics/PixelRounding.h"
 
 #include <limits>
 

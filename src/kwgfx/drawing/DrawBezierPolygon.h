@@ -2,7 +2,7 @@
 // Drawing a spline polygon (BezierPolygon.h) on a canvas.
 
 #include "kwgfx/geometry/KwTypes.h"
-#include "kwgfx/platform/Canvas.h"
+#include "kwgfx/platform/graphics/Canvas.h"
 
 #include <cstdint>
 #include <span>

@@ -2,7 +2,7 @@
 #include "kwgfx/drawing/Frame3D.h"
 
 #include "kwgfx/drawing/CanvasStateSaver.h"
-#include "kwgfx/drawing/DrawingRounding.h"
+#include "kwgfx/drawing/detail/DrawingRounding.h"
 
 namespace kw {
 

@@ -5,7 +5,7 @@
 // canvas's pen and brush are left as they were.
 
 #include "kwgfx/geometry/KwTypes.h"
-#include "kwgfx/platform/Canvas.h"
+#include "kwgfx/platform/graphics/Canvas.h"
 
 namespace kw {
 

@@ -1,4 +1,4 @@
-#include "kwgfx/drawing/GradientColorWalk.h"
+#include "kwgfx/drawing/detail/GradientColorWalk.h"
 
 #include "kwgfx/drawing/GradientTypes.h"
 #include "kwgfx/drawing/KwColorValues.h"

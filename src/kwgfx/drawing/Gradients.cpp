@@ -4,8 +4,8 @@
 #include "kwgfx/drawing/Gradients.h"
 
 #include "kwgfx/drawing/CanvasStateSaver.h"
-#include "kwgfx/drawing/DrawingRounding.h"
-#include "kwgfx/drawing/GradientColorWalk.h"
+#include "kwgfx/drawing/detail/DrawingRounding.h"
+#include "kwgfx/drawing/detail/GradientColorWalk.h"
 
 #include <algorithm>
 #include <cmath>

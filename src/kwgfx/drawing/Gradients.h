@@ -6,7 +6,7 @@
 
 #include "kwgfx/drawing/GradientTypes.h"
 #include "kwgfx/geometry/KwTypes.h"
-#include "kwgfx/platform/Canvas.h"
+#include "kwgfx/platform/graphics/Canvas.h"
 
 #include <span>
 

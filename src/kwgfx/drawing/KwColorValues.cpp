@@ -1,6 +1,6 @@
 #include "kwgfx/drawing/KwColorValues.h"
 
-#include "kwgfx/platform/SystemColors.h"
+#include "kwgfx/platform/graphics/SystemColors.h"
 
 #include <algorithm>
 #include <cmath>

@@ -7,8 +7,8 @@
 // (SystemColors.h) turns system colours into RGB colours.
 
 #include "kwgfx/geometry/KwTypes.h"
-#include "kwgfx/platform/BitmapColorTypes.h"
-#include "kwgfx/platform/Types.h"
+#include "kwgfx/platform/graphics/BitmapColorTypes.h"
+#include "kwgfx/platform/graphics/Types.h"
 
 #include <array>
 #include <cstdint>

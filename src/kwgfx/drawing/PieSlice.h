@@ -4,7 +4,7 @@
 // ignored.
 
 #include "kwgfx/geometry/KwTypes.h"
-#include "kwgfx/platform/Canvas.h"
+#include "kwgfx/platform/graphics/Canvas.h"
 
 namespace kw {
 

@@ -4,9 +4,9 @@
 
 #include "kwgfx/drawing/CanvasStateSaver.h"
 #include "kwgfx/drawing/ColorSchemes.h"
-#include "kwgfx/drawing/DrawingRounding.h"
 #include "kwgfx/drawing/PieSlice.h"
 #include "kwgfx/drawing/Shapes.h"
+#include "kwgfx/drawing/detail/DrawingRounding.h"
 
 #include <algorithm>
 #include <cmath>

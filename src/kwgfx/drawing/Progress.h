@@ -9,7 +9,7 @@
 
 #include "kwgfx/drawing/ShapeTypes.h"
 #include "kwgfx/geometry/KwTypes.h"
-#include "kwgfx/platform/Canvas.h"
+#include "kwgfx/platform/graphics/Canvas.h"
 
 #include <cstdint>
 #include <span>

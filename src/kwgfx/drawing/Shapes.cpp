@@ -8,8 +8,8 @@
 #include "kwgfx/drawing/Shapes.h"
 
 #include "kwgfx/drawing/CanvasStateSaver.h"
-#include "kwgfx/drawing/DrawingRounding.h"
 #include "kwgfx/drawing/Frame3D.h"
+#include "kwgfx/drawing/detail/DrawingRounding.h"
 #include "kwgfx/geometry/KwCenters.h"
 #include "kwgfx/geometry/KwPointOps.h"
 

@@ -5,8 +5,8 @@
 
 #include "kwgfx/drawing/ShapeTypes.h"
 #include "kwgfx/geometry/KwTypes.h"
-#include "kwgfx/platform/Canvas.h"
-#include "kwgfx/platform/Graphic.h"
+#include "kwgfx/platform/graphics/Canvas.h"
+#include "kwgfx/platform/graphics/Graphic.h"
 
 namespace kw {
 

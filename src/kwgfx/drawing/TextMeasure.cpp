@@ -1,6 +1,6 @@
 #include "kwgfx/drawing/TextMeasure.h"
 
-#include "kwgfx/drawing/DrawingRounding.h"
+#include "kwgfx/drawing/detail/DrawingRounding.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,7 +3,7 @@
 // lines, and the box that holds text drawn rotated.
 
 #include "kwgfx/geometry/KwTypes.h"
-#include "kwgfx/platform/Canvas.h"
+#include "kwgfx/platform/graphics/Canvas.h"
 
 #include <string_view>
 

@@ -3,8 +3,8 @@
 // font. Text is UTF-8; the characters the wrapping looks at (break characters, quotes,
 // line ends) are single code points.
 
-#include "kwgfx/platform/Canvas.h"
-#include "kwgfx/platform/KwChars.h"
+#include "kwgfx/platform/common/KwChars.h"
+#include "kwgfx/platform/graphics/Canvas.h"
 
 #include <string>
 #include <string_view>

@@ -1,8 +1,7 @@
 #include "kwgfx/drawing/VclCanvasHelper.h"
 
 #include "kwgfx/geometry/KwConversions.h"
-#include "kwgfx/platform/PixelRounding.h"
-
+#include "kwgfx/platform/graphics/PixelRounding.h"
 
 namespace kw {
 

@@ -5,7 +5,7 @@
 // CopyCanvasState copies brush, pen and font from one canvas to another.
 
 #include "kwgfx/geometry/KwTypes.h"
-#include "kwgfx/platform/Canvas.h"
+#include "kwgfx/platform/graphics/Canvas.h"
 
 namespace kw {
 

@@ -1,8 +1,8 @@
 #include "kwgfx/geometry/KwCenters.h"
 
-#include "kwgfx/geometry/IntegerDistance.h"
 #include "kwgfx/geometry/KwConversions.h"
-#include "kwgfx/platform/Exceptions.h"
+#include "kwgfx/geometry/detail/IntegerDistance.h"
+#include "kwgfx/platform/base/Exceptions.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #include "kwgfx/geometry/KwColorNames.h"
 
-#include "kwgfx/platform/ColorIdents.h"
+#include "kwgfx/platform/graphics/ColorIdents.h"
 
 namespace kw {
 

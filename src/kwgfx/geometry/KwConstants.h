@@ -3,9 +3,9 @@
 // format USFormatSettings of the library's own text formats. (KwIdentityMatrix is in
 // KwVectorTypes.h.)
 
-#include "kwgfx/KwVclCommon.h"
+#include "kwgfx/geometry/KwGraphicsUnit.h"
 #include "kwgfx/geometry/KwTypes.h"
-#include "kwgfx/platform/NumberText.h"
+#include "kwgfx/platform/text/NumberText.h"
 
 #include <bit>
 #include <cstdint>
@@ -30,10 +30,9 @@ inline constexpr TKwPoint KwClosePolygon{65535, 65535};
 extern const platform::TFormatSettings& USFormatSettings;
 
 namespace detail {
-// Loads the package before the static objects of every translation unit that includes
-// this header, so USFormatSettings is filled before any of them can read it (see
-// KwVclCommon.h).
-static const TKwVclCommonLoader KwVclCommonLoaderOfThisUnit;
+// Loads the unit before the static objects of every translation unit that includes this
+// header, so USFormatSettings is filled before any of them can read it.
+static const TKwGraphicsUnitLoader KwGraphicsLoaderOfThisUnit;
 } // namespace detail
 
 } // namespace kw

@@ -1,6 +1,6 @@
 #include "kwgfx/geometry/KwConversions.h"
 
-#include "kwgfx/platform/Exceptions.h"
+#include "kwgfx/platform/base/Exceptions.h"
 
 #include <algorithm>
 

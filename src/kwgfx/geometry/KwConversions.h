@@ -9,7 +9,7 @@
 // outside the 64-bit range, as the platform's own rounding does.
 
 #include "kwgfx/geometry/KwTypes.h"
-#include "kwgfx/platform/PixelRounding.h"
+#include "kwgfx/platform/graphics/PixelRounding.h"
 
 #include <cmath>
 #include <cstdint>

@@ -3,7 +3,7 @@
 // of TKwCustomRect. Every equality test is exact; every change ends in one OnChange.
 
 #include "kwgfx/geometry/KwTypes.h"
-#include "kwgfx/platform/Persistent.h"
+#include "kwgfx/platform/base/Persistent.h"
 
 namespace kw {
 

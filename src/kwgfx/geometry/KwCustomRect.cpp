@@ -1,6 +1,6 @@
 #include "kwgfx/geometry/KwCustomRect.h"
 
-#include "kwgfx/platform/IntegerScaleRect.h"
+#include "kwgfx/platform/graphics/IntegerScaleRect.h"
 
 namespace kw {
 

@@ -4,7 +4,7 @@
 // Descendants choose which edges they publish (TKwObjectRect, TObjectSize).
 
 #include "kwgfx/geometry/KwTypes.h"
-#include "kwgfx/platform/Persistent.h"
+#include "kwgfx/platform/base/Persistent.h"
 
 #include <cstdint>
 

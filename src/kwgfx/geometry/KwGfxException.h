@@ -2,7 +2,7 @@
 // The error class reserved for graphics errors of the library. No routine of the library
 // raises it today; it is there for callers and components that report graphics failures.
 
-#include "kwgfx/platform/KwException.h"
+#include "kwgfx/platform/common/KwException.h"
 
 namespace kw {
 

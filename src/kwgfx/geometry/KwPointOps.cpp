@@ -1,8 +1,8 @@
 #include "kwgfx/geometry/KwPointOps.h"
 
-#include "kwgfx/geometry/IntegerDistance.h"
 #include "kwgfx/geometry/KwCenters.h"
 #include "kwgfx/geometry/KwConversions.h"
+#include "kwgfx/geometry/detail/IntegerDistance.h"
 
 #include <cmath>
 

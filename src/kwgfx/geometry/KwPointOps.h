@@ -6,7 +6,7 @@
 // with its default tolerance. For exact comparison use TKwPoint::SameAs.
 
 #include "kwgfx/geometry/KwTypes.h"
-#include "kwgfx/platform/Math.h"
+#include "kwgfx/platform/base/Math.h"
 
 #include <cstdint>
 #include <span>

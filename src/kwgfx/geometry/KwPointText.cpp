@@ -1,6 +1,6 @@
 #include "kwgfx/geometry/KwPointText.h"
 
-#include "kwgfx/platform/NumberText.h"
+#include "kwgfx/platform/text/NumberText.h"
 
 namespace kw {
 

@@ -2,10 +2,10 @@
 
 #include "kwgfx/geometry/KwConstants.h"
 #include "kwgfx/geometry/KwPointText.h"
-#include "kwgfx/platform/Filer.h"
-#include "kwgfx/platform/Math.h"
-#include "kwgfx/platform/PropertyReader.h"
-#include "kwgfx/platform/PropertyWriter.h"
+#include "kwgfx/platform/base/Math.h"
+#include "kwgfx/platform/streams/Filer.h"
+#include "kwgfx/platform/streams/PropertyReader.h"
+#include "kwgfx/platform/streams/PropertyWriter.h"
 
 namespace kw {
 

@@ -5,7 +5,7 @@
 
 #include "kwgfx/geometry/KwTypes.h"
 #include "kwgfx/geometry/KwVectorTypes.h"
-#include "kwgfx/platform/Persistent.h"
+#include "kwgfx/platform/base/Persistent.h"
 
 namespace kw {
 

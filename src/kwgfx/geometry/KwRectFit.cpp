@@ -3,7 +3,7 @@
 #include "kwgfx/geometry/KwConversions.h"
 #include "kwgfx/geometry/KwMatrix.h"
 #include "kwgfx/geometry/KwRectOps.h"
-#include "kwgfx/platform/Exceptions.h"
+#include "kwgfx/platform/base/Exceptions.h"
 
 #include <cmath>
 

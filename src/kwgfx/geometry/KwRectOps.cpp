@@ -1,7 +1,7 @@
 #include "kwgfx/geometry/KwRectOps.h"
 
 #include "kwgfx/geometry/KwConversions.h"
-#include "kwgfx/platform/Math.h"
+#include "kwgfx/platform/base/Math.h"
 
 #include <utility>
 

@@ -7,7 +7,7 @@
 #include "kwgfx/geometry/KwPosition.h"
 #include "kwgfx/geometry/KwTypes.h"
 #include "kwgfx/geometry/KwVectorTypes.h"
-#include "kwgfx/platform/Persistent.h"
+#include "kwgfx/platform/base/Persistent.h"
 
 #include <memory>
 

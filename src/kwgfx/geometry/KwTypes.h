@@ -3,8 +3,8 @@
 // rounded to float), the arrays built from them, the shared callback types and
 // enumerations, and the platform records re-exported into namespace kw.
 
-#include "kwgfx/platform/Object.h"
-#include "kwgfx/platform/Types.h"
+#include "kwgfx/platform/base/Object.h"
+#include "kwgfx/platform/graphics/Types.h"
 
 #include <array>
 #include <cstdint>

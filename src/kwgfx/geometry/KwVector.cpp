@@ -4,7 +4,7 @@
 
 #include "kwgfx/geometry/KwVector.h"
 
-#include "kwgfx/platform/Math.h"
+#include "kwgfx/platform/base/Math.h"
 
 #include <algorithm>
 #include <cmath>

@@ -4,7 +4,7 @@
 // one call under the path's fill mode, so holes stay open as an SVG renderer draws them.
 
 #include "kwgfx/path/KwPathData.h"
-#include "kwgfx/platform/Canvas.h"
+#include "kwgfx/platform/graphics/Canvas.h"
 
 namespace kw {
 

@@ -9,7 +9,7 @@
 
 #include "kwgfx/path/KwPathData.h"
 
-#include "kwgfx/path/KwPathUpdate.h"
+#include "kwgfx/path/detail/KwPathUpdate.h"
 
 #include "kwgfx/geometry/KwConversions.h"
 

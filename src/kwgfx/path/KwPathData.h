@@ -25,8 +25,8 @@
 #include "kwgfx/path/KwCorners.h"
 #include "kwgfx/path/KwPathPoint.h"
 #include "kwgfx/path/KwSvgPathParser.h"
-#include "kwgfx/platform/Persistent.h"
-#include "kwgfx/platform/Stream.h"
+#include "kwgfx/platform/base/Persistent.h"
+#include "kwgfx/platform/streams/Stream.h"
 
 #include <cstdint>
 #include <memory>

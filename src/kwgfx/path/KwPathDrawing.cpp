@@ -4,10 +4,10 @@
 // become the polygons of ToPolygons, within a tenth of a pixel of the cubic.
 
 #include "kwgfx/geometry/KwConversions.h"
-#include "kwgfx/path/KwCubicSampler.h"
 #include "kwgfx/path/KwPathData.h"
-#include "kwgfx/path/KwPathWalk.h"
-#include "kwgfx/platform/Canvas.h"
+#include "kwgfx/path/detail/KwCubicSampler.h"
+#include "kwgfx/path/detail/KwPathWalk.h"
+#include "kwgfx/platform/graphics/Canvas.h"
 
 namespace kw {
 

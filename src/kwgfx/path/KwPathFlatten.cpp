@@ -6,10 +6,10 @@
 // the distance between neighbouring samples.
 
 #include "kwgfx/geometry/KwConstants.h"
-#include "kwgfx/path/KwCubicSampler.h"
 #include "kwgfx/path/KwPathData.h"
-#include "kwgfx/path/KwPathWalk.h"
-#include "kwgfx/platform/Math.h"
+#include "kwgfx/path/detail/KwCubicSampler.h"
+#include "kwgfx/path/detail/KwPathWalk.h"
+#include "kwgfx/platform/base/Math.h"
 
 #include <cmath>
 

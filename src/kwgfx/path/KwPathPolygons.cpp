@@ -3,9 +3,9 @@
 // itself, the same points drawing uses.
 
 #include "kwgfx/geometry/KwIntersections.h"
-#include "kwgfx/path/KwCubicSampler.h"
 #include "kwgfx/path/KwPathData.h"
-#include "kwgfx/path/KwPathWalk.h"
+#include "kwgfx/path/detail/KwCubicSampler.h"
+#include "kwgfx/path/detail/KwPathWalk.h"
 
 namespace kw {
 

@@ -16,7 +16,7 @@
 #include "kwgfx/geometry/KwPointOps.h"
 #include "kwgfx/geometry/KwVector.h"
 #include "kwgfx/path/KwPathData.h"
-#include "kwgfx/path/KwPathUpdate.h"
+#include "kwgfx/path/detail/KwPathUpdate.h"
 
 #include <algorithm>
 #include <cmath>

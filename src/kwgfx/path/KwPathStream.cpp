@@ -2,8 +2,8 @@
 
 #include "kwgfx/path/KwPathData.h"
 
-#include "kwgfx/platform/Exceptions.h"
-#include "kwgfx/platform/Filer.h"
+#include "kwgfx/platform/base/Exceptions.h"
+#include "kwgfx/platform/streams/Filer.h"
 
 #include <bit>
 #include <cmath>

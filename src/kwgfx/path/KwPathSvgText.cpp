@@ -3,9 +3,9 @@
 
 #include "kwgfx/path/KwPathData.h"
 #include "kwgfx/path/KwPathTightBounds.h"
-#include "kwgfx/path/KwPathUpdate.h"
 #include "kwgfx/path/KwSvgArc.h"
 #include "kwgfx/path/KwSvgPathWriter.h"
+#include "kwgfx/path/detail/KwPathUpdate.h"
 
 namespace kw {
 

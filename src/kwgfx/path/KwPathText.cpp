@@ -17,7 +17,7 @@
 
 #include "kwgfx/geometry/KwConstants.h"
 #include "kwgfx/path/KwPathData.h"
-#include "kwgfx/platform/NumberText.h"
+#include "kwgfx/platform/text/NumberText.h"
 
 #include <array>
 #include <charconv>

@@ -8,7 +8,7 @@
 // value), Name (case-sensitive) and Size in points (Height itself is not compared).
 // Character set, pitch, orientation and height are never deltas.
 
-#include "kwgfx/platform/Font.h"
+#include "kwgfx/platform/graphics/Font.h"
 #include "kwgfx/ui/DeltaAttributes.h"
 
 #include <functional>

@@ -1,8 +1,8 @@
 #include "kwgfx/ui/FontRotation.h"
 
-#include "kwgfx/drawing/DrawingRounding.h"
-#include "kwgfx/platform/AsciiText.h"
-#include "kwgfx/platform/ScreenFont.h"
+#include "kwgfx/platform/graphics/PixelRounding.h"
+#include "kwgfx/platform/graphics/ScreenFont.h"
+#include "kwgfx/platform/text/AsciiText.h"
 
 #include <string_view>
 
@@ -19,7 +19,7 @@ platform::TLogFont RotatedLogFont(const platform::TFont& Font, float Angle) {
     TLogFont lf;
     lf.lfHeight = Font.Height();
     lf.lfWidth = 0;
-    lf.lfEscapement = detail::RoundPixel(10.0L * Angle);
+    lf.lfEscapement = platform::RoundToPixel(10.0L * Angle);
     lf.lfOrientation = lf.lfEscapement;
     const TFontStyles style = Font.Style();
     lf.lfWeight = style.Contains(fsBold) ? FW_BOLD : FW_NORMAL;

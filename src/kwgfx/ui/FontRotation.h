@@ -2,7 +2,7 @@
 // Rotating a font: the font object takes over a logical font like its own but turned by an
 // angle, which canvases honour when they draw text in it.
 
-#include "kwgfx/platform/Font.h"
+#include "kwgfx/platform/graphics/Font.h"
 
 namespace kw {
 

@@ -2,7 +2,7 @@
 
 #include "kwgfx/drawing/Frame3D.h"
 #include "kwgfx/drawing/Shapes.h"
-#include "kwgfx/platform/PixelImage.h"
+#include "kwgfx/platform/graphics/PixelImage.h"
 
 namespace kw {
 

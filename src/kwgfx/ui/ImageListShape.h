@@ -4,8 +4,8 @@
 
 #include "kwgfx/drawing/ShapeTypes.h"
 #include "kwgfx/geometry/KwTypes.h"
-#include "kwgfx/platform/Canvas.h"
-#include "kwgfx/platform/ImageList.h"
+#include "kwgfx/platform/graphics/Canvas.h"
+#include "kwgfx/platform/graphics/ImageList.h"
 
 namespace kw {
 

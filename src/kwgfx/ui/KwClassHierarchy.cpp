@@ -1,7 +1,7 @@
 #include "kwgfx/ui/KwClassHierarchy.h"
 
-#include "kwgfx/platform/AsciiText.h"
-#include "kwgfx/platform/ClassRegistry.h"
+#include "kwgfx/platform/system/ClassRegistry.h"
+#include "kwgfx/platform/text/AsciiText.h"
 #include "kwgfx/ui/KwTreeSearch.h"
 
 #include <algorithm>

@@ -1,8 +1,8 @@
 #pragma once
 // Building a class-and-interface hierarchy in a tree view from lines "name=parent".
 
-#include "kwgfx/platform/Strings.h"
-#include "kwgfx/platform/TreeView.h"
+#include "kwgfx/platform/controls/TreeView.h"
+#include "kwgfx/platform/text/Strings.h"
 
 namespace kw {
 

@@ -2,9 +2,9 @@
 
 #include "kwgfx/ui/KwGridSort.h"
 
-#include "kwgfx/platform/LocaleCompare.h"
-#include "kwgfx/platform/NumberText.h"
-#include "kwgfx/platform/Random.h"
+#include "kwgfx/platform/base/Random.h"
+#include "kwgfx/platform/text/LocaleCompare.h"
+#include "kwgfx/platform/text/NumberText.h"
 
 #include <memory>
 #include <optional>

@@ -1,7 +1,7 @@
 #pragma once
 // Sorting the rows of a string grid by the texts of one column.
 
-#include "kwgfx/platform/StringGrid.h"
+#include "kwgfx/platform/controls/StringGrid.h"
 
 #include <cstdint>
 

@@ -1,8 +1,8 @@
 #include "kwgfx/ui/KwHelpViewer.h"
 
-#include "kwgfx/package/KwUnitLifecycle.h"
-#include "kwgfx/platform/DynamicLibrary.h"
-#include "kwgfx/platform/Utf16Text.h"
+#include "kwgfx/platform/base/KwUnitLifecycle.h"
+#include "kwgfx/platform/system/DynamicLibrary.h"
+#include "kwgfx/platform/text/Utf16Text.h"
 
 #include <string>
 

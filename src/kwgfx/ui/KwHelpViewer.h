@@ -10,7 +10,7 @@
 // Text: the library's texts are UTF-8; the viewer takes UTF-16, so the target is converted
 // on the way in and handed over zero-terminated.
 
-#include "kwgfx/platform/WindowHandles.h"
+#include "kwgfx/platform/windowing/WindowHandles.h"
 
 #include <cstdint>
 #include <string_view>

@@ -1,8 +1,8 @@
 #include "kwgfx/ui/KwHelpWindow.h"
 
-#include "kwgfx/platform/AsciiText.h"
-#include "kwgfx/platform/Files.h"
-#include "kwgfx/platform/MessageDialog.h"
+#include "kwgfx/platform/controls/MessageDialog.h"
+#include "kwgfx/platform/system/Files.h"
+#include "kwgfx/platform/text/AsciiText.h"
 #include "kwgfx/ui/KwHelpViewer.h"
 
 namespace kw {

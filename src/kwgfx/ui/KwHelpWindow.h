@@ -6,8 +6,8 @@
 //     Help File (<file name>) could not be found.
 // and the call returns 0 without touching the viewer. A missing viewer gives 0 silently.
 
-#include "kwgfx/platform/Registry.h"
-#include "kwgfx/platform/WindowHandles.h"
+#include "kwgfx/platform/system/Registry.h"
+#include "kwgfx/platform/windowing/WindowHandles.h"
 
 #include <cstdint>
 #include <string>

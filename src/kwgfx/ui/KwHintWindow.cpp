@@ -1,9 +1,9 @@
 #include "kwgfx/ui/KwHintWindow.h"
 
-#include "kwgfx/platform/Application.h"
-#include "kwgfx/platform/DrawTextFlags.h"
-#include "kwgfx/platform/Exceptions.h"
-#include "kwgfx/platform/Screen.h"
+#include "kwgfx/platform/base/Exceptions.h"
+#include "kwgfx/platform/graphics/DrawTextFlags.h"
+#include "kwgfx/platform/windowing/Application.h"
+#include "kwgfx/platform/windowing/Screen.h"
 
 #include <string>
 #include <string_view>

@@ -9,8 +9,8 @@
 //
 // The timer counts down on the application's message loop and fires on its thread.
 
-#include "kwgfx/platform/HintWindow.h"
-#include "kwgfx/platform/Timer.h"
+#include "kwgfx/platform/controls/HintWindow.h"
+#include "kwgfx/platform/windowing/Timer.h"
 
 #include <cstdint>
 #include <string_view>

@@ -2,8 +2,8 @@
 // Menu helpers: whether a submenu has anything to show, and filling a menu item with one
 // child per line of a string list.
 
-#include "kwgfx/platform/MenuItem.h"
-#include "kwgfx/platform/Strings.h"
+#include "kwgfx/platform/controls/MenuItem.h"
+#include "kwgfx/platform/text/Strings.h"
 
 namespace kw {
 

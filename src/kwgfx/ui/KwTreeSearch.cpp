@@ -1,6 +1,6 @@
 #include "kwgfx/ui/KwTreeSearch.h"
 
-#include "kwgfx/platform/AsciiText.h"
+#include "kwgfx/platform/text/AsciiText.h"
 
 namespace kw {
 

@@ -6,8 +6,8 @@
 // it, csoContains contains it, any other option equals it; with or without regard to
 // letter case. Nodes are visited in pre-order; the first that passes is returned.
 
-#include "kwgfx/platform/KwStrCompare.h"
-#include "kwgfx/platform/TreeView.h"
+#include "kwgfx/platform/common/KwStrCompare.h"
+#include "kwgfx/platform/controls/TreeView.h"
 
 #include <string_view>
 

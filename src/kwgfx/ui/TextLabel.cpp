@@ -1,10 +1,10 @@
 #include "kwgfx/ui/TextLabel.h"
 
 #include "kwgfx/drawing/CanvasStateSaver.h"
-#include "kwgfx/drawing/DrawingRounding.h"
 #include "kwgfx/drawing/TextMeasure.h"
 #include "kwgfx/drawing/TextWrap.h"
 #include "kwgfx/geometry/KwConversions.h"
+#include "kwgfx/platform/graphics/PixelRounding.h"
 
 namespace kw {
 
@@ -23,11 +23,11 @@ void DrawTextLabel(platform::TCanvas& Canvas, std::string_view Text, uint32_t Fl
         } else {
             const float width = static_cast<float>(int64_t(r.Right) - r.Left);
             const std::string wrapped = WrapCanvasText(Canvas, Text, width);
-            const int64_t h = detail::RoundPixel(GetMultilineTextHeight(Canvas, wrapped));
+            const int64_t h = platform::RoundToPixel(GetMultilineTextHeight(Canvas, wrapped));
             if ((Flags & DT_VCENTER) != 0)
-                r.Top = detail::ClampPixel(int64_t(CanvasCenterPoint(Rect).Y) - h / 2);
+                r.Top = platform::ClampToPixel(int64_t(CanvasCenterPoint(Rect).Y) - h / 2);
             else
-                r.Top = detail::ClampPixel(int64_t(r.Bottom) - h);
+                r.Top = platform::ClampToPixel(int64_t(r.Bottom) - h);
         }
     }
     Canvas.DrawText(Text, r, Flags);

@@ -3,7 +3,7 @@
 // bottom alignment also work for text that wraps over several lines.
 
 #include "kwgfx/geometry/KwTypes.h"
-#include "kwgfx/platform/Canvas.h"
+#include "kwgfx/platform/graphics/Canvas.h"
 
 #include <cstdint>
 #include <string_view>

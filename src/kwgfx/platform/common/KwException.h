@@ -1,0 +1,14 @@
+#pragma once
+// The base error class of the common package: every error the package's users define
+// for themselves (the library's EKwGfxException among them) derives from it.
+
+#include "kwgfx/platform/base/Exceptions.h"
+
+namespace kw::platform {
+
+class EKwException : public Exception {
+public:
+    using Exception::Exception;
+};
+
+} // namespace kw::platform

@@ -1,0 +1,139 @@
+// The text layout behind TCanvas::DrawText: prefix markers, line breaks, word wrapping,
+// alignment and the measuring rectangle.
+#include "kwgfx/platform/graphics/Canvas.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace kw::platform {
+
+namespace {
+
+// "&x" shows x, "&&" shows "&", a lone trailing "&" shows nothing.
+std::string StripPrefixes(std::string_view Text) {
+    std::string out;
+    out.reserve(Text.size());
+    for (std::size_t i = 0; i < Text.size(); ++i) {
+        if (Text[i] == '&') {
+            if (i + 1 < Text.size() && Text[i + 1] == '&') {
+                out += '&';
+                ++i;
+            }
+            continue;
+        }
+        out += Text[i];
+    }
+    return out;
+}
+
+// Splits at CR LF, CR and LF; a single-line layout joins the pieces with a space.
+std::vector<std::string> SplitParagraphs(const std::string& Text, bool SingleLine) {
+    std::vector<std::string> parts(1);
+    for (std::size_t i = 0; i < Text.size(); ++i) {
+        const char c = Text[i];
+        if (c != '\r' && c != '\n') {
+            parts.back() += c;
+            continue;
+        }
+        if (c == '\r' && i + 1 < Text.size() && Text[i + 1] == '\n') ++i;
+        if (SingleLine)
+            parts.back() += ' ';
+        else
+            parts.emplace_back();
+    }
+    return parts;
+}
+
+std::size_t SkipSpaces(std::string_view Text, std::size_t I) {
+    while (I < Text.size() && Text[I] == ' ') ++I;
+    return I;
+}
+
+// Greedy word wrap: as many words as fit in MaxWidth; a word that alone is too wide takes a
+// line of its own. Spaces at a break are dropped.
+template <typename Measure>
+void WrapParagraph(std::string_view Text, int32_t MaxWidth, Measure&& Width,
+                   std::vector<std::string>& Lines) {
+    std::size_t start = 0;
+    bool first = true;
+    do {
+        if (!first) start = SkipSpaces(Text, start);
+        first = false;
+        std::size_t fitEnd = std::string_view::npos;
+        std::size_t next = Text.size();
+        std::size_t j = start;
+        while (true) {
+            std::size_t k = SkipSpaces(Text, j);
+            while (k < Text.size() && Text[k] != ' ') ++k;
+            const bool fits = Width(Text.substr(start, k - start)) <= MaxWidth;
+            if (fits || fitEnd == std::string_view::npos) {
+                fitEnd = k;
+                next = k;
+                if (!fits || k >= Text.size()) break;
+                j = k;
+                continue;
+            }
+            next = fitEnd;
+            break;
+        }
+        std::string_view line = Text.substr(start, fitEnd - start);
+        while (!line.empty() && line.back() == ' ') line.remove_suffix(1);
+        Lines.emplace_back(line);
+        start = next;
+    } while (SkipSpaces(Text, start) < Text.size());
+}
+
+} // namespace
+
+int32_t TCanvas::LayoutText(std::string_view Text, TRect& Rect, uint32_t Flags, bool Paint) {
+    if (Text.empty()) {
+        if (Flags & DT_CALCRECT) {
+            Rect.Right = Rect.Left;
+            Rect.Bottom = Rect.Top;
+        }
+        return 0;
+    }
+    const std::string shown = (Flags & DT_NOPREFIX) ? std::string(Text) : StripPrefixes(Text);
+    const bool singleLine = (Flags & DT_SINGLELINE) != 0;
+    auto width = [this](std::string_view S) { return DoTextExtent(S).cx; };
+
+    std::vector<std::string> lines;
+    for (const std::string& paragraph : SplitParagraphs(shown, singleLine)) {
+        if ((Flags & DT_WORDBREAK) && !paragraph.empty())
+            WrapParagraph(paragraph, Rect.Width(), width, lines);
+        else
+            lines.push_back(paragraph);
+    }
+
+    const int32_t lineHeight = DoGetTextMetrics().tmHeight;
+    const int32_t blockHeight = lineHeight * static_cast<int32_t>(lines.size());
+    int32_t top = Rect.Top;
+    if (singleLine && (Flags & DT_VCENTER))
+        top = Rect.Top + (Rect.Height() - lineHeight) / 2;
+    else if (singleLine && (Flags & DT_BOTTOM))
+        top = Rect.Bottom - lineHeight;
+
+    if (Flags & DT_CALCRECT) {
+        int32_t widest = 0;
+        for (const std::string& line : lines) widest = std::max(widest, width(line));
+        Rect.Right = Rect.Left + widest;
+        Rect.Bottom = Rect.Top + blockHeight;
+    }
+    if (Paint) {
+        const TRect clip = Rect;
+        int32_t y = top;
+        for (const std::string& line : lines) {
+            int32_t x = Rect.Left;
+            if (Flags & DT_CENTER)
+                x = Rect.Left + (Rect.Width() - width(line)) / 2;
+            else if (Flags & DT_RIGHT)
+                x = Rect.Right - width(line);
+            if (!line.empty()) DoTextLine(x, y, line, (Flags & DT_NOCLIP) ? nullptr : &clip);
+            y += lineHeight;
+        }
+    }
+    return top - Rect.Top + blockHeight;
+}
+
+} // namespace kw::platform

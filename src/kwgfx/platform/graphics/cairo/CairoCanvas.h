@@ -1,0 +1,98 @@
+#pragma once
+// A canvas that draws with Cairo on an image surface (usually a TBitmap's). It follows the
+// raster conventions of TCanvas: pixel (x, y) is the square from (x, y) to (x+1, y+1); a
+// box (L, T, R, B) covers columns L..R-1 and rows T..B-1 and shapes keep their outline
+// inside it; polygon and line points name pixels, so a polygon covers its vertex pixels and
+// a line leaves out its end pixel. PolyPolygonF keeps its sub-pixel coordinates under the
+// same convention: a point (x, y) is the device point (x + 0.5, y + 0.5). Pen widths are whole
+// pixels. Anti-aliasing is off unless SetAntialias(true); it applies to shapes, images and text
+// alike.
+//
+// Text goes through fontconfig and FreeType: Font.Name picks the family ("Default" is
+// DejaVu Sans), Font.Height the size, Font.Orientation rotates around the text's top-left.
+
+#include "kwgfx/platform/graphics/Canvas.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+typedef struct _cairo cairo_t;
+typedef struct _cairo_surface cairo_surface_t;
+typedef struct _cairo_font_face cairo_font_face_t;
+
+namespace kw::platform {
+
+class TCairoCanvas : public TCanvas {
+public:
+    // Draws on Surface (an image surface), which the canvas keeps a reference to.
+    explicit TCairoCanvas(cairo_surface_t* Surface);
+    ~TCairoCanvas() override;
+
+    bool Antialias() const { return FAntialias; }
+    void SetAntialias(bool Value) { FAntialias = Value; }
+
+    // Moves the canvas to another surface; pen, brush, font and pen position stay.
+    void Attach(cairo_surface_t* Surface);
+    cairo_surface_t* Surface() const { return FSurface; }
+
+protected:
+    void DoLineTo(TPoint From, TPoint To) override;
+    void DoPolygon(std::span<const TPoint> Points) override;
+    void DoPolyPolygon(std::span<const std::vector<TPoint>> Polygons,
+                       TPolyFillMode FillMode) override;
+    void DoPolyPolygonF(std::span<const std::vector<TPointD>> Polygons,
+                        TPolyFillMode FillMode) override;
+    void DoPolyline(std::span<const TPoint> Points) override;
+    void DoRectangle(const TRect& Box) override;
+    void DoRoundRect(const TRect& Box, int32_t CornerWidth, int32_t CornerHeight) override;
+    void DoEllipse(const TRect& Box) override;
+    void DoChord(const TRect& Box, TPoint Start, TPoint End) override;
+    void DoPie(const TRect& Box, TPoint Start, TPoint End) override;
+    void DoFillRect(const TRect& Rect) override;
+    void DoDraw(int32_t X, int32_t Y, const TGraphic& Graphic) override;
+    void DoStretchDraw(const TRect& Rect, const TGraphic& Graphic) override;
+    void DoTextOut(int32_t X, int32_t Y, std::string_view Text) override;
+    TSize DoTextExtent(std::string_view Text) override;
+    TTextMetric DoGetTextMetrics() override;
+    void DoGradientFill(std::span<const TTriVertex> Vertices,
+                        std::span<const TGradientTriangle> Triangles) override;
+    void DoTextLine(int32_t X, int32_t Y, std::string_view Text, const TRect* Clip) override;
+
+private:
+    // Shapes (CairoCanvas.cpp).
+    // Builds a shape's path in the box (L, T, R, B) shrunk by Inset on every side.
+    class TShapePath;
+    using TBoxPath =
+        std::function<void(TShapePath&, double L, double T, double R, double B, double Inset)>;
+    void BeginDrawing();
+    void EndDrawing();
+    bool SetPenSource(int32_t& Width);
+    bool SetBrushSource();
+    void FillThenStroke(const std::function<void()>& AddFigures, TPolyFillMode FillMode);
+    void FillAndOutline(TRect Box, const TBoxPath& Path);
+    void StrokeOpenPath(std::span<const TPoint> Points);
+    void StrokeClippedLine(std::span<const TPointD> Points);
+    void DrawArcShape(const TRect& Box, TPoint Start, TPoint End, bool Wedge);
+    void PaintGraphic(const TGraphic& Graphic, const TRect& Dest);
+
+    // Text (CairoText.cpp).
+    struct TFontKey {
+        std::string Face;
+        bool Bold = false;
+        bool Italic = false;
+        bool operator==(const TFontKey&) const = default;
+    };
+    void SelectFont();
+    void DrawTextAt(int32_t X, int32_t Y, std::string_view Text, const TRect* Clip);
+
+    cairo_surface_t* FSurface = nullptr;
+    cairo_t* FContext = nullptr;
+    bool FAntialias = false;
+
+    cairo_font_face_t* FFace = nullptr;
+    TFontKey FFaceKey;
+    bool FFaceScalable = true;
+};
+
+} // namespace kw::platform
