@@ -7,8 +7,6 @@
 //     wrapped text, user-interface helpers, hint windows, real SVG icons
 //   - RunGallery: writes the pictures and index.html
 #include "Gallery.h"
-
-#if defined(KWGFX_HAVE_CAIRO)
 #include "GalleryIcons.h"
 
 #include <kwgfx/KwGraphics.h>
@@ -968,18 +966,3 @@ int RunGallery(std::span<const std::string_view> Args) {
 }
 
 } // namespace kwtool
-
-#else // built without the raster canvas
-
-#include <cstdio>
-
-namespace kwtool {
-
-int RunGallery(std::span<const std::string_view>) {
-    std::fprintf(stderr, "kwgfx: gallery needs the Cairo raster canvas, which this build lacks\n");
-    return 1;
-}
-
-} // namespace kwtool
-
-#endif

@@ -13,9 +13,7 @@
 #include <kwgfx/geometry/KwMatrix.h>
 #include <kwgfx/path/KwPathAreaFill.h>
 #include <kwgfx/platform/graphics/Colors.h>
-#if KWGFX_HAVE_CAIRO
 #include <kwgfx/platform/graphics/cairo/Bitmap.h>
-#endif
 
 #include <algorithm>
 #include <optional>
@@ -23,7 +21,6 @@
 
 namespace kwtool {
 
-#if KWGFX_HAVE_CAIRO
 namespace {
 
 struct TRenderOptions {
@@ -144,10 +141,5 @@ int RunRender(TArgs Args) {
     picture.SaveToFile(o.Output);
     return 0;
 }
-#else
-int RunRender(TArgs) {
-    throw ToolError("render needs the Cairo canvas, and this program was built without Cairo");
-}
-#endif
 
 } // namespace kwtool
