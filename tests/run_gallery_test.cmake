@@ -40,7 +40,7 @@ endif()
 # verbatim copy of its line in the icon sample (set, name, fill rule, view box, data), so
 # that a slip in copying shows here and not as a subtly wrong picture.
 file(READ ${CMAKE_CURRENT_LIST_DIR}/data/icons/icons.txt sample)
-file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/../tools/kwgfx/GalleryIcons.cpp table
+file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/../tools/kwgfx/gallery/GalleryIcons.cpp table
     REGEX "^    {\"[^\"]+\", \"[^\"]+\", (true|false), {[^}]*}, \"[^\"]*\"},$")
 set(embedded 0)
 foreach(entry IN LISTS table)

@@ -1,8 +1,8 @@
 // kwgfx: the library's command-line program, a small dispatcher over the commands in
 // ToolCommands.h.
 
-#include "Gallery.h"
 #include "ToolCommands.h"
+#include "gallery/Gallery.h"
 #include "kwgfx/platform/graphics/cairo/CairoStaticData.h"
 
 #include <cstdio>
