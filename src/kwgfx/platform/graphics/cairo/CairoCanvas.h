@@ -23,6 +23,10 @@ typedef struct _cairo_font_face cairo_font_face_t;
 
 namespace kw::platform {
 
+namespace cairo_detail {
+class TShapePath;
+}
+
 class TCairoCanvas : public TCanvas {
 public:
     // Draws on Surface (an image surface), which the canvas keeps a reference to.
@@ -60,19 +64,16 @@ protected:
     void DoTextLine(int32_t X, int32_t Y, std::string_view Text, const TRect* Clip) override;
 
 private:
-    // Shapes (CairoCanvas.cpp).
+    // Shapes (CairoCanvas.cpp; pen and brush in CairoPenBrush.cpp, far coordinates in
+    // CairoFarClip.cpp).
     // Builds a shape's path in the box (L, T, R, B) shrunk by Inset on every side.
-    class TShapePath;
-    using TBoxPath =
-        std::function<void(TShapePath&, double L, double T, double R, double B, double Inset)>;
+    using TBoxPath = std::function<void(cairo_detail::TShapePath&, double L, double T, double R,
+                                        double B, double Inset)>;
     void BeginDrawing();
     void EndDrawing();
-    bool SetPenSource(int32_t& Width);
-    bool SetBrushSource();
     void FillThenStroke(const std::function<void()>& AddFigures, TPolyFillMode FillMode);
     void FillAndOutline(TRect Box, const TBoxPath& Path);
     void StrokeOpenPath(std::span<const TPoint> Points);
-    void StrokeClippedLine(std::span<const TPointD> Points);
     void DrawArcShape(const TRect& Box, TPoint Start, TPoint End, bool Wedge);
     void PaintGraphic(const TGraphic& Graphic, const TRect& Dest);
 
