@@ -2,13 +2,14 @@
 // fail with EReadError; afterwards the object must still write and read back its own
 // stream.
 
+#include "FuzzSupport.h"
+
 #include <kwgfx/platform/base/Exceptions.h>
 #include <kwgfx/platform/streams/ObjectStreaming.h>
 #include <kwgfx/platform/streams/PropertyReader.h>
 #include <kwgfx/platform/streams/PropertyWriter.h>
 
 #include <cstdint>
-#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -75,17 +76,16 @@ protected:
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
-    const std::string_view input(reinterpret_cast<const char*>(Data), Size);
     TFuzzNode node(0);
     // The class name in the fuzzed text must match; the seeds use "TFuzzNode".
     try {
-        PropertyTextToObject(input, node);
+        PropertyTextToObject(kw::fuzz::InputText(Data, Size), node);
     } catch (const EReadError&) {
     }
     // Whatever was read must write and read back to the same text.
     const std::string text = ObjectToPropertyText(node);
     TFuzzNode copy(0);
     PropertyTextToObject(text, copy);
-    if (ObjectToPropertyText(copy) != text) std::abort();
+    if (ObjectToPropertyText(copy) != text) kw::fuzz::Fail("written text does not read back");
     return 0;
 }

@@ -2,6 +2,8 @@
 
 #include "PathTestSupport.h"
 
+#include <kwgfx/path/KwPathGuarantees.h>
+
 #include <gtest/gtest.h>
 
 #include <cfloat>
@@ -25,19 +27,8 @@ void ExpectParsed(std::string_view Text, const std::vector<ExpectedEntry>& Expec
 
 // Structural invariants every parsed path must keep, whatever the input.
 void ExpectWellFormed(const TKwPathData& Path) {
-    for (int32_t i = 0; i < Path.Count(); ++i) {
-        const TKwPathPoint e = Path.GetPoint(i);
-        const TKwPoint p = e.Point;
-        ASSERT_TRUE(std::isfinite(p.X) && std::isfinite(p.Y)) << "entry " << i;
-        ASSERT_LE(e.Kind, ppClose);
-        if (e.Kind == ppCurveTo) {
-            ASSERT_GE(i, 1) << "a curve needs a start entry";
-            ASSERT_LT(i + 2, Path.Count());
-            ASSERT_EQ(Path.GetPoint(i + 1).Kind, ppCurveTo);
-            ASSERT_EQ(Path.GetPoint(i + 2).Kind, ppCurveTo);
-            i += 2;
-        }
-    }
+    const TKwPathCheck check = KwCheckPathGuarantees(Path.Entries());
+    EXPECT_TRUE(check.Ok()) << "entry " << check.Index << ": " << check.Reason;
 }
 
 TEST(PathTextRead, CommandsAndNumberScanning) {

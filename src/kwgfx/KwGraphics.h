@@ -34,6 +34,7 @@
 #include "kwgfx/path/KwCorners.h"
 #include "kwgfx/path/KwPathAreaFill.h"
 #include "kwgfx/path/KwPathData.h"
+#include "kwgfx/path/KwPathGuarantees.h"
 #include "kwgfx/path/KwPathPoint.h"
 #include "kwgfx/path/KwPathTightBounds.h"
 #include "kwgfx/path/KwSvgPathParser.h"

@@ -19,6 +19,8 @@
 //     OnChanged is called, unless an update bracket (BeginUpdate/EndUpdate) is open; the
 //     outermost EndUpdate then calls Change once.
 //   - FillMode is stored, copied and streamed, but no operation of the path consults it.
+// KwCheckPathGuarantees (KwPathGuarantees.h) checks a list of entries against the
+// guarantees on kinds, curve groups and finite points, wherever entries come from.
 
 #include "kwgfx/geometry/KwTypes.h"
 #include "kwgfx/geometry/KwVectorTypes.h"

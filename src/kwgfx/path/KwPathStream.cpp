@@ -2,6 +2,7 @@
 
 #include "kwgfx/path/KwPathData.h"
 
+#include "kwgfx/path/KwPathGuarantees.h"
 #include "kwgfx/platform/base/Exceptions.h"
 #include "kwgfx/platform/streams/Filer.h"
 
@@ -96,28 +97,13 @@ void TKwPathData::ReadPath(platform::TStream& Stream) {
     std::vector<TKwPathPoint> entries(static_cast<size_t>(count));
     for (int64_t i = 0; i < count; ++i) {
         const unsigned char* in = raw.data() + kRecordBytes * i;
-        if (in[0] > ppClose)
-            PathReadError(EntryText(i) + ": kind " + std::to_string(in[0]) +
-                          " is not a path point kind");
-        const float x = std::bit_cast<float>(GetUInt32(in + 1));
-        const float y = std::bit_cast<float>(GetUInt32(in + 5));
-        if (!std::isfinite(x) || !std::isfinite(y))
-            PathReadError(EntryText(i) + ": coordinate not finite");
         entries[static_cast<size_t>(i)] =
-            TKwPathPoint(static_cast<TKwPathPointKind>(in[0]), TKwPoint(x, y));
+            TKwPathPoint(static_cast<TKwPathPointKind>(in[0]),
+                         TKwPoint(std::bit_cast<float>(GetUInt32(in + 1)),
+                                  std::bit_cast<float>(GetUInt32(in + 5))));
     }
-    // Curves: three ppCurveTo entries after some other entry, which holds their start.
-    for (int64_t i = 0; i < count;) {
-        if (entries[static_cast<size_t>(i)].Kind != ppCurveTo) {
-            ++i;
-            continue;
-        }
-        if (i == 0) PathReadError(EntryText(i) + ": a curve cannot start the path");
-        if (i + 2 >= count || entries[static_cast<size_t>(i + 1)].Kind != ppCurveTo ||
-            entries[static_cast<size_t>(i + 2)].Kind != ppCurveTo)
-            PathReadError(EntryText(i) + ": curve entries not in a complete group of three");
-        i += 3;
-    }
+    if (const TKwPathCheck check = KwCheckPathGuarantees(entries); !check.Ok())
+        PathReadError(EntryText(check.Index) + ": " + check.Reason);
 
     FPathData.swap(entries);
     Change();

@@ -20,6 +20,10 @@
 
 namespace kw::platform {
 
+namespace reader_detail {
+class TPropertyBinder;
+} // namespace reader_detail
+
 class TReader : public TFiler {
 public:
     explicit TReader(TStream& Stream);
@@ -48,7 +52,7 @@ private:
         TReaderProc ReadText;
         TStreamProc ReadBinary;
     };
-    friend class TPropertyBinder;
+    friend class reader_detail::TPropertyBinder;
 
     const property_text::TToken& CurrentValue(const char* Expected);
 
