@@ -1,6 +1,6 @@
 // Start-up and shutdown: the load counter of a unit, and the package loader that fills
 // USFormatSettings before any static object of a including translation unit is built.
-#include "GeometryTestSupport.h"
+#include "../geometry/GeometryTestSupport.h"
 
 #include <kwgfx/KwVclCommon.h>
 #include <kwgfx/platform/base/KwUnitLifecycle.h>
