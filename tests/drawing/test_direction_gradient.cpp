@@ -1,7 +1,8 @@
 // The direction gradient: band gradients for the axis directions, the two-triangle fill
 // for the diagonals, and the form with the extra float.
-#include "kwgfx/KwGraphics.h"
-#include "kwgfx/KwVclGraphics.h"
+#include "kwgfx/drawing/DirectionGradient.h"
+#include "kwgfx/drawing/GradientTypes.h"
+#include "kwgfx/drawing/Gradients.h"
 #include "kwgfx/platform/graphics/RecordingCanvas.h"
 
 #include <gtest/gtest.h>

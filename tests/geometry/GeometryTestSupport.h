@@ -2,7 +2,8 @@
 // Helpers shared by the geometry tests: exact comparisons of float records (operator== of
 // TKwPoint is fuzzy) and readable printing of the records in failure messages.
 
-#include <kwgfx/KwGraphics.h>
+#include <kwgfx/geometry/KwPointText.h>
+#include <kwgfx/geometry/KwTypes.h>
 
 #include <gtest/gtest.h>
 

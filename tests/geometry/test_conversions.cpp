@@ -2,6 +2,9 @@
 // extremes, and the division and empty-list errors.
 #include "GeometryTestSupport.h"
 
+#include <kwgfx/geometry/KwConversions.h>
+#include <kwgfx/platform/base/Exceptions.h>
+
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -82,7 +85,7 @@ TEST(CanvasDiv, DoubleDivisionByZeroRaises) {
     EXPECT_THROW(CanvasDiv(1.0, 0.0), platform::EZeroDivide);
     EXPECT_THROW(CanvasDiv(-1.0, -0.0), platform::EZeroDivide);
     EXPECT_THROW(CanvasDiv(0.0, 0.0), platform::EInvalidOp);
-    EXPECT_THROW(CanvasDiv(1e300, 1e-300), platform::EInvalidOp);  // beyond 64 bits
+    EXPECT_THROW(CanvasDiv(1e300, 1e-300), platform::EInvalidOp); // beyond 64 bits
 }
 
 TEST(CanvasMaxMin, PicksTheExtremes) {

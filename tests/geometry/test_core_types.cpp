@@ -1,11 +1,10 @@
-#include <kwgfx/KwGraphics.h>
+// The geometry records: point views of a rectangle, the array view of vectors and
+// matrices, and sets as ordinal bits.
+#include <kwgfx/geometry/KwMatrix.h>
+#include <kwgfx/geometry/KwTypes.h>
+#include <kwgfx/geometry/KwVectorTypes.h>
 
 #include <gtest/gtest.h>
-
-#include <bit>
-#include <cmath>
-#include <cstdint>
-#include <type_traits>
 
 using namespace kw;
 
@@ -39,20 +38,4 @@ TEST(CoreTypes, SetsUseOrdinalBits) {
     EXPECT_FALSE(s.Contains(sdTop));
     s.Exclude(sdRight);
     EXPECT_EQ(s.ToBits(), 0b0010);
-}
-
-TEST(PlatformObjects, ClassNameIsUnqualified) {
-    TObject o;
-    EXPECT_EQ(o.ClassName(), "TObject");
-}
-
-TEST(Constants, ValuesAndBitPatterns) {
-    EXPECT_EQ(std::bit_cast<uint32_t>(cPI), 0x40490FDBu);
-    EXPECT_EQ(std::bit_cast<uint32_t>(Epsilon), 0x000116C2u);
-    EXPECT_EQ(std::fpclassify(Epsilon), FP_SUBNORMAL);
-    EXPECT_EQ(Epsilon, 1E-40f);
-    EXPECT_EQ(KwClosePolygon.X, 65535);
-    EXPECT_EQ(KwClosePolygon.Y, 65535);
-    static_assert(std::is_base_of_v<EKwException, EKwGfxException>);
-    static_assert(std::is_base_of_v<platform::Exception, EKwGfxException>);
 }

@@ -2,6 +2,9 @@
 // even-odd point-in-polygon test.
 #include "GeometryTestSupport.h"
 
+#include <kwgfx/geometry/KwConversions.h>
+#include <kwgfx/geometry/KwIntersections.h>
+
 #include <cmath>
 #include <cstdint>
 
@@ -44,30 +47,30 @@ TEST(KwIntersectLine, AnEndOnTheOtherSegmentCounts) {
     TKwPoint x;
     EXPECT_TRUE(KwIntersectLine({0, 0}, {10, 0}, {5, 0}, {5, 5}, x));
     EXPECT_TRUE(SamePoint(x, {5, 0}));
-    EXPECT_TRUE(KwIntersectLine({0, 0}, {10, 0}, {10, 0}, {12, 7}, x));  // shared end
+    EXPECT_TRUE(KwIntersectLine({0, 0}, {10, 0}, {10, 0}, {12, 7}, x)); // shared end
     EXPECT_TRUE(SamePoint(x, {10, 0}));
 }
 
 TEST(KwIntersectLine, NoCrossingLeavesIntersectionUnchanged) {
     const TKwPoint sentinel(-99, -99);
     TKwPoint x = sentinel;
-    EXPECT_FALSE(KwIntersectLine({0, 0}, {10, 0}, {0, 1}, {10, 1}, x));    // parallel
-    EXPECT_FALSE(KwIntersectLine({0, 0}, {10, 0}, {5, 0}, {15, 0}, x));    // overlapping
-    EXPECT_FALSE(KwIntersectLine({0, 0}, {10, 0}, {11, 0}, {15, 0}, x));   // collinear apart
-    EXPECT_FALSE(KwIntersectLine({0, 0}, {10, 0}, {5, 1}, {5, 5}, x));     // short of the line
-    EXPECT_FALSE(KwIntersectLine({0, 0}, {1, 1}, {3, 0}, {4, -5}, x));     // lines cross elsewhere
+    EXPECT_FALSE(KwIntersectLine({0, 0}, {10, 0}, {0, 1}, {10, 1}, x));  // parallel
+    EXPECT_FALSE(KwIntersectLine({0, 0}, {10, 0}, {5, 0}, {15, 0}, x));  // overlapping
+    EXPECT_FALSE(KwIntersectLine({0, 0}, {10, 0}, {11, 0}, {15, 0}, x)); // collinear apart
+    EXPECT_FALSE(KwIntersectLine({0, 0}, {10, 0}, {5, 1}, {5, 5}, x));   // short of the line
+    EXPECT_FALSE(KwIntersectLine({0, 0}, {1, 1}, {3, 0}, {4, -5}, x));   // lines cross elsewhere
     EXPECT_TRUE(SamePoint(x, sentinel));
 }
 
 TEST(KwIntersectRectSegment, CrossingThroughTwoEdges) {
-    TKwPoints points{{1, 1}};  // cleared first
+    TKwPoints points{{1, 1}}; // cleared first
     EXPECT_TRUE(KwIntersectRect(KwPoint(-5, 5), KwPoint(15, 5), TKwRect(0, 0, 10, 10), points));
     ASSERT_EQ(points.size(), 2u);
-    EXPECT_TRUE(SamePoint(points[0], {0, 5}));   // left edge first
-    EXPECT_TRUE(SamePoint(points[1], {10, 5}));  // then right
+    EXPECT_TRUE(SamePoint(points[0], {0, 5}));  // left edge first
+    EXPECT_TRUE(SamePoint(points[1], {10, 5})); // then right
     EXPECT_TRUE(KwIntersectRect(KwPoint(5, 15), KwPoint(5, -5), TKwRect(0, 0, 10, 10), points));
     ASSERT_EQ(points.size(), 2u);
-    EXPECT_TRUE(SamePoint(points[0], {5, 0}));   // top edge before bottom
+    EXPECT_TRUE(SamePoint(points[0], {5, 0})); // top edge before bottom
     EXPECT_TRUE(SamePoint(points[1], {5, 10}));
 }
 
@@ -100,10 +103,10 @@ TEST(KwIntersectRectSegment, OutsideGivesFalse) {
 
 TEST(PointInPath, EdgesOfASquare) {
     const TCanvasPoints square{{0, 0}, {10, 0}, {10, 10}, {0, 10}};
-    EXPECT_TRUE(PointInPath(square, 0, 5));     // left edge inside
-    EXPECT_FALSE(PointInPath(square, 10, 5));   // right edge outside
-    EXPECT_TRUE(PointInPath(square, 5, 0));     // top edge inside
-    EXPECT_FALSE(PointInPath(square, 5, 10));   // bottom edge outside
+    EXPECT_TRUE(PointInPath(square, 0, 5));   // left edge inside
+    EXPECT_FALSE(PointInPath(square, 10, 5)); // right edge outside
+    EXPECT_TRUE(PointInPath(square, 5, 0));   // top edge inside
+    EXPECT_FALSE(PointInPath(square, 5, 10)); // bottom edge outside
     EXPECT_TRUE(PointInPath(square, 5, 5));
     EXPECT_FALSE(PointInPath(square, -1, 5));
 
@@ -119,7 +122,7 @@ TEST(PointInPath, EmptyAndDegenerateLists) {
     EXPECT_FALSE(PointInPath(TCanvasPoints{}, 0, 0));
     EXPECT_FALSE(PointInPath(TKwPoints{}, 0.0f, 0.0f));
     EXPECT_FALSE(PointInPath(TKwPoints{{0, 0}}, 0.0f, 0.0f));
-    EXPECT_FALSE(PointInPath(TKwPoints{{0, 0}, {10, 0}}, 5.0f, 0.0f));  // horizontal only
+    EXPECT_FALSE(PointInPath(TKwPoints{{0, 0}, {10, 0}}, 5.0f, 0.0f)); // horizontal only
 }
 
 TEST(PointInPath, EvenOddRuleForASelfCrossingStar) {
@@ -130,15 +133,16 @@ TEST(PointInPath, EvenOddRuleForASelfCrossingStar) {
         star.emplace_back(static_cast<float>(100 * std::cos(a)),
                           static_cast<float>(100 * std::sin(a)));
     }
-    EXPECT_FALSE(PointInPath(star, 0.0f, 0.0f));     // the centre
-    EXPECT_TRUE(PointInPath(star, 0.0f, -80.0f));    // inside the top tip
-    EXPECT_FALSE(PointInPath(star, 0.0f, 90.0f));    // between the two lower tips
+    EXPECT_FALSE(PointInPath(star, 0.0f, 0.0f));  // the centre
+    EXPECT_TRUE(PointInPath(star, 0.0f, -80.0f)); // inside the top tip
+    EXPECT_FALSE(PointInPath(star, 0.0f, 90.0f)); // between the two lower tips
 }
 
 TEST(PointInPath, IntegerFormDoesNotOverflow) {
-    const TCanvasPoints square{
-        {-1000000000, -1000000000}, {1000000000, -1000000000}, {1000000000, 1000000000},
-        {-1000000000, 1000000000}};
+    const TCanvasPoints square{{-1000000000, -1000000000},
+                               {1000000000, -1000000000},
+                               {1000000000, 1000000000},
+                               {-1000000000, 1000000000}};
     EXPECT_TRUE(PointInPath(square, 0, 0));
     EXPECT_TRUE(PointInPath(square, 999999999, 999999999));
     EXPECT_FALSE(PointInPath(square, 1000000000, 0));

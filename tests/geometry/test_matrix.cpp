@@ -1,4 +1,6 @@
-#include <kwgfx/KwGraphics.h>
+#include <kwgfx/geometry/KwConversions.h>
+#include <kwgfx/geometry/KwMatrix.h>
+#include <kwgfx/geometry/KwVector.h>
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,8 @@
-// Point operators and operations: fuzzy equality, offsets, scaling and centres.
+// Point operators and operations: fuzzy equality, offsets and scaling.
 #include "GeometryTestSupport.h"
+
+#include <kwgfx/geometry/KwConversions.h>
+#include <kwgfx/geometry/KwPointOps.h>
 
 #include <cmath>
 #include <cstdint>
@@ -40,14 +43,14 @@ TEST(OffsetPoint, ByDeltasReturnsTheOldPoint) {
 TEST(OffsetPoint, TowardsATarget) {
     TKwPoint p(0, 0);
     EXPECT_TRUE(SamePoint(OffsetPoint(p, KwPoint(3, 4), 10), {0, 0}));
-    EXPECT_TRUE(SamePoint(p, {6, 8}));  // beyond the target
+    EXPECT_TRUE(SamePoint(p, {6, 8})); // beyond the target
 
     p = {0, 0};
-    OffsetPoint(p, KwPoint(3, 4), -5);  // away from it
+    OffsetPoint(p, KwPoint(3, 4), -5); // away from it
     EXPECT_TRUE(SamePoint(p, {-3, -4}));
 
     p = {2, 2};
-    OffsetPoint(p, KwPoint(2, 2), 10);  // target equals the point: nothing moves
+    OffsetPoint(p, KwPoint(2, 2), 10); // target equals the point: nothing moves
     EXPECT_TRUE(SamePoint(p, {2, 2}));
 
     TPoint ip(0, 0);
@@ -101,50 +104,4 @@ TEST(ScalePoints, IntegerFormRoundsHalfToEven) {
     // Centre (0.5, 0): X' = (X - 0.5) * 2 + 0.5 gives -0.5 and 1.5.
     const TCanvasPoints scaled = ScalePoints(TCanvasPoints{{0, 0}, {1, 0}}, 2, 1);
     EXPECT_EQ(scaled, (TCanvasPoints{{0, 0}, {2, 0}}));
-}
-
-TEST(KwCenterPoint, OfRectangles) {
-    EXPECT_TRUE(SamePoint(KwCenterPoint(TRect(0, 0, 5, 5)), {2.5f, 2.5f}));
-    EXPECT_TRUE(SamePoint(KwCenterPoint(TRect(-5, 0, 0, -3)), {-2.5f, -1.5f}));
-    EXPECT_TRUE(SamePoint(KwCenterPoint(TKwRect(1, 1, 2, 4)), {1.5f, 2.5f}));
-}
-
-TEST(KwCenterPoint, OfPointListsSumsInFloat) {
-    EXPECT_TRUE(SamePoint(KwCenterPoint(TKwPoints{}), {0, 0}));
-    EXPECT_TRUE(SamePoint(KwCenterPoint(TCanvasPoints{}), {0, 0}));
-    EXPECT_TRUE(SamePoint(KwCenterPoint(TKwPoints{{1, 2}, {3, 6}}), {2, 4}));
-    // The running sum is rounded to float after each addition: 2^24 + 1 stays 2^24, so
-    // the mean is 2^24 / 3, not the exact (2^24 + 2) / 3.
-    const TKwPoints big{{16777216, 0}, {1, 0}, {1, 0}};
-    EXPECT_TRUE(SamePoint(KwCenterPoint(big), {16777216.0f / 3, 0}));
-    const TCanvasPoints bigInts{{16777216, 0}, {1, 0}, {1, 0}};
-    EXPECT_TRUE(SamePoint(KwCenterPoint(bigInts), {16777216.0f / 3, 0}));
-}
-
-TEST(InCenterPoint, OfATriangle) {
-    EXPECT_TRUE(SamePoint(InCenterPoint(KwPoint(0, 0), KwPoint(4, 0), KwPoint(0, 3)), {1, 1}));
-    EXPECT_EQ(InCenterPoint(TPoint(0, 0), TPoint(4, 0), TPoint(0, 3)), TPoint(1, 1));
-    // Two equal vertices: the incentre is that vertex.
-    EXPECT_TRUE(SamePoint(InCenterPoint(KwPoint(2, 2), KwPoint(2, 2), KwPoint(8, 5)), {2, 2}));
-    // Squares beyond 32 bits stay exact in the integer form.
-    EXPECT_EQ(InCenterPoint(TPoint(0, 0), TPoint(400000, 0), TPoint(0, 300000)),
-              TPoint(100000, 100000));
-}
-
-TEST(InCenterPoint, IntegerFormSpansTheWholeRange) {
-    // A right isosceles triangle over the full coordinate range: its incentre lies on the
-    // diagonal x = y, (2 - sqrt 2) / 2 of a leg from the right angle.
-    constexpr int32_t lo = std::numeric_limits<int32_t>::min();
-    constexpr int32_t hi = std::numeric_limits<int32_t>::max();
-    const TPoint i = InCenterPoint(TPoint(lo, lo), TPoint(hi, lo), TPoint(lo, hi));
-    EXPECT_EQ(i.X, i.Y);
-    const long double leg = static_cast<long double>(hi) - lo;
-    const long double expected = lo + leg * (2 - std::sqrt(2.0L)) / 2;
-    EXPECT_NEAR(i.X, expected, 1024.0L); // side lengths are rounded to float
-}
-
-TEST(InCenterPoint, ThreeEqualPointsRaiseInvalidOp) {
-    EXPECT_THROW(InCenterPoint(KwPoint(1, 1), KwPoint(1, 1), KwPoint(1, 1)),
-                 platform::EInvalidOp);
-    EXPECT_THROW(InCenterPoint(TPoint(1, 1), TPoint(1, 1), TPoint(1, 1)), platform::EInvalidOp);
 }

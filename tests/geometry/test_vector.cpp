@@ -1,4 +1,5 @@
-#include <kwgfx/KwGraphics.h>
+#include <kwgfx/geometry/KwConversions.h>
+#include <kwgfx/geometry/KwVector.h>
 
 #include <gtest/gtest.h>
 

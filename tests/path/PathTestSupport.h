@@ -1,5 +1,6 @@
 #pragma once
-// Helpers shared by the path tests: entry expectations and a notification counter.
+// Helpers shared by the path tests: entry expectations, a notification counter and a
+// square figure.
 
 #include "kwgfx/path/KwPathData.h"
 
@@ -38,5 +39,14 @@ struct ChangeCounter {
         });
     }
 };
+
+// A closed square figure with its top left corner at (X, Y).
+inline void AddSquare(TKwPathData& Path, float X, float Y, float Size) {
+    Path.MoveTo({X, Y});
+    Path.LineTo({X + Size, Y});
+    Path.LineTo({X + Size, Y + Size});
+    Path.LineTo({X, Y + Size});
+    Path.ClosePath();
+}
 
 } // namespace kw::test

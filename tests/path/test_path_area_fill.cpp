@@ -1,5 +1,6 @@
 // Filling a path as one area: all figures reach the canvas in one call with the fill rule.
-#include "kwgfx/KwGraphics.h"
+#include "kwgfx/path/KwPathAreaFill.h"
+#include "kwgfx/path/KwPathData.h"
 #include "kwgfx/platform/graphics/RecordingCanvas.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
-// Class hierarchies in a tree view, node searches and menu building.
+// Class hierarchies in a tree view: parents named later, seeds and existing names reused,
+// registered ancestry, loops of parents, and the update bracket on failures.
 #include <kwgfx/KwVclHelperFunctions.h>
 #include <kwgfx/platform/base/Exceptions.h>
 #include <kwgfx/platform/system/ClassRegistry.h>
@@ -148,95 +149,4 @@ TEST(CreateHierarchy, AChangeHandlerThatThrowsReachesTheCaller) {
     };
     EXPECT_THROW(CreateHierarchy(TBrokenList{"A=B"}, tree), platform::Exception);
     EXPECT_EQ(tree.Items().UpdateCount(), 0);
-}
-
-class TreeSearch : public ::testing::Test {
-protected:
-    void SetUp() override {
-        TTreeNodes& items = Tree.Items();
-        Fruit = items.Add(nullptr, "Fruit");
-        Apple = items.AddChild(Fruit, "apple");
-        Apricot = items.AddChild(Fruit, "Apricot");
-        Veg = items.Add(nullptr, "Vegetables");
-        Pepper = items.AddChildObject(Veg, "APple pepper", &Marker);
-        Artichoke = items.AddChild(Veg, "artichoke");
-    }
-    TTreeView Tree;
-    int Marker = 0;
-    TTreeNode *Fruit, *Apple, *Apricot, *Veg, *Pepper, *Artichoke;
-};
-
-TEST_F(TreeSearch, FindTextInTreeViewIgnoresCase) {
-    EXPECT_EQ(FindTextInTreeView(Tree, "ARTICHOKE"), Artichoke);
-    EXPECT_EQ(FindTextInTreeView(Tree, "artich"), nullptr);
-}
-
-TEST_F(TreeSearch, EachOptionAndCaseSetting) {
-    using namespace platform;
-    EXPECT_EQ(FindTreeNode(Tree, "AP", false, csoStartsWith), Apple); // first in tree order
-    EXPECT_EQ(FindTreeNode(Tree, "Ap", true, csoStartsWith), Apricot);
-    EXPECT_EQ(FindTreeNode(Tree, "PEPPER", false, csoEndsWith), Pepper);
-    EXPECT_EQ(FindTreeNode(Tree, "PEPPER", true, csoEndsWith), nullptr);
-    EXPECT_EQ(FindTreeNode(Tree, "tich", true, csoContains), Artichoke);
-    EXPECT_EQ(FindTreeNode(Tree, "ple pe", false, csoContains), Pepper);
-    EXPECT_EQ(FindTreeNode(Tree, "apple", false, csoSameText), Apple);
-    EXPECT_EQ(FindTreeNode(Tree, "Apple", true, csoSameText), nullptr);
-    // Any ordinal beyond the named ones is the equality test.
-    EXPECT_EQ(FindTreeNode(Tree, "APRICOT", false, TCompareStringsOption(9)), Apricot);
-    EXPECT_EQ(FindTreeNode(Tree, "APRICOT", true, TCompareStringsOption(9)), nullptr);
-}
-
-TEST_F(TreeSearch, AStartNodeLimitsTheSearchToItsDescendants) {
-    using namespace platform;
-    EXPECT_EQ(FindTreeNode(Tree, Veg, "ap", false, csoStartsWith), Pepper);
-    EXPECT_EQ(FindTreeNode(Tree, Fruit, "artichoke", false, csoSameText), nullptr);
-    EXPECT_EQ(FindTreeNode(Tree, Fruit, "Fruit", false, csoSameText), nullptr);   // not itself
-    EXPECT_EQ(FindTreeNode(Tree, Apple, "Apricot", false, csoSameText), nullptr); // leaf
-    EXPECT_EQ(FindTreeNode(Tree, nullptr, "artichoke", false, csoSameText), Artichoke);
-    // A node deeper down: the search still ends where the subtree ends.
-    TTreeNode* seed = Tree.Items().AddChild(Apricot, "seed");
-    EXPECT_EQ(FindTreeNode(Tree, Apricot, "s", false, csoStartsWith), seed);
-    EXPECT_EQ(FindTreeNode(Tree, Apricot, "Vegetables", false, csoSameText), nullptr);
-}
-
-TEST_F(TreeSearch, ByAttachedObject) {
-    EXPECT_EQ(FindTreeNode(Tree, &Marker), Pepper);
-    EXPECT_EQ(FindTreeNode(Tree, Veg, &Marker), Pepper);
-    EXPECT_EQ(FindTreeNode(Tree, Fruit, &Marker), nullptr);
-    int other = 0;
-    EXPECT_EQ(FindTreeNode(Tree, &other), nullptr);
-}
-
-TEST(MenuHelpers, SubmenuVisibility) {
-    TMenuItem menu;
-    EXPECT_FALSE(IsSubmenuVisible(&menu));
-    EXPECT_FALSE(IsSubmenuVisible(nullptr));
-    menu.Add(std::make_unique<TMenuItem>("-"));
-    menu.Add(std::make_unique<TMenuItem>("-"));
-    EXPECT_FALSE(IsSubmenuVisible(&menu)); // only separators
-    TMenuItem* hidden = menu.Add(std::make_unique<TMenuItem>("Hidden"));
-    hidden->Visible = false;
-    EXPECT_FALSE(IsSubmenuVisible(&menu));
-    hidden->Visible = true;
-    EXPECT_TRUE(IsSubmenuVisible(&menu));
-}
-
-TEST(MenuHelpers, ChildrenFromStringsNumberedFromZero) {
-    TMenuItem menu;
-    std::vector<std::string> clicked;
-    const TNotifyEvent onClick = [&](platform::TObject* Sender) {
-        clicked.push_back(static_cast<TMenuItem*>(Sender)->Caption);
-    };
-    CreateMenuItemChildren(&menu, TStringList{"first", "second"}, onClick, true);
-    CreateMenuItemChildren(&menu, TStringList{"plain"}, onClick, false);
-    ASSERT_EQ(menu.Count(), 3);
-    EXPECT_EQ(menu.Items(0)->Caption, "0 first");
-    EXPECT_EQ(menu.Items(1)->Caption, "1 second");
-    EXPECT_EQ(menu.Items(2)->Caption, "plain");
-    EXPECT_EQ(menu.Items(1)->Parent(), &menu);
-    menu.Items(1)->Click();
-    menu.Items(2)->Click();
-    EXPECT_EQ(clicked, (std::vector<std::string>{"1 second", "plain"}));
-
-    CreateMenuItemChildren(nullptr, TStringList{"x"}, onClick, true); // nothing to fill
 }

@@ -1,12 +1,13 @@
-// The help window display with a fake viewer module, and the platform services it uses:
-// the library loader, the registry, window handles and message dialogs.
+// The help window display with a fake viewer module: topics, the viewer's loading and
+// release, the folder from the registry, closing, and the unit's shutdown.
 #include <kwgfx/KwVclHelperFunctions.h>
 #include <kwgfx/platform/controls/MessageDialog.h>
 #include <kwgfx/platform/system/DynamicLibrary.h>
-#include <kwgfx/platform/system/Files.h>
 #include <kwgfx/platform/system/Registry.h>
 #include <kwgfx/platform/windowing/WindowHandles.h>
 #include <kwgfx/ui/KwHelpViewer.h>
+
+#include "support/FakeLibraryLoader.h"
 
 #include <gtest/gtest.h>
 
@@ -21,6 +22,8 @@
 
 using namespace kw;
 using namespace kw::platform;
+using kw::test::TFakeLoader;
+using kw::test::TLoaderLog;
 namespace fs = std::filesystem;
 
 namespace {
@@ -50,44 +53,6 @@ HWND FakeHtmlHelpA(HWND, const char*, uint32_t, uintptr_t) {
     ADD_FAILURE() << "the ANSI export is never called";
     return 0;
 }
-
-struct TLoaderLog {
-    std::vector<std::string> Loads;
-    int Freed = 0;
-};
-
-class TFakeModule : public TLoadedModule {
-public:
-    TFakeModule(std::map<std::string, void*> Exports, std::shared_ptr<TLoaderLog> Log)
-        : FExports(std::move(Exports)), FLog(std::move(Log)) {}
-    ~TFakeModule() override { ++FLog->Freed; }
-    void* ProcAddress(std::string_view Name) override {
-        const auto it = FExports.find(std::string(Name));
-        return it == FExports.end() ? nullptr : it->second;
-    }
-
-private:
-    std::map<std::string, void*> FExports;
-    std::shared_ptr<TLoaderLog> FLog;
-};
-
-// Hands out the viewer under its library name with the chosen exports; FailFirst loads
-// fail before one succeeds.
-class TFakeLoader : public TLibraryLoader {
-public:
-    explicit TFakeLoader(std::map<std::string, void*> Exports, int FailFirst = 0)
-        : Log(std::make_shared<TLoaderLog>()), FExports(std::move(Exports)), FFailures(FailFirst) {}
-    std::unique_ptr<TLoadedModule> Load(std::string_view FileName) override {
-        Log->Loads.emplace_back(FileName);
-        if (FileName != "hhctrl.ocx" || FFailures-- > 0) return nullptr;
-        return std::make_unique<TFakeModule>(FExports, Log);
-    }
-    std::shared_ptr<TLoaderLog> Log;
-
-private:
-    std::map<std::string, void*> FExports;
-    int FFailures;
-};
 
 std::map<std::string, void*> BothExports() {
     return {{"HtmlHelpA", reinterpret_cast<void*>(&FakeHtmlHelpA)},
@@ -140,8 +105,6 @@ std::u16string U16(const std::string& Ascii) {
 }
 
 } // namespace
-
-// ---------------------------------------------------------------- help display
 
 TEST_F(HelpWindow, AMissingFileIsReportedWithoutLoadingTheViewer) {
     const auto log = UseViewer(BothExports());
@@ -293,113 +256,4 @@ TEST_F(HelpWindow, TheLibraryShutdownReleasesTheViewer) {
             std::_Exit(log->Freed == 2 && !detail::HelpViewerLoaded() ? 0 : 4);
         },
         ::testing::ExitedWithCode(0), "");
-}
-
-// ---------------------------------------------------------------- platform services
-
-TEST(LibraryLoader, TheSystemLoaderFindsRealLibrariesOnly) {
-    SetLibraryLoader(nullptr);
-    EXPECT_EQ(LoadLibrary("hhctrl.ocx"), nullptr);
-    EXPECT_EQ(LoadLibrary(""), nullptr);
-    HMODULE libc = LoadLibrary("libc.so.6");
-    ASSERT_NE(libc, nullptr);
-    EXPECT_NE(GetProcAddress(libc, "strlen"), nullptr);
-    EXPECT_EQ(GetProcAddress(libc, "NoSuchExport"), nullptr);
-    EXPECT_EQ(GetProcAddress(nullptr, "strlen"), nullptr);
-    EXPECT_TRUE(FreeLibrary(libc));
-    EXPECT_FALSE(FreeLibrary(nullptr));
-}
-
-TEST(LibraryLoader, AModuleOutlivesTheLoaderThatMadeIt) {
-    auto loader = std::make_shared<TFakeLoader>(BothExports());
-    const auto log = loader->Log;
-    SetLibraryLoader(loader);
-    HMODULE module = LoadLibrary("hhctrl.ocx");
-    ASSERT_NE(module, nullptr);
-    EXPECT_EQ(SetLibraryLoader(nullptr), loader);
-    loader.reset();
-    EXPECT_EQ(GetProcAddress(module, "HtmlHelpW"), reinterpret_cast<void*>(&FakeHtmlHelpW));
-    EXPECT_TRUE(FreeLibrary(module));
-    EXPECT_EQ(log->Freed, 1);
-}
-
-TEST(RegistryStore, KeysPathsAndValues) {
-    RegistryClear();
-    RegistryWriteString(HKEY_CURRENT_USER, "Software\\Maker\\App", "Dir", "/opt/app/");
-    RegistryWriteString(HKEY_CURRENT_USER, "Software\\Maker\\App", "", "default");
-    TRegistry reg;
-    EXPECT_EQ(reg.RootKey(), HKEY_CURRENT_USER);
-    EXPECT_EQ(reg.ReadString("Dir"), "");          // no key open
-    EXPECT_TRUE(reg.KeyExists("software\\maker")); // keys above a value exist too
-    EXPECT_FALSE(reg.OpenKeyReadOnly("Software\\Maker\\Missing"));
-    EXPECT_FALSE(reg.HasCurrentKey());
-    ASSERT_TRUE(reg.OpenKeyReadOnly("\\SOFTWARE\\\\maker\\"));
-    ASSERT_TRUE(reg.OpenKeyReadOnly("App")); // below the open key
-    EXPECT_EQ(reg.CurrentPath(), "software\\maker\\app");
-    EXPECT_EQ(reg.ReadString("dir"), "/opt/app/");
-    EXPECT_EQ(reg.ReadString(""), "default");
-    EXPECT_TRUE(reg.ValueExists("DIR"));
-    EXPECT_FALSE(reg.ValueExists("Other"));
-    EXPECT_EQ(reg.ReadString("Other"), "");
-    reg.SetRootKey(HKEY_LOCAL_MACHINE); // closes the key
-    EXPECT_FALSE(reg.HasCurrentKey());
-    EXPECT_FALSE(reg.OpenKeyReadOnly("Software\\Maker\\App"));
-    reg.SetRootKey(HKEY_CURRENT_USER);
-    EXPECT_TRUE(RegistryDeleteKey(HKEY_CURRENT_USER, "software\\maker"));
-    EXPECT_FALSE(reg.KeyExists("Software\\Maker\\App"));
-    EXPECT_TRUE(reg.KeyExists("Software"));
-    EXPECT_FALSE(RegistryDeleteKey(HKEY_CURRENT_USER, "software\\maker"));
-    RegistryClear();
-}
-
-TEST(WindowHandles, MessagesCloseAndDestroy) {
-    std::vector<uint32_t> received;
-    const HWND stubborn = CreateWindowHandle([&](HWND, uint32_t Msg, WPARAM, LPARAM) -> LRESULT {
-        received.push_back(Msg);
-        return 7; // handles WM_CLOSE itself by staying open
-    });
-    const HWND plain = CreateWindowHandle();
-    EXPECT_NE(stubborn, plain);
-    EXPECT_EQ(SendMessage(stubborn, WM_CLOSE, 0, 0), 7);
-    EXPECT_TRUE(IsWindow(stubborn));
-    EXPECT_EQ(SendMessage(plain, WM_CLOSE, 0, 0), 0); // default handling destroys it
-    EXPECT_FALSE(IsWindow(plain));
-    EXPECT_EQ(SendMessage(plain, WM_CLOSE, 0, 0), 0);
-    EXPECT_TRUE(DestroyWindow(stubborn));
-    EXPECT_EQ(received, (std::vector<uint32_t>{WM_CLOSE, WM_DESTROY}));
-    EXPECT_FALSE(DestroyWindow(stubborn));
-    EXPECT_FALSE(DestroyWindow(GetDesktopWindow()));
-    // Handles are not reused.
-    const HWND next = CreateWindowHandle();
-    EXPECT_NE(next, stubborn);
-    EXPECT_NE(next, plain);
-    DestroyWindow(next);
-}
-
-TEST(MessageDialogs, TheDefaultWritesToStandardErrorAndAnswersOk) {
-    const TMessageDlgSink previous = SetMessageDlgSink({});
-    ::testing::internal::CaptureStderr();
-    const int32_t answer = MessageDlg("Disk full.", mtError, {mbOK}, 0);
-    const std::string written = ::testing::internal::GetCapturedStderr();
-    EXPECT_EQ(answer, mrOk);
-    EXPECT_EQ(written, "Error: Disk full.\n");
-    ::testing::internal::CaptureStderr();
-    EXPECT_EQ(MessageDlg("Go on?", mtConfirmation, {mbNo, mbYes}, 0), mrYes);
-    ::testing::internal::GetCapturedStderr();
-    ::testing::internal::CaptureStderr();
-    MessageDlg("Go on?", mtConfirmation, {mbNo}, 0);
-    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "Confirmation: Go on?\n");
-    SetMessageDlgSink(previous);
-}
-
-TEST(Files, FileExistsForFilesOnly) {
-    const fs::path dir = fs::temp_directory_path() / ("kwgfx-files-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    const fs::path file = dir / "a.txt";
-    std::ofstream(file) << "x";
-    EXPECT_TRUE(FileExists(file.string()));
-    EXPECT_FALSE(FileExists(dir.string()));
-    EXPECT_FALSE(FileExists((dir / "b.txt").string()));
-    EXPECT_FALSE(FileExists(""));
-    fs::remove_all(dir);
 }

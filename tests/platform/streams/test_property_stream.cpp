@@ -418,17 +418,3 @@ TEST(PropertyStream, SavesToAndLoadsFromFiles) {
     std::filesystem::remove(path);
     EXPECT_THROW(LoadObjectFromFile(d, path), EFOpenError);
 }
-
-TEST(Persistent, AssignBetweenUnrelatedClassesNamesBothAndChangesNothing) {
-    TSampleComponent target;
-    target.Width = 3;
-    TSampleInner source;
-    try {
-        target.Assign(source);
-        FAIL() << "assigned";
-    } catch (const EAssignError& e) {
-        EXPECT_NE(e.Message().find("TSampleInner"), std::string::npos) << e.Message();
-        EXPECT_NE(e.Message().find("TSampleComponent"), std::string::npos) << e.Message();
-    }
-    EXPECT_EQ(target.Width, 3);
-}

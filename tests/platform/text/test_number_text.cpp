@@ -7,7 +7,6 @@
 #include <cmath>
 
 using namespace kw::platform;
-
 TEST(NumberText, GeneralFormatChoosesFixedOrScientific) {
     EXPECT_EQ(FloatToStr(0.0L), "0");
     EXPECT_EQ(FloatToStr(3.0L), "3");
@@ -66,12 +65,6 @@ TEST(NumberText, IntegersDecimalAndHex) {
     EXPECT_FALSE(TryStrToInt("$", v));
     EXPECT_FALSE(TryStrToInt("12a", v));
     EXPECT_THROW(StrToInt("x"), EConvertError);
-}
-
-TEST(PlatformErrors, CheckedDivideNeverDividesSilentlyByZero) {
-    EXPECT_EQ(CheckedDivide(5.0, 2.0), 2.5);
-    EXPECT_THROW(CheckedDivide(1.0, 0.0), EZeroDivide);
-    EXPECT_THROW(CheckedDivide(0.0, 0.0), EInvalidOp);
 }
 
 // Values a double holds exactly are formatted through the double conversion; the text
