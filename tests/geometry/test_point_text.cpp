@@ -69,7 +69,7 @@ TEST(KwPointToString, GeneralFloatFormat) {
     EXPECT_EQ(KwPointToString({Epsilon, -0.0f}), "(9.99994610111476E-41,0)");
 }
 
-TEST(StringToKwPoint, CasesOfTheSpecification) {
+TEST(StringToKwPoint, DocumentedCases) {
     EXPECT_TRUE(SamePoint(StringToKwPoint("(1.5,2.5)"), {1.5f, 2.5f}));
     EXPECT_TRUE(SamePoint(StringToKwPoint("( 1.5 , -2e1 )"), {1.5f, -20}));
     EXPECT_TRUE(SamePoint(StringToKwPoint("(1,2)junk"), {1, 2}));
