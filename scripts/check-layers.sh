@@ -5,6 +5,7 @@
 #   - inside platform, a room includes only the rooms it is allowed (table below);
 #     the Cairo room (platform/graphics/cairo) is for itself, the program, tests,
 #     benchmarks and fuzz targets: no core layer includes it
+#   - tests of a layer (tests/<layer>/, tests/platform/<room>/) keep that layer's rules
 #   - a detail/ header is internal: only its own layer (inside platform, its own room)
 #     and that layer's tests (tests/<layer>/, tests/platform/<room>/) include it
 # Usage: scripts/check-layers.sh [ROOT]   (ROOT: a source tree, by default this one)
@@ -54,8 +55,15 @@ BEGIN {
     if (target == "?") { report(file, lineno, inc, "no such layer or room"); next }
     internal = (inc ~ /\/detail\//)
 
-    if (file ~ /^src\//) {
-        from = unit_of(file)
+    # A test of a layer (tests/<layer>/, tests/platform/<room>/) keeps the rules of its layer.
+    from = ""
+    if (file ~ /^src\//) from = unit_of(file)
+    else if (file ~ /^tests\/(platform\/[a-z]+|geometry|path|drawing|ui|package)\//) {
+        from = file; sub(/^tests\//, "", from)
+        if (from ~ /^platform\//) { split(from, parts, "/"); from = "platform/" parts[2] }
+        else sub(/\/.*/, "", from)
+    }
+    if (from != "") {
         if (from == "?") { report(file, lineno, inc, "file outside every layer"); next }
         fl = layer_of(from); tl = layer_of(target)
         if (internal && from != target) { report(file, lineno, inc, "internal header of " target); next }

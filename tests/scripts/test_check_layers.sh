@@ -51,5 +51,8 @@ expect 1 "internal header of path" "a test of another layer using an internal he
 plant src/kwgfx/path/Y.cpp '#include "kwgfx/platform/graphics/cairo/Bitmap.h"'
 expect 1 "only the Cairo room includes the Cairo room" "a core layer reaching Cairo"
 
-echo "$((8 - failures)) passed, $failures failed"
+plant tests/geometry/test_y.cpp '#include "kwgfx/drawing/Arrows.h"'
+expect 1 "geometry includes the higher layer drawing" "a test of a layer reaching a higher layer"
+
+echo "$((9 - failures)) passed, $failures failed"
 [ "$failures" -eq 0 ]
