@@ -58,3 +58,5 @@
 #include "kwgfx/drawing/VclCanvasHelper.h"
 
 #include "kwgfx/platform/base/Exceptions.h"
+#include "kwgfx/platform/graphics/ColorParsing.h"
+#include "kwgfx/platform/graphics/Colors.h"
