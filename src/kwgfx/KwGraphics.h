@@ -36,6 +36,7 @@
 #include "kwgfx/path/KwPathData.h"
 #include "kwgfx/path/KwPathPoint.h"
 #include "kwgfx/path/KwPathTightBounds.h"
+#include "kwgfx/path/KwSvgFill.h"
 #include "kwgfx/path/KwSvgPathParser.h"
 #include "kwgfx/path/KwSvgPathWriter.h"
 
