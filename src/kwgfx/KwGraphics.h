@@ -37,6 +37,7 @@
 #include "kwgfx/path/KwPathGuarantees.h"
 #include "kwgfx/path/KwPathPoint.h"
 #include "kwgfx/path/KwPathTightBounds.h"
+#include "kwgfx/path/KwSvgFill.h"
 #include "kwgfx/path/KwSvgPathParser.h"
 #include "kwgfx/path/KwSvgPathWriter.h"
 
@@ -59,3 +60,5 @@
 #include "kwgfx/drawing/VclCanvasHelper.h"
 
 #include "kwgfx/platform/base/Exceptions.h"
+#include "kwgfx/platform/graphics/ColorParsing.h"
+#include "kwgfx/platform/graphics/Colors.h"

@@ -1,7 +1,12 @@
-# Installs the build tree into a scratch prefix, then builds and runs the consumer
-# twice: once through find_package(kwgfx) and once through pkg-config.
+# Installs the build tree into a scratch prefix, then builds and runs the consumer twice:
+# once through find_package(kwgfx) and once through pkg-config. With the raster canvas
+# installed, the consumer draws with it, and the examples are built against the installed
+# package as well: all of them with find_package, the icon example (whose first lines are
+# the README's "Render an icon") with `pkg-config --cflags --libs kwgfx`, the plain form a
+# newcomer types. The .pc file must not choose the language standard: C++20 is passed here.
 file(REMOVE_RECURSE ${SCRATCH_DIR})
 set(prefix ${SCRATCH_DIR}/prefix)
+get_filename_component(examples ${CONSUMER_SOURCE_DIR}/../../examples ABSOLUTE)
 
 function(run)
     execute_process(COMMAND ${ARGV} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
@@ -10,7 +15,19 @@ function(run)
     endif()
 endfunction()
 
+# The flags pkg-config gives for Args, as a list.
+function(pkg_config_flags result)
+    execute_process(COMMAND pkg-config ${ARGN} kwgfx
+        OUTPUT_VARIABLE flags RESULT_VARIABLE rc OUTPUT_STRIP_TRAILING_WHITESPACE)
+    if(NOT rc EQUAL 0)
+        message(FATAL_ERROR "pkg-config ${ARGN} does not know kwgfx")
+    endif()
+    separate_arguments(flags UNIX_COMMAND "${flags}")
+    set(${result} "${flags}" PARENT_SCOPE)
+endfunction()
+
 run(${CMAKE_COMMAND} --install ${KWGFX_BINARY_DIR} --prefix ${prefix})
+file(GLOB raster_library ${prefix}/lib*/libkwgfx_cairo.a)
 
 run(${CMAKE_COMMAND} -S ${CONSUMER_SOURCE_DIR} -B ${SCRATCH_DIR}/cmake-build
     -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_CXX_COMPILER=${CMAKE_CXX_COMPILER})
@@ -20,12 +37,34 @@ run(${SCRATCH_DIR}/cmake-build/consumer)
 # pkg-config route
 file(GLOB pcdir ${prefix}/lib*/pkgconfig)
 set(ENV{PKG_CONFIG_PATH} ${pcdir})
-execute_process(COMMAND pkg-config --cflags --libs --static kwgfx
-    OUTPUT_VARIABLE flags RESULT_VARIABLE rc OUTPUT_STRIP_TRAILING_WHITESPACE)
-if(NOT rc EQUAL 0)
-    message(FATAL_ERROR "pkg-config does not know kwgfx")
+pkg_config_flags(cflags --cflags)
+if(cflags MATCHES "-std=")
+    message(FATAL_ERROR "the .pc file chooses the language standard: ${cflags}")
 endif()
-separate_arguments(flags UNIX_COMMAND "${flags}")
-run(${CMAKE_CXX_COMPILER} ${CONSUMER_SOURCE_DIR}/main.cpp ${flags} -o ${SCRATCH_DIR}/consumer-pc)
+pkg_config_flags(flags --cflags --libs)
+set(defines "")
+if(raster_library)
+    set(defines -DKWGFX_CONSUMER_RASTER=1)
+endif()
+run(${CMAKE_CXX_COMPILER} -std=c++20 ${defines} ${CONSUMER_SOURCE_DIR}/main.cpp ${flags}
+    -o ${SCRATCH_DIR}/consumer-pc)
 run(${SCRATCH_DIR}/consumer-pc)
-message(STATUS "consumer built and ran through find_package and pkg-config")
+
+if(raster_library)
+    # The examples as their own project, as the README says.
+    run(${CMAKE_COMMAND} -S ${examples} -B ${SCRATCH_DIR}/examples-build
+        -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_CXX_COMPILER=${CMAKE_CXX_COMPILER})
+    run(${CMAKE_COMMAND} --build ${SCRATCH_DIR}/examples-build)
+    run(${CMAKE_CXX_COMPILER} -std=c++20 ${examples}/render_icons.cpp ${flags}
+        -o ${SCRATCH_DIR}/render_icons-pc)
+    foreach(program ${SCRATCH_DIR}/examples-build/render_icons ${SCRATCH_DIR}/render_icons-pc)
+        run(${program} --size 32 -o ${SCRATCH_DIR}/icons ${examples}/icons/star.txt)
+        if(NOT EXISTS ${SCRATCH_DIR}/icons/star-32.png)
+            message(FATAL_ERROR "${program} wrote no icon")
+        endif()
+        file(REMOVE ${SCRATCH_DIR}/icons/star-32.png)
+    endforeach()
+    message(STATUS "consumer and examples built and ran through find_package and pkg-config")
+else()
+    message(STATUS "consumer built and ran through find_package and pkg-config")
+endif()

@@ -1,17 +1,17 @@
 // kwgfx render: path text drawn into a PNG picture on the Cairo canvas.
 //
-// The text is SVG path data (--compat: the library's lenient path text). The path is
-// filled as one area under --fill-rule (nonzero by default, as in SVG; black unless
-// --fill says otherwise) at sub-pixel precision with no outline, then outlined with --stroke
-// when given; --fit first scales its drawn geometry (tight bounds), keeping proportions,
-// to fill the picture less a small margin.
+// The text is SVG path data (--compat: the library's lenient path text). The fill is the
+// library's FillSvgPath, so the program draws what a user of the library gets: all figures
+// as one area under --fill-rule (nonzero by default, as in SVG; black unless --fill says
+// otherwise), no outline, on SVG's pixel-edge grid, anti-aliased with --antialias. --fit
+// scales the drawn geometry (tight bounds), keeping proportions, to fill the picture less a
+// small margin. --stroke then outlines the same (fitted) figures with the canvas pen.
 
 #include "PathLoading.h"
 #include "ToolArgs.h"
 #include "ToolCommands.h"
 
-#include <kwgfx/geometry/KwMatrix.h>
-#include <kwgfx/path/KwPathAreaFill.h>
+#include <kwgfx/path/KwSvgFill.h>
 #include <kwgfx/platform/graphics/Colors.h>
 #include <kwgfx/platform/graphics/cairo/Bitmap.h>
 
@@ -40,25 +40,11 @@ struct TRenderOptions {
     int StrokeWidth = 1;
 };
 
-// Scales and centres the path's drawn geometry into the picture, keeping proportions.
-void FitToPicture(kw::TKwPathData& Path, kw::platform::TSize Size) {
-    const kw::TKwRect b = Path.GetTightBounds();
-    const double bw = double(b.Right) - b.Left;
-    const double bh = double(b.Bottom) - b.Top;
-    if (bw <= 0 && bh <= 0) return; // nothing drawn, or a single point
-    // Points name pixels: the last column is Width - 1.
-    const double margin = std::max(1, std::min(Size.cx, Size.cy) / 20);
-    const double availW = std::max(1.0, Size.cx - 1 - 2 * margin);
-    const double availH = std::max(1.0, Size.cy - 1 - 2 * margin);
-    double scale = 0;
-    if (bw > 0 && bh > 0)
-        scale = std::min(availW / bw, availH / bh);
-    else
-        scale = bw > 0 ? availW / bw : availH / bh;
-    const double dx = margin + (availW - bw * scale) / 2 - b.Left * scale;
-    const double dy = margin + (availH - bh * scale) / 2 - b.Top * scale;
-    Path.ApplyMatrix(kw::KwMatrixMultiply(kw::CreateScaleKwMatrix(float(scale), float(scale)),
-                                          kw::CreateTranslateKwMatrix(float(dx), float(dy))));
+// The picture less a margin of a twentieth of its shorter side (at least a pixel), in SVG
+// coordinates (pixel edges).
+kw::TKwRect FitArea(kw::platform::TSize Size) {
+    const float margin = float(std::max(1, std::min(Size.cx, Size.cy) / 20));
+    return {margin, margin, std::max(margin, Size.cx - margin), std::max(margin, Size.cy - margin)};
 }
 
 TRenderOptions ReadOptions(TArgScanner& Scanner, TPathSource& Source) {
@@ -113,7 +99,6 @@ int RunRender(TArgs Args) {
 
     kw::TKwPathData path;
     WarnAboutPathText(LoadPath(path, source.Read(), o.Compat));
-    if (o.Fit) FitToPicture(path, o.Size);
 
     kw::platform::TBitmap picture(o.Size.cx, o.Size.cy); // opaque white
     kw::platform::TCairoCanvas& canvas = picture.Canvas();
@@ -124,14 +109,15 @@ int RunRender(TArgs Args) {
         canvas.FillRect({0, 0, o.Size.cx, o.Size.cy});
     }
     if (o.Fill) {
-        canvas.Pen().SetStyle(kw::platform::psClear);
-        canvas.Brush().SetStyle(kw::platform::bsSolid);
-        canvas.Brush().SetColor(*o.Fill);
-        // All figures as one area, so inner figures cut holes as in an SVG renderer.
-        path.SetFillMode(o.FillRule);
-        kw::FillPathArea(canvas, path);
+        kw::TKwSvgFillOptions fill;
+        fill.Color = *o.Fill;
+        fill.FillRule = o.FillRule;
+        fill.Antialias = o.Antialias;
+        if (o.Fit) fill.FitInto = FitArea(o.Size);
+        kw::FillSvgPath(canvas, path, fill);
     }
     if (o.Stroke) {
+        if (o.Fit) path.ApplyMatrix(kw::KwFitMatrix(path.GetTightBounds(), FitArea(o.Size)));
         // Outlines as polylines, so open figures stay open.
         canvas.Pen().SetStyle(kw::platform::psSolid);
         canvas.Pen().SetColor(*o.Stroke);

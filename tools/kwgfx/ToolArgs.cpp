@@ -2,7 +2,8 @@
 
 #include "ToolArgs.h"
 
-#include <kwgfx/geometry/KwColorNames.h>
+#include <kwgfx/platform/graphics/ColorParsing.h>
+#include <kwgfx/platform/graphics/Colors.h>
 
 #include <cerrno>
 #include <charconv>
@@ -55,18 +56,6 @@ bool ParseWhole(std::string_view Text, int& Value) {
     const char* end = Text.data() + Text.size();
     const auto [ptr, ec] = std::from_chars(Text.data(), end, Value);
     return ec == std::errc() && ptr == end;
-}
-
-int HexDigit(char C) {
-    if (C >= '0' && C <= '9') return C - '0';
-    if (C >= 'a' && C <= 'f') return C - 'a' + 10;
-    if (C >= 'A' && C <= 'F') return C - 'A' + 10;
-    return -1;
-}
-
-bool StartsWithCl(std::string_view Text) {
-    return Text.size() >= 2 && (Text[0] == 'c' || Text[0] == 'C') &&
-           (Text[1] == 'l' || Text[1] == 'L');
 }
 
 } // namespace
@@ -132,30 +121,13 @@ int ParseInt(std::string_view Option, std::string_view Text, int Min, int Max) {
 }
 
 std::optional<kw::platform::TColor> ParseColor(std::string_view Text) {
-    if (Text == "none") return std::nullopt;
-    if (Text.size() == 7 && Text[0] == '#') {
-        int rgb[3];
-        bool ok = true;
-        for (int i = 0; i < 3; ++i) {
-            const int hi = HexDigit(Text[1 + 2 * i]), lo = HexDigit(Text[2 + 2 * i]);
-            ok = ok && hi >= 0 && lo >= 0;
-            rgb[i] = hi * 16 + lo;
-        }
-        if (ok) return rgb[0] | (rgb[1] << 8) | (rgb[2] << 16);
-    } else if (!Text.empty()) {
-        try {
-            return kw::StringToCanvasColor(Text);
-        } catch (const std::exception&) {
-        }
-        if (!StartsWithCl(Text)) {
-            try {
-                return kw::StringToCanvasColor("cl" + std::string(Text));
-            } catch (const std::exception&) {
-            }
-        }
-    }
-    throw ToolError("unknown colour " + Quoted(Text) +
-                    " (use a name such as red or clBtnFace, #RRGGBB, or none)");
+    kw::platform::TColor color = kw::platform::clNone;
+    if (!kw::platform::TryParseColor(Text, color))
+        throw ToolError("unknown colour " + Quoted(Text) +
+                        " (use a name such as red or clBtnFace, #RRGGBB, #RGB, $00BBGGRR, "
+                        "or none)");
+    if (color == kw::platform::clNone) return std::nullopt;
+    return color;
 }
 
 } // namespace kwtool

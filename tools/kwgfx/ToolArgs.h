@@ -49,8 +49,8 @@ private:
 inline constexpr int MaxPictureSide = 8192;
 kw::platform::TSize ParseSize(std::string_view Text);
 
-// A colour name of the platform (clRed, clBtnFace; the "cl" may be left out), "#RRGGBB",
-// a number the platform reads ("$00BBGGRR"), or "none" (no colour: nullopt).
+// A colour as the library's ParseColor reads it (clRed or red, clBtnFace, "#RRGGBB",
+// "#RGB", "$00BBGGRR"); "none" (or clNone) is no colour: nullopt.
 std::optional<kw::platform::TColor> ParseColor(std::string_view Text);
 
 // A whole number from Min to Max.

@@ -44,6 +44,12 @@ public:
     void SetBrush(const TBrush& Value) { FBrush.Assign(Value); }
     void SetFont(const TFont& Value) { FFont.Assign(Value); }
 
+    // Smooth (anti-aliased) edges for shapes, images and text, on a canvas that can draw
+    // them; off unless turned on. A canvas of whole pixels only keeps it off: it reads false
+    // and ignores SetAntialias, so code that wants smooth edges can ask for them on any canvas.
+    virtual bool Antialias() const { return false; }
+    virtual void SetAntialias(bool) {}
+
     // Where the next LineTo starts.
     TPoint PenPos() const { return FPenPos; }
     void SetPenPos(TPoint Value) { MoveTo(Value.X, Value.Y); }

@@ -1,6 +1,7 @@
 #include "kwgfx/platform/graphics/cairo/Bitmap.h"
 
 #include "kwgfx/platform/base/Exceptions.h"
+#include "kwgfx/platform/graphics/SystemColors.h"
 
 #include <cairo.h>
 
@@ -13,7 +14,16 @@ namespace kw::platform {
 
 namespace {
 
-cairo_surface_t* CreateWhiteSurface(int32_t Width, int32_t Height) {
+// Fills the whole surface with Color, replacing what was there.
+void FillSurface(cairo_surface_t* S, TRGBA Color) {
+    cairo_t* cr = cairo_create(S);
+    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+    cairo_set_source_rgba(cr, Color.R / 255.0, Color.G / 255.0, Color.B / 255.0, Color.A / 255.0);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+}
+
+cairo_surface_t* CreateSurface(int32_t Width, int32_t Height, TRGBA Background) {
     Width = std::max<int32_t>(0, Width);
     Height = std::max<int32_t>(0, Height);
     cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, Width, Height);
@@ -22,10 +32,7 @@ cairo_surface_t* CreateWhiteSurface(int32_t Width, int32_t Height) {
         throw Exception("Bitmap size " + std::to_string(Width) + " x " + std::to_string(Height) +
                         " is not supported");
     }
-    cairo_t* cr = cairo_create(s);
-    cairo_set_source_rgb(cr, 1, 1, 1);
-    cairo_paint(cr);
-    cairo_destroy(cr);
+    FillSurface(s, Background);
     return s;
 }
 
@@ -47,8 +54,15 @@ uint8_t Unpremultiply(uint32_t Channel, uint32_t Alpha) {
 
 TBitmap::TBitmap() : TBitmap(0, 0) {}
 
-TBitmap::TBitmap(int32_t Width, int32_t Height) {
-    FSurface = CreateWhiteSurface(Width, Height);
+TRGBA ColorToRGBA(TColor Color, uint8_t Alpha) {
+    const auto c = static_cast<uint32_t>(ColorToRGB(Color));
+    return {uint8_t(c & 0xFF), uint8_t((c >> 8) & 0xFF), uint8_t((c >> 16) & 0xFF), Alpha};
+}
+
+TBitmap::TBitmap(int32_t Width, int32_t Height) : TBitmap(Width, Height, TRGBA::White) {}
+
+TBitmap::TBitmap(int32_t Width, int32_t Height, TRGBA Background) {
+    FSurface = CreateSurface(Width, Height, Background);
     FCanvas = std::make_unique<TCairoCanvas>(FSurface);
 }
 
@@ -72,7 +86,15 @@ int32_t TBitmap::Height() const {
 }
 
 void TBitmap::SetSize(int32_t Width, int32_t Height) {
-    Replace(CreateWhiteSurface(Width, Height));
+    SetSize(Width, Height, TRGBA::White);
+}
+
+void TBitmap::SetSize(int32_t Width, int32_t Height, TRGBA Background) {
+    Replace(CreateSurface(Width, Height, Background));
+}
+
+void TBitmap::Clear(TRGBA Color) {
+    FillSurface(FSurface, Color);
 }
 
 TRGBA TBitmap::GetPixelRGBA(int32_t X, int32_t Y) const {
@@ -107,7 +129,7 @@ void TBitmap::Assign(const TPersistent& Source) {
         return;
     }
     if (other == this) return;
-    cairo_surface_t* copy = CreateWhiteSurface(other->Width(), other->Height());
+    cairo_surface_t* copy = CreateSurface(other->Width(), other->Height(), TRGBA::White);
     cairo_t* cr = cairo_create(copy);
     cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
     cairo_set_source_surface(cr, other->FSurface, 0, 0);
@@ -131,8 +153,8 @@ void TBitmap::LoadFromFile(const std::string& FileName) {
     // Whatever format the file had, the bitmap keeps ARGB32.
     cairo_surface_t* argb;
     try {
-        argb = CreateWhiteSurface(cairo_image_surface_get_width(png),
-                                  cairo_image_surface_get_height(png));
+        argb = CreateSurface(cairo_image_surface_get_width(png),
+                             cairo_image_surface_get_height(png), TRGBA::White);
     } catch (...) {
         cairo_surface_destroy(png);
         throw;

@@ -1,6 +1,8 @@
 #pragma once
 // A picture in memory: an ARGB32 Cairo image surface with its own canvas. New pixels are
-// opaque white. PNG files load and save; pixels can be read back for tests and tools.
+// opaque white unless the bitmap is made with another background, such as
+// TRGBA::Transparent for an icon that is to be composited. PNG files load and save, alpha
+// included; pixels can be read back for tests and tools.
 
 #include "kwgfx/platform/graphics/Graphic.h"
 #include "kwgfx/platform/graphics/cairo/CairoCanvas.h"
@@ -11,19 +13,31 @@
 
 namespace kw::platform {
 
-// One pixel, straight (not premultiplied) channels.
+// One pixel, straight (not premultiplied) channels; A 0 is transparent, 255 opaque.
 struct TRGBA {
     uint8_t R = 0;
     uint8_t G = 0;
     uint8_t B = 0;
     uint8_t A = 0;
     friend constexpr bool operator==(const TRGBA&, const TRGBA&) = default;
+
+    static const TRGBA Transparent;
+    static const TRGBA White;
 };
+inline constexpr TRGBA TRGBA::Transparent{0, 0, 0, 0};
+inline constexpr TRGBA TRGBA::White{255, 255, 255, 255};
+
+// The pixel of a colour value with the given opacity; system colours are resolved
+// (SystemColors.h).
+TRGBA ColorToRGBA(TColor Color, uint8_t Alpha = 255);
 
 class TBitmap : public TGraphic {
 public:
     TBitmap();
+    // Opaque white pixels.
     TBitmap(int32_t Width, int32_t Height);
+    // Every pixel Background, e.g. TRGBA::Transparent.
+    TBitmap(int32_t Width, int32_t Height, TRGBA Background);
     ~TBitmap() override;
     TBitmap(const TBitmap&) = delete;
     TBitmap& operator=(const TBitmap&) = delete;
@@ -33,6 +47,11 @@ public:
     // New size, all pixels opaque white. Negative sizes count as 0; sizes beyond what an
     // image surface holds throw platform::Exception.
     void SetSize(int32_t Width, int32_t Height);
+    // The same with every pixel Background.
+    void SetSize(int32_t Width, int32_t Height, TRGBA Background);
+    // Every pixel becomes Color, replaced rather than painted over, so a transparent Color
+    // makes the whole picture transparent again.
+    void Clear(TRGBA Color);
 
     TCairoCanvas& Canvas() { return *FCanvas; }
 
@@ -43,7 +62,8 @@ public:
 
     // Throws EFOpenError when the file cannot be opened or created, EReadError when it is
     // not a PNG Cairo can read, EWriteError when writing fails. A failed load leaves the
-    // bitmap as it was.
+    // bitmap as it was. A file's alpha channel is kept. A bitmap whose pixels are all
+    // opaque saves as an RGB PNG, one with any transparency as RGBA.
     void LoadFromFile(const std::string& FileName);
     void SaveToFile(const std::string& FileName) const;
 

@@ -33,8 +33,8 @@ public:
     explicit TCairoCanvas(cairo_surface_t* Surface);
     ~TCairoCanvas() override;
 
-    bool Antialias() const { return FAntialias; }
-    void SetAntialias(bool Value) { FAntialias = Value; }
+    bool Antialias() const override { return FAntialias; }
+    void SetAntialias(bool Value) override { FAntialias = Value; }
 
     // Moves the canvas to another surface; pen, brush, font and pen position stay.
     void Attach(cairo_surface_t* Surface);

@@ -1,0 +1,106 @@
+#include "kwgfx/path/KwSvgFill.h"
+
+#include "kwgfx/geometry/KwMatrix.h"
+#include "kwgfx/platform/graphics/Brush.h"
+#include "kwgfx/platform/graphics/Pen.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace kw {
+
+namespace {
+
+// SVG puts a coordinate on a pixel edge, the canvas on a pixel centre: (x, y) on the
+// canvas is the SVG point (x + 0.5, y + 0.5).
+constexpr double kSvgToCanvas = -0.5;
+
+// Puts back the pen, the brush and the anti-aliasing of a canvas, also when painting
+// throws.
+class TFillStateSaver {
+public:
+    explicit TFillStateSaver(platform::TCanvas& Canvas)
+        : FCanvas(Canvas), FAntialias(Canvas.Antialias()) {
+        FPen.Assign(Canvas.Pen());
+        FBrush.Assign(Canvas.Brush());
+    }
+    ~TFillStateSaver() {
+        FCanvas.SetPen(FPen);
+        FCanvas.SetBrush(FBrush);
+        FCanvas.SetAntialias(FAntialias);
+    }
+    TFillStateSaver(const TFillStateSaver&) = delete;
+    TFillStateSaver& operator=(const TFillStateSaver&) = delete;
+
+private:
+    platform::TCanvas& FCanvas;
+    platform::TPen FPen;
+    platform::TBrush FBrush;
+    bool FAntialias;
+};
+
+} // namespace
+
+TKwMatrix KwFitMatrix(const TKwRect& Bounds, const TKwRect& Into) {
+    const double left = std::min(Into.Left, Into.Right), right = std::max(Into.Left, Into.Right);
+    const double top = std::min(Into.Top, Into.Bottom), bottom = std::max(Into.Top, Into.Bottom);
+    const double bw = double(Bounds.Right) - Bounds.Left;
+    const double bh = double(Bounds.Bottom) - Bounds.Top;
+    const double iw = right - left, ih = bottom - top;
+    double scale = 1;
+    if (bw > 0 && bh > 0)
+        scale = std::min(iw / bw, ih / bh);
+    else if (bw > 0)
+        scale = iw / bw;
+    else if (bh > 0)
+        scale = ih / bh;
+    // The centre of the scaled bounds goes to the centre of Into.
+    const double dx = (left + right) / 2 - (double(Bounds.Left) + Bounds.Right) / 2 * scale;
+    const double dy = (top + bottom) / 2 - (double(Bounds.Top) + Bounds.Bottom) / 2 * scale;
+    return KwMatrixMultiply(CreateScaleKwMatrix(float(scale), float(scale)),
+                            CreateTranslateKwMatrix(float(dx), float(dy)));
+}
+
+void FillSvgPath(platform::TCanvas& Canvas, const TKwPathData& Path,
+                 const TKwSvgFillOptions& Options) {
+    if (Options.Color == platform::clNone) return;
+    TKwPolygons figures;
+    if (Options.FitInto) {
+        // Fitted before sampling, so curves keep their tolerance at the drawn size.
+        TKwPathData fitted;
+        fitted.Assign(Path);
+        fitted.ApplyMatrix(KwFitMatrix(Path.GetTightBounds(), *Options.FitInto));
+        figures = fitted.ToPolygons();
+    } else {
+        figures = Path.ToPolygons();
+    }
+
+    std::vector<std::vector<platform::TPointD>> polygons;
+    polygons.reserve(figures.size());
+    for (const TKwPoints& figure : figures) {
+        if (figure.size() < 3) continue; // a point or a line encloses nothing
+        std::vector<platform::TPointD>& points = polygons.emplace_back();
+        points.reserve(figure.size());
+        for (const TKwPoint& p : figure)
+            points.emplace_back(p.X + kSvgToCanvas, p.Y + kSvgToCanvas);
+    }
+    if (polygons.empty()) return;
+
+    TFillStateSaver saved(Canvas);
+    Canvas.Pen().SetStyle(platform::psClear);
+    Canvas.Brush().SetStyle(platform::bsSolid);
+    Canvas.Brush().SetColor(Options.Color);
+    Canvas.SetAntialias(Options.Antialias);
+    Canvas.PolyPolygonF(polygons, Options.FillRule == fmNonZero ? platform::pfWinding
+                                                                : platform::pfAlternate);
+}
+
+TKwSvgPathResult FillSvgPath(platform::TCanvas& Canvas, std::string_view PathData,
+                             const TKwSvgFillOptions& Options) {
+    TKwPathData path;
+    TKwSvgPathResult read = path.SetSvgPathString(PathData);
+    FillSvgPath(Canvas, path, Options);
+    return read;
+}
+
+} // namespace kw
