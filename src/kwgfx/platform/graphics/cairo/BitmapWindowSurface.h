@@ -1,7 +1,8 @@
 #pragma once
 // A window surface with pixels: a TBitmap the size of the window's client area. Give the
 // application a factory of these to see what windows paint:
-//   Application().SetWindowSurfaceFactory([] { return std::make_unique<TBitmapWindowSurface>(); });
+//   Application().SetWindowSurfaceFactory(
+//       [] { return std::make_unique<TBitmapWindowSurface>(); });
 
 #include "kwgfx/platform/graphics/cairo/Bitmap.h"
 #include "kwgfx/platform/windowing/WindowSurface.h"
