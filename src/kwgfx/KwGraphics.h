@@ -1,5 +1,6 @@
 #pragma once
-// The library's main header: float geometry, the path object and the drawing routines.
+/// \file
+/// The library's main header: float geometry, the path object and the drawing routines.
 
 // Geometry: types and constants
 #include "kwgfx/geometry/KwConstants.h"

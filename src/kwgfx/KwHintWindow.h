@@ -1,6 +1,7 @@
 #pragma once
-// The unit KwHintWindow: a hint window that hides itself after an interval, with the
-// platform's timer, message loop, application and screen objects it works with.
+/// \file
+/// The unit KwHintWindow: a hint window that hides itself after an interval, with the
+/// platform's timer, message loop, application and screen objects it works with.
 
 #include "kwgfx/platform/windowing/Application.h"
 #include "kwgfx/platform/windowing/Clock.h"

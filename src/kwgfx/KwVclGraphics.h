@@ -1,7 +1,8 @@
 #pragma once
-// The user-interface graphics unit: colour values (split, join, interpolate, palette
-// entries) and the drawing helpers built on the canvas's own facilities: the direction
-// gradient, font rotation, vertically aligned text labels and image-list shapes.
+/// \file
+/// The user-interface graphics unit: colour values (split, join, interpolate, palette
+/// entries) and the drawing helpers built on the canvas's own facilities: the direction
+/// gradient, font rotation, vertically aligned text labels and image-list shapes.
 
 #include "kwgfx/drawing/DirectionGradient.h"
 #include "kwgfx/drawing/GradientTypes.h"
@@ -15,7 +16,7 @@
 
 namespace kw {
 
-// The gradient vertex record under its window-system names.
+/// The gradient vertex record under its window-system names.
 using _TRIVERTEX = platform::TTriVertex;
 using PTriVertex = platform::TTriVertex*;
 using platform::TImageList;

@@ -1,5 +1,6 @@
 #pragma once
-// The unit KwVclHelperFunctions: tree view, menu and grid helpers, and the help window.
+/// \file
+/// The unit KwVclHelperFunctions: tree view, menu and grid helpers, and the help window.
 
 #include "kwgfx/platform/common/KwStrCompare.h"
 #include "kwgfx/ui/KwClassHierarchy.h"
@@ -21,8 +22,8 @@ public:
     TKwVclHelperFunctionsLoader& operator=(const TKwVclHelperFunctionsLoader&) = delete;
 };
 
-// Loads this unit before the static objects of every translation unit that includes this
-// header, and unloads it after them.
+/// Loads this unit before the static objects of every translation unit that includes this
+/// header, and unloads it after them.
 static const TKwVclHelperFunctionsLoader KwVclHelperFunctionsLoaderOfThisUnit;
 
 } // namespace detail

@@ -1,6 +1,7 @@
 #pragma once
-// The shapes DrawShape can paint: the four shape types with their orientations, and the
-// 24 shape styles, whose 3D member is the plain member + 12.
+/// \file
+/// The shapes DrawShape can paint: the four shape types with their orientations, and the
+/// 24 shape styles, whose 3D member is the plain member + 12.
 
 #include "kwgfx/geometry/KwTypes.h"
 
@@ -39,10 +40,10 @@ enum TKwShapeStyle : uint8_t {
     ss3DRoundSquare
 };
 
-// A set of shape styles in four bytes, bit n for ordinal n.
+/// A set of shape styles in four bytes, bit n for ordinal n.
 using TKwShapeStyles = TKwSet<TKwShapeStyle, uint32_t>;
 
-// The styles drawn with a bevel: every 3D member but ss3DImage (bytes 00 B0 FF 00).
+/// The styles drawn with a bevel: every 3D member but ss3DImage (bytes 00 B0 FF 00).
 inline constexpr TKwShapeStyles ShapeStyles3D = TKwShapeStyles::FromBits(0x00FFB000u);
 
 } // namespace kw

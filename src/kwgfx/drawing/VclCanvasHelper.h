@@ -1,8 +1,9 @@
 #pragma once
-// Float-geometry conveniences on any canvas: lines and polygons from TKwPoint values
-// (rounded to pixels, ties to even) and the pen width as a float. A thin wrapper around
-// a TCanvas reference: create it where needed, e.g. TVclCanvasHelper(Canvas).DrawLine(A, B).
-// CopyCanvasState copies brush, pen and font from one canvas to another.
+/// \file
+/// Float-geometry conveniences on any canvas: lines and polygons from TKwPoint values
+/// (rounded to pixels, ties to even) and the pen width as a float. A thin wrapper around
+/// a TCanvas reference: create it where needed, e.g. TVclCanvasHelper(Canvas).DrawLine(A, B).
+/// CopyCanvasState copies brush, pen and font from one canvas to another.
 
 #include "kwgfx/geometry/KwTypes.h"
 #include "kwgfx/platform/graphics/Canvas.h"
@@ -20,15 +21,15 @@ public:
 
     TCanvas& Canvas() const { return FCanvas; }
 
-    // MoveTo the first point, LineTo the second; float points are rounded first.
+    /// MoveTo the first point, LineTo the second; float points are rounded first.
     void DrawLine(const TKwPoint& P1, const TKwPoint& P2) const;
     void DrawLine(const TPoint& P1, const TPoint& P2) const;
-    // The canvas operation of that name on the rounded points.
+    /// The canvas operation of that name on the rounded points.
     void Polygon(const TKwPoints& Points) const;
     void Polyline(const TKwPoints& Points) const;
 
-    // Pen.Width; writing rounds (ties to even). NaN or a value beyond the 64-bit range
-    // raises platform::EInvalidOp; values beyond the 32-bit range saturate.
+    /// Pen.Width; writing rounds (ties to even). NaN or a value beyond the 64-bit range
+    /// raises platform::EInvalidOp; values beyond the 32-bit range saturate.
     float PenWidth() const;
     void SetPenWidth(float Value) const;
 
@@ -36,7 +37,7 @@ private:
     TCanvas& FCanvas;
 };
 
-// Target's brush, then pen, then font take Source's values.
+/// Target's brush, then pen, then font take Source's values.
 void CopyCanvasState(TCanvas& Target, const TCanvas& Source);
 
 } // namespace kw

@@ -1,12 +1,13 @@
 #pragma once
-// Conversions between the float geometry records and the integer canvas records.
-//
-// Rounding: "Round" is round to nearest with ties to even (2.5 -> 2, 3.5 -> 4,
-// -2.5 -> -2), "Trunc" rounds towards zero; integer halving truncates towards zero.
-// Out of range: a float that rounds outside the 32-bit range of a TPoint or TRect field
-// saturates to INT32_MIN or INT32_MAX, and NaN gives 0. The 64-bit results of
-// CanvasRound, CanvasTrunc and CanvasDiv raise platform::EInvalidOp for NaN or a value
-// outside the 64-bit range, as the platform's own rounding does.
+/// \file
+/// Conversions between the float geometry records and the integer canvas records.
+///
+/// Rounding: "Round" is round to nearest with ties to even (2.5 -> 2, 3.5 -> 4,
+/// -2.5 -> -2), "Trunc" rounds towards zero; integer halving truncates towards zero.
+/// Out of range: a float that rounds outside the 32-bit range of a TPoint or TRect field
+/// saturates to INT32_MIN or INT32_MAX, and NaN gives 0. The 64-bit results of
+/// CanvasRound, CanvasTrunc and CanvasDiv raise platform::EInvalidOp for NaN or a value
+/// outside the 64-bit range, as the platform's own rounding does.
 
 #include "kwgfx/geometry/KwTypes.h"
 #include "kwgfx/platform/graphics/PixelRounding.h"
@@ -20,33 +21,33 @@ namespace kw {
 
 // ------------------------------------------------------------------ canvas conversions
 
-// Each field rounded (the same as KwRectToRect).
+/// Each field rounded (the same as KwRectToRect).
 TRect CanvasRect(const TKwRect& R);
-// A copy.
+/// A copy.
 TRect CanvasRect(const TRect& R);
 TRect CanvasRect(int32_t ALeft, int32_t ATop, int32_t ARight, int32_t ABottom);
-// Each value rounded.
+/// Each value rounded.
 TRect CanvasRect(float ALeft, float ATop, float ARight, float ABottom);
 
 TPoint CanvasPoint(int32_t X, int32_t Y);
-// Each value rounded.
+/// Each value rounded.
 TPoint CanvasPoint(float X, float Y);
 
 int64_t CanvasRound(double Value);
 int64_t CanvasTrunc(double Value);
-// A / B truncated towards zero. B == 0 raises platform::EDivByZero; INT64_MIN / -1
-// raises platform::EIntOverflow.
+/// A / B truncated towards zero. B == 0 raises platform::EDivByZero; INT64_MIN / -1
+/// raises platform::EIntOverflow.
 int64_t CanvasDiv(int64_t A, int64_t B);
-// Round(A / B), the quotient taken in extended precision. B == 0 raises
-// platform::EZeroDivide, or platform::EInvalidOp when A is 0 too.
+/// Round(A / B), the quotient taken in extended precision. B == 0 raises
+/// platform::EZeroDivide, or platform::EInvalidOp when A is 0 too.
 int64_t CanvasDiv(double A, double B);
 
-// The largest / smallest value of a non-empty list; an empty list raises
-// platform::ERangeError.
+/// The largest / smallest value of a non-empty list; an empty list raises
+/// platform::ERangeError.
 int32_t CanvasMax(std::span<const int32_t> Values);
 int32_t CanvasMin(std::span<const int32_t> Values);
 
-// (Left + (Right - Left) div 2, Top + (Bottom - Top) div 2), div truncating towards zero.
+/// (Left + (Right - Left) div 2, Top + (Bottom - Top) div 2), div truncating towards zero.
 TPoint CanvasCenterPoint(const TRect& R);
 
 // ------------------------------------------------------------------ points
@@ -54,7 +55,7 @@ TPoint CanvasCenterPoint(const TRect& R);
 constexpr TKwPoint KwPoint(float X, float Y) {
     return {X, Y};
 }
-// Integer coordinates converted to float (to nearest beyond 2^24).
+/// Integer coordinates converted to float (to nearest beyond 2^24).
 constexpr TKwPoint KwPoint(const TPoint& P) {
     return {static_cast<float>(P.X), static_cast<float>(P.Y)};
 }
@@ -63,15 +64,15 @@ constexpr TKwPoint PointToKwPoint(const TPoint& P) {
 }
 TKwPoints PointsToKwPoints(std::span<const TPoint> Points);
 
-// Each coordinate rounded.
+/// Each coordinate rounded.
 TPoint KwPointToPoint(const TKwPoint& P);
 TPoint KwPointToCanvasPoint(const TKwPoint& P);
 TCanvasPoints KwPointsToPoints(std::span<const TKwPoint> Points);
 
 namespace detail {
 
-// A 64-bit intermediate wrapped into 32 bits (two's complement), as the platform's
-// unchecked integer arithmetic does.
+/// A 64-bit intermediate wrapped into 32 bits (two's complement), as the platform's
+/// unchecked integer arithmetic does.
 constexpr int32_t Wrap32(int64_t Value) {
     return static_cast<int32_t>(Value);
 }

@@ -1,6 +1,7 @@
 #pragma once
-// TKwCustomKwRect: an observable float rectangle for components to embed; the float twin
-// of TKwCustomRect. Every equality test is exact; every change ends in one OnChange.
+/// \file
+/// TKwCustomKwRect: an observable float rectangle for components to embed; the float twin
+/// of TKwCustomRect. Every equality test is exact; every change ends in one OnChange.
 
 #include "kwgfx/geometry/KwTypes.h"
 #include "kwgfx/platform/base/Persistent.h"
@@ -9,28 +10,28 @@ namespace kw {
 
 class TKwCustomKwRect : public platform::TPersistent {
 public:
-    // Indices of GetSize/SetSize; any index above 4 means the width.
+    /// Indices of GetSize/SetSize; any index above 4 means the width.
     enum : int { kLeft = 0, kTop = 1, kRight = 2, kBottom = 3, kHeight = 4, kWidth = 5 };
 
     TKwCustomKwRect() = default;
     TKwCustomKwRect(const TKwCustomKwRect&) = delete;
     TKwCustomKwRect& operator=(const TKwCustomKwRect&) = delete;
 
-    // From another float rectangle: its four edges, then Change (always). Other sources
-    // go to the persistent base, which refuses them.
+    /// From another float rectangle: its four edges, then Change (always). Other sources
+    /// go to the persistent base, which refuses them.
     void Assign(const platform::TPersistent& Source) override;
 
-    // 0 Left, 1 Top, 2 Right, 3 Bottom, 4 Bottom - Top, any other index Right - Left.
+    /// 0 Left, 1 Top, 2 Right, 3 Bottom, 4 Bottom - Top, any other index Right - Left.
     virtual float GetSize(int Index) const;
-    // Nothing when Value equals GetSize(Index); else sets the edge (4: Bottom = Top + Value,
-    // other indices above 3: Right = Left + Value), then Change.
+    /// Nothing when Value equals GetSize(Index); else sets the edge (4: Bottom = Top + Value,
+    /// other indices above 3: Right = Left + Value), then Change.
     virtual void SetSize(int Index, float Value);
     virtual void SetBoundsRect(const TKwRect& R);
-    // Moves the top-left corner to (X, Y) keeping the size; nothing when it is there.
+    /// Moves the top-left corner to (X, Y) keeping the size; nothing when it is there.
     virtual void MoveTo(float X, float Y);
-    // Shifts by (DX, DY); one Change unless both are 0.
+    /// Shifts by (DX, DY); one Change unless both are 0.
     virtual void Translate(float DX, float DY);
-    // Grows by DX in width and DY in height, half on each side (ScaleRect), then Change.
+    /// Grows by DX in width and DY in height, half on each side (ScaleRect), then Change.
     virtual void Scale(float DX, float DY);
 
     const TKwRect& BoundsRect() const { return FBoundsRect; }
@@ -52,7 +53,7 @@ public:
 
 protected:
     virtual void Change();
-    // The published form of one edge: a single, always written.
+    /// The published form of one edge: a single, always written.
     platform::TPublishedProperty SizeProperty(const char* Name, int Index);
 
     TKwRect FBoundsRect;

@@ -1,7 +1,8 @@
 #pragma once
-// TKwCustomRect: an observable integer rectangle for components to embed. Every change
-// ends in one OnChange; an operation that finds nothing to change notifies nobody.
-// Descendants choose which edges they publish (TKwObjectRect, TObjectSize).
+/// \file
+/// TKwCustomRect: an observable integer rectangle for components to embed. Every change
+/// ends in one OnChange; an operation that finds nothing to change notifies nobody.
+/// Descendants choose which edges they publish (TKwObjectRect, TObjectSize).
 
 #include "kwgfx/geometry/KwTypes.h"
 #include "kwgfx/platform/base/Persistent.h"
@@ -12,31 +13,31 @@ namespace kw {
 
 class TKwCustomRect : public platform::TPersistent {
 public:
-    // Indices of GetSize/SetSize; any index above 4 means the width.
+    /// Indices of GetSize/SetSize; any index above 4 means the width.
     enum : int { kLeft = 0, kTop = 1, kRight = 2, kBottom = 3, kHeight = 4, kWidth = 5 };
 
     TKwCustomRect() = default;
-    // An object with identity (listeners receive it as sender): copy it with Assign.
+    /// An object with identity (listeners receive it as sender): copy it with Assign.
     TKwCustomRect(const TKwCustomRect&) = delete;
     TKwCustomRect& operator=(const TKwCustomRect&) = delete;
 
-    // From another integer rectangle: its four edges, then Change (always). Other sources
-    // go to the persistent base, which refuses them.
+    /// From another integer rectangle: its four edges, then Change (always). Other sources
+    /// go to the persistent base, which refuses them.
     void Assign(const platform::TPersistent& Source) override;
 
-    // 0 Left, 1 Top, 2 Right, 3 Bottom, 4 Bottom - Top, any other index Right - Left.
+    /// 0 Left, 1 Top, 2 Right, 3 Bottom, 4 Bottom - Top, any other index Right - Left.
     virtual int32_t GetSize(int Index) const;
-    // Nothing when Value equals GetSize(Index); else sets the edge (4: Bottom = Top + Value,
-    // other indices above 3: Right = Left + Value), then Change.
+    /// Nothing when Value equals GetSize(Index); else sets the edge (4: Bottom = Top + Value,
+    /// other indices above 3: Right = Left + Value), then Change.
     virtual void SetSize(int Index, int32_t Value);
-    // Stores R as it is, then Change (always).
+    /// Stores R as it is, then Change (always).
     virtual void SetBoundsRect(const TRect& R);
-    // Moves the top-left corner to (X, Y) keeping the size; nothing when it is there.
+    /// Moves the top-left corner to (X, Y) keeping the size; nothing when it is there.
     virtual void MoveTo(int32_t X, int32_t Y);
-    // Shifts by (DX, DY); one Change unless both are 0.
+    /// Shifts by (DX, DY); one Change unless both are 0.
     virtual void Translate(int32_t DX, int32_t DY);
-    // Grows by DX in width and DY in height, half on each side (platform::ScaleRect), then
-    // Change.
+    /// Grows by DX in width and DY in height, half on each side (platform::ScaleRect), then
+    /// Change.
     virtual void Scale(int32_t DX, int32_t DY);
 
     const TRect& BoundsRect() const { return FBoundsRect; }
@@ -57,9 +58,9 @@ public:
     void SetOnChange(TNotifyEvent Value) { FOnChange = std::move(Value); }
 
 protected:
-    // Calls OnChange(this) when assigned.
+    /// Calls OnChange(this) when assigned.
     virtual void Change();
-    // The published form of one edge or size: an integer written unless it is 0.
+    /// The published form of one edge or size: an integer written unless it is 0.
     platform::TPublishedProperty SizeProperty(const char* Name, int Index);
 
     TRect FBoundsRect;

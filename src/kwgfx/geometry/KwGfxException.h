@@ -1,6 +1,7 @@
 #pragma once
-// The error class reserved for graphics errors of the library. No routine of the library
-// raises it today; it is there for callers and components that report graphics failures.
+/// \file
+/// The error class reserved for graphics errors of the library. No routine of the library
+/// raises it today; it is there for callers and components that report graphics failures.
 
 #include "kwgfx/platform/common/KwException.h"
 

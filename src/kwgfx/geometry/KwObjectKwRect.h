@@ -1,5 +1,6 @@
 #pragma once
-// TKwObjectKwRect: the observable float rectangle that publishes its four edges.
+/// \file
+/// TKwObjectKwRect: the observable float rectangle that publishes its four edges.
 
 #include "kwgfx/geometry/KwCustomKwRect.h"
 
@@ -7,7 +8,7 @@ namespace kw {
 
 class TKwObjectKwRect : public TKwCustomKwRect {
 public:
-    // Left, Top, Right, Bottom: singles, always written.
+    /// Left, Top, Right, Bottom: singles, always written.
     platform::TPublishedProperties GetPublishedProperties() override {
         auto props = TKwCustomKwRect::GetPublishedProperties();
         props.push_back(SizeProperty("Left", kLeft));

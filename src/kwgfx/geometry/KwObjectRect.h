@@ -1,5 +1,6 @@
 #pragma once
-// TKwObjectRect: the observable integer rectangle that publishes its four edges.
+/// \file
+/// TKwObjectRect: the observable integer rectangle that publishes its four edges.
 
 #include "kwgfx/geometry/KwCustomRect.h"
 
@@ -7,7 +8,7 @@ namespace kw {
 
 class TKwObjectRect : public TKwCustomRect {
 public:
-    // Left, Top, Right, Bottom: integers, not written when 0.
+    /// Left, Top, Right, Bottom: integers, not written when 0.
     platform::TPublishedProperties GetPublishedProperties() override {
         auto props = TKwCustomRect::GetPublishedProperties();
         props.push_back(SizeProperty("Left", kLeft));

@@ -1,8 +1,9 @@
 #pragma once
-// TKwTransform: an observable affine transform composed from a position (translation),
-// a scale, a skew and a rotation angle in degrees, for components to publish. It owns
-// its four TKwPosition objects; a change of any of them recomposes the matrix and fires
-// OnChanged once.
+/// \file
+/// TKwTransform: an observable affine transform composed from a position (translation),
+/// a scale, a skew and a rotation angle in degrees, for components to publish. It owns
+/// its four TKwPosition objects; a change of any of them recomposes the matrix and fires
+/// OnChanged once.
 
 #include "kwgfx/geometry/KwPosition.h"
 #include "kwgfx/geometry/KwTypes.h"
@@ -15,27 +16,27 @@ namespace kw {
 
 class TKwTransform : public platform::TPersistent {
 public:
-    // Identity matrix, angle 0; Position (0,0), Scale (1,1), Skew (0,0), RotationCenter
-    // (0.5,0.5), each reporting its changes to this transform. No notification.
+    /// Identity matrix, angle 0; Position (0,0), Scale (1,1), Skew (0,0), RotationCenter
+    /// (0.5,0.5), each reporting its changes to this transform. No notification.
     TKwTransform();
-    // Frees RotationCenter, Scale, Skew and Position, in that order.
+    /// Frees RotationCenter, Scale, Skew and Position, in that order.
     ~TKwTransform() override;
     TKwTransform(const TKwTransform&) = delete;
     TKwTransform& operator=(const TKwTransform&) = delete;
 
-    // From another transform: the points of its four positions, copied without their
-    // notifications, then one recomposition and one OnChanged. The rotation angle is not
-    // copied. Other sources go to the persistent base, which refuses them.
+    /// From another transform: the points of its four positions, copied without their
+    /// notifications, then one recomposition and one OnChanged. The rotation angle is not
+    /// copied. Other sources go to the persistent base, which refuses them.
     void Assign(const platform::TPersistent& Source) override;
 
     const TKwMatrix& Matrix() const { return FMatrix; }
 
-    // The owned positions. The setters copy Value into them through Assign (one
-    // notification); the owned objects stay the same objects.
+    /// The owned positions. The setters copy Value into them through Assign (one
+    /// notification); the owned objects stay the same objects.
     TKwPosition& Position() const { return *FPosition; }
     TKwPosition& Scale() const { return *FScale; }
     TKwPosition& Skew() const { return *FSkew; }
-    // Stored and streamed for the components that use the transform; not part of the matrix.
+    /// Stored and streamed for the components that use the transform; not part of the matrix.
     TKwPosition& RotationCenter() const { return *FRotationCenter; }
     void SetPosition(const TKwPosition& Value) { FPosition->Assign(Value); }
     void SetScale(const TKwPosition& Value) { FScale->Assign(Value); }
@@ -43,26 +44,26 @@ public:
     void SetRotationCenter(const TKwPosition& Value) { FRotationCenter->Assign(Value); }
 
     float RotationAngle() const { return FRotationAngle; }
-    // Stores the angle and recomposes when it differs (exact comparison).
+    /// Stores the angle and recomposes when it differs (exact comparison).
     void SetRotationAngle(float Value);
 
     const TNotifyEvent& OnChanged() const { return FOnChanged; }
     void SetOnChanged(TNotifyEvent Value) { FOnChanged = std::move(Value); }
-    // Asked for the shape's rectangle when a rotation is composed: the rotation turns
-    // about its centre (about the origin without a handler). The handler receives an
-    // all-zero rectangle to fill.
+    /// Asked for the shape's rectangle when a rotation is composed: the rotation turns
+    /// about its centre (about the origin without a handler). The handler receives an
+    /// all-zero rectangle to fill.
     const TKwGetRectEvent& OnGetShapeRect() const { return FOnGetShapeRect; }
     void SetOnGetShapeRect(TKwGetRectEvent Value) { FOnGetShapeRect = std::move(Value); }
 
-    // Position, Scale, Skew (nested, read and written in place), RotationAngle (single,
-    // not written when 0), RotationCenter (nested).
+    /// Position, Scale, Skew (nested, read and written in place), RotationAngle (single,
+    /// not written when 0), RotationCenter (nested).
     platform::TPublishedProperties GetPublishedProperties() override;
 
 protected:
-    // Recomposes the matrix: scale, skew (third column) and translation, then the rotation
-    // applied after them; then Change.
+    /// Recomposes the matrix: scale, skew (third column) and translation, then the rotation
+    /// applied after them; then Change.
     void MatrixChanged(TObject* Sender);
-    // Calls OnChanged(this) when assigned.
+    /// Calls OnChanged(this) when assigned.
     virtual void Change();
 
     TKwMatrix FMatrix = KwIdentityMatrix;

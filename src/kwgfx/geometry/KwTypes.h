@@ -1,7 +1,8 @@
 #pragma once
-// The float geometry records of the library (single precision, every stored result
-// rounded to float), the arrays built from them, the shared callback types and
-// enumerations, and the platform records re-exported into namespace kw.
+/// \file
+/// The float geometry records of the library (single precision, every stored result
+/// rounded to float), the arrays built from them, the shared callback types and
+/// enumerations, and the platform records re-exported into namespace kw.
 
 #include "kwgfx/platform/base/Object.h"
 #include "kwgfx/platform/graphics/Types.h"
@@ -24,8 +25,8 @@ struct TKwPoint {
     float Y = 0;
     constexpr TKwPoint() = default;
     constexpr TKwPoint(float AX, float AY) : X(AX), Y(AY) {}
-    // Exact comparison of the stored bits' values; the fuzzy comparison of points is
-    // operator== of KwPointOps.h.
+    /// Exact comparison of the stored bits' values; the fuzzy comparison of points is
+    /// operator== of KwPointOps.h.
     constexpr bool SameAs(const TKwPoint& O) const { return X == O.X && Y == O.Y; }
 };
 
@@ -36,8 +37,8 @@ struct TKwSize {
     constexpr TKwSize(float ACx, float ACy) : cx(ACx), cy(ACy) {}
 };
 
-// A reference to two floats of a record, viewed as a point: reading converts to a
-// TKwPoint, assigning a TKwPoint writes both floats in place.
+/// A reference to two floats of a record, viewed as a point: reading converts to a
+/// TKwPoint, assigning a TKwPoint writes both floats in place.
 class TKwPointRef {
 public:
     constexpr TKwPointRef(float& AX, float& AY) : X(AX), Y(AY) {}
@@ -52,8 +53,8 @@ public:
     float& Y;
 };
 
-// An axis-aligned rectangle; no ordering invariant (Right < Left is allowed until
-// FixRect normalises it). TopLeft() and BottomRight() view the same storage as points.
+/// An axis-aligned rectangle; no ordering invariant (Right < Left is allowed until
+/// FixRect normalises it). TopLeft() and BottomRight() view the same storage as points.
 struct TKwRect {
     float Left = 0;
     float Top = 0;
@@ -67,8 +68,8 @@ struct TKwRect {
     constexpr TKwPointRef TopLeft() { return {Left, Top}; }
     constexpr TKwPointRef BottomRight() { return {Right, Bottom}; }
 
-    // Resizes and centres this rectangle to fit Bounds keeping its aspect ratio
-    // (FitRect without stretching); returns the ratio. Defined with FitRect.
+    /// Resizes and centres this rectangle to fit Bounds keeping its aspect ratio
+    /// (FitRect without stretching); returns the ratio. Defined with FitRect.
     float Fit(const TKwRect& Bounds);
 };
 
@@ -79,12 +80,12 @@ using TPointPolygons = std::vector<TCanvasPoints>;
 using TColors = std::vector<TColor>;
 using TKwCubicBezier = std::array<TKwPoint, 4>;
 
-// Tells a listener a rectangle.
+/// Tells a listener a rectangle.
 using TKwRectEvent = std::function<void(TObject* Sender, TKwRect aRect)>;
-// Asks a listener for a rectangle: the caller uses what the listener leaves in aRect.
+/// Asks a listener for a rectangle: the caller uses what the listener leaves in aRect.
 using TKwGetRectEvent = std::function<void(TObject* Sender, TKwRect& aRect)>;
 
-// A small set of enumeration members: bit n stands for the member of ordinal n.
+/// A small set of enumeration members: bit n stands for the member of ordinal n.
 template <typename E, typename Bits = uint8_t>
 class TKwSet {
 public:

@@ -1,10 +1,11 @@
 #pragma once
-// Functions and operators on homogeneous 2D vectors. The record itself, with its methods,
-// is in KwVectorTypes.h.
-//
-// Unless a comment says otherwise a result's W is 1 and the inputs' W is ignored.
-// Sums of products are formed in double and rounded once to float, so a sign or a
-// length is never lost to an intermediate overflow or underflow of float.
+/// \file
+/// Functions and operators on homogeneous 2D vectors. The record itself, with its methods,
+/// is in KwVectorTypes.h.
+///
+/// Unless a comment says otherwise a result's W is 1 and the inputs' W is ignored.
+/// Sums of products are formed in double and rounded once to float, so a sign or a
+/// length is never lost to an intermediate overflow or underflow of float.
 
 #include "kwgfx/geometry/KwTypes.h"
 #include "kwgfx/geometry/KwVectorTypes.h"
@@ -19,7 +20,7 @@ constexpr TKwVector KwVector(float X, float Y, float W) {
 constexpr TKwVector KwVector(const TKwPoint& P, float W) {
     return {P.X, P.Y, W};
 }
-// (X, Y); W is dropped.
+/// (X, Y); W is dropped.
 constexpr TKwPoint KwPoint(const TKwVector& V) {
     return {V.X, V.Y};
 }
@@ -28,29 +29,29 @@ constexpr TKwPoint KwPoint(const TKwVector& V) {
 
 TKwVector KwVectorAdd(const TKwVector& A, const TKwVector& B);
 TKwVector KwVectorSubtract(const TKwVector& A, const TKwVector& B);
-// (X * F, Y * F) keeping V.W.
+/// (X * F, Y * F) keeping V.W.
 TKwVector KwVectorMultiply(const TKwVector& V, float F);
 TKwVector KwVectorMultiply(float F, const TKwVector& V);
-// Multiplies X and Y by 1 / F (rounded to float) keeping V.W; F = 0 returns V unchanged.
+/// Multiplies X and Y by 1 / F (rounded to float) keeping V.W; F = 0 returns V unchanged.
 TKwVector KwVectorDivide(const TKwVector& V, float F);
 float KwVectorDotProduct(const TKwVector& A, const TKwVector& B);
-// The Z component of the 3D cross product of (A.X, A.Y, 0) and (B.X, B.Y, 0).
+/// The Z component of the 3D cross product of (A.X, A.Y, 0) and (B.X, B.Y, 0).
 float KwVectorCrossProductZ(const TKwVector& A, const TKwVector& B);
-// Squared length.
+/// Squared length.
 float KwVectorNorm(const TKwVector& V);
 float KwVectorLength(const TKwVector& V);
-// V divided by its length keeping V.W; the zero vector is returned unchanged.
+/// V divided by its length keeping V.W; the zero vector is returned unchanged.
 TKwVector KwVectorNormalize(const TKwVector& V);
-// Mirror image of V about the line perpendicular to N; N is expected to be of unit length.
+/// Mirror image of V about the line perpendicular to N; N is expected to be of unit length.
 TKwVector KwVectorReflect(const TKwVector& V, const TKwVector& N);
 
 // ---------------------------------------------------------------- angles
 
-// Cosine of the angle between A and B, clamped to [-1, 1]; 0 when either is the zero vector.
+/// Cosine of the angle between A and B, clamped to [-1, 1]; 0 when either is the zero vector.
 float KwVectorAngleCosine(const TKwVector& A, const TKwVector& B);
-// Signed angle in degrees from A to B, in [-180, 180]: positive when B lies clockwise of A
-// in a Y-up frame (counter-clockwise on a Y-down canvas), negative otherwise; parallel
-// vectors give 0, opposite vectors -180, and a zero vector 0.
+/// Signed angle in degrees from A to B, in [-180, 180]: positive when B lies clockwise of A
+/// in a Y-up frame (counter-clockwise on a Y-down canvas), negative otherwise; parallel
+/// vectors give 0, opposite vectors -180, and a zero vector 0.
 float KwVectorAngle(const TKwVector& A, const TKwVector& B);
 
 // ---------------------------------------------------------------- operators
@@ -61,7 +62,7 @@ inline TKwVector operator+(const TKwVector& A, const TKwVector& B) {
 inline TKwVector operator-(const TKwVector& A, const TKwVector& B) {
     return KwVectorSubtract(A, B);
 }
-// X and Y the same under the platform's fuzzy SameValue; W is not compared. != follows.
+/// X and Y the same under the platform's fuzzy SameValue; W is not compared. != follows.
 bool operator==(const TKwVector& A, const TKwVector& B);
 
 } // namespace kw

@@ -1,6 +1,7 @@
 #pragma once
-// Homogeneous 2D vectors and 3x3 matrices (row-vector convention, p' = p x M, the
-// translation in the third row). The functions on them are in KwVector.h / KwMatrix.h.
+/// \file
+/// Homogeneous 2D vectors and 3x3 matrices (row-vector convention, p' = p x M, the
+/// translation in the third row). The functions on them are in KwVector.h / KwMatrix.h.
 
 #include "kwgfx/geometry/KwTypes.h"
 
@@ -11,15 +12,15 @@ namespace kw {
 
 using TKwVectorArray = std::array<float, 3>;
 
-// X, Y and the weight W (1 for a point, 0 for a direction). V(i) views the same floats
-// as an array: V(0) is X, V(1) is Y, V(2) is W.
+/// X, Y and the weight W (1 for a point, 0 for a direction). V(i) views the same floats
+/// as an array: V(0) is X, V(1) is Y, V(2) is W.
 struct TKwVector {
     float X = 0;
     float Y = 0;
     float W = 0;
     constexpr TKwVector() = default;
     constexpr TKwVector(float AX, float AY, float AW) : X(AX), Y(AY), W(AW) {}
-    // Conversions to a vector set W to 1.
+    /// Conversions to a vector set W to 1.
     constexpr TKwVector(const TKwPoint& P) : X(P.X), Y(P.Y), W(1) {}
     constexpr TKwVector(const TKwSize& S) : X(S.cx), Y(S.cy), W(1) {}
     constexpr operator TKwPoint() const { return {X, Y}; }
@@ -29,21 +30,21 @@ struct TKwVector {
     constexpr float& operator[](std::size_t I) { return V(I); }
     constexpr float operator[](std::size_t I) const { return V(I); }
 
-    // The methods below are defined in KwVector.cpp. Unless a comment says otherwise the
-    // result's W is 1 and the inputs' W is ignored.
+    /// The methods below are defined in KwVector.cpp. Unless a comment says otherwise the
+    /// result's W is 1 and the inputs' W is ignored.
     TKwVector Add(const TKwVector& B) const;
     TKwVector Subtract(const TKwVector& B) const;
-    // (X * F, Y * F, 1).
+    /// (X * F, Y * F, 1).
     TKwVector Scale(float F) const;
     float DotProduct(const TKwVector& B) const;
-    // Squared length X*X + Y*Y.
+    /// Squared length X*X + Y*Y.
     float Norm() const;
     float Length() const;
-    // Unit direction (W = 0); the zero vector gives (0, 0, 0).
+    /// Unit direction (W = 0); the zero vector gives (0, 0, 0).
     TKwVector Normalize() const;
-    // Mirror image about the line perpendicular to the unit normal N.
+    /// Mirror image about the line perpendicular to the unit normal N.
     TKwVector Reflect(const TKwVector& N) const;
-    // 1 / sqrt(|x|), and 1 for x = 0.
+    /// 1 / sqrt(|x|), and 1 for x = 0.
     static float RSqrt(float x);
     constexpr TKwPoint ToKwPoint() const { return {X, Y}; }
     constexpr platform::TPointF ToPointF() const { return {X, Y}; }
@@ -51,7 +52,7 @@ struct TKwVector {
 
 using TKwMatrixArray = std::array<TKwVector, 3>;
 
-// M[row] is a row vector; mRC() is the element in row R and column C, both from 1.
+/// M[row] is a row vector; mRC() is the element in row R and column C, both from 1.
 struct TKwMatrix {
     TKwMatrixArray M{};
 
@@ -74,7 +75,7 @@ struct TKwMatrix {
     constexpr float m32() const { return M[2].Y; }
     constexpr float m33() const { return M[2].W; }
 
-    // The same as KwMatrixTransform(*this, V). Defined with the matrix functions.
+    /// The same as KwMatrixTransform(*this, V). Defined with the matrix functions.
     TKwVector Transform(const TKwVector& V) const;
 };
 

@@ -1,5 +1,6 @@
 #pragma once
-// TObjectSize: the observable integer rectangle that publishes its edges and its size.
+/// \file
+/// TObjectSize: the observable integer rectangle that publishes its edges and its size.
 
 #include "kwgfx/geometry/KwCustomRect.h"
 
@@ -7,8 +8,8 @@ namespace kw {
 
 class TObjectSize : public TKwCustomRect {
 public:
-    // Left, Top, Right, Bottom, Height, Width: integers, not written when 0. Read in this
-    // order, Height and Width agree with the edges read before them and change nothing.
+    /// Left, Top, Right, Bottom, Height, Width: integers, not written when 0. Read in this
+    /// order, Height and Width agree with the edges read before them and change nothing.
     platform::TPublishedProperties GetPublishedProperties() override {
         auto props = TKwCustomRect::GetPublishedProperties();
         props.push_back(SizeProperty("Left", kLeft));

@@ -1,26 +1,27 @@
 #pragma once
-// TKwPathData: the library's vector path, an ordered list of tagged points that describes
-// one or more subpaths of straight lines and cubic Bezier curves.
-//
-// Guarantees
-//   - Entries live in one contiguous array of 9-byte TKwPathPoint records (KwPathPoint.h);
-//     the path owns it. Count() is its length.
-//   - A move is one ppMoveTo entry, a line one ppLineTo entry (its end point), a close one
-//     ppClose entry holding the subpath's start point as it was when the close was added.
-//   - A cubic is exactly three consecutive ppCurveTo entries: first control point, second
-//     control point, end point. Its start point is the point of the entry just before the
-//     group, whatever that entry's kind. Every building command keeps ppCurveTo entries in
-//     groups of three, so consumers step over a curve by reading i, i+1, i+2 and go on at i+3.
-//   - A curve is never the first entry: a curve added to an empty path is preceded by a move
-//     to (0,0), the point that relative commands start from on an empty path.
-//   - Text read by SetPathString never puts a NaN or an infinity into the path: a command
-//     whose numbers or resulting coordinates are not finite floats is dropped whole.
-//   - Every mutating operation ends with one Change: the cached bounds are marked stale and
-//     OnChanged is called, unless an update bracket (BeginUpdate/EndUpdate) is open; the
-//     outermost EndUpdate then calls Change once.
-//   - FillMode is stored, copied and streamed, but no operation of the path consults it.
-// KwCheckPathGuarantees (KwPathGuarantees.h) checks a list of entries against the
-// guarantees on kinds, curve groups and finite points, wherever entries come from.
+/// \file
+/// TKwPathData: the library's vector path, an ordered list of tagged points that describes
+/// one or more subpaths of straight lines and cubic Bezier curves.
+///
+/// Guarantees
+///   - Entries live in one contiguous array of 9-byte TKwPathPoint records (KwPathPoint.h);
+///     the path owns it. Count() is its length.
+///   - A move is one ppMoveTo entry, a line one ppLineTo entry (its end point), a close one
+///     ppClose entry holding the subpath's start point as it was when the close was added.
+///   - A cubic is exactly three consecutive ppCurveTo entries: first control point, second
+///     control point, end point. Its start point is the point of the entry just before the
+///     group, whatever that entry's kind. Every building command keeps ppCurveTo entries in
+///     groups of three, so consumers step over a curve by reading i, i+1, i+2 and go on at i+3.
+///   - A curve is never the first entry: a curve added to an empty path is preceded by a move
+///     to (0,0), the point that relative commands start from on an empty path.
+///   - Text read by SetPathString never puts a NaN or an infinity into the path: a command
+///     whose numbers or resulting coordinates are not finite floats is dropped whole.
+///   - Every mutating operation ends with one Change: the cached bounds are marked stale and
+///     OnChanged is called, unless an update bracket (BeginUpdate/EndUpdate) is open; the
+///     outermost EndUpdate then calls Change once.
+///   - FillMode is stored, copied and streamed, but no operation of the path consults it.
+/// KwCheckPathGuarantees (KwPathGuarantees.h) checks a list of entries against the
+/// guarantees on kinds, curve groups and finite points, wherever entries come from.
 
 #include "kwgfx/geometry/KwTypes.h"
 #include "kwgfx/geometry/KwVectorTypes.h"
@@ -45,48 +46,48 @@ namespace kw {
 
 class TKwPathData : public platform::TPersistent {
 public:
-    // An empty path: no entries, bounds stale, fill mode even-odd, start point (0,0).
+    /// An empty path: no entries, bounds stale, fill mode even-odd, start point (0,0).
     TKwPathData();
     ~TKwPathData() override;
-    // A path is an object with identity (listeners receive it as sender): copy it with
-    // Clone or Assign, not by value.
+    /// A path is an object with identity (listeners receive it as sender): copy it with
+    /// Clone or Assign, not by value.
     TKwPathData(const TKwPathData&) = delete;
     TKwPathData& operator=(const TKwPathData&) = delete;
 
     // ---- copies
-    // The virtual constructor: a new, empty object of this object's own class. Every
-    // subclass overrides it so that Clone keeps the dynamic type.
+    /// The virtual constructor: a new, empty object of this object's own class. Every
+    /// subclass overrides it so that Clone keeps the dynamic type.
     virtual std::unique_ptr<TKwPathData> NewInstance() const;
-    // NewInstance followed by Assign(*this).
+    /// NewInstance followed by Assign(*this).
     std::unique_ptr<TKwPathData> Clone() const;
-    // From another path: its entries (raw record copies) and its fill mode, then Change;
-    // the start point, OnChanged and the update count stay. Other sources go to the base.
+    /// From another path: its entries (raw record copies) and its fill mode, then Change;
+    /// the start point, OnChanged and the update count stay. Other sources go to the base.
     void Assign(const platform::TPersistent& Source) override;
-    // Onto an empty path this is Assign; otherwise Source's entries are copied after ours,
-    // then Change. Appending a path to itself doubles it.
+    /// Onto an empty path this is Assign; otherwise Source's entries are copied after ours,
+    /// then Change. Appending a path to itself doubles it.
     virtual void Append(const TKwPathData& Source);
-    // Parses PathString into a temporary path and appends that.
+    /// Parses PathString into a temporary path and appends that.
     void Append(std::string_view PathString);
 
     // ---- entries
-    // Removes all entries, then Change; start point and fill mode stay.
+    /// Removes all entries, then Change; start point and fill mode stay.
     void Clear();
     int32_t GetCount() const { return static_cast<int32_t>(FPathData.size()); }
     int32_t Count() const { return GetCount(); }
-    // The entry at Index, 0 to Count()-1; the index is not checked.
+    /// The entry at Index, 0 to Count()-1; the index is not checked.
     TKwPathPoint GetPoint(int32_t Index) const { return FPathData[static_cast<size_t>(Index)]; }
-    // The point of the last entry whatever its kind ((0,0) on an empty path). After a
-    // close this is the subpath's start, so relative commands continue from there.
+    /// The point of the last entry whatever its kind ((0,0) on an empty path). After a
+    /// close this is the subpath's start, so relative commands continue from there.
     TKwPoint LastPoint() const;
-    // The entries as one contiguous array.
+    /// The entries as one contiguous array.
     std::span<const TKwPathPoint> Entries() const { return FPathData; }
 
     // ---- notification
     void BeginUpdate();
-    // Closes one BeginUpdate; the outermost one calls Change. Without an open bracket it
-    // does nothing (the count never goes negative).
+    /// Closes one BeginUpdate; the outermost one calls Change. Without an open bracket it
+    /// does nothing (the count never goes negative).
     void EndUpdate();
-    // Marks the bounds stale and calls OnChanged, unless an update bracket is open.
+    /// Marks the bounds stale and calls OnChanged, unless an update bracket is open.
     virtual void Change();
     const platform::TNotifyEvent& OnChanged() const { return FOnChanged; }
     void SetOnChanged(platform::TNotifyEvent Value) { FOnChanged = std::move(Value); }
@@ -94,28 +95,28 @@ public:
     // ---- properties
     TKwFillMode FillMode() const { return FFillMode; }
     void SetFillMode(TKwFillMode Value);
-    // The path as text: "M", "L", "C" and "Z" commands, numbers in the general float
-    // format, each command followed by a space; "" for an empty path.
+    /// The path as text: "M", "L", "C" and "Z" commands, numbers in the general float
+    /// format, each command followed by a space; "" for an empty path.
     std::string GetPathString() const;
-    // Replaces all entries with the parsed text (commands of the SVG path syntax); never
-    // throws on bad text and notifies once.
+    /// Replaces all entries with the parsed text (commands of the SVG path syntax); never
+    /// throws on bad text and notifies once.
     void SetPathString(std::string_view Value);
     std::string Data() const { return GetPathString(); }
     void SetData(std::string_view Value) { SetPathString(Value); }
 
     // ---- streaming (KwPathStream.cpp)
-    // Published: FillMode by member name (always written) and Data (never written: the
-    // entries travel in the binary property "Path").
+    /// Published: FillMode by member name (always written) and Data (never written: the
+    /// entries travel in the binary property "Path").
     platform::TPublishedProperties GetPublishedProperties() override;
-    // The "Path" body: the entry count N as a little-endian 32-bit integer, then N records
-    // of 9 bytes (kind byte, X and Y as little-endian IEEE singles). EWriteError for an
-    // entry whose point is not finite, since such a body could not be read back.
+    /// The "Path" body: the entry count N as a little-endian 32-bit integer, then N records
+    /// of 9 bytes (kind byte, X and Y as little-endian IEEE singles). EWriteError for an
+    /// entry whose point is not finite, since such a body could not be read back.
     void WritePath(platform::TStream& Stream) const;
-    // Replaces the entries with a "Path" body and calls Change once. Everything is checked
-    // before anything changes: a negative count, a count larger than the stream still
-    // holds, a kind above ppClose, ppCurveTo entries that are first or not in complete
-    // groups of three, or a coordinate that is not finite raise EReadError saying which,
-    // and leave the path and its listeners untouched.
+    /// Replaces the entries with a "Path" body and calls Change once. Everything is checked
+    /// before anything changes: a negative count, a count larger than the stream still
+    /// holds, a kind above ppClose, ppCurveTo entries that are first or not in complete
+    /// groups of three, or a coordinate that is not finite raise EReadError saying which,
+    /// and leave the path and its listeners untouched.
     void ReadPath(platform::TStream& Stream);
 
     // ---- building commands (each ends with one Change)
@@ -131,99 +132,99 @@ public:
                  const TKwPoint& EndPoint);
     void CurveToRel(const TKwPoint& ControlPoint1, const TKwPoint& ControlPoint2,
                     const TKwPoint& EndPoint);
-    // The first control point mirrors the entry before the last one about the last point
-    // (or is ControlPoint2 when the path has fewer than three entries).
+    /// The first control point mirrors the entry before the last one about the last point
+    /// (or is ControlPoint2 when the path has fewer than three entries).
     void SmoothCurveTo(const TKwPoint& ControlPoint2, const TKwPoint& EndPoint);
     void SmoothCurveToRel(const TKwPoint& ControlPoint2, const TKwPoint& EndPoint);
-    // A quadratic segment from LastPoint, stored as the equivalent cubic.
+    /// A quadratic segment from LastPoint, stored as the equivalent cubic.
     void QuadCurveTo(const TKwPoint& ControlPoint, const TKwPoint& EndPoint);
     void ClosePath();
-    // A move to the first point and lines to the others, closed when the last point equals
-    // the first; one notification.
+    /// A move to the first point and lines to the others, closed when the last point equals
+    /// the first; one notification.
     void AddPolygon(std::span<const TPoint> Poly);
     void AddPolygon(std::span<const TKwPoint> Poly);
     void AddPolygons(std::span<const TCanvasPoints> Poly);
     void AddPolygons(std::span<const TKwPoints> Poly);
 
     // ---- bounds and transforms (KwPathBounds.cpp, KwPathTransforms.cpp)
-    // The box of all entry points except closes (control points included), cached until
-    // the next notifying change; a zero width or height is widened to 0.001. (0,0,0,0)
-    // for an empty path.
+    /// The box of all entry points except closes (control points included), cached until
+    /// the next notifying change; a zero width or height is widened to 0.001. (0,0,0,0)
+    /// for an empty path.
     TKwRect GetBounds() const;
-    // No entries, or bounds of zero area.
+    /// No entries, or bounds of zero area.
     bool IsEmpty() const;
-    // The transforms move every entry except closes (a close keeps its stored point) and
-    // notify once; on an empty path they do nothing.
+    /// The transforms move every entry except closes (a close keeps its stored point) and
+    /// notify once; on an empty path they do nothing.
     void Scale(float scaleX, float scaleY);
     void Translate(float dX, float dY);
     void ApplyMatrix(const TKwMatrix& M);
-    // Maps the bounds onto ARect, stretching each axis on its own.
+    /// Maps the bounds onto ARect, stretching each axis on its own.
     void FitToRect(const TKwRect& ARect);
 
     // ---- flattening, polygons, hit test (KwPathFlatten.cpp, KwPathPolygons.cpp)
-    // Replaces every curve by lines through samples about Flatness apart (at least 0.05).
+    /// Replaces every curve by lines through samples about Flatness apart (at least 0.05).
     void Flatten(float Flatness);
-    // The path as one point list, figures ended by KwClosePolygon, curves sampled as in
-    // Flatten, no point repeated twice in a row. Returns the bounds' width and height.
+    /// The path as one point list, figures ended by KwClosePolygon, curves sampled as in
+    /// Flatten, no point repeated twice in a row. Returns the bounds' width and height.
     TKwPoint FlattenToPolygon(TKwPoints& Polygon, float Flatness) const;
-    // One polygon per figure; a curve becomes a polygon within 0.1 of it.
+    /// One polygon per figure; a curve becomes a polygon within 0.1 of it.
     TKwPolygons ToPolygons() const;
-    // True when any one figure contains the point (even-odd, figures tested separately).
+    /// True when any one figure contains the point (even-odd, figures tested separately).
     bool PointInPath(float X, float Y) const;
     bool PointInPath(const TKwPoint& P) const;
 
     // ---- drawing (KwPathDrawing.cpp)
-    // One canvas call per figure with the canvas's pen and brush: Polyline here, Polygon
-    // in FillPath. An Opacity of 0 draws nothing; any other value draws normally.
+    /// One canvas call per figure with the canvas's pen and brush: Polyline here, Polygon
+    /// in FillPath. An Opacity of 0 draws nothing; any other value draws normally.
     void DrawPath(platform::TCanvas& Canvas, float Opacity) const;
     void FillPath(platform::TCanvas& Canvas, float Opacity) const;
 
     // ---- shapes (KwPathShapes.cpp)
-    // One move and four cubics around the ellipse inscribed in ARect, not closed.
+    /// One move and four cubics around the ellipse inscribed in ARect, not closed.
     void AddEllipse(const TKwRect& ARect);
-    // A closed rectangle whose corners in ACorners get the shape ACornerType, XRadius wide
-    // and YRadius high (each cut to half the rectangle's size); other corners are square.
+    /// A closed rectangle whose corners in ACorners get the shape ACornerType, XRadius wide
+    /// and YRadius high (each cut to half the rectangle's size); other corners are square.
     void AddRectangle(const TKwRect& ARect, float XRadius, float YRadius, TKwCorners ACorners,
                       TKwCornerType ACornerType);
-    // An elliptical arc around Center (radii Radius.X, Radius.Y) from StartAngle sweeping
-    // SweepAngle degrees (positive runs clockwise on a y-down canvas; at most one turn),
-    // in cubics of at most a quarter turn. It begins with a move to its start on an empty
-    // path, with a line to it otherwise.
+    /// An elliptical arc around Center (radii Radius.X, Radius.Y) from StartAngle sweeping
+    /// SweepAngle degrees (positive runs clockwise on a y-down canvas; at most one turn),
+    /// in cubics of at most a quarter turn. It begins with a move to its start on an empty
+    /// path, with a line to it otherwise.
     void AddArc(const TKwPoint& Center, const TKwPoint& Radius, float StartAngle, float SweepAngle);
 
     // ---- strict SVG path data (KwPathSvgText.cpp)
-    // Replaces the entries with the path that Text describes, read by the SVG grammar
-    // (ParseSvgPath). On an error the commands before it are kept and the result tells
-    // where and why. Never throws on bad text; notifies once.
+    /// Replaces the entries with the path that Text describes, read by the SVG grammar
+    /// (ParseSvgPath). On an error the commands before it are kept and the result tells
+    /// where and why. Never throws on bad text; notifies once.
     TKwSvgPathResult SetSvgPathString(std::string_view Text);
-    // The same, appending to the entries (the text's first command must be a move).
+    /// The same, appending to the entries (the text's first command must be a move).
     TKwSvgPathResult AppendSvgPathString(std::string_view Text);
-    // Compact SVG path data of the entries (WriteSvgPath): shortest round-tripping numbers
-    // when Precision < 0, else at most Precision decimals.
+    /// Compact SVG path data of the entries (WriteSvgPath): shortest round-tripping numbers
+    /// when Precision < 0, else at most Precision decimals.
     std::string GetSvgPathString(int Precision = -1) const;
-    // The exact bounds of the drawn segments, curves by their extreme points (TightBounds).
+    /// The exact bounds of the drawn segments, curves by their extreme points (TightBounds).
     TKwRect GetTightBounds() const;
 
 protected:
-    // Declares the binary property "Path", written only for a non-empty path.
+    /// Declares the binary property "Path", written only for a non-empty path.
     void DefineProperties(platform::TFiler& Filer) override;
-    // Paints the path; the public DrawPath and FillPath call this one.
+    /// Paints the path; the public DrawPath and FillPath call this one.
     virtual void DrawPath(platform::TCanvas& Canvas, bool Fill, float Opacity) const;
-    // Appends entries without notifying; commands call Change once afterwards.
+    /// Appends entries without notifying; commands call Change once afterwards.
     void AppendEntry(TKwPathPointKind Kind, const TKwPoint& P);
 
-    // AddArc without the leading move or line: the arc continues from the last entry.
+    /// AddArc without the leading move or line: the arc continues from the last entry.
     void AddArcSvgPart(const TKwPoint& Center, const TKwPoint& Radius, float StartAngle,
                        float SweepAngle);
-    // The arc of path text: from StartPoint to EndPoint on the ellipse with radii Radius
-    // turned by XAxisRotation degrees, choosing by LargeArc and Sweep among the four
-    // candidate arcs. Radii too small for the chord are scaled up; a zero radius gives a
-    // straight line and equal end points give nothing. Notifies once, with the final
-    // coordinates.
+    /// The arc of path text: from StartPoint to EndPoint on the ellipse with radii Radius
+    /// turned by XAxisRotation degrees, choosing by LargeArc and Sweep among the four
+    /// candidate arcs. Radii too small for the chord are scaled up; a zero radius gives a
+    /// straight line and equal end points give nothing. Notifies once, with the final
+    /// coordinates.
     void AddArcSvg(const TKwPoint& StartPoint, const TKwPoint& Radius, float XAxisRotation,
                    bool LargeArc, bool Sweep, const TKwPoint& EndPoint);
-    // One cubic for the arc from StartAngle sweeping SweepAngle radians (not zero); with
-    // Connect it is preceded by a move (empty path) or a line to its start.
+    /// One cubic for the arc from StartAngle sweeping SweepAngle radians (not zero); with
+    /// Connect it is preceded by a move (empty path) or a line to its start.
     void AddArcSegment(bool Connect, const TKwPoint& Center, const TKwPoint& Radius,
                        float StartAngle, float SweepAngle);
 
@@ -232,7 +233,7 @@ protected:
     TKwFillMode FFillMode = fmEvenOdd;
     TKwPoint FStartPoint;
     std::vector<TKwPathPoint> FPathData;
-    // The bounds cache; GetBounds refreshes it also on a const path.
+    /// The bounds cache; GetBounds refreshes it also on a const path.
     mutable bool FRecalcBounds = true;
     mutable TKwRect FBounds;
 

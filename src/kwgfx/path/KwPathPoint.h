@@ -1,11 +1,12 @@
 #pragma once
-// One entry of a path: a one-byte kind followed by a point, exactly 9 bytes with no
-// padding. The stream format and the bulk copies of whole entry arrays rely on that layout.
-//
-// The point's floats sit at byte offset 1, so they are never aligned. Rather than a packed
-// TKwPoint member (whose constructors and member functions would then run on misaligned
-// addresses), the point is kept as 8 raw bytes behind TKwPackedPoint, which converts to
-// and from TKwPoint by copying. Read it by value: `TKwPoint p = Entry.Point;`.
+/// \file
+/// One entry of a path: a one-byte kind followed by a point, exactly 9 bytes with no
+/// padding. The stream format and the bulk copies of whole entry arrays rely on that layout.
+///
+/// The point's floats sit at byte offset 1, so they are never aligned. Rather than a packed
+/// TKwPoint member (whose constructors and member functions would then run on misaligned
+/// addresses), the point is kept as 8 raw bytes behind TKwPackedPoint, which converts to
+/// and from TKwPoint by copying. Read it by value: `TKwPoint p = Entry.Point;`.
 
 #include "kwgfx/geometry/KwTypes.h"
 
@@ -17,16 +18,16 @@
 namespace kw {
 
 enum TKwPathPointKind : uint8_t {
-    ppMoveTo = 0,  // start of a new subpath
-    ppLineTo = 1,  // end of a straight segment from the previous entry's point
-    ppCurveTo = 2, // one of the three points of a cubic segment
-    ppClose = 3    // closes the subpath; the point is the subpath's start point
+    ppMoveTo = 0,  ///< start of a new subpath
+    ppLineTo = 1,  ///< end of a straight segment from the previous entry's point
+    ppCurveTo = 2, ///< one of the three points of a cubic segment
+    ppClose = 3    ///< closes the subpath; the point is the subpath's start point
 };
 
 enum TKwFillMode : uint8_t { fmEvenOdd = 0, fmNonZero = 1 };
 
-// A TKwPoint stored as X then Y, each a native 32-bit IEEE single, in 8 bytes of
-// alignment 1. Every access copies the bytes in or out.
+/// A TKwPoint stored as X then Y, each a native 32-bit IEEE single, in 8 bytes of
+/// alignment 1. Every access copies the bytes in or out.
 class TKwPackedPoint {
 public:
     constexpr TKwPackedPoint() = default;

@@ -1,5 +1,6 @@
 #pragma once
-// The attributes in which a delta font may differ from its base font, and their set.
+/// \file
+/// The attributes in which a delta font may differ from its base font, and their set.
 
 #include "kwgfx/geometry/KwTypes.h"
 
@@ -17,12 +18,12 @@ enum TDeltaAttribute : uint8_t {
     daUnderline
 };
 
-// A set of delta attributes in one byte: bit n for ordinal n (daBold 1, daColor 2,
-// daFace 4, daItalic 8, daSize 16, daStrikeOut 32, daUnderline 64).
+/// A set of delta attributes in one byte: bit n for ordinal n (daBold 1, daColor 2,
+/// daFace 4, daItalic 8, daSize 16, daStrikeOut 32, daUnderline 64).
 using TDeltaAttributes = TKwSet<TDeltaAttribute>;
 static_assert(sizeof(TDeltaAttributes) == 1);
 
-// The bits of the seven members.
+/// The bits of the seven members.
 inline constexpr uint8_t DeltaAttributeBits = 0x7F;
 
 } // namespace kw

@@ -1,13 +1,14 @@
 #pragma once
-// TKwHintWindow: a hint window that hides itself Interval milliseconds after it is shown.
-//
-// Showing a hint (ActivateHint) enables the hide timer; the timer's countdown starts only
-// when it goes from disabled to enabled, so showing another hint while one is up moves and
-// updates the window but does not prolong the time it stays. When the timer fires,
-// TimeOut disables it and hides the window. HideHint hides the window at once and leaves
-// the timer running; its next tick finds the window hidden and only disables it.
-//
-// The timer counts down on the application's message loop and fires on its thread.
+/// \file
+/// TKwHintWindow: a hint window that hides itself Interval milliseconds after it is shown.
+///
+/// Showing a hint (ActivateHint) enables the hide timer; the timer's countdown starts only
+/// when it goes from disabled to enabled, so showing another hint while one is up moves and
+/// updates the window but does not prolong the time it stays. When the timer fires,
+/// TimeOut disables it and hides the window. HideHint hides the window at once and leaves
+/// the timer running; its next tick finds the window hidden and only disables it.
+///
+/// The timer counts down on the application's message loop and fires on its thread.
 
 #include "kwgfx/platform/controls/HintWindow.h"
 #include "kwgfx/platform/windowing/Timer.h"
@@ -23,43 +24,43 @@ using platform::TTimer;
 
 class TKwHintWindow : public platform::THintWindow {
 public:
-    // Color is the application's hint colour; the timer is disabled, 1000 ms.
+    /// Color is the application's hint colour; the timer is disabled, 1000 ms.
     explicit TKwHintWindow(platform::TComponent* AOwner);
-    // Frees the timer before the window.
+    /// Frees the timer before the window.
     ~TKwHintWindow() override;
 
-    // Shows AHint in Rect and enables the hide timer. A call made while another runs (from
-    // a paint handler, say) is ignored.
+    /// Shows AHint in Rect and enables the hide timer. A call made while another runs (from
+    /// a paint handler, say) is ignored.
     void ActivateHint(const platform::TRect& Rect, std::string_view AHint) override;
-    // Shows AHint with its top-left corner at Point, sized by CalcHintRect with the screen's
-    // width as the limit.
+    /// Shows AHint with its top-left corner at Point, sized by CalcHintRect with the screen's
+    /// width as the limit.
     void ActivateHint(const platform::TPoint& Point, std::string_view AHint);
-    // The timer's handler: disables the timer, then hides the window.
+    /// The timer's handler: disables the timer, then hides the window.
     virtual void TimeOut(platform::TObject* Sender);
-    // Hides the window if it exists and is shown; it stays, ready to be shown again.
+    /// Hides the window if it exists and is shown; it stays, ready to be shown again.
     virtual void HideHint();
 
-    // The timer's interval in milliseconds. A negative value is refused with ERangeError;
-    // once the timer was freed, reading gives 0 and writing is ignored.
+    /// The timer's interval in milliseconds. A negative value is refused with ERangeError;
+    /// once the timer was freed, reading gives 0 and writing is ignored.
     int32_t Interval() const;
     void SetInterval(int32_t Value);
-    // The hide timer; null only after someone freed it.
+    /// The hide timer; null only after someone freed it.
     TTimer* Timer() const { return FTimer; }
-    // True while ActivateHint runs.
+    /// True while ActivateHint runs.
     bool Activating() const { return FActivating; }
     void SetActivating(bool Value) { FActivating = Value; }
 
-    // Interval (default 1000), then BiDiMode, Caption, Color and Font.
+    /// Interval (default 1000), then BiDiMode, Caption, Color and Font.
     platform::TPublishedProperties GetPublishedProperties() override;
 
 protected:
-    // The caption, broken between words, from (2, 2) of the client area; "&" is an ordinary
-    // character, a NUL character ends the text, and right-to-left modes add the
-    // right-to-left reading flag.
+    /// The caption, broken between words, from (2, 2) of the client area; "&" is an ordinary
+    /// character, a NUL character ends the text, and right-to-left modes add the
+    /// right-to-left reading flag.
     void Paint() override;
-    // Passes the notification on to the platform's hint window.
+    /// Passes the notification on to the platform's hint window.
     void CMTextChanged(platform::TMessage& Message) override;
-    // Forgets the timer when someone else frees it.
+    /// Forgets the timer when someone else frees it.
     void Notification(platform::TComponent* AComponent, platform::TOperation Operation) override;
 
 private:

@@ -1,8 +1,9 @@
 #pragma once
-// Components own one another: a component created with an owner is freed by that owner's
-// destructor, unless it is freed first, in which case it leaves its owner's list and the
-// owner hears of it through Notification. An owned component must therefore be created
-// with new; one without an owner belongs to whoever created it.
+/// \file
+/// Components own one another: a component created with an owner is freed by that owner's
+/// destructor, unless it is freed first, in which case it leaves its owner's list and the
+/// owner hears of it through Notification. An owned component must therefore be created
+/// with new; one without an owner belongs to whoever created it.
 
 #include "kwgfx/platform/base/Persistent.h"
 
@@ -15,7 +16,7 @@ enum TOperation { opInsert, opRemove };
 class TComponent : public TPersistent {
 public:
     explicit TComponent(TComponent* AOwner = nullptr);
-    // Frees the owned components, the most recently added first, then leaves the owner.
+    /// Frees the owned components, the most recently added first, then leaves the owner.
     ~TComponent() override;
     TComponent(const TComponent&) = delete;
     TComponent& operator=(const TComponent&) = delete;
@@ -25,7 +26,7 @@ public:
     TComponent* Components(int Index) const { return FComponents.at(Index); }
 
 protected:
-    // Called on the owner when a component joins (opInsert) or leaves (opRemove) its list.
+    /// Called on the owner when a component joins (opInsert) or leaves (opRemove) its list.
     virtual void Notification(TComponent* AComponent, TOperation Operation);
 
 private:

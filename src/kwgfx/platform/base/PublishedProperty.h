@@ -1,13 +1,14 @@
 #pragma once
-// Published properties: the explicit stand-in for the property type information that
-// C++ lacks. A persistent class lists its streamable properties as descriptors bound to
-// one instance (name, kind, getter, setter, default, stored-test); the property writer
-// and reader (PropertyWriter.h, PropertyReader.h) stream them.
-//
-// A property is written when its stored-test (if any) says so and its value differs
-// from its default (if it has one). Nested persistent objects are read and written in
-// place through their getter; an object whose own properties all stay unwritten is not
-// written at all.
+/// \file
+/// Published properties: the explicit stand-in for the property type information that
+/// C++ lacks. A persistent class lists its streamable properties as descriptors bound to
+/// one instance (name, kind, getter, setter, default, stored-test); the property writer
+/// and reader (PropertyWriter.h, PropertyReader.h) stream them.
+///
+/// A property is written when its stored-test (if any) says so and its value differs
+/// from its default (if it has one). Nested persistent objects are read and written in
+/// place through their getter; an object whose own properties all stay unwritten is not
+/// written at all.
 
 #include <cstdint>
 #include <functional>
@@ -32,8 +33,8 @@ enum class TPropertyKind {
     pkObject
 };
 
-// A property value in its common representation: integers, enumeration ordinals and set
-// bit masks as int64_t, both float kinds as double (exact for Single), strings, booleans.
+/// A property value in its common representation: integers, enumeration ordinals and set
+/// bit masks as int64_t, both float kinds as double (exact for Single), strings, booleans.
 using TPropertyValue = std::variant<int64_t, double, std::string, bool>;
 
 class TPublishedProperty {
@@ -53,12 +54,12 @@ public:
     static TPublishedProperty String(std::string Name, std::function<std::string()> Getter,
                                      std::function<void(const std::string&)> Setter,
                                      std::optional<std::string> Default = std::nullopt);
-    // An enumeration streamed by member name; Members[i] names ordinal i.
+    /// An enumeration streamed by member name; Members[i] names ordinal i.
     static TPublishedProperty Enumeration(std::string Name, std::vector<std::string> Members,
                                           std::function<int()> Getter,
                                           std::function<void(int)> Setter,
                                           std::optional<int> Default = std::nullopt);
-    // The same for an enum type E whose ordinals are 0, 1, ...
+    /// The same for an enum type E whose ordinals are 0, 1, ...
     template <typename E>
     static TPublishedProperty Enumeration(std::string Name, std::vector<std::string> Members,
                                           std::function<E()> Getter, std::function<void(E)> Setter,
@@ -69,18 +70,18 @@ public:
             std::move(Name), std::move(Members), [Getter] { return static_cast<int>(Getter()); },
             [Setter](int V) { Setter(static_cast<E>(V)); }, def);
     }
-    // A set streamed as the names of its members; bit n of the mask is Members[n]
-    // (at most 32 members).
+    /// A set streamed as the names of its members; bit n of the mask is Members[n]
+    /// (at most 32 members).
     static TPublishedProperty Set(std::string Name, std::vector<std::string> Members,
                                   std::function<uint32_t()> Getter,
                                   std::function<void(uint32_t)> Setter,
                                   std::optional<uint32_t> Default = std::nullopt);
-    // A nested persistent object, streamed in place: its properties are read into and
-    // written from the object that Getter returns (which may be null: then nothing is
-    // written and reading it is an error).
+    /// A nested persistent object, streamed in place: its properties are read into and
+    /// written from the object that Getter returns (which may be null: then nothing is
+    /// written and reading it is an error).
     static TPublishedProperty Object(std::string Name, std::function<TPersistent*()> Getter);
 
-    // Stored-tests: the property is written only while Test returns true / never.
+    /// Stored-tests: the property is written only while Test returns true / never.
     TPublishedProperty& StoredIf(std::function<bool()> Test);
     TPublishedProperty& NotStored();
 
@@ -89,10 +90,10 @@ public:
     const std::vector<std::string>& Members() const { return FMembers; }
 
     TPropertyValue GetValue() const;
-    // Hands Value to the setter; its alternative must match the kind (EConvertError if not).
+    /// Hands Value to the setter; its alternative must match the kind (EConvertError if not).
     void SetValue(const TPropertyValue& Value) const;
     TPersistent* GetObject() const;
-    // The stored-test and the default: whether a writer writes the current value.
+    /// The stored-test and the default: whether a writer writes the current value.
     bool IsStored() const;
     const std::optional<TPropertyValue>& Default() const { return FDefault; }
 

@@ -1,6 +1,7 @@
 #pragma once
-// The common package: its base error class, the integer ScaleRect, the character tests
-// and the text tests selected by option.
+/// \file
+/// The common package: its base error class, the integer ScaleRect, the character tests
+/// and the text tests selected by option.
 
 #include "kwgfx/platform/common/KwChars.h"
 #include "kwgfx/platform/common/KwException.h"

@@ -1,6 +1,7 @@
 #pragma once
-// The base error class of the common package: every error the package's users define
-// for themselves (the library's EKwGfxException among them) derives from it.
+/// \file
+/// The base error class of the common package: every error the package's users define
+/// for themselves (the library's EKwGfxException among them) derives from it.
 
 #include "kwgfx/platform/base/Exceptions.h"
 

@@ -1,7 +1,8 @@
 #pragma once
-// The base of visible controls: bounds, caption, font, colour and reading direction, and
-// the messages the framework sends when they change. TControl has no window of its own;
-// TCustomControl adds one.
+/// \file
+/// The base of visible controls: bounds, caption, font, colour and reading direction, and
+/// the messages the framework sends when they change. TControl has no window of its own;
+/// TCustomControl adds one.
 
 #include "kwgfx/platform/base/Component.h"
 #include "kwgfx/platform/graphics/Colors.h"
@@ -26,50 +27,50 @@ class TControl : public TComponent {
 public:
     explicit TControl(TComponent* AOwner);
 
-    // Bounds in screen pixels (this framework has no parent windows).
+    /// Bounds in screen pixels (this framework has no parent windows).
     int32_t Left() const { return FLeft; }
     int32_t Top() const { return FTop; }
     int32_t Width() const { return FWidth; }
     int32_t Height() const { return FHeight; }
     TRect BoundsRect() const { return {FLeft, FTop, FLeft + FWidth, FTop + FHeight}; }
-    // Negative sizes count as 0.
+    /// Negative sizes count as 0.
     void SetBounds(int32_t ALeft, int32_t ATop, int32_t AWidth, int32_t AHeight);
     void SetBoundsRect(const TRect& Rect);
-    // The area inside the control, at (0, 0): the whole control, as no border is taken off.
+    /// The area inside the control, at (0, 0): the whole control, as no border is taken off.
     virtual TRect GetClientRect() const { return {0, 0, FWidth, FHeight}; }
 
-    // Changing the text sends CM_TEXTCHANGED.
+    /// Changing the text sends CM_TEXTCHANGED.
     const std::string& Caption() const { return FCaption; }
     void SetCaption(std::string_view Value);
-    // A change of the font sends CM_FONTCHANGED.
+    /// A change of the font sends CM_FONTCHANGED.
     TFont& Font() { return FFont; }
     const TFont& Font() const { return FFont; }
     void SetFont(const TFont& Value) { FFont.Assign(Value); }
-    // A change sends CM_COLORCHANGED.
+    /// A change sends CM_COLORCHANGED.
     TColor Color() const { return FColor; }
     void SetColor(TColor Value);
     TBiDiMode BiDiMode() const { return FBiDiMode; }
     void SetBiDiMode(TBiDiMode Value);
 
-    // Whether text reads right to left: every mode but bdLeftToRight.
+    /// Whether text reads right to left: every mode but bdLeftToRight.
     bool UseRightToLeftReading() const { return FBiDiMode != bdLeftToRight; }
-    // The DrawText flags for the reading order alone: DT_RTLREADING or nothing.
+    /// The DrawText flags for the reading order alone: DT_RTLREADING or nothing.
     uint32_t DrawTextBiDiModeFlagsReadingOnly() const;
 
-    // Sends a message to the control and returns its result.
+    /// Sends a message to the control and returns its result.
     intptr_t Perform(uint32_t Msg, intptr_t WParam = 0, intptr_t LParam = 0);
 
-    // Asks for the control to be painted again; nothing without a window.
+    /// Asks for the control to be painted again; nothing without a window.
     virtual void Invalidate() {}
 
 protected:
-    // Hands each message to its handler.
+    /// Hands each message to its handler.
     virtual void WndProc(TMessage& Message);
-    // The handlers invalidate the control.
+    /// The handlers invalidate the control.
     virtual void CMTextChanged(TMessage& Message);
     virtual void CMFontChanged(TMessage& Message);
     virtual void CMColorChanged(TMessage& Message);
-    // After the bounds changed.
+    /// After the bounds changed.
     virtual void BoundsChanged() {}
 
 private:

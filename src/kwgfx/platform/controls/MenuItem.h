@@ -1,6 +1,7 @@
 #pragma once
-// Menu items: a caption, visibility, a click handler and child items that the item owns.
-// The caption "-" makes an item a separator line.
+/// \file
+/// Menu items: a caption, visibility, a click handler and child items that the item owns.
+/// The caption "-" makes an item a separator line.
 
 #include "kwgfx/platform/base/Object.h"
 
@@ -21,21 +22,21 @@ public:
     bool Visible = true;
     TNotifyEvent OnClick;
 
-    // True for a separator line (caption "-").
+    /// True for a separator line (caption "-").
     bool IsLine() const { return Caption == "-"; }
 
-    // Appends Item as the last child and takes ownership; returns it.
+    /// Appends Item as the last child and takes ownership; returns it.
     TMenuItem* Add(std::unique_ptr<TMenuItem> Item);
-    // Deletes every child.
+    /// Deletes every child.
     void Clear() { FItems.clear(); }
     int Count() const { return int(FItems.size()); }
-    // Child Index; nullptr outside 0..Count()-1.
+    /// Child Index; nullptr outside 0..Count()-1.
     TMenuItem* Items(int Index) const;
     TMenuItem* Parent() const { return FParent; }
-    // Position among the parent's children; -1 for an item without parent.
+    /// Position among the parent's children; -1 for an item without parent.
     int MenuIndex() const;
 
-    // Fires OnClick with this item as sender, as choosing the item in a menu does.
+    /// Fires OnClick with this item as sender, as choosing the item in a menu does.
     void Click();
 
 private:

@@ -1,9 +1,10 @@
 #pragma once
-// Message dialogs. A dialog is modal: MessageDlg returns the button the user chose.
-// There is no window system behind the library, so a dialog goes to a replaceable sink:
-// by default it is written to standard error as "<kind>: <message>" and answered with
-// the first of OK, Yes, Cancel, No that it offers. A program that has a user interface,
-// or a test that wants to see the dialogs, installs its own sink.
+/// \file
+/// Message dialogs. A dialog is modal: MessageDlg returns the button the user chose.
+/// There is no window system behind the library, so a dialog goes to a replaceable sink:
+/// by default it is written to standard error as "<kind>: <message>" and answered with
+/// the first of OK, Yes, Cancel, No that it offers. A program that has a user interface,
+/// or a test that wants to see the dialogs, installs its own sink.
 
 #include <cstdint>
 #include <functional>
@@ -15,7 +16,7 @@ enum TMsgDlgType : uint8_t { mtWarning, mtError, mtInformation, mtConfirmation, 
 
 enum TMsgDlgBtn : uint8_t { mbYes, mbNo, mbOK, mbCancel, mbAbort, mbRetry, mbIgnore, mbAll };
 
-// A set of buttons, bit n for ordinal n.
+/// A set of buttons, bit n for ordinal n.
 class TMsgDlgButtons {
 public:
     constexpr TMsgDlgButtons() = default;
@@ -30,7 +31,7 @@ private:
     uint16_t FBits = 0;
 };
 
-// The answers of a dialog (the button chosen).
+/// The answers of a dialog (the button chosen).
 enum TModalResult : int32_t {
     mrNone = 0,
     mrOk = 1,
@@ -52,15 +53,15 @@ struct TMessageDlgRequest {
 
 using TMessageDlgSink = std::function<int32_t(const TMessageDlgRequest& Request)>;
 
-// Installs Sink for every later dialog and returns the one it replaces (an empty
-// function while the default is in place); an empty Sink goes back to the default.
+/// Installs Sink for every later dialog and returns the one it replaces (an empty
+/// function while the default is in place); an empty Sink goes back to the default.
 TMessageDlgSink SetMessageDlgSink(TMessageDlgSink Sink);
 
-// Shows the dialog and returns the chosen button's modal result.
+/// Shows the dialog and returns the chosen button's modal result.
 int32_t MessageDlg(const std::string& Message, TMsgDlgType DlgType, TMsgDlgButtons Buttons,
                    int32_t HelpContext);
 
-// The title of a dialog kind: "Warning", "Error", "Information", "Confirmation", "".
+/// The title of a dialog kind: "Warning", "Error", "Information", "Confirmation", "".
 const char* MsgDlgTypeCaption(TMsgDlgType DlgType);
 
 } // namespace kw::platform

@@ -1,9 +1,10 @@
 #pragma once
-// A grid of text cells: ColCount columns by RowCount rows, the first FixedRows rows and
-// FixedCols columns being the fixed (heading) part; a new grid has one fixed row and one
-// fixed column when its size allows. Cells(Col, Row) reads a cell; every
-// write, through SetCells or through a row's TStrings view, goes to the virtual SetCells,
-// so a derived grid can check or observe it.
+/// \file
+/// A grid of text cells: ColCount columns by RowCount rows, the first FixedRows rows and
+/// FixedCols columns being the fixed (heading) part; a new grid has one fixed row and one
+/// fixed column when its size allows. Cells(Col, Row) reads a cell; every
+/// write, through SetCells or through a row's TStrings view, goes to the virtual SetCells,
+/// so a derived grid can check or observe it.
 
 #include "kwgfx/platform/text/Strings.h"
 
@@ -15,10 +16,10 @@ namespace kw::platform {
 
 class TStringGrid;
 
-// The cells of one grid row seen as a list of ColCount lines. Its length is the grid's:
-// Insert and Delete raise EInvalidOperation; Clear empties the cells; Assign sets cell i to
-// line i of the source, empties the cells beyond the source's lines and drops source lines
-// beyond the last column.
+/// The cells of one grid row seen as a list of ColCount lines. Its length is the grid's:
+/// Insert and Delete raise EInvalidOperation; Clear empties the cells; Assign sets cell i to
+/// line i of the source, empties the cells beyond the source's lines and drops source lines
+/// beyond the last column.
 class TStringGridRow : public TStrings {
 public:
     TStringGridRow(TStringGrid& Grid, int Row) : FGrid(Grid), FRow(Row) {}
@@ -45,25 +46,25 @@ public:
 
     int ColCount() const { return FColCount; }
     int RowCount() const { return FRowCount; }
-    // Changing the size keeps the cells that stay inside it; new cells are empty. A count
-    // below 1 raises ERangeError; the fixed rows or columns shrink to fit.
+    /// Changing the size keeps the cells that stay inside it; new cells are empty. A count
+    /// below 1 raises ERangeError; the fixed rows or columns shrink to fit.
     void SetColCount(int Value);
     void SetRowCount(int Value);
 
     int FixedRows() const { return FFixedRows; }
     int FixedCols() const { return FFixedCols; }
-    // Must stay below the row / column count: EInvalidOperation otherwise.
+    /// Must stay below the row / column count: EInvalidOperation otherwise.
     void SetFixedRows(int Value);
     void SetFixedCols(int Value);
 
-    // The text of a cell; empty for a cell outside the grid.
+    /// The text of a cell; empty for a cell outside the grid.
     std::string Cells(int Col, int Row) const;
     const std::string& CellRef(int Col, int Row) const;
-    // Writes a cell; ERangeError for a cell outside the grid.
+    /// Writes a cell; ERangeError for a cell outside the grid.
     virtual void SetCells(int Col, int Row, std::string Text);
 
-    // Row Row as a TStrings of ColCount lines (ERangeError outside the grid). The view
-    // stays valid while the row exists.
+    /// Row Row as a TStrings of ColCount lines (ERangeError outside the grid). The view
+    /// stays valid while the row exists.
     TStrings& Rows(int Row);
 
 private:

@@ -1,13 +1,14 @@
 #pragma once
-// Tree view nodes and the tree view that owns them.
-//
-// Guarantees
-// - Every node belongs to exactly one TTreeNodes collection, which owns it; a node
-//   pointer stays valid until the node (or an ancestor) is deleted or the collection is
-//   cleared.
-// - Nodes are numbered in depth-first pre-order over the whole tree (roots in order,
-//   each node before its children): Item(i), AbsoluteIndex and GetNext all follow it.
-// - Level is 0 for a root and one more than the parent's for every other node.
+/// \file
+/// Tree view nodes and the tree view that owns them.
+///
+/// Guarantees
+/// - Every node belongs to exactly one TTreeNodes collection, which owns it; a node
+///   pointer stays valid until the node (or an ancestor) is deleted or the collection is
+///   cleared.
+/// - Nodes are numbered in depth-first pre-order over the whole tree (roots in order,
+///   each node before its children): Item(i), AbsoluteIndex and GetNext all follow it.
+/// - Level is 0 for a root and one more than the parent's for every other node.
 
 #include "kwgfx/platform/base/Object.h"
 
@@ -31,28 +32,28 @@ public:
     TTreeNodes* Owner() const { return FOwner; }
     TTreeNode* Parent() const { return FParent; }
     int Level() const { return FLevel; }
-    // Position among its siblings (roots are siblings of one another).
+    /// Position among its siblings (roots are siblings of one another).
     int Index() const { return FIndex; }
-    // Position in the pre-order numbering of the whole tree.
+    /// Position in the pre-order numbering of the whole tree.
     int AbsoluteIndex() const;
 
     int Count() const { return int(FChildren.size()); }
     bool HasChildren() const { return !FChildren.empty(); }
-    // Child Index; nullptr outside 0..Count()-1.
+    /// Child Index; nullptr outside 0..Count()-1.
     TTreeNode* Item(int Index) const;
     TTreeNode* getFirstChild() const { return Item(0); }
     TTreeNode* GetLastChild() const { return Item(Count() - 1); }
     TTreeNode* getNextSibling() const;
     TTreeNode* getPrevSibling() const;
-    // The next node in pre-order over the whole tree: the first child, else the next
-    // sibling, else the next sibling of the nearest ancestor that has one; nullptr at the end.
+    /// The next node in pre-order over the whole tree: the first child, else the next
+    /// sibling, else the next sibling of the nearest ancestor that has one; nullptr at the end.
     TTreeNode* GetNext() const;
-    // True when Ancestor is this node's parent, grandparent, ...
+    /// True when Ancestor is this node's parent, grandparent, ...
     bool HasAsParent(const TTreeNode* Ancestor) const;
 
-    // Sorts the children by text (AnsiCompareText: locale order without regard to letter
-    // case; texts that compare equal keep their order); with
-    // Recurse, every level below too.
+    /// Sorts the children by text (AnsiCompareText: locale order without regard to letter
+    /// case; texts that compare equal keep their order); with
+    /// Recurse, every level below too.
     void AlphaSort(bool Recurse = false);
 
 private:
@@ -76,30 +77,30 @@ public:
     TTreeNodes& operator=(const TTreeNodes&) = delete;
     ~TTreeNodes();
 
-    // A new last sibling of Sibling (a new last root when Sibling is nullptr).
+    /// A new last sibling of Sibling (a new last root when Sibling is nullptr).
     TTreeNode* Add(TTreeNode* Sibling, std::string Text);
     TTreeNode* AddObject(TTreeNode* Sibling, std::string Text, void* Data);
-    // A new last child of Parent (a new last root when Parent is nullptr).
+    /// A new last child of Parent (a new last root when Parent is nullptr).
     TTreeNode* AddChild(TTreeNode* Parent, std::string Text);
     TTreeNode* AddChildObject(TTreeNode* Parent, std::string Text, void* Data);
-    // Deletes Node and everything below it.
+    /// Deletes Node and everything below it.
     void Delete(TTreeNode* Node);
     void Clear();
 
-    // Number of nodes at every level.
+    /// Number of nodes at every level.
     int Count() const;
-    // Node Index in pre-order; nullptr outside 0..Count()-1.
+    /// Node Index in pre-order; nullptr outside 0..Count()-1.
     TTreeNode* Item(int Index) const;
     TTreeNode* GetNodeFromIndex(int Index) const { return Item(Index); }
     TTreeNode* GetFirstNode() const { return FRoots.empty() ? nullptr : FRoots.front().get(); }
     int RootCount() const { return int(FRoots.size()); }
     TTreeNode* Root(int Index) const;
 
-    // Sorts the roots by text; with Recurse, every level below too.
+    /// Sorts the roots by text; with Recurse, every level below too.
     void AlphaSort(bool Recurse = false);
 
-    // An update bracket: OnChange fires once, at the outermost EndUpdate, when anything
-    // changed inside it; outside a bracket every change fires it.
+    /// An update bracket: OnChange fires once, at the outermost EndUpdate, when anything
+    /// changed inside it; outside a bracket every change fires it.
     void BeginUpdate() { ++FUpdateCount; }
     void EndUpdate();
     int UpdateCount() const { return FUpdateCount; }
@@ -119,12 +120,12 @@ private:
     mutable bool FFlatValid = true;
 };
 
-// The part of a tree view that the helpers use: its nodes and their sorting.
+/// The part of a tree view that the helpers use: its nodes and their sorting.
 class TCustomTreeView : public TObject {
 public:
     TTreeNodes& Items() { return FItems; }
     const TTreeNodes& Items() const { return FItems; }
-    // Sorts the nodes by text, at every level when Recurse is true. Always true.
+    /// Sorts the nodes by text, at every level when Recurse is true. Always true.
     bool AlphaSort(bool Recurse = true) {
         FItems.AlphaSort(Recurse);
         return true;

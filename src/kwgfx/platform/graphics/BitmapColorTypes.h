@@ -1,7 +1,8 @@
 #pragma once
-// The platform's colour records of bitmaps and palettes: a bitmap colour-table entry
-// (bytes blue, green, red, reserved) and a logical-palette entry (red, green, blue, flags),
-// and the pixel formats a bitmap can have.
+/// \file
+/// The platform's colour records of bitmaps and palettes: a bitmap colour-table entry
+/// (bytes blue, green, red, reserved) and a logical-palette entry (red, green, blue, flags),
+/// and the pixel formats a bitmap can have.
 
 #include <cstdint>
 
@@ -23,7 +24,7 @@ struct tagPALETTEENTRY {
     friend constexpr bool operator==(const tagPALETTEENTRY&, const tagPALETTEENTRY&) = default;
 };
 
-// Bits per pixel of a bitmap; pfDevice is the screen's own format, pfCustom any other.
+/// Bits per pixel of a bitmap; pfDevice is the screen's own format, pfCustom any other.
 enum TPixelFormat : uint8_t {
     pfDevice,
     pf1bit,

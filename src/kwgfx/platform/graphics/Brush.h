@@ -1,6 +1,7 @@
 #pragma once
-// The brush of a canvas: how areas are filled. A brush can be created on its own and
-// Assign'ed to and from a canvas brush, which is how drawing code saves and restores it.
+/// \file
+/// The brush of a canvas: how areas are filled. A brush can be created on its own and
+/// Assign'ed to and from a canvas brush, which is how drawing code saves and restores it.
 
 #include "kwgfx/platform/base/Persistent.h"
 #include "kwgfx/platform/graphics/Colors.h"
@@ -9,10 +10,10 @@
 
 namespace kw::platform {
 
-// Ordinals are fixed: stored values and callers compare them.
+/// Ordinals are fixed: stored values and callers compare them.
 enum TBrushStyle : uint8_t {
     bsSolid,
-    bsClear, // fills nothing; text is drawn without a background
+    bsClear, ///< fills nothing; text is drawn without a background
     bsHorizontal,
     bsVertical,
     bsFDiagonal,
@@ -28,13 +29,13 @@ public:
     TBrushStyle Style() const { return FStyle; }
     void SetStyle(TBrushStyle Value);
 
-    // Copies colour and style from another brush; fires OnChange once if any differed.
+    /// Copies colour and style from another brush; fires OnChange once if any differed.
     void Assign(const TPersistent& Source) override;
 
-    // Color, Style and Width (pen) / Color and Style (brush), written when not default.
+    /// Color, Style and Width (pen) / Color and Style (brush), written when not default.
     TPublishedProperties GetPublishedProperties() override;
 
-    // Fired after a value changed.
+    /// Fired after a value changed.
     TNotifyEvent OnChange;
 
 protected:

@@ -1,15 +1,16 @@
 #pragma once
-// Named colour values of the drawing platform. RGB colours are 0x00BBGGRR; system
-// colours carry 0xFF in the top byte and the index of the system colour in the low byte
-// (resolved through the system colour table, see SystemColors.h). RGB makes a colour from
-// its red, green and blue bytes; ParseColor (ColorParsing.h) reads colours from text.
+/// \file
+/// Named colour values of the drawing platform. RGB colours are 0x00BBGGRR; system
+/// colours carry 0xFF in the top byte and the index of the system colour in the low byte
+/// (resolved through the system colour table, see SystemColors.h). RGB makes a colour from
+/// its red, green and blue bytes; ParseColor (ColorParsing.h) reads colours from text.
 
 #include "kwgfx/platform/graphics/Types.h"
 
 namespace kw::platform {
 
-// The colour of red, green and blue bytes: Red in the low byte, so RGB(0x1E, 0x88, 0xE5)
-// is 0x00E5881E, a blue.
+/// The colour of red, green and blue bytes: Red in the low byte, so RGB(0x1E, 0x88, 0xE5)
+/// is 0x00E5881E, a blue.
 constexpr TColor RGB(uint8_t Red, uint8_t Green, uint8_t Blue) {
     return static_cast<TColor>(Red | (Green << 8) | (Blue << 16));
 }
@@ -37,7 +38,7 @@ inline constexpr TColor clMedGray = 0xA4A0A0;
 inline constexpr TColor clNone = 0x1FFFFFFF;
 inline constexpr TColor clDefault = 0x20000000;
 
-// System colours: top byte 0xFF, low byte the system colour index.
+/// System colours: top byte 0xFF, low byte the system colour index.
 inline constexpr TColor clSystemColor = static_cast<TColor>(0xFF000000u);
 inline constexpr TColor SystemColor(int Index) {
     return clSystemColor | Index;

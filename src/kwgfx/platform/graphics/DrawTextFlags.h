@@ -1,5 +1,6 @@
 #pragma once
-// Format flags of TCanvas::DrawText, with the window system's values.
+/// \file
+/// Format flags of TCanvas::DrawText, with the window system's values.
 
 #include <cstdint>
 
@@ -9,22 +10,22 @@ inline constexpr uint32_t DT_TOP = 0;
 inline constexpr uint32_t DT_LEFT = 0;
 inline constexpr uint32_t DT_CENTER = 1;
 inline constexpr uint32_t DT_RIGHT = 2;
-// Vertical alignment; honoured for single-line text only.
+/// Vertical alignment; honoured for single-line text only.
 inline constexpr uint32_t DT_VCENTER = 4;
 inline constexpr uint32_t DT_BOTTOM = 8;
-// Breaks lines between words so that they fit the rectangle's width.
+/// Breaks lines between words so that they fit the rectangle's width.
 inline constexpr uint32_t DT_WORDBREAK = 16;
-// One line: line breaks in the text do not start new lines.
+/// One line: line breaks in the text do not start new lines.
 inline constexpr uint32_t DT_SINGLELINE = 32;
-// Accepted and ignored: tabs are measured and drawn as characters of the face.
+/// Accepted and ignored: tabs are measured and drawn as characters of the face.
 inline constexpr uint32_t DT_EXPANDTABS = 64;
-// Draws outside the rectangle too.
+/// Draws outside the rectangle too.
 inline constexpr uint32_t DT_NOCLIP = 256;
-// Measures only: sets the rectangle's Right and Bottom to fit the text, draws nothing.
+/// Measures only: sets the rectangle's Right and Bottom to fit the text, draws nothing.
 inline constexpr uint32_t DT_CALCRECT = 1024;
-// "&" is an ordinary character (otherwise "&x" shows x, "&&" shows "&").
+/// "&" is an ordinary character (otherwise "&x" shows x, "&&" shows "&").
 inline constexpr uint32_t DT_NOPREFIX = 2048;
-// Right-to-left reading order; accepted and ignored (text is laid out left to right).
+/// Right-to-left reading order; accepted and ignored (text is laid out left to right).
 inline constexpr uint32_t DT_RTLREADING = 0x20000;
 
 } // namespace kw::platform

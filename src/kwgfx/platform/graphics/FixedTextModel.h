@@ -1,14 +1,15 @@
 #pragma once
-// The fixed text model: text measured without any installed font, the same on every
-// machine. The recording canvas measures with it, and font questions asked while no screen
-// device is registered (ScreenFont.h) are answered by it.
-//
-//   em        = |Font.Height|, or 12 when Height is 0
-//   advance   = max(1, em / 2) pixels for every character (UTF-8 code point)
-//   ascent    = em, descent = em / 4 (integer division), text height = ascent + descent,
-//               also for empty text
-//   metrics   = no leading; average and maximum width = advance; a fixed-pitch face,
-//               scalable outline unless the caller says it is a bitmap face
+/// \file
+/// The fixed text model: text measured without any installed font, the same on every
+/// machine. The recording canvas measures with it, and font questions asked while no screen
+/// device is registered (ScreenFont.h) are answered by it.
+///
+///   em        = |Font.Height|, or 12 when Height is 0
+///   advance   = max(1, em / 2) pixels for every character (UTF-8 code point)
+///   ascent    = em, descent = em / 4 (integer division), text height = ascent + descent,
+///               also for empty text
+///   metrics   = no leading; average and maximum width = advance; a fixed-pitch face,
+///               scalable outline unless the caller says it is a bitmap face
 
 #include "kwgfx/platform/graphics/Font.h"
 #include "kwgfx/platform/graphics/FontRecords.h"

@@ -1,11 +1,12 @@
 #pragma once
-// The font of a canvas. Size (points) and Height (pixels) are two views of one value,
-// kept consistent at 96 pixels per inch: Height = -Size * 96 / 72, rounded. A negative
-// Height is the character height (em size), a positive one the cell height
-// (ascent + descent). The name "Default" (any letter case) means the default face.
-//
-// Every setter that changes a value calls the virtual Changed(), which fires OnChange;
-// subclasses hook Changed() to follow changes.
+/// \file
+/// The font of a canvas. Size (points) and Height (pixels) are two views of one value,
+/// kept consistent at 96 pixels per inch: Height = -Size * 96 / 72, rounded. A negative
+/// Height is the character height (em size), a positive one the cell height
+/// (ascent + descent). The name "Default" (any letter case) means the default face.
+///
+/// Every setter that changes a value calls the virtual Changed(), which fires OnChange;
+/// subclasses hook Changed() to follow changes.
 
 #include "kwgfx/platform/base/Persistent.h"
 #include "kwgfx/platform/graphics/Colors.h"
@@ -19,7 +20,7 @@ namespace kw::platform {
 
 enum TFontStyle : uint8_t { fsBold, fsItalic, fsUnderline, fsStrikeOut };
 
-// A set of font styles, one byte: bold 1, italic 2, underline 4, strike-out 8.
+/// A set of font styles, one byte: bold 1, italic 2, underline 4, strike-out 8.
 class TFontStyles {
 public:
     constexpr TFontStyles() = default;
@@ -55,9 +56,9 @@ inline constexpr TFontCharset ANSI_CHARSET = 0;
 inline constexpr TFontCharset DEFAULT_CHARSET = 1;
 inline constexpr TFontCharset SYMBOL_CHARSET = 2;
 
-// The face that "Default" stands for.
+/// The face that "Default" stands for.
 inline constexpr std::string_view DefaultFontFace = "DejaVu Sans";
-// Pixels per inch of every font size conversion.
+/// Pixels per inch of every font size conversion.
 inline constexpr int32_t FontPixelsPerInch = 96;
 
 class TFont : public TPersistent {
@@ -68,7 +69,7 @@ public:
 
     const std::string& Name() const { return F.Name; }
     void SetName(std::string_view Value);
-    // Points; negative when Height is positive (a cell height).
+    /// Points; negative when Height is positive (a cell height).
     int32_t Size() const;
     void SetSize(int32_t Value);
     int32_t Height() const { return F.Height; }
@@ -81,39 +82,39 @@ public:
     void SetCharset(TFontCharset Value);
     TFontPitch Pitch() const { return F.Pitch; }
     void SetPitch(TFontPitch Value);
-    // Text direction in tenths of a degree, counter-clockwise.
+    /// Text direction in tenths of a degree, counter-clockwise.
     int32_t Orientation() const { return F.Orientation; }
     void SetOrientation(int32_t Value);
 
-    // The face to look up: Name, or DefaultFontFace when Name is "Default" or empty.
+    /// The face to look up: Name, or DefaultFontFace when Name is "Default" or empty.
     std::string FaceName() const;
 
-    // The logical-font view of this font: height, width, escapement and orientation, weight
-    // from bold, italic/underline/strike-out, charset, pitch and the face name (at most
-    // LF_FACESIZE_CHARS characters).
+    /// The logical-font view of this font: height, width, escapement and orientation, weight
+    /// from bold, italic/underline/strike-out, charset, pitch and the face name (at most
+    /// LF_FACESIZE_CHARS characters).
     TLogFont LogFont() const;
-    // Takes a logical font over: every attribute comes from the record (weight >= 600 is
-    // bold; the escapement gives the orientation); Color is kept. Fires Changed() once.
+    /// Takes a logical font over: every attribute comes from the record (weight >= 600 is
+    /// bold; the escapement gives the orientation); Color is kept. Fires Changed() once.
     void SetLogFont(const TLogFont& Value);
 
-    // Copies every attribute except OnChange; fires Changed() once if any differed.
+    /// Copies every attribute except OnChange; fires Changed() once if any differed.
     void Assign(const TPersistent& Source) override;
 
-    // Charset, Color, Height, Name, Orientation, Pitch, Size and Style, written when not
-    // default; Size is never written (Height carries the same value).
+    /// Charset, Color, Height, Name, Orientation, Pitch, Size and Style, written when not
+    /// default; Size is never written (Height carries the same value).
     TPublishedProperties GetPublishedProperties() override;
 
-    // Fired by Changed().
+    /// Fired by Changed().
     TNotifyEvent OnChange;
 
-    // Called after every change of a value; fires OnChange.
+    /// Called after every change of a value; fires OnChange.
     virtual void Changed();
 
 private:
     // All attribute values, compared and copied as one.
     struct TValues {
         std::string Name = "Default";
-        int32_t Height = -12; // 9 points
+        int32_t Height = -12; ///< 9 points
         TFontStyles Style;
         TColor Color = clWindowText;
         TFontCharset Charset = DEFAULT_CHARSET;
@@ -128,12 +129,12 @@ private:
     TValues F;
 };
 
-// A UTF-8 face name cut after at most LF_FACESIZE_CHARS code points, as a logical font
-// holds it.
+/// A UTF-8 face name cut after at most LF_FACESIZE_CHARS code points, as a logical font
+/// holds it.
 std::string CutFaceName(std::string_view Name);
 
-// Multiplies then divides in 64 bits, rounding half away from zero (the window system's
-// rounding of font sizes).
+/// Multiplies then divides in 64 bits, rounding half away from zero (the window system's
+/// rounding of font sizes).
 int32_t MulDiv(int32_t Number, int32_t Numerator, int32_t Denominator);
 
 } // namespace kw::platform

@@ -1,39 +1,40 @@
 #pragma once
-// The window system's font records: a logical font (what a font asks for) and text
-// metrics (what the selected face delivers). TFont converts to and from TLogFont;
-// TCanvas::GetTextMetrics reports a TTextMetric for the canvas font.
+/// \file
+/// The window system's font records: a logical font (what a font asks for) and text
+/// metrics (what the selected face delivers). TFont converts to and from TLogFont;
+/// TCanvas::GetTextMetrics reports a TTextMetric for the canvas font.
 
 #include <cstdint>
 #include <string>
 
 namespace kw::platform {
 
-// Weights of a logical font.
+/// Weights of a logical font.
 inline constexpr int32_t FW_DONTCARE = 0;
 inline constexpr int32_t FW_NORMAL = 400;
 inline constexpr int32_t FW_BOLD = 700;
 
-// Pitch in the low two bits of lfPitchAndFamily.
+/// Pitch in the low two bits of lfPitchAndFamily.
 inline constexpr uint8_t DEFAULT_PITCH = 0;
 inline constexpr uint8_t FIXED_PITCH = 1;
 inline constexpr uint8_t VARIABLE_PITCH = 2;
 
-// Face names hold at most this many characters (longer names are cut).
+/// Face names hold at most this many characters (longer names are cut).
 inline constexpr std::size_t LF_FACESIZE_CHARS = 31;
 
 struct TLogFont {
-    // Negative: character height in pixels; positive: cell height (ascent + descent);
-    // zero: the default height.
+    /// Negative: character height in pixels; positive: cell height (ascent + descent);
+    /// zero: the default height.
     int32_t lfHeight = 0;
-    int32_t lfWidth = 0; // average character width; 0 lets the face choose
-    // Direction of the text baseline and of each glyph, tenths of a degree counter-clockwise.
+    int32_t lfWidth = 0; ///< average character width; 0 lets the face choose
+    /// Direction of the text baseline and of each glyph, tenths of a degree counter-clockwise.
     int32_t lfEscapement = 0;
     int32_t lfOrientation = 0;
     int32_t lfWeight = FW_NORMAL;
     uint8_t lfItalic = 0;
     uint8_t lfUnderline = 0;
     uint8_t lfStrikeOut = 0;
-    uint8_t lfCharSet = 1; // DEFAULT_CHARSET
+    uint8_t lfCharSet = 1; ///< DEFAULT_CHARSET
     uint8_t lfOutPrecision = 0;
     uint8_t lfClipPrecision = 0;
     uint8_t lfQuality = 0;
@@ -42,15 +43,15 @@ struct TLogFont {
     friend bool operator==(const TLogFont&, const TLogFont&) = default;
 };
 
-// Bits of tmPitchAndFamily. TMPF_FIXED_PITCH set means a variable-pitch face (the bit's
-// name is historical and inverted).
+/// Bits of tmPitchAndFamily. TMPF_FIXED_PITCH set means a variable-pitch face (the bit's
+/// name is historical and inverted).
 inline constexpr uint8_t TMPF_FIXED_PITCH = 1;
 inline constexpr uint8_t TMPF_VECTOR = 2;
-inline constexpr uint8_t TMPF_TRUETYPE = 4; // a scalable outline face
+inline constexpr uint8_t TMPF_TRUETYPE = 4; ///< a scalable outline face
 inline constexpr uint8_t TMPF_DEVICE = 8;
 
 struct TTextMetric {
-    int32_t tmHeight = 0; // tmAscent + tmDescent
+    int32_t tmHeight = 0; ///< tmAscent + tmDescent
     int32_t tmAscent = 0;
     int32_t tmDescent = 0;
     int32_t tmInternalLeading = 0;

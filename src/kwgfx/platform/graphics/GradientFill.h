@@ -1,6 +1,7 @@
 #pragma once
-// The records of the canvas's triangle gradient fill: vertices with 16-bit colour
-// channels (a byte value v is stored as v * 256) and triangles that index them.
+/// \file
+/// The records of the canvas's triangle gradient fill: vertices with 16-bit colour
+/// channels (a byte value v is stored as v * 256) and triangles that index them.
 
 #include <cstdint>
 
@@ -24,7 +25,7 @@ struct TGradientTriangle {
     friend constexpr bool operator==(const TGradientTriangle&, const TGradientTriangle&) = default;
 };
 
-// The fill mode of the window system's gradient call that draws triangles.
+/// The fill mode of the window system's gradient call that draws triangles.
 inline constexpr uint32_t GRADIENT_FILL_TRIANGLE = 2;
 
 } // namespace kw::platform

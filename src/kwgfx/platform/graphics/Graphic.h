@@ -1,6 +1,7 @@
 #pragma once
-// A picture that a canvas can Draw or StretchDraw. Any canvas can draw any graphic
-// through ReadPixels; a canvas that knows a graphic's own storage may take a faster road.
+/// \file
+/// A picture that a canvas can Draw or StretchDraw. Any canvas can draw any graphic
+/// through ReadPixels; a canvas that knows a graphic's own storage may take a faster road.
 
 #include "kwgfx/platform/base/Persistent.h"
 
@@ -15,8 +16,8 @@ public:
     virtual int32_t Height() const = 0;
     bool Empty() const { return Width() <= 0 || Height() <= 0; }
 
-    // Copies the pixels into Dest, row by row from the top, Width() pixels a row, each
-    // pixel a premultiplied 0xAARRGGBB value. Dest holds at least Width() * Height().
+    /// Copies the pixels into Dest, row by row from the top, Width() pixels a row, each
+    /// pixel a premultiplied 0xAARRGGBB value. Dest holds at least Width() * Height().
     virtual void ReadPixels(std::span<uint32_t> Dest) const = 0;
 };
 

@@ -1,7 +1,8 @@
 #pragma once
-// The pen of a canvas: the colour, style and width of lines and outlines. A pen can be
-// created on its own and Assign'ed to and from a canvas pen, which is how drawing code
-// saves and restores it.
+/// \file
+/// The pen of a canvas: the colour, style and width of lines and outlines. A pen can be
+/// created on its own and Assign'ed to and from a canvas pen, which is how drawing code
+/// saves and restores it.
 
 #include "kwgfx/platform/base/Persistent.h"
 #include "kwgfx/platform/graphics/Colors.h"
@@ -10,14 +11,14 @@
 
 namespace kw::platform {
 
-// Ordinals are fixed: stored values and callers compare them.
+/// Ordinals are fixed: stored values and callers compare them.
 enum TPenStyle : uint8_t {
     psSolid,
     psDash,
     psDot,
     psDashDot,
     psDashDotDot,
-    psClear, // draws no line and no outline
+    psClear, ///< draws no line and no outline
     psInsideFrame
 };
 
@@ -27,17 +28,17 @@ public:
     void SetColor(TColor Value);
     TPenStyle Style() const { return FStyle; }
     void SetStyle(TPenStyle Value);
-    // Line width in whole pixels; values below 1 draw as 1.
+    /// Line width in whole pixels; values below 1 draw as 1.
     int32_t Width() const { return FWidth; }
     void SetWidth(int32_t Value);
 
-    // Copies colour, style and width from another pen; fires OnChange once if any differed.
+    /// Copies colour, style and width from another pen; fires OnChange once if any differed.
     void Assign(const TPersistent& Source) override;
 
-    // Color, Style and Width (pen) / Color and Style (brush), written when not default.
+    /// Color, Style and Width (pen) / Color and Style (brush), written when not default.
     TPublishedProperties GetPublishedProperties() override;
 
-    // Fired after a value changed.
+    /// Fired after a value changed.
     TNotifyEvent OnChange;
 
 protected:

@@ -1,7 +1,8 @@
 #pragma once
-// A picture held in memory without any canvas: Width x Height premultiplied 0xAARRGGBB
-// pixels, row by row from the top. It is the bitmap the core can create on its own (the
-// Cairo TBitmap needs the raster target); every canvas draws it through ReadPixels.
+/// \file
+/// A picture held in memory without any canvas: Width x Height premultiplied 0xAARRGGBB
+/// pixels, row by row from the top. It is the bitmap the core can create on its own (the
+/// Cairo TBitmap needs the raster target); every canvas draws it through ReadPixels.
 
 #include "kwgfx/platform/graphics/Graphic.h"
 
@@ -14,29 +15,29 @@ namespace kw::platform {
 class TPixelImage : public TGraphic {
 public:
     TPixelImage() = default;
-    // Negative sizes count as 0. New pixels are transparent (0).
+    /// Negative sizes count as 0. New pixels are transparent (0).
     TPixelImage(int32_t Width, int32_t Height);
 
     int32_t Width() const override { return FWidth; }
     int32_t Height() const override { return FHeight; }
-    // New size, all pixels transparent. Negative sizes count as 0; a size whose pixel count
-    // does not fit in memory throws ERangeError.
+    /// New size, all pixels transparent. Negative sizes count as 0; a size whose pixel count
+    /// does not fit in memory throws ERangeError.
     void SetSize(int32_t Width, int32_t Height);
 
-    // The pixel at (X, Y); 0 outside the image.
+    /// The pixel at (X, Y); 0 outside the image.
     uint32_t Pixel(int32_t X, int32_t Y) const;
-    // Sets the pixel at (X, Y); outside the image nothing happens.
+    /// Sets the pixel at (X, Y); outside the image nothing happens.
     void SetPixel(int32_t X, int32_t Y, uint32_t Value);
     std::span<uint32_t> Pixels() { return FPixels; }
     std::span<const uint32_t> Pixels() const { return FPixels; }
 
     void ReadPixels(std::span<uint32_t> Dest) const override;
 
-    // Takes over size and pixels of any graphic.
+    /// Takes over size and pixels of any graphic.
     void Assign(const TPersistent& Source) override;
 
-    // Copies Source scaled to this image's size, each pixel taken from the source pixel
-    // nearest to its centre. An empty source leaves every pixel transparent.
+    /// Copies Source scaled to this image's size, each pixel taken from the source pixel
+    /// nearest to its centre. An empty source leaves every pixel transparent.
     void StretchFrom(const TGraphic& Source);
 
 private:

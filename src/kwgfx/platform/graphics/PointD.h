@@ -1,9 +1,10 @@
 #pragma once
-// A point with double-precision coordinates for the canvas's sub-pixel drawing calls, and
-// its conversion to a whole pixel for canvases that draw only on whole pixels.
-//
-// Coordinates follow the integer convention: (x, y) is the centre of pixel (x, y) when both
-// are whole numbers, so (2.5, 3) lies on the border between pixels (2, 3) and (3, 3).
+/// \file
+/// A point with double-precision coordinates for the canvas's sub-pixel drawing calls, and
+/// its conversion to a whole pixel for canvases that draw only on whole pixels.
+///
+/// Coordinates follow the integer convention: (x, y) is the centre of pixel (x, y) when both
+/// are whole numbers, so (2.5, 3) lies on the border between pixels (2, 3) and (3, 3).
 
 #include "kwgfx/platform/graphics/PixelRounding.h"
 #include "kwgfx/platform/graphics/Types.h"
@@ -20,13 +21,13 @@ struct TPointD {
     friend constexpr bool operator==(const TPointD&, const TPointD&) = default;
 };
 
-// True when both coordinates are numbers (neither NaN nor infinite).
+/// True when both coordinates are numbers (neither NaN nor infinite).
 inline bool IsFinitePoint(const TPointD& P) {
     return std::isfinite(P.X) && std::isfinite(P.Y);
 }
 
-// The nearest whole pixel of each coordinate (RoundToPixel: ties to even, saturating,
-// NaN gives 0).
+/// The nearest whole pixel of each coordinate (RoundToPixel: ties to even, saturating,
+/// NaN gives 0).
 inline TPoint RoundToPixel(const TPointD& P) {
     return {RoundToPixel(P.X), RoundToPixel(P.Y)};
 }

@@ -1,7 +1,8 @@
 #pragma once
-// How several figures filled as one area decide what is inside: alternate (even-odd:
-// inside when a ray crosses the outlines an odd number of times) or winding (non-zero:
-// inside when the outlines wind round the point a non-zero number of times).
+/// \file
+/// How several figures filled as one area decide what is inside: alternate (even-odd:
+/// inside when a ray crosses the outlines an odd number of times) or winding (non-zero:
+/// inside when the outlines wind round the point a non-zero number of times).
 
 #include <cstdint>
 

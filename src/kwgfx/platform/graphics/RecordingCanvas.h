@@ -1,28 +1,29 @@
 #pragma once
-// A canvas that draws nothing and records every drawing call: its name, its arguments,
-// the pen position and the pen, brush and font values at the time of the call. Tests of
-// drawing code assert the record; ToString() prints it for failure messages.
-//
-// Recorded operations and their Args:
-//   MoveTo, LineTo                  X, Y (PenPos holds where a LineTo starts)
-//   Polygon, Polyline               none; the points are in Points
-//   PolyPolygon                     fill mode (0 alternate, 1 winding), then the point count
-//                                   of each figure; the figures' points, one after the
-//                                   other, are in Points
-//   PolyPolygonF                    as PolyPolygon, with the points as given (not rounded,
-//                                   NaN and infinities included) in PointsF
-//   Rectangle, Ellipse, FillRect    Left, Top, Right, Bottom
-//   RoundRect                       Left, Top, Right, Bottom, corner width, corner height
-//   Chord, Pie                      Left, Top, Right, Bottom, X3, Y3, X4, Y4
-//   Draw                            X, Y, graphic width, graphic height
-//   StretchDraw                     Left, Top, Right, Bottom, graphic width, graphic height
-//   TextOut                         X, Y; the text is in Text
-//   DrawText                        Left, Top, Right, Bottom, flags; the text is in Text
-//   GradientFill                    none; Vertices and Triangles hold the input
-// Measuring (TextExtent, TextWidth, TextHeight, GetTextMetrics) is not recorded.
-//
-// Text is measured by the fixed text model (FixedTextModel.h), independent of any
-// installed font: a scalable outline face unless its name was given to AddBitmapFace.
+/// \file
+/// A canvas that draws nothing and records every drawing call: its name, its arguments,
+/// the pen position and the pen, brush and font values at the time of the call. Tests of
+/// drawing code assert the record; ToString() prints it for failure messages.
+///
+/// Recorded operations and their Args:
+///   MoveTo, LineTo                  X, Y (PenPos holds where a LineTo starts)
+///   Polygon, Polyline               none; the points are in Points
+///   PolyPolygon                     fill mode (0 alternate, 1 winding), then the point count
+///                                   of each figure; the figures' points, one after the
+///                                   other, are in Points
+///   PolyPolygonF                    as PolyPolygon, with the points as given (not rounded,
+///                                   NaN and infinities included) in PointsF
+///   Rectangle, Ellipse, FillRect    Left, Top, Right, Bottom
+///   RoundRect                       Left, Top, Right, Bottom, corner width, corner height
+///   Chord, Pie                      Left, Top, Right, Bottom, X3, Y3, X4, Y4
+///   Draw                            X, Y, graphic width, graphic height
+///   StretchDraw                     Left, Top, Right, Bottom, graphic width, graphic height
+///   TextOut                         X, Y; the text is in Text
+///   DrawText                        Left, Top, Right, Bottom, flags; the text is in Text
+///   GradientFill                    none; Vertices and Triangles hold the input
+/// Measuring (TextExtent, TextWidth, TextHeight, GetTextMetrics) is not recorded.
+///
+/// Text is measured by the fixed text model (FixedTextModel.h), independent of any
+/// installed font: a scalable outline face unless its name was given to AddBitmapFace.
 
 #include "kwgfx/platform/graphics/Canvas.h"
 #include "kwgfx/platform/graphics/FixedTextModel.h"
@@ -71,8 +72,8 @@ struct TCanvasCall {
     TBrushValues Brush;
     TFontValues Font;
 
-    // One line: the call with its arguments, then the pen and brush (and the font for
-    // text calls).
+    /// One line: the call with its arguments, then the pen and brush (and the font for
+    /// text calls).
     std::string ToString() const;
 };
 
@@ -80,23 +81,23 @@ class TRecordingCanvas : public TCanvas {
 public:
     const std::vector<TCanvasCall>& Calls() const { return FCalls; }
     void Clear() { FCalls.clear(); }
-    // The names of the recorded calls, in order.
+    /// The names of the recorded calls, in order.
     std::vector<std::string> Names() const;
-    // The recorded calls that have this name.
+    /// The recorded calls that have this name.
     std::vector<TCanvasCall> CallsNamed(std::string_view Name) const;
-    // Every call on its own line.
+    /// Every call on its own line.
     std::string ToString() const;
 
-    // Reports the face (letter case ignored) as a bitmap face: no TMPF_TRUETYPE or
-    // TMPF_VECTOR in its text metrics.
+    /// Reports the face (letter case ignored) as a bitmap face: no TMPF_TRUETYPE or
+    /// TMPF_VECTOR in its text metrics.
     void AddBitmapFace(std::string_view Name);
 
-    // Makes every later call of the named operation record itself and then throw
-    // platform::Exception, to test that drawing code cleans up after a failure. An empty
-    // name turns this off.
+    /// Makes every later call of the named operation record itself and then throw
+    /// platform::Exception, to test that drawing code cleans up after a failure. An empty
+    /// name turns this off.
     void FailOn(std::string_view Name) { FFailOn = std::string(Name); }
 
-    // The text model in numbers, for tests that compute expected layouts.
+    /// The text model in numbers, for tests that compute expected layouts.
     int32_t EmPixels() const { return FixedTextModelEm(Font()); }
     int32_t CharAdvance() const { return FixedTextModelAdvance(Font()); }
 

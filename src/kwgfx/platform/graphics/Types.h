@@ -1,6 +1,7 @@
 #pragma once
-// The integer records of the drawing platform: pixel points, rectangles, sizes and
-// colour values. The library only reads and builds them.
+/// \file
+/// The integer records of the drawing platform: pixel points, rectangles, sizes and
+/// colour values. The library only reads and builds them.
 
 #include <cstdint>
 
@@ -14,7 +15,7 @@ struct TPoint {
     friend constexpr bool operator==(const TPoint&, const TPoint&) = default;
 };
 
-// A point of the platform's float drawing interfaces: two single-precision coordinates.
+/// A point of the platform's float drawing interfaces: two single-precision coordinates.
 struct TPointF {
     float X = 0;
     float Y = 0;
@@ -27,8 +28,8 @@ struct TSize {
     friend constexpr bool operator==(const TSize&, const TSize&) = default;
 };
 
-// Width is Right - Left, height Bottom - Top; a rectangle (L, T, R, B) covers pixel
-// columns L..R-1 and rows T..B-1.
+/// Width is Right - Left, height Bottom - Top; a rectangle (L, T, R, B) covers pixel
+/// columns L..R-1 and rows T..B-1.
 struct TRect {
     int32_t Left = 0;
     int32_t Top = 0;
@@ -46,9 +47,9 @@ struct TRect {
     friend constexpr bool operator==(const TRect&, const TRect&) = default;
 };
 
-// A colour value: 0x00BBGGRR for an RGB colour (red in the low byte); a value with the
-// top byte 0xFF names a system colour (its low byte is the index into the system colour
-// table); clNone and clDefault are special values.
+/// A colour value: 0x00BBGGRR for an RGB colour (red in the low byte); a value with the
+/// top byte 0xFF names a system colour (its low byte is the index into the system colour
+/// table); clNone and clDefault are special values.
 using TColor = int32_t;
 
 } // namespace kw::platform

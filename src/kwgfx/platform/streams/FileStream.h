@@ -1,5 +1,6 @@
 #pragma once
-// A stream on a file of the file system (POSIX descriptors, 64-bit offsets).
+/// \file
+/// A stream on a file of the file system (POSIX descriptors, 64-bit offsets).
 
 #include "kwgfx/platform/streams/Stream.h"
 
@@ -8,16 +9,16 @@
 namespace kw::platform {
 
 enum class TFileMode {
-    fmCreate,       // create or truncate, read and write
-    fmOpenRead,     // existing file, read only
-    fmOpenWrite,    // existing file, write only
-    fmOpenReadWrite // existing file, read and write
+    fmCreate,       ///< create or truncate, read and write
+    fmOpenRead,     ///< existing file, read only
+    fmOpenWrite,    ///< existing file, write only
+    fmOpenReadWrite ///< existing file, read and write
 };
 
 class TFileStream : public TStream {
 public:
-    // Opens FileName; a missing, unreadable or unwritable file, or a directory, gives
-    // EFOpenError naming the file and the system's reason.
+    /// Opens FileName; a missing, unreadable or unwritable file, or a directory, gives
+    /// EFOpenError naming the file and the system's reason.
     TFileStream(const std::string& FileName, TFileMode Mode);
     ~TFileStream() override;
     TFileStream(const TFileStream&) = delete;

@@ -1,5 +1,6 @@
 #pragma once
-// A stream held in memory: a growable byte buffer with a position.
+/// \file
+/// A stream held in memory: a growable byte buffer with a position.
 
 #include "kwgfx/platform/streams/Stream.h"
 
@@ -13,7 +14,7 @@ namespace kw::platform {
 class TMemoryStream : public TStream {
 public:
     TMemoryStream() = default;
-    // A stream holding a copy of Bytes, positioned at its start.
+    /// A stream holding a copy of Bytes, positioned at its start.
     explicit TMemoryStream(std::string_view Bytes);
 
     int64_t Read(void* Buffer, int64_t Count) override;
@@ -22,17 +23,17 @@ public:
     int64_t Size() override { return static_cast<int64_t>(FData.size()); }
     void SetSize(int64_t NewSize) override;
 
-    // Empties the stream and moves to its start.
+    /// Empties the stream and moves to its start.
     void Clear();
     const std::vector<unsigned char>& Memory() const { return FData; }
-    // The contents as a string of bytes.
+    /// The contents as a string of bytes.
     std::string DataString() const { return std::string(FData.begin(), FData.end()); }
 
-    // Replaces the contents with all of Stream (from its start) / the file's bytes, and
-    // moves to the start.
+    /// Replaces the contents with all of Stream (from its start) / the file's bytes, and
+    /// moves to the start.
     void LoadFromStream(TStream& Stream);
     void LoadFromFile(const std::string& FileName);
-    // Writes the whole contents, whatever the position.
+    /// Writes the whole contents, whatever the position.
     void SaveToStream(TStream& Stream) const;
     void SaveToFile(const std::string& FileName) const;
 

@@ -1,16 +1,17 @@
 #pragma once
-// Reads a property stream (docs/property-stream.md) into one persistent object.
-//
-// Reading runs in two passes. The first reads the whole text, checks its syntax, finds
-// every named property among the object's published and declared properties (nested
-// objects included) and converts every published value to its property's kind; any
-// fault found there raises EReadError with its line and column and changes nothing.
-// The second pass applies the properties in stream order through their setters and
-// reader procedures. An error raised there (say a declared property's reader refusing
-// its body) stops reading with EReadError naming the property's position; properties
-// applied before it stay applied, and the object remains usable.
-//
-// An unknown property name is an error: dropping it silently would lose its data.
+/// \file
+/// Reads a property stream (docs/property-stream.md) into one persistent object.
+///
+/// Reading runs in two passes. The first reads the whole text, checks its syntax, finds
+/// every named property among the object's published and declared properties (nested
+/// objects included) and converts every published value to its property's kind; any
+/// fault found there raises EReadError with its line and column and changes nothing.
+/// The second pass applies the properties in stream order through their setters and
+/// reader procedures. An error raised there (say a declared property's reader refusing
+/// its body) stops reading with EReadError naming the property's position; properties
+/// applied before it stay applied, and the object remains usable.
+///
+/// An unknown property name is an error: dropping it silently would lose its data.
 
 #include "kwgfx/platform/streams/Filer.h"
 #include "kwgfx/platform/streams/PropertyText.h"
@@ -28,12 +29,12 @@ class TReader : public TFiler {
 public:
     explicit TReader(TStream& Stream);
 
-    // Reads the rest of the stream (at most property_text::kMaxStreamSize bytes) as the
-    // properties of Instance, whose class name must match the stream's root object.
+    /// Reads the rest of the stream (at most property_text::kMaxStreamSize bytes) as the
+    /// properties of Instance, whose class name must match the stream's root object.
     void ReadObject(TPersistent& Instance);
 
-    // The value of a property declared with DefineProperty, for its reader procedure.
-    // Each raises EReadError when the stream holds a value of another type.
+    /// The value of a property declared with DefineProperty, for its reader procedure.
+    /// Each raises EReadError when the stream holds a value of another type.
     std::string ReadString();
     int32_t ReadInteger();
     float ReadSingle();

@@ -1,7 +1,8 @@
 #pragma once
-// The lexical layer of the property stream (docs/property-stream.md): how values are
-// spelled when written and how the text is cut into tokens when read. The writer and
-// reader (PropertyWriter.h, PropertyReader.h) build the line structure on top of it.
+/// \file
+/// The lexical layer of the property stream (docs/property-stream.md): how values are
+/// spelled when written and how the text is cut into tokens when read. The writer and
+/// reader (PropertyWriter.h, PropertyReader.h) build the line structure on top of it.
 
 #include <cstdint>
 #include <string>
@@ -9,30 +10,30 @@
 
 namespace kw::platform::property_text {
 
-// The first line of every property stream: format name and version.
+/// The first line of every property stream: format name and version.
 inline constexpr std::string_view kHeader = "kwgfx-properties 1";
-// Deepest nesting of objects a stream may hold (the root is level 1); the writer refuses
-// to write deeper, so everything written can be read.
+/// Deepest nesting of objects a stream may hold (the root is level 1); the writer refuses
+/// to write deeper, so everything written can be read.
 inline constexpr int kMaxNesting = 64;
-// Largest stream the reader accepts, in bytes.
+/// Largest stream the reader accepts, in bytes.
 inline constexpr int64_t kMaxStreamSize = 64 * 1024 * 1024;
 
-// Names of classes, properties and enumeration or set members: a letter or "_", then
-// letters, digits and "_".
+/// Names of classes, properties and enumeration or set members: a letter or "_", then
+/// letters, digits and "_".
 bool IsIdentifier(std::string_view Text);
 
-// A string between double quotes; "\" and the quote are escaped, control bytes become
-// \n, \r, \t or \xHH; other bytes (UTF-8 included) stand as they are.
+/// A string between double quotes; "\" and the quote are escaped, control bytes become
+/// \n, \r, \t or \xHH; other bytes (UTF-8 included) stand as they are.
 std::string QuoteString(std::string_view Text);
-// Shortest text that reads back to the same float / double; "nan", "inf", "-inf".
+/// Shortest text that reads back to the same float / double; "nan", "inf", "-inf".
 std::string FormatSingle(float Value);
 std::string FormatDouble(double Value);
-// Upper-case hexadecimal digits of Bytes, two per byte.
+/// Upper-case hexadecimal digits of Bytes, two per byte.
 std::string HexDigits(std::string_view Bytes);
 
-// Number texts as the reader converts them. Integers: optional sign and decimal digits.
-// Floats: optional sign, digits with an optional "." and fraction, optional exponent, or
-// "nan" / "inf" with an optional sign. False for any other text or a value out of range.
+/// Number texts as the reader converts them. Integers: optional sign and decimal digits.
+/// Floats: optional sign, digits with an optional "." and fraction, optional exponent, or
+/// "nan" / "inf" with an optional sign. False for any other text or a value out of range.
 bool ParseInteger(std::string_view Text, int64_t& Value);
 bool ParseSingle(std::string_view Text, float& Value);
 bool ParseDouble(std::string_view Text, double& Value);
@@ -40,9 +41,9 @@ bool ParseDouble(std::string_view Text, double& Value);
 enum class TTokenKind {
     tkEnd,
     tkIdentifier,
-    tkNumber, // the raw text of a number, converted by the reader for the target kind
-    tkString, // the decoded bytes of a quoted string
-    tkBinary, // the decoded bytes of a <hex> body
+    tkNumber, ///< the raw text of a number, converted by the reader for the target kind
+    tkString, ///< the decoded bytes of a quoted string
+    tkBinary, ///< the decoded bytes of a <hex> body
     tkEquals,
     tkLeftBrace,
     tkRightBrace,
@@ -58,15 +59,15 @@ struct TToken {
     int Column = 0;
 };
 
-// "line L, column C"
+/// "line L, column C"
 std::string PositionText(int Line, int Column);
 
-// Cuts text into tokens. Blanks, tabs and line ends separate tokens; a malformed token
-// (an unterminated string, a bad escape, an odd number of hex digits, a stray byte)
-// raises EReadError with its position.
+/// Cuts text into tokens. Blanks, tabs and line ends separate tokens; a malformed token
+/// (an unterminated string, a bad escape, an odd number of hex digits, a stray byte)
+/// raises EReadError with its position.
 class TLexer {
 public:
-    // Text starts at line FirstLine, column 1.
+    /// Text starts at line FirstLine, column 1.
     TLexer(std::string_view Text, int FirstLine);
     TToken Next();
 

@@ -1,7 +1,8 @@
 #pragma once
-// Writes one persistent object as a property stream (docs/property-stream.md): its
-// published properties that pass their stored-tests, nested objects indented, then the
-// properties it declares in DefineProperties whose has-data flag is set.
+/// \file
+/// Writes one persistent object as a property stream (docs/property-stream.md): its
+/// published properties that pass their stored-tests, nested objects indented, then the
+/// properties it declares in DefineProperties whose has-data flag is set.
 
 #include "kwgfx/platform/streams/Filer.h"
 
@@ -15,15 +16,15 @@ class TWriter : public TFiler {
 public:
     explicit TWriter(TStream& Stream);
 
-    // Writes the whole stream for Instance. The text is built first and written with one
-    // WriteBuffer, so a failing getter or writer procedure leaves the stream untouched.
-    // EWriteError for a property that cannot be written (a name that is not an
-    // identifier, an enumeration ordinal without a name, nesting deeper than the format
-    // allows, a writer procedure that writes no value or two).
+    /// Writes the whole stream for Instance. The text is built first and written with one
+    /// WriteBuffer, so a failing getter or writer procedure leaves the stream untouched.
+    /// EWriteError for a property that cannot be written (a name that is not an
+    /// identifier, an enumeration ordinal without a name, nesting deeper than the format
+    /// allows, a writer procedure that writes no value or two).
     void WriteObject(TPersistent& Instance);
 
-    // The value of a property declared with DefineProperty: its writer procedure calls
-    // exactly one of these.
+    /// The value of a property declared with DefineProperty: its writer procedure calls
+    /// exactly one of these.
     void WriteString(std::string_view Value);
     void WriteInteger(int64_t Value);
     void WriteSingle(float Value);

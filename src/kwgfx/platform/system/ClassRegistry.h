@@ -1,12 +1,13 @@
 #pragma once
-// The registry of classes known by name: each entry is a class record with the class's
-// name and its parent class, so a program can walk from a name up to the root class.
-//
-// Class records are plain constants that outlive the registry, typically
-//     constexpr TClassRecord TMyControlClass{"TMyControl", &TControlClass};
-// The platform's own persistent classes are registered from the start: TPersistent
-// (parent TObject), TComponent (parent TPersistent). TObject itself is the root record,
-// known as the parent of every chain but not registered. Lookups ignore ASCII case.
+/// \file
+/// The registry of classes known by name: each entry is a class record with the class's
+/// name and its parent class, so a program can walk from a name up to the root class.
+///
+/// Class records are plain constants that outlive the registry, typically
+///     constexpr TClassRecord TMyControlClass{"TMyControl", &TControlClass};
+/// The platform's own persistent classes are registered from the start: TPersistent
+/// (parent TObject), TComponent (parent TPersistent). TObject itself is the root record,
+/// known as the parent of every chain but not registered. Lookups ignore ASCII case.
 
 #include <string_view>
 
@@ -26,12 +27,12 @@ inline constexpr TClassRecord TObjectClass{"TObject", nullptr};
 inline constexpr TClassRecord TPersistentClass{"TPersistent", &TObjectClass};
 inline constexpr TClassRecord TComponentClass{"TComponent", &TPersistentClass};
 
-// Registers a class under its name. True when it is registered afterwards: false when
-// another record already holds the name (the first one stays), or the class is nullptr.
+/// Registers a class under its name. True when it is registered afterwards: false when
+/// another record already holds the name (the first one stays), or the class is nullptr.
 bool RegisterClass(TClass Class);
-// Removes the class (the very record) from the registry; other records are untouched.
+/// Removes the class (the very record) from the registry; other records are untouched.
 void UnRegisterClass(TClass Class);
-// The registered class of that name, or nullptr.
+/// The registered class of that name, or nullptr.
 TClass GetClass(std::string_view Name);
 
 } // namespace kw::platform

@@ -1,10 +1,11 @@
 #pragma once
-// Ordering of texts in the locale's collation (the root collation of the Unicode
-// collation algorithm, the same on every machine): AnsiCompareStr takes letter case and
-// accents into account, AnsiCompareText ignores letter case but not accents.
-// Both return -1, 0 or 1. AnsiCompareStr orders texts that collate equal but differ in
-// their bytes by those bytes, so its 0 means the same text; AnsiCompareText answers 0 when
-// the collation sees no difference besides letter case.
+/// \file
+/// Ordering of texts in the locale's collation (the root collation of the Unicode
+/// collation algorithm, the same on every machine): AnsiCompareStr takes letter case and
+/// accents into account, AnsiCompareText ignores letter case but not accents.
+/// Both return -1, 0 or 1. AnsiCompareStr orders texts that collate equal but differ in
+/// their bytes by those bytes, so its 0 means the same text; AnsiCompareText answers 0 when
+/// the collation sees no difference besides letter case.
 
 #include <string_view>
 

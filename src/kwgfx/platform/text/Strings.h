@@ -1,11 +1,12 @@
 #pragma once
-// Lists of text lines: the abstract TStrings with name=value access, and TStringList,
-// which keeps its lines in memory.
-//
-// A line "name=value" (the separator is NameValueSeparator, "=" by default) has the name
-// before the first separator and the value after it; a line without a separator has an
-// empty name. Names are looked up without regard to ASCII letter case (SameText), and the
-// first line with the name wins.
+/// \file
+/// Lists of text lines: the abstract TStrings with name=value access, and TStringList,
+/// which keeps its lines in memory.
+///
+/// A line "name=value" (the separator is NameValueSeparator, "=" by default) has the name
+/// before the first separator and the value after it; a line without a separator has an
+/// empty name. Names are looked up without regard to ASCII letter case (SameText), and the
+/// first line with the name wins.
 
 #include "kwgfx/platform/base/Persistent.h"
 
@@ -17,8 +18,8 @@ namespace kw::platform {
 
 class TStrings : public TPersistent {
 public:
-    // The primitives a concrete list provides. Indexes outside 0..Count()-1 raise
-    // ERangeError "List index out of bounds (<index>)" (Insert accepts Count()).
+    /// The primitives a concrete list provides. Indexes outside 0..Count()-1 raise
+    /// ERangeError "List index out of bounds (<index>)" (Insert accepts Count()).
     virtual int Count() const = 0;
     virtual std::string Get(int Index) const = 0;
     virtual void Put(int Index, std::string Text) = 0;
@@ -26,27 +27,27 @@ public:
     virtual void Delete(int Index) = 0;
     virtual void Clear() = 0;
 
-    // Appends a line and returns its index.
+    /// Appends a line and returns its index.
     int Add(std::string Text);
     std::string Strings(int Index) const { return Get(Index); }
 
-    // The name of line Index (empty when it has no separator).
+    /// The name of line Index (empty when it has no separator).
     std::string Names(int Index) const;
-    // The value of line Index (the whole line when it has no separator).
+    /// The value of line Index (the whole line when it has no separator).
     std::string ValueFromIndex(int Index) const;
-    // The value of the first line whose name is Name; empty when there is none.
+    /// The value of the first line whose name is Name; empty when there is none.
     std::string Values(std::string_view Name) const;
-    // Sets the value of the first line named Name, or appends "Name=Value"; an empty
-    // value deletes the line.
+    /// Sets the value of the first line named Name, or appends "Name=Value"; an empty
+    /// value deletes the line.
     void SetValue(std::string_view Name, std::string_view Value);
-    // First line whose name is Name / whose whole text is Text (no regard to ASCII case);
-    // -1 when there is none.
+    /// First line whose name is Name / whose whole text is Text (no regard to ASCII case);
+    /// -1 when there is none.
     int IndexOfName(std::string_view Name) const;
     int IndexOf(std::string_view Text) const;
 
     char NameValueSeparator = '=';
 
-    // Copies the lines (and the separator) of another TStrings: Clear, then Add each line.
+    /// Copies the lines (and the separator) of another TStrings: Clear, then Add each line.
     void Assign(const TPersistent& Source) override;
 
 protected:

@@ -1,6 +1,7 @@
 #pragma once
-// The application object: the user-interface thread's message loop, the colour of hint
-// windows, and the factory of the surfaces windows paint on.
+/// \file
+/// The application object: the user-interface thread's message loop, the colour of hint
+/// windows, and the factory of the surfaces windows paint on.
 
 #include "kwgfx/platform/graphics/Colors.h"
 #include "kwgfx/platform/windowing/MessageLoop.h"
@@ -17,19 +18,19 @@ class TApplication {
 public:
     TApplication();
 
-    // The loop timers count down on by default (steady clock until SetClock says otherwise).
+    /// The loop timers count down on by default (steady clock until SetClock says otherwise).
     TMessageLoop& MessageLoop() { return FLoop; }
-    // Runs the queued messages and due timers once (TMessageLoop::ProcessMessages).
+    /// Runs the queued messages and due timers once (TMessageLoop::ProcessMessages).
     int ProcessMessages() { return FLoop.ProcessMessages(); }
 
-    // The background colour of hint windows; the system colour clInfoBk by default (the
-    // system colour table resolves it to a pale yellow).
+    /// The background colour of hint windows; the system colour clInfoBk by default (the
+    /// system colour table resolves it to a pale yellow).
     TColor HintColor() const { return FHintColor; }
     void SetHintColor(TColor Value) { FHintColor = Value; }
 
-    // Makes the surface of each window that paints, when it first needs one. The default,
-    // and an empty factory, make recording surfaces (TRecordingWindowSurface). Windows that
-    // already have a surface keep it.
+    /// Makes the surface of each window that paints, when it first needs one. The default,
+    /// and an empty factory, make recording surfaces (TRecordingWindowSurface). Windows that
+    /// already have a surface keep it.
     void SetWindowSurfaceFactory(TWindowSurfaceFactory Factory);
     std::unique_ptr<TWindowSurface> CreateWindowSurface() const;
 
@@ -39,7 +40,7 @@ private:
     TWindowSurfaceFactory FSurfaceFactory;
 };
 
-// The one application object of the process.
+/// The one application object of the process.
 TApplication& Application();
 
 } // namespace kw::platform

@@ -1,8 +1,9 @@
 #pragma once
-// The clocks a message loop can run on. Time is counted in whole milliseconds from an
-// arbitrary origin; only differences matter.
-//   TSteadyClock  the monotonic system clock, for programs
-//   TManualClock  stands still until told to move, so tests decide when timers fire
+/// \file
+/// The clocks a message loop can run on. Time is counted in whole milliseconds from an
+/// arbitrary origin; only differences matter.
+///   TSteadyClock  the monotonic system clock, for programs
+///   TManualClock  stands still until told to move, so tests decide when timers fire
 
 #include <cstdint>
 
@@ -23,7 +24,7 @@ class TManualClock final : public TClock {
 public:
     explicit TManualClock(int64_t Start = 0) : FNow(Start) {}
     int64_t NowMilliseconds() const override { return FNow; }
-    // Moves the clock forward; a negative step is ignored (a clock never runs backwards).
+    /// Moves the clock forward; a negative step is ignored (a clock never runs backwards).
     void Advance(int64_t Milliseconds) {
         if (Milliseconds > 0) FNow += Milliseconds;
     }

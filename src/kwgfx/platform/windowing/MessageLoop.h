@@ -1,18 +1,19 @@
 #pragma once
-// The message loop of the user-interface thread: it runs posted messages and fires the
-// timers (TTimer) that count down on it. Every timer handler and posted message runs on
-// the thread that calls ProcessMessages, AdvanceClock or Run; only Post and Terminate may
-// be called from other threads.
-//
-// The loop reads time from a clock it owns: the steady system clock by default, or a
-// TManualClock, which stands still until AdvanceClock moves it, so tests say exactly when
-// timers fire.
-//
-// Firing rules: a timer is due Interval milliseconds after its countdown started or after
-// it last fired. ProcessMessages fires each due timer at most once, earliest due first
-// (ties in the order the countdowns started), and the next countdown starts when it fires,
-// so a loop that falls behind does not fire a burst of catch-up events. A handler may
-// disable, restart or free any timer, its own included, and may post messages.
+/// \file
+/// The message loop of the user-interface thread: it runs posted messages and fires the
+/// timers (TTimer) that count down on it. Every timer handler and posted message runs on
+/// the thread that calls ProcessMessages, AdvanceClock or Run; only Post and Terminate may
+/// be called from other threads.
+///
+/// The loop reads time from a clock it owns: the steady system clock by default, or a
+/// TManualClock, which stands still until AdvanceClock moves it, so tests say exactly when
+/// timers fire.
+///
+/// Firing rules: a timer is due Interval milliseconds after its countdown started or after
+/// it last fired. ProcessMessages fires each due timer at most once, earliest due first
+/// (ties in the order the countdowns started), and the next countdown starts when it fires,
+/// so a loop that falls behind does not fire a burst of catch-up events. A handler may
+/// disable, restart or free any timer, its own included, and may post messages.
 
 #include "kwgfx/platform/windowing/Clock.h"
 
@@ -32,46 +33,46 @@ class TTimer;
 
 class TMessageLoop {
 public:
-    // On the steady system clock.
+    /// On the steady system clock.
     TMessageLoop();
     explicit TMessageLoop(std::unique_ptr<TClock> Clock);
-    // The timers made on this loop, counting or not, stop for good (they keep their
-    // settings and never count down again).
+    /// The timers made on this loop, counting or not, stop for good (they keep their
+    /// settings and never count down again).
     ~TMessageLoop();
     TMessageLoop(const TMessageLoop&) = delete;
     TMessageLoop& operator=(const TMessageLoop&) = delete;
 
     const TClock& Clock() const { return *FClock; }
-    // Replaces the clock (null: the steady clock). Running countdowns keep the time they
-    // had left.
+    /// Replaces the clock (null: the steady clock). Running countdowns keep the time they
+    /// had left.
     void SetClock(std::unique_ptr<TClock> Clock);
     int64_t Now() const { return FClock->NowMilliseconds(); }
 
-    // Queues a message to run at the next ProcessMessages. Safe from any thread.
+    /// Queues a message to run at the next ProcessMessages. Safe from any thread.
     void Post(std::function<void()> Message);
 
-    // Runs the messages queued so far, then fires the due timers. Returns how many messages
-    // and timer events it handled. An exception from a handler leaves the loop in order
-    // (the remaining due timers fire at the next call) and propagates to the caller.
+    /// Runs the messages queued so far, then fires the due timers. Returns how many messages
+    /// and timer events it handled. An exception from a handler leaves the loop in order
+    /// (the remaining due timers fire at the next call) and propagates to the caller.
     int ProcessMessages();
 
-    // With a TManualClock only (EInvalidOperation otherwise): moves the clock forward by
-    // Milliseconds, stopping at every moment a timer is due to fire it, so a 100 ms timer
-    // fires ten times in one second. Posted messages run at each stop.
+    /// With a TManualClock only (EInvalidOperation otherwise): moves the clock forward by
+    /// Milliseconds, stopping at every moment a timer is due to fire it, so a 100 ms timer
+    /// fires ten times in one second. Posted messages run at each stop.
     void AdvanceClock(int64_t Milliseconds);
 
-    // Handles messages and timers until Terminate is called. On the steady clock it sleeps
-    // while nothing is due; on a manual clock it moves the clock to the next due timer
-    // instead, and returns when there is nothing left to wait for. Terminate holds for
-    // good, also when it comes before Run: Run on a terminated loop returns at once.
+    /// Handles messages and timers until Terminate is called. On the steady clock it sleeps
+    /// while nothing is due; on a manual clock it moves the clock to the next due timer
+    /// instead, and returns when there is nothing left to wait for. Terminate holds for
+    /// good, also when it comes before Run: Run on a terminated loop returns at once.
     void Run();
     void Terminate();
     bool Terminated() const { return FTerminated; }
 
-    // Milliseconds until the earliest timer is due (0 when one is overdue); empty when no
-    // timer is counting down.
+    /// Milliseconds until the earliest timer is due (0 when one is overdue); empty when no
+    /// timer is counting down.
     std::optional<int64_t> NextTimerDelay() const;
-    // The number of timers counting down on this loop.
+    /// The number of timers counting down on this loop.
     int ActiveTimerCount() const { return static_cast<int>(FTimers.size()); }
 
 private:

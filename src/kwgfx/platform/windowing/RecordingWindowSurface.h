@@ -1,6 +1,7 @@
 #pragma once
-// The default window surface: a recording canvas, so painting leaves a record and no
-// pixels. Programs that want pictures give the application another surface factory.
+/// \file
+/// The default window surface: a recording canvas, so painting leaves a record and no
+/// pixels. Programs that want pictures give the application another surface factory.
 
 #include "kwgfx/platform/graphics/RecordingCanvas.h"
 #include "kwgfx/platform/windowing/WindowSurface.h"

@@ -1,6 +1,7 @@
 #pragma once
-// The desktop that windows are placed on. There is no display to ask, so its size is a
-// setting: 1920 x 1080 pixels until a program says otherwise.
+/// \file
+/// The desktop that windows are placed on. There is no display to ask, so its size is a
+/// setting: 1920 x 1080 pixels until a program says otherwise.
 
 #include <cstdint>
 
@@ -10,7 +11,7 @@ class TScreen {
 public:
     int32_t Width() const { return FWidth; }
     int32_t Height() const { return FHeight; }
-    // Negative sizes count as 0.
+    /// Negative sizes count as 0.
     void SetSize(int32_t Width, int32_t Height);
 
 private:
@@ -18,7 +19,7 @@ private:
     int32_t FHeight = 1080;
 };
 
-// The one screen of the process.
+/// The one screen of the process.
 TScreen& Screen();
 
 } // namespace kw::platform

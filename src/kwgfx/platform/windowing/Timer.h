@@ -1,12 +1,13 @@
 #pragma once
-// A timer that calls OnTimer every Interval milliseconds while it is enabled, from the
-// message loop it counts down on (the application's unless another is given).
-//
-// The countdown runs while Enabled is true and Interval is not 0. It starts when the timer
-// goes from disabled to enabled, and starts again when Interval changes while it runs;
-// setting a property to the value it already has changes nothing, so enabling a running
-// timer does not prolong its wait. A handler may disable, restart or free the timer that
-// called it.
+/// \file
+/// A timer that calls OnTimer every Interval milliseconds while it is enabled, from the
+/// message loop it counts down on (the application's unless another is given).
+///
+/// The countdown runs while Enabled is true and Interval is not 0. It starts when the timer
+/// goes from disabled to enabled, and starts again when Interval changes while it runs;
+/// setting a property to the value it already has changes nothing, so enabling a running
+/// timer does not prolong its wait. A handler may disable, restart or free the timer that
+/// called it.
 
 #include "kwgfx/platform/base/Component.h"
 #include "kwgfx/platform/base/Object.h"
@@ -19,26 +20,26 @@ class TMessageLoop;
 
 class TTimer : public TComponent {
 public:
-    // Counts down on the application's message loop.
+    /// Counts down on the application's message loop.
     explicit TTimer(TComponent* AOwner);
     TTimer(TComponent* AOwner, TMessageLoop& Loop);
     ~TTimer() override;
 
-    // Enabled from creation.
+    /// Enabled from creation.
     bool Enabled() const { return FEnabled; }
     void SetEnabled(bool Value);
-    // Milliseconds between events, 1000 by default; 0 never fires.
+    /// Milliseconds between events, 1000 by default; 0 never fires.
     uint32_t Interval() const { return FInterval; }
     void SetInterval(uint32_t Value);
 
-    // Read at every event, so it may be replaced at any time (also by the handler).
+    /// Read at every event, so it may be replaced at any time (also by the handler).
     TNotifyEvent OnTimer;
 
-    // Whether a countdown is running on a message loop.
+    /// Whether a countdown is running on a message loop.
     bool Counting() const { return FTimerId != 0; }
 
 protected:
-    // One event: calls OnTimer.
+    /// One event: calls OnTimer.
     virtual void Timer();
 
 private:

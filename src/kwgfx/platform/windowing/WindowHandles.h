@@ -1,12 +1,13 @@
 #pragma once
-// Window handles and messages: a small registry of windows, each with a window procedure
-// that receives the messages sent to it.
-//
-// Handles are never reused, so a handle whose window was destroyed stays invalid for
-// good. The desktop window always exists; it ignores every message.
-// A window's procedure decides what a message does. DefWindowProc gives the default
-// handling: WM_CLOSE destroys the window. A window created without procedure gets
-// the default handling for every message.
+/// \file
+/// Window handles and messages: a small registry of windows, each with a window procedure
+/// that receives the messages sent to it.
+///
+/// Handles are never reused, so a handle whose window was destroyed stays invalid for
+/// good. The desktop window always exists; it ignores every message.
+/// A window's procedure decides what a message does. DefWindowProc gives the default
+/// handling: WM_CLOSE destroys the window. A window created without procedure gets
+/// the default handling for every message.
 
 #include <cstdint>
 #include <functional>
@@ -23,16 +24,16 @@ inline constexpr uint32_t WM_CLOSE = 0x0010;
 
 using TWindowProc = std::function<LRESULT(HWND Window, uint32_t Msg, WPARAM WParam, LPARAM LParam)>;
 
-// A new window; its procedure gets every message sent to it, WM_DESTROY included.
+/// A new window; its procedure gets every message sent to it, WM_DESTROY included.
 HWND CreateWindowHandle(TWindowProc WindowProc = {});
-// Sends WM_DESTROY to the window and removes it; false for a handle that is not a window
-// (and for the desktop window, which cannot be destroyed).
+/// Sends WM_DESTROY to the window and removes it; false for a handle that is not a window
+/// (and for the desktop window, which cannot be destroyed).
 bool DestroyWindow(HWND Window);
 bool IsWindow(HWND Window);
-// Calls the window's procedure with the message and returns its result, once it has been
-// handled; 0 for a handle that is not a window.
+/// Calls the window's procedure with the message and returns its result, once it has been
+/// handled; 0 for a handle that is not a window.
 LRESULT SendMessage(HWND Window, uint32_t Msg, WPARAM WParam, LPARAM LParam);
-// The default handling of a message: WM_CLOSE destroys the window; the result is 0.
+/// The default handling of a message: WM_CLOSE destroys the window; the result is 0.
 LRESULT DefWindowProc(HWND Window, uint32_t Msg, WPARAM WParam, LPARAM LParam);
 HWND GetDesktopWindow();
 

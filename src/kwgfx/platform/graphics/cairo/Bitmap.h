@@ -1,8 +1,9 @@
 #pragma once
-// A picture in memory: an ARGB32 Cairo image surface with its own canvas. New pixels are
-// opaque white unless the bitmap is made with another background, such as
-// TRGBA::Transparent for an icon that is to be composited. PNG files load and save, alpha
-// included; pixels can be read back for tests and tools.
+/// \file
+/// A picture in memory: an ARGB32 Cairo image surface with its own canvas. New pixels are
+/// opaque white unless the bitmap is made with another background, such as
+/// TRGBA::Transparent for an icon that is to be composited. PNG files load and save, alpha
+/// included; pixels can be read back for tests and tools.
 
 #include "kwgfx/platform/graphics/Graphic.h"
 #include "kwgfx/platform/graphics/cairo/CairoCanvas.h"
@@ -13,7 +14,7 @@
 
 namespace kw::platform {
 
-// One pixel, straight (not premultiplied) channels; A 0 is transparent, 255 opaque.
+/// One pixel, straight (not premultiplied) channels; A 0 is transparent, 255 opaque.
 struct TRGBA {
     uint8_t R = 0;
     uint8_t G = 0;
@@ -27,16 +28,16 @@ struct TRGBA {
 inline constexpr TRGBA TRGBA::Transparent{0, 0, 0, 0};
 inline constexpr TRGBA TRGBA::White{255, 255, 255, 255};
 
-// The pixel of a colour value with the given opacity; system colours are resolved
-// (SystemColors.h).
+/// The pixel of a colour value with the given opacity; system colours are resolved
+/// (SystemColors.h).
 TRGBA ColorToRGBA(TColor Color, uint8_t Alpha = 255);
 
 class TBitmap : public TGraphic {
 public:
     TBitmap();
-    // Opaque white pixels.
+    /// Opaque white pixels.
     TBitmap(int32_t Width, int32_t Height);
-    // Every pixel Background, e.g. TRGBA::Transparent.
+    /// Every pixel Background, e.g. TRGBA::Transparent.
     TBitmap(int32_t Width, int32_t Height, TRGBA Background);
     ~TBitmap() override;
     TBitmap(const TBitmap&) = delete;
@@ -44,31 +45,31 @@ public:
 
     int32_t Width() const override;
     int32_t Height() const override;
-    // New size, all pixels opaque white. Negative sizes count as 0; sizes beyond what an
-    // image surface holds throw platform::Exception.
+    /// New size, all pixels opaque white. Negative sizes count as 0; sizes beyond what an
+    /// image surface holds throw platform::Exception.
     void SetSize(int32_t Width, int32_t Height);
-    // The same with every pixel Background.
+    /// The same with every pixel Background.
     void SetSize(int32_t Width, int32_t Height, TRGBA Background);
-    // Every pixel becomes Color, replaced rather than painted over, so a transparent Color
-    // makes the whole picture transparent again.
+    /// Every pixel becomes Color, replaced rather than painted over, so a transparent Color
+    /// makes the whole picture transparent again.
     void Clear(TRGBA Color);
 
     TCairoCanvas& Canvas() { return *FCanvas; }
 
-    // The pixel as a colour value 0x00BBGGRR (alpha dropped); outside the bitmap: -1.
+    /// The pixel as a colour value 0x00BBGGRR (alpha dropped); outside the bitmap: -1.
     TColor GetPixel(int32_t X, int32_t Y) const;
-    // The pixel with its alpha; outside the bitmap all zero.
+    /// The pixel with its alpha; outside the bitmap all zero.
     TRGBA GetPixelRGBA(int32_t X, int32_t Y) const;
 
-    // Throws EFOpenError when the file cannot be opened or created, EReadError when it is
-    // not a PNG Cairo can read, EWriteError when writing fails. A failed load leaves the
-    // bitmap as it was. A file's alpha channel is kept. A bitmap whose pixels are all
-    // opaque saves as an RGB PNG, one with any transparency as RGBA.
+    /// Throws EFOpenError when the file cannot be opened or created, EReadError when it is
+    /// not a PNG Cairo can read, EWriteError when writing fails. A failed load leaves the
+    /// bitmap as it was. A file's alpha channel is kept. A bitmap whose pixels are all
+    /// opaque saves as an RGB PNG, one with any transparency as RGBA.
     void LoadFromFile(const std::string& FileName);
     void SaveToFile(const std::string& FileName) const;
 
     void ReadPixels(std::span<uint32_t> Dest) const override;
-    // Copies size and pixels of another TBitmap.
+    /// Copies size and pixels of another TBitmap.
     void Assign(const TPersistent& Source) override;
 
     cairo_surface_t* Surface() const { return FSurface; }

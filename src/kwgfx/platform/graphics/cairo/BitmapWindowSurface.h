@@ -1,8 +1,9 @@
 #pragma once
-// A window surface with pixels: a TBitmap the size of the window's client area. Give the
-// application a factory of these to see what windows paint:
-//   Application().SetWindowSurfaceFactory(
-//       [] { return std::make_unique<TBitmapWindowSurface>(); });
+/// \file
+/// A window surface with pixels: a TBitmap the size of the window's client area. Give the
+/// application a factory of these to see what windows paint:
+///   Application().SetWindowSurfaceFactory(
+///       [] { return std::make_unique<TBitmapWindowSurface>(); });
 
 #include "kwgfx/platform/graphics/cairo/Bitmap.h"
 #include "kwgfx/platform/windowing/WindowSurface.h"
@@ -12,7 +13,7 @@ namespace kw::platform {
 class TBitmapWindowSurface final : public TWindowSurface {
 public:
     TCanvas& Canvas() override { return FBitmap.Canvas(); }
-    // A new size starts from white pixels; the same size keeps the picture.
+    /// A new size starts from white pixels; the same size keeps the picture.
     void SetSize(int32_t Width, int32_t Height) override;
     TBitmap& Bitmap() { return FBitmap; }
 

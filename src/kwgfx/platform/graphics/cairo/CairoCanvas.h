@@ -1,15 +1,16 @@
 #pragma once
-// A canvas that draws with Cairo on an image surface (usually a TBitmap's). It follows the
-// raster conventions of TCanvas: pixel (x, y) is the square from (x, y) to (x+1, y+1); a
-// box (L, T, R, B) covers columns L..R-1 and rows T..B-1 and shapes keep their outline
-// inside it; polygon and line points name pixels, so a polygon covers its vertex pixels and
-// a line leaves out its end pixel. PolyPolygonF keeps its sub-pixel coordinates under the
-// same convention: a point (x, y) is the device point (x + 0.5, y + 0.5). Pen widths are whole
-// pixels. Anti-aliasing is off unless SetAntialias(true); it applies to shapes, images and text
-// alike.
-//
-// Text goes through fontconfig and FreeType: Font.Name picks the family ("Default" is
-// DejaVu Sans), Font.Height the size, Font.Orientation rotates around the text's top-left.
+/// \file
+/// A canvas that draws with Cairo on an image surface (usually a TBitmap's). It follows the
+/// raster conventions of TCanvas: pixel (x, y) is the square from (x, y) to (x+1, y+1); a
+/// box (L, T, R, B) covers columns L..R-1 and rows T..B-1 and shapes keep their outline
+/// inside it; polygon and line points name pixels, so a polygon covers its vertex pixels and
+/// a line leaves out its end pixel. PolyPolygonF keeps its sub-pixel coordinates under the
+/// same convention: a point (x, y) is the device point (x + 0.5, y + 0.5). Pen widths are whole
+/// pixels. Anti-aliasing is off unless SetAntialias(true); it applies to shapes, images and text
+/// alike.
+///
+/// Text goes through fontconfig and FreeType: Font.Name picks the family ("Default" is
+/// DejaVu Sans), Font.Height the size, Font.Orientation rotates around the text's top-left.
 
 #include "kwgfx/platform/graphics/Canvas.h"
 
@@ -29,14 +30,14 @@ class TShapePath;
 
 class TCairoCanvas : public TCanvas {
 public:
-    // Draws on Surface (an image surface), which the canvas keeps a reference to.
+    /// Draws on Surface (an image surface), which the canvas keeps a reference to.
     explicit TCairoCanvas(cairo_surface_t* Surface);
     ~TCairoCanvas() override;
 
     bool Antialias() const override { return FAntialias; }
     void SetAntialias(bool Value) override { FAntialias = Value; }
 
-    // Moves the canvas to another surface; pen, brush, font and pen position stay.
+    /// Moves the canvas to another surface; pen, brush, font and pen position stay.
     void Attach(cairo_surface_t* Surface);
     cairo_surface_t* Surface() const { return FSurface; }
 

@@ -1,7 +1,8 @@
 #pragma once
-// Releases the caches Cairo and fontconfig keep for the life of the process, so that leak
-// checkers see a clean exit. Call once at the very end, after every bitmap and canvas is
-// gone; drawing text afterwards is not supported.
+/// \file
+/// Releases the caches Cairo and fontconfig keep for the life of the process, so that leak
+/// checkers see a clean exit. Call once at the very end, after every bitmap and canvas is
+/// gone; drawing text afterwards is not supported.
 
 namespace kw::platform {
 
