@@ -18,6 +18,7 @@ namespace kw {
 
 /// The gradient vertex record under its window-system names.
 using _TRIVERTEX = platform::TTriVertex;
+/// A pointer to a gradient vertex record.
 using PTriVertex = platform::TTriVertex*;
 using platform::TImageList;
 

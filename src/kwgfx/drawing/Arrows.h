@@ -15,6 +15,8 @@
 
 namespace kw {
 
+/// What DrawArrow draws besides the shaft: heads at either end, their fill and base edge, the
+/// caption.
 enum TArrowOption : uint8_t {
     aoArrowAtStart,
     aoArrowAtEnd,
@@ -22,12 +24,15 @@ enum TArrowOption : uint8_t {
     aoClosedHead, ///< an open head gets its base edge too
     aoDrawCaption
 };
+/// A set of arrow options.
 using TArrowOptions = TKwSet<TArrowOption>;
 
 /// One segment from (X1, Y1) to (X2, Y2); a zero-length segment draws nothing. Caption
 /// lines are separated by CR LF. LineWidth 1 draws the shaft as a line, any other value
 /// as an outline LineWidth wide that stops HeadSize before the end point. A head is
 /// HeadSize long and twice HeadSize wide.
+///
+/// \gallery{arrows.png}
 void DrawArrow(platform::TCanvas& Canvas, int32_t X1, int32_t Y1, int32_t X2, int32_t Y2,
                int32_t HeadSize, std::string_view Caption, TArrowOptions Options, int32_t LineWidth,
                float Reserved = 1);

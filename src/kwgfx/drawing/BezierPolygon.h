@@ -30,9 +30,11 @@ inline constexpr int32_t KwMaxSplineSegmentSamples = 10000;
 
 /// BSpline picks the B-spline basis, otherwise Catmull-Rom; Step is the wanted distance in
 /// pixels between samples.
+///@{
 TCanvasPoints BezierPolygonPoints(std::span<const TPoint> Points, bool BSpline, bool Closed,
                                   int32_t Step);
 TKwPoints BezierPolygonPoints(std::span<const TKwPoint> Points, bool BSpline, bool Closed,
                               int32_t Step);
+///@}
 
 } // namespace kw

@@ -12,6 +12,7 @@
 
 namespace kw {
 
+/// The named palettes; csCustom has no list of its own.
 enum TKwColorScheme : uint8_t {
     csCustom, ///< no list of its own
     csDefaultColors,
@@ -27,6 +28,7 @@ enum TKwColorScheme : uint8_t {
     csAntique
 };
 
+/// The ten colours of a palette.
 using TColorList = std::array<TColor, 10>;
 
 /// Red-green-blue: FF0000 008000 FFFF00 0000FF 800080 800000 00FF00 008080 FF00FF 00FFFF
@@ -64,6 +66,8 @@ inline constexpr TColorList AntiqueColorList = {0x808000, 0xC0C0C0, 0xEEF5FF, 0x
                                                 0x800080, 0xE16941, 0x0B86B8, 0xAAE8EE, 0x2222B2};
 
 /// The list of a scheme; csCustom (or a value past csAntique) gives an empty span.
+///
+/// \gallery{color_schemes.png}
 std::span<const TColor> ColorSchemeList(TKwColorScheme Scheme);
 
 /// The colour of step Index of Steps along the palette: the steps are spread evenly over

@@ -23,6 +23,8 @@ namespace kw {
 /// Colors[1] (Colors[0] again when it is the only one), the two other corners halfway;
 /// further colours and Step are not used. System colours are not resolved: their index
 /// bytes count as red, green and blue.
+///
+/// \gallery{ui_helpers.png}
 void DirectionGradient(platform::TCanvas& Canvas, const TRect& Rect, std::span<const TColor> Colors,
                        TGradientDirection Direction, int32_t Step);
 

@@ -15,9 +15,13 @@ namespace kw {
 /// than two points give an empty call). Opacity <= 0 draws nothing; any positive value
 /// draws with the canvas's pen and brush as they are. The float form rounds the samples
 /// to pixels (ties to even). Pen and brush are not changed.
+///
+/// \gallery{splines.png}
+///@{
 void DrawBezierPolygon(platform::TCanvas& Canvas, std::span<const TPoint> Points, bool BSpline,
                        bool Closed, bool Filled, int32_t Step, float Opacity);
 void DrawBezierPolygon(platform::TCanvas& Canvas, std::span<const TKwPoint> Points, bool BSpline,
                        bool Closed, bool Filled, int32_t Step, float Opacity);
+///@}
 
 } // namespace kw

@@ -14,12 +14,16 @@ namespace kw {
 /// top edges, BottomColor along the right and bottom. Rounded form: a RoundRect filled in
 /// TopColor and outlined with the caller's pen, whose lower-right half (split along the
 /// diagonals of the corner ellipses) is then filled in BottomColor.
+///
+/// \gallery{frames_3d.png}
 void Frame3DExt(platform::TCanvas& Canvas, TRect& Rect, TColor TopColor, TColor BottomColor,
                 int32_t Width, bool Rounded = false, int32_t CornerWidth = 0,
                 int32_t CornerHeight = 0);
 
 /// The upper-left half of the ellipse in TopColor, the lower-right half in BottomColor,
 /// without an outline.
+///
+/// \gallery{frames_3d.png}
 void Frame3DEllipse(platform::TCanvas& Canvas, TRect& Rect, TColor TopColor, TColor BottomColor,
                     int32_t Width);
 

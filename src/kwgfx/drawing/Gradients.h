@@ -17,12 +17,16 @@ namespace kw {
 /// with FillRect, from the left (top) edge up to and including the band at the right
 /// (bottom) edge. The rectangle is normalised first; an empty one draws nothing. Only
 /// the brush is used; it is restored.
+///
+/// \gallery{gradients.png}
 void LineGradient(platform::TCanvas& Canvas, const TRect& Rect, std::span<const TColor> Colors,
                   int32_t Step, TGradientOrientation Orientation, float Reserved = 1);
 
 /// Concentric ellipses around the centre (CenterX, CenterY), given as fractions of the
 /// rectangle's width and height, filled without an outline; each ring shrinks every side
 /// in proportion to its distance from the centre. The pen and brush are restored.
+///
+/// \gallery{gradients.png}
 void EllipseGradient(platform::TCanvas& Canvas, const TRect& Rect, float CenterX, float CenterY,
                      std::span<const TColor> Colors, float Step, float Reserved = 1);
 
@@ -34,6 +38,8 @@ void EllipseGradient(platform::TCanvas& Canvas, const TRect& Rect, std::span<con
 /// Concentric rectangle outlines of pen width Step, each Step pixels inside the last, up
 /// to half the shorter side; the innermost ring's box is then filled in its colour. The
 /// pen and brush are restored.
+///
+/// \gallery{gradients.png}
 void RectGradient(platform::TCanvas& Canvas, const TRect& Rect, std::span<const TColor> Colors,
                   int32_t Step, float Reserved = 1);
 

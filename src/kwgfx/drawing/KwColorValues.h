@@ -22,21 +22,25 @@ using platform::tagRGBQUAD;
 
 /// Three bytes in the order red, green, blue.
 struct TRGB {
-    uint8_t R = 0;
-    uint8_t G = 0;
-    uint8_t B = 0;
+    uint8_t R = 0; ///< Red.
+    uint8_t G = 0; ///< Green.
+    uint8_t B = 0; ///< Blue.
     friend constexpr bool operator==(const TRGB&, const TRGB&) = default;
 };
 static_assert(sizeof(TRGB) == 3);
+/// A pointer to a TRGB.
 using PRGB = TRGB*;
 
+/// A palette of 256 quads.
 using TRGBQuads = std::array<tagRGBQUAD, 256>;
+/// A palette of 256 palette entries.
 using TPaletteEntries = std::array<tagPALETTEENTRY, 256>;
+/// A pointer to a palette of entries.
 using PPaletteEntries = TPaletteEntries*;
 
+using platform::TPixelFormat;
 /// A set of pixel formats, for users who state which formats their code handles; bit n
 /// stands for the format of ordinal n. The colour routines themselves do not use it.
-using platform::TPixelFormat;
 using TPixelFormats = TKwSet<TPixelFormat, uint16_t>;
 
 /// The low three bytes of Color: red, green, blue. The top byte is ignored, so a system
@@ -68,7 +72,9 @@ constexpr tagPALETTEENTRY RGBQuadToPaletteEntry(const tagRGBQUAD& Quad) {
 }
 
 /// Convert exactly 256 entries, in index order.
+///@{
 TRGBQuads PaletteEntriesToRGBQuads(std::span<const tagPALETTEENTRY, 256> Entries);
 TPaletteEntries RGBQuadsToPaletteEntries(std::span<const tagRGBQUAD, 256> Quads);
+///@}
 
 } // namespace kw

@@ -11,6 +11,8 @@ namespace kw {
 
 /// The wedge of the ellipse in Rect (normalised first) from AngleOffset + StartAngle
 /// counter-clockwise to AngleOffset + EndAngle.
+///
+/// \gallery{pie_slices.png}
 void DrawPieSlice(platform::TCanvas& Canvas, const TRect& Rect, double StartAngle, double EndAngle,
                   int32_t AngleOffset, float Reserved = 1);
 

@@ -17,10 +17,13 @@
 
 namespace kw {
 
+/// Which end the elements are completed from: pdBackward runs the other way round (see each
+/// routine).
 enum TProgressDirection : uint8_t { pdForward, pdBackward };
 /// dtAllProgress draws every completed element, dtCurrentProgress only the last
 /// one.
 enum TProgressDisplayType : uint8_t { dtAllProgress, dtCurrentProgress };
+/// Whether ProgressRect places its elements in a row or a column.
 enum TProgressOrientation : uint8_t { poHorizontal, poVertical };
 
 /// The number of completed elements: Steps when Max = Min or Position = Max,
@@ -31,6 +34,8 @@ int32_t ProgressElementCount(int32_t Position, int32_t Min, int32_t Max, int32_t
 /// counter-clockwise (clockwise for pdBackward) on the ellipse inside Rect less
 /// Margin, starting one step past 0 degrees; each drawn with the shape-type
 /// DrawShape.
+///
+/// \gallery{progress.png}
 void ProgressCircle(platform::TCanvas& Canvas, const TRect& Rect, int32_t Margin, int32_t Position,
                     int32_t Min, int32_t Max, std::span<const TColor> Colors, bool PenToo,
                     int32_t Steps, TKwShapeType ShapeType, TKwShapeOrientation ShapeOrientation,
@@ -40,6 +45,8 @@ void ProgressCircle(platform::TCanvas& Canvas, const TRect& Rect, int32_t Margin
 /// Pie slices of 360 / Steps degrees less GapAngle each, the first starting at 0
 /// degrees and going counter-clockwise (pdBackward walks the other way). Margin
 /// is not used.
+///
+/// \gallery{progress.png}
 void ProgressPie(platform::TCanvas& Canvas, const TRect& Rect, int32_t Margin, int32_t Position,
                  int32_t Min, int32_t Max, std::span<const TColor> Colors, bool PenToo,
                  int32_t Steps, int32_t GapAngle, TProgressDirection Direction,
@@ -48,6 +55,8 @@ void ProgressPie(platform::TCanvas& Canvas, const TRect& Rect, int32_t Margin, i
 /// Elements side by side from the left (poHorizontal) or the top (poVertical),
 /// from the right or the bottom for pdBackward, Spacing pixels apart inside Rect
 /// less Margin; each drawn with the shape-type DrawShape.
+///
+/// \gallery{progress.png}
 void ProgressRect(platform::TCanvas& Canvas, const TRect& Rect, int32_t Margin, int32_t Position,
                   int32_t Min, int32_t Max, std::span<const TColor> Colors, bool PenToo,
                   int32_t Steps, TKwShapeType ShapeType, TKwShapeOrientation ShapeOrientation,

@@ -9,10 +9,13 @@
 
 namespace kw {
 
+/// The shape of the shape-type form of DrawShape: rectangle, circle, isosceles or right triangle.
 enum TKwShapeType : uint8_t { sRect, sCircle, sIsoscelesTriangle, sRightTriangle };
 
+/// Which way a triangle of the shape-type form points.
 enum TKwShapeOrientation : uint8_t { soUp, soDown, soLeft, soRight };
 
+/// The shape styles of DrawShape: flat shapes, their 3D twins (ss3D...) and the image.
 enum TKwShapeStyle : uint8_t {
     ssRectangle,
     ssEllipse,

@@ -12,8 +12,10 @@
 namespace kw {
 
 /// The bevel colours of the shape-type form: light grey and dark grey.
+///@{
 inline constexpr TColor ShapeLightColor = 0xD3D3D3;
 inline constexpr TColor ShapeShadowColor = 0xA9A9A9;
+///@}
 
 /// Shape-type form. sRect fills the rectangle with the brush only; sCircle draws
 /// an ellipse; the triangles a polygon pointing towards Orientation. With Is3D,
@@ -21,6 +23,8 @@ inline constexpr TColor ShapeShadowColor = 0xA9A9A9;
 /// according to Orientation) is painted first and the shape drawn Depth pixels
 /// inside it (the right triangle gets no bevel, only the inset). Returns the
 /// rectangle the shape was drawn in.
+///
+/// \gallery{shape_types.png}
 TRect DrawShape(platform::TCanvas& Canvas, const TRect& Rect, TKwShapeType ShapeType,
                 TKwShapeOrientation Orientation, bool Is3D, int32_t Depth);
 
@@ -31,6 +35,8 @@ TRect DrawShape(platform::TCanvas& Canvas, const TRect& Rect, TKwShapeType Shape
 /// (nothing when null) at its size at the top-left corner, or stretched into the
 /// rectangle; ss3DImage draws nothing. Returns the rectangle after any bevel.
 /// The trailing float is accepted and ignored.
+///
+/// \gallery{shape_styles.png}
 TRect DrawShape(platform::TCanvas& Canvas, const TRect& Rect, const platform::TGraphic* Bitmap,
                 TKwShapeStyle Style, bool Stretch, TColor LightColor, TColor ShadowColor,
                 int32_t Depth, float Reserved = 1);

@@ -23,6 +23,8 @@ inline const platform::TKwCharSet DefaultWrapBreakChars = platform::KwCharSet("\
 /// always taken, so a word wider than MaxWidth stands alone and is never split. Break
 /// characters stay at the end of the line they follow; a CR LF in the text starts a new
 /// line without an inserted break. The text's last character is appended unmeasured.
+///
+/// \gallery{text_wrap.png}
 std::string WrapCanvasText(platform::TCanvas& Canvas, std::string_view Text,
                            std::string_view LineBreak, const platform::TKwCharSet& BreakChars,
                            float MaxWidth);

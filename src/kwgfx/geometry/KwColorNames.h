@@ -13,6 +13,8 @@
 
 namespace kw {
 
+/// The colour's identifier when it has one ("clRed"), otherwise "$" and 8 upper-case hexadecimal
+/// digits ("$00123456").
 std::string CanvasColorToString(TColor Color);
 /// An identifier (any ASCII case) or a whole number ("$hex", "0xhex" or decimal); other
 /// text raises platform::EConvertError naming the text.

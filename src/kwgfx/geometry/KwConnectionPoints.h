@@ -10,6 +10,7 @@
 
 namespace kw {
 
+/// The connection points of a rectangle; the comment of each gives its coordinates.
 enum TConnectionPoint : uint8_t {
     cpTop,         ///< (MidX, Top)
     cpTopRight,    ///< (Right, Top)
@@ -21,9 +22,11 @@ enum TConnectionPoint : uint8_t {
     cpTopLeft      ///< (Left, Top)
 };
 
+/// The point Point names on R's outline.
 TPoint GetPointOnRect(const TRect& R, TConnectionPoint Point);
 /// Identical to GetPointOnRect.
 TPoint GetCanvasPointOnRect(const TRect& R, TConnectionPoint Point);
+/// The point Point names on R's outline, in floats.
 TKwPoint GetKwPointOnKwRect(const TKwRect& R, TConnectionPoint Point);
 
 } // namespace kw

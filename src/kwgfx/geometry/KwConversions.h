@@ -25,15 +25,19 @@ namespace kw {
 TRect CanvasRect(const TKwRect& R);
 /// A copy.
 TRect CanvasRect(const TRect& R);
+/// The rectangle with the given edges.
 TRect CanvasRect(int32_t ALeft, int32_t ATop, int32_t ARight, int32_t ABottom);
 /// Each value rounded.
 TRect CanvasRect(float ALeft, float ATop, float ARight, float ABottom);
 
+/// The point (X, Y).
 TPoint CanvasPoint(int32_t X, int32_t Y);
 /// Each value rounded.
 TPoint CanvasPoint(float X, float Y);
 
+/// Value rounded to nearest, ties to even, as a 64-bit integer.
 int64_t CanvasRound(double Value);
+/// Value rounded towards zero, as a 64-bit integer.
 int64_t CanvasTrunc(double Value);
 /// A / B truncated towards zero. B == 0 raises platform::EDivByZero; INT64_MIN / -1
 /// raises platform::EIntOverflow.
@@ -44,14 +48,17 @@ int64_t CanvasDiv(double A, double B);
 
 /// The largest / smallest value of a non-empty list; an empty list raises
 /// platform::ERangeError.
+///@{
 int32_t CanvasMax(std::span<const int32_t> Values);
 int32_t CanvasMin(std::span<const int32_t> Values);
+///@}
 
 /// (Left + (Right - Left) div 2, Top + (Bottom - Top) div 2), div truncating towards zero.
 TPoint CanvasCenterPoint(const TRect& R);
 
 // ------------------------------------------------------------------ points
 
+/// The point (X, Y).
 constexpr TKwPoint KwPoint(float X, float Y) {
     return {X, Y};
 }
@@ -59,14 +66,18 @@ constexpr TKwPoint KwPoint(float X, float Y) {
 constexpr TKwPoint KwPoint(const TPoint& P) {
     return {static_cast<float>(P.X), static_cast<float>(P.Y)};
 }
+/// The same as KwPoint(P).
 constexpr TKwPoint PointToKwPoint(const TPoint& P) {
     return KwPoint(P);
 }
+/// Each point converted as KwPoint does; a new array.
 TKwPoints PointsToKwPoints(std::span<const TPoint> Points);
 
 /// Each coordinate rounded.
 TPoint KwPointToPoint(const TKwPoint& P);
+/// The same as KwPointToPoint.
 TPoint KwPointToCanvasPoint(const TKwPoint& P);
+/// Each point rounded as KwPointToPoint does; a new array.
 TCanvasPoints KwPointsToPoints(std::span<const TKwPoint> Points);
 
 namespace detail {

@@ -8,6 +8,7 @@
 
 namespace kw {
 
+/// An observable float rectangle for components to embed; see the file's description.
 class TKwCustomKwRect : public platform::TPersistent {
 public:
     /// Indices of GetSize/SetSize; any index above 4 means the width.
@@ -26,6 +27,7 @@ public:
     /// Nothing when Value equals GetSize(Index); else sets the edge (4: Bottom = Top + Value,
     /// other indices above 3: Right = Left + Value), then Change.
     virtual void SetSize(int Index, float Value);
+    /// Stores R as it is, then Change (always).
     virtual void SetBoundsRect(const TKwRect& R);
     /// Moves the top-left corner to (X, Y) keeping the size; nothing when it is there.
     virtual void MoveTo(float X, float Y);
@@ -34,30 +36,40 @@ public:
     /// Grows by DX in width and DY in height, half on each side (ScaleRect), then Change.
     virtual void Scale(float DX, float DY);
 
+    /// The rectangle.
     const TKwRect& BoundsRect() const { return FBoundsRect; }
+    /// An edge or the size: GetSize with kLeft, kTop, kRight, kBottom, kHeight or kWidth.
+    ///@{
     float Left() const { return GetSize(kLeft); }
     float Top() const { return GetSize(kTop); }
     float Right() const { return GetSize(kRight); }
     float Bottom() const { return GetSize(kBottom); }
     float Height() const { return GetSize(kHeight); }
     float Width() const { return GetSize(kWidth); }
+    ///@}
+    /// Sets an edge or the size through SetSize: a change notifies once, an equal value nobody.
+    ///@{
     void SetLeft(float V) { SetSize(kLeft, V); }
     void SetTop(float V) { SetSize(kTop, V); }
     void SetRight(float V) { SetSize(kRight, V); }
     void SetBottom(float V) { SetSize(kBottom, V); }
     void SetHeight(float V) { SetSize(kHeight, V); }
     void SetWidth(float V) { SetSize(kWidth, V); }
+    ///@}
 
+    /// Called with this rectangle after every change.
     const TNotifyEvent& OnChange() const { return FOnChange; }
+    /// Sets the change listener.
     void SetOnChange(TNotifyEvent Value) { FOnChange = std::move(Value); }
 
 protected:
+    /// Calls OnChange(this) when assigned.
     virtual void Change();
     /// The published form of one edge: a single, always written.
     platform::TPublishedProperty SizeProperty(const char* Name, int Index);
 
-    TKwRect FBoundsRect;
-    TNotifyEvent FOnChange;
+    TKwRect FBoundsRect;    ///< The rectangle.
+    TNotifyEvent FOnChange; ///< The change listener.
 };
 
 } // namespace kw

@@ -11,6 +11,7 @@
 
 namespace kw {
 
+/// An observable integer rectangle for components to embed; see the file's description.
 class TKwCustomRect : public platform::TPersistent {
 public:
     /// Indices of GetSize/SetSize; any index above 4 means the width.
@@ -40,21 +41,30 @@ public:
     /// Change.
     virtual void Scale(int32_t DX, int32_t DY);
 
+    /// The rectangle.
     const TRect& BoundsRect() const { return FBoundsRect; }
+    /// An edge or the size: GetSize with kLeft, kTop, kRight, kBottom, kHeight or kWidth.
+    ///@{
     int32_t Left() const { return GetSize(kLeft); }
     int32_t Top() const { return GetSize(kTop); }
     int32_t Right() const { return GetSize(kRight); }
     int32_t Bottom() const { return GetSize(kBottom); }
     int32_t Height() const { return GetSize(kHeight); }
     int32_t Width() const { return GetSize(kWidth); }
+    ///@}
+    /// Sets an edge or the size through SetSize: a change notifies once, an equal value nobody.
+    ///@{
     void SetLeft(int32_t V) { SetSize(kLeft, V); }
     void SetTop(int32_t V) { SetSize(kTop, V); }
     void SetRight(int32_t V) { SetSize(kRight, V); }
     void SetBottom(int32_t V) { SetSize(kBottom, V); }
     void SetHeight(int32_t V) { SetSize(kHeight, V); }
     void SetWidth(int32_t V) { SetSize(kWidth, V); }
+    ///@}
 
+    /// Called with this rectangle after every change.
     const TNotifyEvent& OnChange() const { return FOnChange; }
+    /// Sets the change listener.
     void SetOnChange(TNotifyEvent Value) { FOnChange = std::move(Value); }
 
 protected:
@@ -63,8 +73,8 @@ protected:
     /// The published form of one edge or size: an integer written unless it is 0.
     platform::TPublishedProperty SizeProperty(const char* Name, int Index);
 
-    TRect FBoundsRect;
-    TNotifyEvent FOnChange;
+    TRect FBoundsRect;      ///< The rectangle.
+    TNotifyEvent FOnChange; ///< The change listener.
 };
 
 } // namespace kw

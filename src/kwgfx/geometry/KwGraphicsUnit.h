@@ -13,8 +13,10 @@
 namespace kw {
 
 /// Each returns true when it ran its body.
+///@{
 bool KwGraphicsStartUp();
 bool KwGraphicsShutDown();
+///@}
 /// True between the start-up body and the shutdown body of KwGraphics.
 bool KwGraphicsIsStarted();
 

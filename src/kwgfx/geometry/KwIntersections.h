@@ -31,7 +31,9 @@ bool KwIntersectRect(const TKwPoint& P1, const TKwPoint& P2, const TKwRect& R,
 /// Even-odd test of (X, Y) against the polygon, closed implicitly from the last point to the
 /// first. Horizontal edges never count; a point on a left-hand edge is inside, on a
 /// right-hand edge outside. An empty list gives false.
+///@{
 bool PointInPath(std::span<const TPoint> Points, int32_t X, int32_t Y);
 bool PointInPath(std::span<const TKwPoint> Points, float X, float Y);
+///@}
 
 } // namespace kw

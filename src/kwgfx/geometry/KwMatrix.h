@@ -28,6 +28,7 @@ TKwRect KwMatrixTransform(const TKwMatrix& M, const TKwRect& R);
 
 // ---------------------------------------------------------------- determinant and inverse
 
+/// The determinant of M.
 float KwMatrixDeterminant(const TKwMatrix& M);
 /// Replaces M by its adjugate (the transpose of its cofactor matrix).
 void AdjointKwMatrix(TKwMatrix& M);
@@ -42,7 +43,9 @@ void InvertKwMatrix(TKwMatrix& M);
 TKwMatrix CreateRotationKwMatrix(float Angle);
 /// Rotation by Angle radians about Center.
 TKwMatrix CreateRotationKwMatrix(const TKwPoint& Center, float Angle);
+/// Scaling by SX horizontally and SY vertically about the origin.
 TKwMatrix CreateScaleKwMatrix(float SX, float SY);
+/// Translation by (DX, DY): the third row is (DX, DY, 1).
 TKwMatrix CreateTranslateKwMatrix(float DX, float DY);
 
 // ---------------------------------------------------------------- decomposition

@@ -6,6 +6,7 @@
 
 namespace kw {
 
+/// The observable float rectangle that publishes its four edges.
 class TKwObjectKwRect : public TKwCustomKwRect {
 public:
     /// Left, Top, Right, Bottom: singles, always written.

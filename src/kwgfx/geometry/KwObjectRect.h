@@ -6,6 +6,7 @@
 
 namespace kw {
 
+/// The observable integer rectangle that publishes its four edges.
 class TKwObjectRect : public TKwCustomRect {
 public:
     /// Left, Top, Right, Bottom: integers, not written when 0.

@@ -24,9 +24,11 @@ inline bool operator==(const TKwPoint& A, const TKwPoint& B) {
     return PointsEqual(A, B);
 }
 
+/// (A.X + B.X, A.Y + B.Y).
 constexpr TKwPoint operator+(const TKwPoint& A, const TKwPoint& B) {
     return {A.X + B.X, A.Y + B.Y};
 }
+/// (A.X - B.X, A.Y - B.Y).
 constexpr TKwPoint operator-(const TKwPoint& A, const TKwPoint& B) {
     return {A.X - B.X, A.Y - B.Y};
 }
@@ -42,13 +44,17 @@ TKwPoints ScalePoints(std::span<const TKwPoint> Points, float SX, float SY);
 TCanvasPoints ScalePoints(std::span<const TPoint> Points, float SX, float SY);
 
 /// Returns P as it was, then adds DX and DY to it.
+///@{
 TPoint OffsetPoint(TPoint& P, int32_t DX, int32_t DY);
 TKwPoint OffsetPoint(TKwPoint& P, float DX, float DY);
+///@}
 
 /// Returns P as it was, then moves it Distance towards Target (a negative Distance moves
 /// away; a Distance beyond the target passes it). P stays where it is when it equals
 /// Target. The integer form rounds each increment before adding it.
+///@{
 TPoint OffsetPoint(TPoint& P, const TPoint& Target, float Distance);
 TKwPoint OffsetPoint(TKwPoint& P, const TKwPoint& Target, float Distance);
+///@}
 
 } // namespace kw

@@ -15,6 +15,7 @@ class TReader;
 class TWriter;
 } // namespace platform
 
+/// An observable float point with a default value; see the file's description.
 class TKwPosition : public platform::TPersistent {
 public:
     /// X and Y start at DefaultValue; no notification.
@@ -26,19 +27,26 @@ public:
     /// to the persistent base, which refuses them.
     void Assign(const platform::TPersistent& Source) override;
 
+    /// The point (X, Y).
     TKwPoint Point() const { return {FX, FY}; }
+    /// The same as Point().
     TKwPoint GetPoint() const { return Point(); }
     /// Stores P, then Change (always).
     void SetPoint(const TKwPoint& P);
     /// Stores P without notification.
     void SetPointNoChange(const TKwPoint& P);
+    /// The horizontal coordinate.
     float X() const { return FX; }
+    /// The vertical coordinate.
     float Y() const { return FY; }
     /// Store and Change only when the value differs (exact comparison).
+    ///@{
     void SetX(float Value);
     void SetY(float Value);
+    ///@}
     /// (X, Y, 1).
     TKwVector Vector() const { return {FX, FY, 1}; }
+    /// The same as Vector().
     TKwVector GetVector() const { return Vector(); }
     /// SetPoint((V.X, V.Y)).
     void SetVector(const TKwVector& V);
@@ -50,13 +58,19 @@ public:
 
     /// Whether X / Y differ from the default by more than Epsilon (SameValue with that
     /// tolerance): the stored-tests of the published X and Y.
+    ///@{
     bool IsXStored() const;
     bool IsYStored() const;
+    ///@}
 
+    /// The point X and Y start at and are compared with when they are streamed.
     const TKwPoint& DefaultValue() const { return FDefaultValue; }
+    /// Sets the default value; X and Y and their listeners are not touched.
     void SetDefaultValue(const TKwPoint& Value) { FDefaultValue = Value; }
 
+    /// Called with this position after every change.
     const TNotifyEvent& OnChange() const { return FOnChange; }
+    /// Sets the change listener.
     void SetOnChange(TNotifyEvent Value) { FOnChange = std::move(Value); }
 
     /// X and Y, singles, each written only when its stored-test is true.
@@ -73,10 +87,10 @@ protected:
     /// Calls OnChange(this) when assigned.
     virtual void Change();
 
-    TNotifyEvent FOnChange;
-    float FY = 0;
-    float FX = 0;
-    TKwPoint FDefaultValue;
+    TNotifyEvent FOnChange; ///< The change listener.
+    float FY = 0;           ///< The vertical coordinate.
+    float FX = 0;           ///< The horizontal coordinate.
+    TKwPoint FDefaultValue; ///< The default value.
 };
 
 } // namespace kw

@@ -11,11 +11,15 @@ namespace kw {
 
 /// The W x H rectangle centred on P: (P.X - W div 2, P.Y - H div 2, P.X + W div 2,
 /// P.Y + H div 2), div truncating towards zero, so an odd size loses one unit.
+///@{
 TRect CenterRect(const TPoint& P, int32_t W, int32_t H);
 TRect CenterRect(int32_t X, int32_t Y, int32_t W, int32_t H);
+///@}
 /// (P.X - W/2, P.Y - H/2, P.X + W/2, P.Y + H/2).
+///@{
 TKwRect CenterRect(const TKwPoint& P, float W, float H);
 TKwRect CenterRect(float X, float Y, float W, float H);
+///@}
 
 /// Moves R, keeping its size, to the centre of Bounds on whole-unit offsets: R's top-left
 /// corner ends Round((bounds size - R size) / 2) from Bounds' top-left corner (ties to

@@ -14,16 +14,21 @@ namespace kw {
 bool EqualsRect(const TKwRect& A, const TKwRect& B);
 
 /// Right - Left and Bottom - Top; negative for an inverted rectangle.
+///@{
 int32_t KwRectWidth(const TRect& R);
 float KwRectWidth(const TKwRect& R);
 int32_t KwRectHeight(const TRect& R);
 float KwRectHeight(const TKwRect& R);
+///@}
 
 /// Left <= X < Right and Top <= Y < Bottom: the left and top edges are inside, the right
 /// and bottom edges outside. Integer coordinates are compared exactly with the floats.
+///@{
 bool PtInKwRect(const TPoint& P, const TKwRect& R);
 bool PtInKwRect(const TKwPoint& P, const TKwRect& R);
+///@}
 
+/// The rectangle with the given edges, taken as they are.
 constexpr TKwRect KwRect(float ALeft, float ATop, float ARight, float ABottom) {
     return {ALeft, ATop, ARight, ABottom};
 }
@@ -36,9 +41,11 @@ constexpr TKwRect RectToKwRect(const TRect& R) {
     return {static_cast<float>(R.Left), static_cast<float>(R.Top), static_cast<float>(R.Right),
             static_cast<float>(R.Bottom)};
 }
+/// The same as RectToKwRect(R).
 constexpr TKwRect KwRect(const TRect& R) {
     return RectToKwRect(R);
 }
+/// A copy of R.
 constexpr TKwRect KwRect(const TKwRect& R) {
     return R;
 }
@@ -47,13 +54,17 @@ TRect KwRectToRect(const TKwRect& R);
 
 /// A normalised copy: Top and Bottom swapped if Bottom < Top, then Left and Right swapped
 /// if Right < Left.
+///@{
 TRect FixRect(const TRect& R);
 TKwRect FixRect(const TKwRect& R);
+///@}
 
 /// Adds DX to Left and Right and DY to Top and Bottom, and returns true; returns false and
 /// does nothing when R is null.
+///@{
 bool OffsetKwRect(TKwRect* R, float DX, float DY);
 bool OffsetKwRect(TKwRect& R, float DX, float DY);
+///@}
 
 /// Left -= DX, Right += DX, Top -= DY, Bottom += DY.
 void KwInflateRect(TKwRect& R, float DX, float DY);

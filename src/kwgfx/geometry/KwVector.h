@@ -14,9 +14,11 @@ namespace kw {
 
 // ---------------------------------------------------------------- building and converting
 
+/// The vector (X, Y, W).
 constexpr TKwVector KwVector(float X, float Y, float W) {
     return {X, Y, W};
 }
+/// The vector (P.X, P.Y, W).
 constexpr TKwVector KwVector(const TKwPoint& P, float W) {
     return {P.X, P.Y, W};
 }
@@ -27,18 +29,23 @@ constexpr TKwPoint KwPoint(const TKwVector& V) {
 
 // ---------------------------------------------------------------- arithmetic
 
+/// (A.X + B.X, A.Y + B.Y, 1).
 TKwVector KwVectorAdd(const TKwVector& A, const TKwVector& B);
+/// (A.X - B.X, A.Y - B.Y, 1).
 TKwVector KwVectorSubtract(const TKwVector& A, const TKwVector& B);
 /// (X * F, Y * F) keeping V.W.
 TKwVector KwVectorMultiply(const TKwVector& V, float F);
+/// The same as KwVectorMultiply(V, F).
 TKwVector KwVectorMultiply(float F, const TKwVector& V);
 /// Multiplies X and Y by 1 / F (rounded to float) keeping V.W; F = 0 returns V unchanged.
 TKwVector KwVectorDivide(const TKwVector& V, float F);
+/// A.X * B.X + A.Y * B.Y, computed in double and rounded to float once.
 float KwVectorDotProduct(const TKwVector& A, const TKwVector& B);
 /// The Z component of the 3D cross product of (A.X, A.Y, 0) and (B.X, B.Y, 0).
 float KwVectorCrossProductZ(const TKwVector& A, const TKwVector& B);
 /// Squared length.
 float KwVectorNorm(const TKwVector& V);
+/// The length: the square root of the squared length, rounded to float once.
 float KwVectorLength(const TKwVector& V);
 /// V divided by its length keeping V.W; the zero vector is returned unchanged.
 TKwVector KwVectorNormalize(const TKwVector& V);
@@ -56,9 +63,11 @@ float KwVectorAngle(const TKwVector& A, const TKwVector& B);
 
 // ---------------------------------------------------------------- operators
 
+/// KwVectorAdd(A, B).
 inline TKwVector operator+(const TKwVector& A, const TKwVector& B) {
     return KwVectorAdd(A, B);
 }
+/// KwVectorSubtract(A, B).
 inline TKwVector operator-(const TKwVector& A, const TKwVector& B) {
     return KwVectorSubtract(A, B);
 }

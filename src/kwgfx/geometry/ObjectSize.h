@@ -6,6 +6,7 @@
 
 namespace kw {
 
+/// The observable integer rectangle that publishes its edges and its size.
 class TObjectSize : public TKwCustomRect {
 public:
     /// Left, Top, Right, Bottom, Height, Width: integers, not written when 0. Read in this

@@ -15,6 +15,8 @@ namespace kw {
 /// PolyPolygonF, so the raster canvas fills at sub-pixel precision (smooth edges with
 /// anti-aliasing on), and a canvas that draws whole pixels only rounds them half to even.
 /// An empty path draws nothing.
+///
+/// \gallery{svg_icons.png}
 void FillPathArea(platform::TCanvas& Canvas, const TKwPathData& Path);
 
 } // namespace kw

@@ -44,6 +44,7 @@ class TCanvas;
 
 namespace kw {
 
+/// The library's vector path; see the file's description for its guarantees.
 class TKwPathData : public platform::TPersistent {
 public:
     /// An empty path: no entries, bounds stale, fill mode even-odd, start point (0,0).
@@ -72,8 +73,11 @@ public:
     // ---- entries
     /// Removes all entries, then Change; start point and fill mode stay.
     void Clear();
+    /// The number of entries.
+    ///@{
     int32_t GetCount() const { return static_cast<int32_t>(FPathData.size()); }
     int32_t Count() const { return GetCount(); }
+    ///@}
     /// The entry at Index, 0 to Count()-1; the index is not checked.
     TKwPathPoint GetPoint(int32_t Index) const { return FPathData[static_cast<size_t>(Index)]; }
     /// The point of the last entry whatever its kind ((0,0) on an empty path). After a
@@ -83,17 +87,22 @@ public:
     std::span<const TKwPathPoint> Entries() const { return FPathData; }
 
     // ---- notification
+    /// Opens an update bracket: changes until the matching EndUpdate notify nobody.
     void BeginUpdate();
     /// Closes one BeginUpdate; the outermost one calls Change. Without an open bracket it
     /// does nothing (the count never goes negative).
     void EndUpdate();
     /// Marks the bounds stale and calls OnChanged, unless an update bracket is open.
     virtual void Change();
+    /// Called with the path after every change outside an update bracket.
     const platform::TNotifyEvent& OnChanged() const { return FOnChanged; }
+    /// Sets the change listener.
     void SetOnChanged(platform::TNotifyEvent Value) { FOnChanged = std::move(Value); }
 
     // ---- properties
+    /// The stored fill mode (even-odd unless set).
     TKwFillMode FillMode() const { return FFillMode; }
+    /// Stores the fill mode; a different value notifies.
     void SetFillMode(TKwFillMode Value);
     /// The path as text: "M", "L", "C" and "Z" commands, numbers in the general float
     /// format, each command followed by a space; "" for an empty path.
@@ -101,8 +110,11 @@ public:
     /// Replaces all entries with the parsed text (commands of the SVG path syntax); never
     /// throws on bad text and notifies once.
     void SetPathString(std::string_view Value);
+    /// The path text, as the published property Data: GetPathString and SetPathString.
+    ///@{
     std::string Data() const { return GetPathString(); }
     void SetData(std::string_view Value) { SetPathString(Value); }
+    ///@}
 
     // ---- streaming (KwPathStream.cpp)
     /// Published: FillMode by member name (always written) and Data (never written: the
@@ -120,31 +132,48 @@ public:
     void ReadPath(platform::TStream& Stream);
 
     // ---- building commands (each ends with one Change)
+    /// A move to P, which starts a new subpath.
     void MoveTo(const TKwPoint& P);
+    /// A move to LastPoint() + P.
     void MoveToRel(const TKwPoint& P);
+    /// A line to P.
     void LineTo(const TKwPoint& P);
+    /// A line to LastPoint() + P.
     void LineToRel(const TKwPoint& P);
+    /// A line to (X, LastPoint().Y).
     void HLineTo(float X);
+    /// A line to (LastPoint().X + X, LastPoint().Y).
     void HLineToRel(float X);
+    /// A line to (LastPoint().X, Y).
     void VLineTo(float Y);
+    /// A line to (LastPoint().X, LastPoint().Y + Y).
     void VLineToRel(float Y);
+    /// A cubic from LastPoint() through the two control points to EndPoint.
     void CurveTo(const TKwPoint& ControlPoint1, const TKwPoint& ControlPoint2,
                  const TKwPoint& EndPoint);
+    /// CurveTo with all three points relative to LastPoint().
     void CurveToRel(const TKwPoint& ControlPoint1, const TKwPoint& ControlPoint2,
                     const TKwPoint& EndPoint);
     /// The first control point mirrors the entry before the last one about the last point
     /// (or is ControlPoint2 when the path has fewer than three entries).
     void SmoothCurveTo(const TKwPoint& ControlPoint2, const TKwPoint& EndPoint);
+    /// SmoothCurveTo with both points relative to LastPoint().
     void SmoothCurveToRel(const TKwPoint& ControlPoint2, const TKwPoint& EndPoint);
     /// A quadratic segment from LastPoint, stored as the equivalent cubic.
     void QuadCurveTo(const TKwPoint& ControlPoint, const TKwPoint& EndPoint);
+    /// Closes the subpath: a ppClose entry holding the subpath's start point.
     void ClosePath();
     /// A move to the first point and lines to the others, closed when the last point equals
     /// the first; one notification.
+    ///@{
     void AddPolygon(std::span<const TPoint> Poly);
     void AddPolygon(std::span<const TKwPoint> Poly);
+    ///@}
+    /// AddPolygon for each polygon, with one notification in all.
+    ///@{
     void AddPolygons(std::span<const TCanvasPoints> Poly);
     void AddPolygons(std::span<const TKwPoints> Poly);
+    ///@}
 
     // ---- bounds and transforms (KwPathBounds.cpp, KwPathTransforms.cpp)
     /// The box of all entry points except closes (control points included), cached until
@@ -155,9 +184,11 @@ public:
     bool IsEmpty() const;
     /// The transforms move every entry except closes (a close keeps its stored point) and
     /// notify once; on an empty path they do nothing.
+    ///@{
     void Scale(float scaleX, float scaleY);
     void Translate(float dX, float dY);
     void ApplyMatrix(const TKwMatrix& M);
+    ///@}
     /// Maps the bounds onto ARect, stretching each axis on its own.
     void FitToRect(const TKwRect& ARect);
 
@@ -170,26 +201,36 @@ public:
     /// One polygon per figure; a curve becomes a polygon within 0.1 of it.
     TKwPolygons ToPolygons() const;
     /// True when any one figure contains the point (even-odd, figures tested separately).
+    ///@{
     bool PointInPath(float X, float Y) const;
     bool PointInPath(const TKwPoint& P) const;
+    ///@}
 
     // ---- drawing (KwPathDrawing.cpp)
     /// One canvas call per figure with the canvas's pen and brush: Polyline here, Polygon
     /// in FillPath. An Opacity of 0 draws nothing; any other value draws normally.
+    ///@{
     void DrawPath(platform::TCanvas& Canvas, float Opacity) const;
     void FillPath(platform::TCanvas& Canvas, float Opacity) const;
+    ///@}
 
     // ---- shapes (KwPathShapes.cpp)
     /// One move and four cubics around the ellipse inscribed in ARect, not closed.
+    ///
+    /// \gallery{path_shapes.png}
     void AddEllipse(const TKwRect& ARect);
     /// A closed rectangle whose corners in ACorners get the shape ACornerType, XRadius wide
     /// and YRadius high (each cut to half the rectangle's size); other corners are square.
+    ///
+    /// \gallery{path_shapes.png}
     void AddRectangle(const TKwRect& ARect, float XRadius, float YRadius, TKwCorners ACorners,
                       TKwCornerType ACornerType);
     /// An elliptical arc around Center (radii Radius.X, Radius.Y) from StartAngle sweeping
     /// SweepAngle degrees (positive runs clockwise on a y-down canvas; at most one turn),
     /// in cubics of at most a quarter turn. It begins with a move to its start on an empty
     /// path, with a line to it otherwise.
+    ///
+    /// \gallery{path_shapes.png}
     void AddArc(const TKwPoint& Center, const TKwPoint& Radius, float StartAngle, float SweepAngle);
 
     // ---- strict SVG path data (KwPathSvgText.cpp)
@@ -228,14 +269,14 @@ protected:
     void AddArcSegment(bool Connect, const TKwPoint& Center, const TKwPoint& Radius,
                        float StartAngle, float SweepAngle);
 
-    platform::TNotifyEvent FOnChanged;
-    int32_t FUpdateCount = 0;
-    TKwFillMode FFillMode = fmEvenOdd;
-    TKwPoint FStartPoint;
-    std::vector<TKwPathPoint> FPathData;
+    platform::TNotifyEvent FOnChanged; ///< The change listener.
+    int32_t FUpdateCount = 0;          ///< The number of open update brackets.
+    TKwFillMode FFillMode = fmEvenOdd; ///< The stored fill mode.
+    TKwPoint FStartPoint; ///< The start point of the current subpath, where a close returns to.
+    std::vector<TKwPathPoint> FPathData; ///< The entries.
     /// The bounds cache; GetBounds refreshes it also on a const path.
     mutable bool FRecalcBounds = true;
-    mutable TKwRect FBounds;
+    mutable TKwRect FBounds; ///< The cached bounds, valid while FRecalcBounds is false.
 
 private:
     void AddArcSegments(bool Connect, const TKwPoint& Center, const TKwPoint& Radius,

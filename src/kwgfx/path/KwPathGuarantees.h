@@ -16,6 +16,7 @@
 
 namespace kw {
 
+/// What KwCheckPathGuarantees found wrong with an entry.
 enum class TKwPathFault : uint8_t {
     pfNone,           ///< every guarantee holds
     pfUnknownKind,    ///< a kind above ppClose
@@ -26,12 +27,13 @@ enum class TKwPathFault : uint8_t {
 
 /// The first offending entry and why, or pfNone with Index -1.
 struct TKwPathCheck {
-    TKwPathFault Fault = TKwPathFault::pfNone;
-    int64_t Index = -1;
+    TKwPathFault Fault = TKwPathFault::pfNone; ///< The fault of the first offending entry.
+    int64_t Index = -1; ///< The index of that entry, -1 when nothing is wrong.
     /// What is wrong with that entry, as a phrase: "coordinate not finite",
     /// "kind 7 is not a path point kind", ...; empty when nothing is.
     std::string Reason;
 
+    /// Whether every guarantee holds.
     bool Ok() const { return Fault == TKwPathFault::pfNone; }
 };
 

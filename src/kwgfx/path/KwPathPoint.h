@@ -17,6 +17,7 @@
 
 namespace kw {
 
+/// The kind of a path entry.
 enum TKwPathPointKind : uint8_t {
     ppMoveTo = 0,  ///< start of a new subpath
     ppLineTo = 1,  ///< end of a straight segment from the previous entry's point
@@ -24,6 +25,7 @@ enum TKwPathPointKind : uint8_t {
     ppClose = 3    ///< closes the subpath; the point is the subpath's start point
 };
 
+/// The rule that tells the inside of overlapping figures: even-odd or nonzero winding.
 enum TKwFillMode : uint8_t { fmEvenOdd = 0, fmNonZero = 1 };
 
 /// A TKwPoint stored as X then Y, each a native 32-bit IEEE single, in 8 bytes of
@@ -31,19 +33,30 @@ enum TKwFillMode : uint8_t { fmEvenOdd = 0, fmNonZero = 1 };
 class TKwPackedPoint {
 public:
     constexpr TKwPackedPoint() = default;
+    /// The bytes of P.
     constexpr TKwPackedPoint(const TKwPoint& P) { Set(P); }
 
+    /// The point, copied out.
     constexpr TKwPoint Get() const { return {Load(0), Load(4)}; }
+    /// Copies P in.
     constexpr void Set(const TKwPoint& P) {
         Store(0, P.X);
         Store(4, P.Y);
     }
+    /// One coordinate, copied out.
+    ///@{
     constexpr float X() const { return Load(0); }
     constexpr float Y() const { return Load(4); }
+    ///@}
+    /// Copies one coordinate in.
+    ///@{
     constexpr void SetX(float V) { Store(0, V); }
     constexpr void SetY(float V) { Store(4, V); }
+    ///@}
 
+    /// The point, copied out.
     constexpr operator TKwPoint() const { return Get(); }
+    /// Copies P in.
     constexpr TKwPackedPoint& operator=(const TKwPoint& P) {
         Set(P);
         return *this;
@@ -63,11 +76,13 @@ private:
     unsigned char FBytes[8]{};
 };
 
+/// One entry of a path: its kind and its point, 9 bytes with no padding.
 struct TKwPathPoint {
-    TKwPathPointKind Kind = ppMoveTo;
-    TKwPackedPoint Point;
+    TKwPathPointKind Kind = ppMoveTo; ///< What the entry is.
+    TKwPackedPoint Point; ///< Its point; see TKwPathPointKind for what it means for each kind.
 
     constexpr TKwPathPoint() = default;
+    /// The entry of kind AKind at APoint.
     constexpr TKwPathPoint(TKwPathPointKind AKind, const TKwPoint& APoint)
         : Kind(AKind), Point(APoint) {}
 };

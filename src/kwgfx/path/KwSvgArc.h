@@ -28,13 +28,17 @@
 
 namespace kw {
 
+/// An SVG arc as SvgArcToCubics converts it: nothing, a line to the end point, or cubics.
 struct TKwSvgArcCurves {
+    /// What the arc became: nothing (equal end points), a straight line (a zero radius or a result
+    /// beyond the float range) or cubics.
     enum TShape { Nothing, Line, Curves };
-    TShape Shape = Nothing;
+    TShape Shape = Nothing; ///< What the arc became.
     /// For Curves: the number of cubics (1 to 4) and their points, three per cubic
     /// (first control point, second control point, end point). The first cubic starts at
     /// the arc's start point.
     int CurveCount = 0;
+    /// The cubics' points, three per cubic; CurveCount cubics are used.
     std::array<TKwPoint, 12> Points{};
 };
 

@@ -28,6 +28,7 @@
 
 namespace kw {
 
+/// How FillSvgPath fills: the paint, SVG's fill rule, smooth edges and an optional fit.
 struct TKwSvgFillOptions {
     /// The paint (0x00BBGGRR, see platform::RGB and platform::ParseColor); clNone paints
     /// nothing, as SVG's fill="none".
@@ -56,6 +57,8 @@ void FillSvgPath(platform::TCanvas& Canvas, const TKwPathData& Path,
 /// renderer does, data with an error is drawn up to the last complete command before the
 /// error; the result says where the error is (Ok when there is none). Never throws on bad
 /// text.
+///
+/// \gallery{svg_icons.png}
 TKwSvgPathResult FillSvgPath(platform::TCanvas& Canvas, std::string_view PathData,
                              const TKwSvgFillOptions& Options = {});
 

@@ -29,11 +29,12 @@ namespace kw {
 ///   Text      the offending text there (empty at the end of the data);
 ///   Message   a short description, e.g. "expected number", "unknown command 'X'".
 struct TKwSvgPathResult {
-    bool Ok = true;
-    std::size_t Position = 0;
-    std::string Text;
-    std::string Message;
+    bool Ok = true;           ///< Whether the data was read without an error.
+    std::size_t Position = 0; ///< Where reading stopped, 1-based; 0 on success.
+    std::string Text;         ///< The offending text.
+    std::string Message;      ///< What is wrong.
 
+    /// Ok.
     explicit operator bool() const { return Ok; }
 };
 
@@ -49,12 +50,18 @@ struct TKwSvgPathResult {
 class IKwSvgPathSink {
 public:
     virtual ~IKwSvgPathSink() = default;
+    /// Starts a subpath at P.
     virtual void MoveTo(const TKwPoint& P) = 0;
+    /// A straight segment to P.
     virtual void LineTo(const TKwPoint& P) = 0;
+    /// A cubic through the two control points to EndPoint.
     virtual void CurveTo(const TKwPoint& ControlPoint1, const TKwPoint& ControlPoint2,
                          const TKwPoint& EndPoint) = 0;
+    /// An elliptical arc from StartPoint to EndPoint, with SVG's arc parameters as the data gives
+    /// them.
     virtual void ArcTo(const TKwPoint& StartPoint, const TKwPoint& Radius, float XAxisRotation,
                        bool LargeArc, bool Sweep, const TKwPoint& EndPoint) = 0;
+    /// Closes the subpath.
     virtual void ClosePath() = 0;
 };
 

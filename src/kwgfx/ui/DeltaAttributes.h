@@ -8,6 +8,7 @@
 
 namespace kw {
 
+/// The attributes in which a delta font can differ from its base font.
 enum TDeltaAttribute : uint8_t {
     daBold,
     daColor,

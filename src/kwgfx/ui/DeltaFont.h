@@ -20,6 +20,8 @@ namespace kw {
 /// Asks for the base font: the handler stores it in Font or leaves Font null.
 using TFontEvent = std::function<void(platform::TObject* Sender, const platform::TFont*& Font)>;
 
+/// A font that remembers in which attributes it differs from a base font; see the file's
+/// description.
 class TKwCustomDeltaFont : public platform::TFont {
 public:
     TKwCustomDeltaFont() = default;
@@ -29,12 +31,20 @@ public:
 
     /// Stored and returned only; the class never calls it (changes are reported through the
     /// font's own OnChange).
+    ///@{
     const platform::TNotifyEvent& GetOnChanged() const { return FOnChange; }
     void SetOnChanged(platform::TNotifyEvent Value) { FOnChange = std::move(Value); }
+    ///@}
 
+    /// Asked for the base font whenever the font compares itself with it or takes over its
+    /// attributes.
+    ///@{
     const TFontEvent& OnGetOriginalFont() const { return FOnGetOriginalFont; }
     void SetOnGetOriginalFont(TFontEvent Value) { FOnGetOriginalFont = std::move(Value); }
+    ///@}
 
+    /// The attributes in which the font differs from its base font, recorded after each change of
+    /// its own.
     TDeltaAttributes Deltas() const { return FDeltas; }
     /// Sets the recorded deltas and nothing else: no attribute changes, no notification.
     /// Bits that name no attribute are dropped.

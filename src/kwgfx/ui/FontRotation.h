@@ -14,6 +14,8 @@ namespace kw {
 /// case), "Arial" when the face is not a scalable outline font on the screen device (see
 /// platform/ScreenFont.h), otherwise the font's name, at most 31 characters. Fires the
 /// font's change notification once when anything changed.
+///
+/// \gallery{ui_helpers.png}
 void RotateFont(platform::TFont& Font, float Angle);
 
 } // namespace kw

@@ -18,6 +18,8 @@ namespace kw {
 /// pixels in LightColor / ShadowColor inside the rectangle; then the image is drawn into
 /// the rectangle left inside: stretched to fill it, or at the list's size at its top-left
 /// corner. Returns the rectangle the shape's content occupies.
+///
+/// \gallery{ui_helpers.png}
 TRect DrawShape(platform::TCanvas& Canvas, const TRect& Rect, const platform::TImageList* Images,
                 int32_t ImageIndex, TKwShapeStyle Style, TKwShapeStyle FallbackStyle, bool Stretch,
                 TColor LightColor, TColor ShadowColor, int32_t Depth);

@@ -21,8 +21,10 @@ namespace kw {
 ///   becomes a root;
 /// then sorts every level alphabetically. The whole change is one update of the tree's
 /// nodes, closed also when a step fails.
+///@{
 void CreateHierarchy(const platform::TStrings& Lines, platform::TTreeView& TreeView,
                      const platform::TStrings& ExtraLines);
 void CreateHierarchy(const platform::TStrings& Lines, platform::TTreeView& TreeView);
+///@}
 
 } // namespace kw

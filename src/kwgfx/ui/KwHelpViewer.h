@@ -18,9 +18,11 @@
 
 namespace kw {
 
+/// The library file of the help viewer.
 inline constexpr const char* HelpViewerLibraryName = "hhctrl.ocx";
+/// Its export taking 8-bit text (not used: the library calls the UTF-16 one).
 inline constexpr const char* HelpViewerAnsiExport = "HtmlHelpA";
-inline constexpr const char* HelpViewerWideExport = "HtmlHelpW";
+inline constexpr const char* HelpViewerWideExport = "HtmlHelpW"; ///< Its export taking UTF-16 text.
 
 /// The form of the viewer's "HtmlHelpW" export: caller window, zero-terminated UTF-16
 /// target, command, data; returns the help window or 0.
@@ -29,8 +31,10 @@ using THtmlHelpFunction = platform::HWND (*)(platform::HWND Caller, const char16
 
 /// The unit's start-up (no viewer held) and shutdown (the viewer released), behind the
 /// unit's load counter; each returns true when it ran its body. The package runs them.
+///@{
 bool KwVclHelperFunctionsStartUp();
 bool KwVclHelperFunctionsShutDown();
+///@}
 
 namespace detail {
 

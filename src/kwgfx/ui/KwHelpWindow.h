@@ -4,7 +4,7 @@
 ///
 /// File names and topics are UTF-8. A help file that does not exist is reported to the
 /// user in an error dialog (MessageDlg) with the text
-///     Help File (<file name>) could not be found.
+/// `Help File (<file name>) could not be found.`
 /// and the call returns 0 without touching the viewer. A missing viewer gives 0 silently.
 
 #include "kwgfx/platform/system/Registry.h"

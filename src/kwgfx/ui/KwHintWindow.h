@@ -22,6 +22,10 @@ using platform::TBiDiMode;
 using platform::THintWindow;
 using platform::TTimer;
 
+/// A hint window that hides itself Interval milliseconds after it is shown; see the file's
+/// description.
+///
+/// \gallery{hint_window.png}
 class TKwHintWindow : public platform::THintWindow {
 public:
     /// Color is the application's hint colour; the timer is disabled, 1000 ms.
@@ -42,13 +46,17 @@ public:
 
     /// The timer's interval in milliseconds. A negative value is refused with ERangeError;
     /// once the timer was freed, reading gives 0 and writing is ignored.
+    ///@{
     int32_t Interval() const;
     void SetInterval(int32_t Value);
+    ///@}
     /// The hide timer; null only after someone freed it.
     TTimer* Timer() const { return FTimer; }
     /// True while ActivateHint runs.
+    ///@{
     bool Activating() const { return FActivating; }
     void SetActivating(bool Value) { FActivating = Value; }
+    ///@}
 
     /// Interval (default 1000), then BiDiMode, Caption, Color and Font.
     platform::TPublishedProperties GetPublishedProperties() override;

@@ -33,9 +33,11 @@ TTreeNode* FindTreeNode(const TCustomTreeView& TreeView, const TTreeNode* StartN
                         std::string_view Text, bool CaseSensitive, TCompareStringsOption Option);
 
 /// The first node whose Data is Object (the same address), in the whole tree / below StartNode.
+///@{
 TTreeNode* FindTreeNode(const TCustomTreeView& TreeView, const void* Object);
 TTreeNode* FindTreeNode(const TCustomTreeView& TreeView, const TTreeNode* StartNode,
                         const void* Object);
+///@}
 /// A text literal would otherwise turn into an object address silently.
 TTreeNode* FindTreeNode(const TCustomTreeView&, const char*) = delete;
 TTreeNode* FindTreeNode(const TCustomTreeView&, const TTreeNode*, const char*) = delete;

@@ -20,6 +20,8 @@ namespace kw {
 ///     of lines sits centred on the rectangle's centre or ends at its bottom.
 /// The unwrapped text is what is drawn. The brush style is put back, also when drawing
 /// fails.
+///
+/// \gallery{ui_helpers.png}
 void DrawTextLabel(platform::TCanvas& Canvas, std::string_view Text, uint32_t Flags,
                    const TRect& Rect);
 

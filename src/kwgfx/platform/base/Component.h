@@ -11,18 +11,26 @@
 
 namespace kw::platform {
 
+/// What Notification reports: a component joined or left the owner's list.
 enum TOperation { opInsert, opRemove };
 
+/// A component: an object that can own others and frees them with itself; see the file's
+/// description.
 class TComponent : public TPersistent {
 public:
+    /// A component owned by AOwner (which then frees it), or by nobody.
     explicit TComponent(TComponent* AOwner = nullptr);
     /// Frees the owned components, the most recently added first, then leaves the owner.
     ~TComponent() override;
     TComponent(const TComponent&) = delete;
     TComponent& operator=(const TComponent&) = delete;
 
+    /// The owner, or null.
     TComponent* Owner() const { return FOwner; }
+    /// The number of owned components.
     int ComponentCount() const { return static_cast<int>(FComponents.size()); }
+    /// The owned component at Index, 0 to ComponentCount() - 1, in the order they joined;
+    /// std::out_of_range beyond.
     TComponent* Components(int Index) const { return FComponents.at(Index); }
 
 protected:

@@ -8,10 +8,14 @@
 
 namespace kw::platform {
 
+/// The root of the library's error classes: a std::exception with a message.
 class Exception : public std::exception {
 public:
+    /// An error with the message.
     explicit Exception(std::string message) : FMessage(std::move(message)) {}
+    /// The message.
     const char* what() const noexcept override { return FMessage.c_str(); }
+    /// The message.
     const std::string& Message() const noexcept { return FMessage; }
 
 private:
@@ -83,7 +87,9 @@ class EInvalidOperation : public Exception {
 /// Throws EZeroDivide (or EInvalidOp for 0/0) when Divisor is zero; otherwise returns
 /// Dividend / Divisor. C++ does not trap on float division, so callers that must not
 /// divide silently by zero go through these.
+///@{
 double CheckedDivide(double Dividend, double Divisor);
 long double CheckedDivide(long double Dividend, long double Divisor);
+///@}
 
 } // namespace kw::platform

@@ -11,10 +11,13 @@
 
 namespace kw {
 
+/// The load counter of a unit; see the file's description.
 class TKwUnitLifecycle {
 public:
+    /// A start-up or shutdown body.
     using TBody = void (*)();
 
+    /// A counter at 0 that runs these bodies (either may be null).
     constexpr TKwUnitLifecycle(TBody StartUpBody, TBody ShutDownBody)
         : FStartUpBody(StartUpBody), FShutDownBody(ShutDownBody) {}
     TKwUnitLifecycle(const TKwUnitLifecycle&) = delete;

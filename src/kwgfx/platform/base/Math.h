@@ -9,8 +9,10 @@
 namespace kw::platform {
 
 /// Default tolerances: the type's resolution times a fuzz factor of 1000.
+///@{
 inline constexpr float kSingleResolution = 1E-7f * 1000;
 inline constexpr double kDoubleResolution = 1E-15 * 1000;
+///@}
 
 /// Equal when |A - B| <= max(min(|A|, |B|) * Epsilon, Epsilon). Epsilon 0 picks the default.
 inline bool SameValue(float A, float B, float Epsilon = 0) {
@@ -21,6 +23,7 @@ inline bool SameValue(float A, float B, float Epsilon = 0) {
     return (B - A) <= Epsilon;
 }
 
+/// The same in double precision, with kDoubleResolution.
 inline bool SameValue(double A, double B, double Epsilon = 0) {
     if (Epsilon == 0)
         Epsilon =

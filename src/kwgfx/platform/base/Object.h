@@ -8,6 +8,7 @@
 
 namespace kw::platform {
 
+/// The root of the platform's object classes.
 class TObject {
 public:
     virtual ~TObject() = default;

@@ -12,6 +12,8 @@ namespace kw::platform {
 
 class TFiler;
 
+/// An object that can copy itself from another and stream its properties; see the file's
+/// description.
 class TPersistent : public TObject {
 public:
     /// Copies Source into this object. The default asks Source to assign itself to this

@@ -22,6 +22,7 @@ namespace kw::platform {
 
 class TPersistent;
 
+/// The kind of a published property's value.
 enum class TPropertyKind {
     pkInteger,
     pkSingle,
@@ -37,20 +38,28 @@ enum class TPropertyKind {
 /// bit masks as int64_t, both float kinds as double (exact for Single), strings, booleans.
 using TPropertyValue = std::variant<int64_t, double, std::string, bool>;
 
+/// The descriptor of one published property of one instance: name, kind, getter, setter, default
+/// and stored-test.
 class TPublishedProperty {
 public:
+    /// A property of a 32-bit integer, with an optional default value; the builders below do the
+    /// same for their kinds.
     static TPublishedProperty Integer(std::string Name, std::function<int32_t()> Getter,
                                       std::function<void(int32_t)> Setter,
                                       std::optional<int32_t> Default = std::nullopt);
+    /// A property of a single-precision float.
     static TPublishedProperty Single(std::string Name, std::function<float()> Getter,
                                      std::function<void(float)> Setter,
                                      std::optional<float> Default = std::nullopt);
+    /// A property of a double-precision float.
     static TPublishedProperty Double(std::string Name, std::function<double()> Getter,
                                      std::function<void(double)> Setter,
                                      std::optional<double> Default = std::nullopt);
+    /// A property of a boolean.
     static TPublishedProperty Boolean(std::string Name, std::function<bool()> Getter,
                                       std::function<void(bool)> Setter,
                                       std::optional<bool> Default = std::nullopt);
+    /// A property of a string.
     static TPublishedProperty String(std::string Name, std::function<std::string()> Getter,
                                      std::function<void(const std::string&)> Setter,
                                      std::optional<std::string> Default = std::nullopt);
@@ -82,19 +91,27 @@ public:
     static TPublishedProperty Object(std::string Name, std::function<TPersistent*()> Getter);
 
     /// Stored-tests: the property is written only while Test returns true / never.
+    ///@{
     TPublishedProperty& StoredIf(std::function<bool()> Test);
     TPublishedProperty& NotStored();
+    ///@}
 
+    /// The property's name.
     const std::string& Name() const { return FName; }
+    /// The kind of its value.
     TPropertyKind Kind() const { return FKind; }
+    /// The member names of an enumeration or set property; empty for other kinds.
     const std::vector<std::string>& Members() const { return FMembers; }
 
+    /// The current value, from the getter (not for pkObject).
     TPropertyValue GetValue() const;
     /// Hands Value to the setter; its alternative must match the kind (EConvertError if not).
     void SetValue(const TPropertyValue& Value) const;
+    /// The nested object of a pkObject property, from its getter; may be null.
     TPersistent* GetObject() const;
     /// The stored-test and the default: whether a writer writes the current value.
     bool IsStored() const;
+    /// The default value, if the property has one.
     const std::optional<TPropertyValue>& Default() const { return FDefault; }
 
 private:
@@ -111,6 +128,7 @@ private:
     bool FNeverStored = false;
 };
 
+/// The published properties of one object, in streaming order.
 using TPublishedProperties = std::vector<TPublishedProperty>;
 
 } // namespace kw::platform

@@ -9,7 +9,9 @@
 
 namespace kw::platform {
 
+/// The generator's state.
 uint64_t GetRandSeed();
+/// Sets the generator's state: the same seed gives the same sequence.
 void SetRandSeed(uint64_t Seed);
 /// Seeds the generator from the clock and the system's entropy source.
 void Randomize();

@@ -9,6 +9,7 @@ namespace kw::platform {
 
 class EKwException : public Exception {
 public:
+    /// An error with the message.
     using Exception::Exception;
 };
 

@@ -16,12 +16,15 @@ enum TCompareStringsOption : uint8_t {
     csoSameText    ///< the candidate equals the search text
 };
 
+/// A test of Candidate against SearchText, as GetStrCompareFunction returns it.
 using TStrCompareFunction = bool (*)(std::string_view SearchText, std::string_view Candidate);
 
 /// True when Candidate contains SearchText, letter case significant / ignored, in the
 /// comparison of LocaleStrings.h. An empty search text is contained in every candidate.
+///@{
 bool KwAnsiContainsStr(std::string_view SearchText, std::string_view Candidate);
 bool KwAnsiContainsText(std::string_view SearchText, std::string_view Candidate);
+///@}
 
 /// The test for the option: starts-with, ends-with, contains or equality, case-sensitive
 /// or not (the locale-aware tests of LocaleStrings.h and the two above).

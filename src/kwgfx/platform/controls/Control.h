@@ -16,6 +16,7 @@
 
 namespace kw::platform {
 
+/// The reading direction of a control's text and its alignment.
 enum TBiDiMode : uint8_t {
     bdLeftToRight,
     bdRightToLeft,
@@ -23,34 +24,49 @@ enum TBiDiMode : uint8_t {
     bdRightToLeftReadingOnly
 };
 
+/// The base of visible controls; see the file's description.
 class TControl : public TComponent {
 public:
+    /// A control owned by AOwner, at (0, 0) with no size.
     explicit TControl(TComponent* AOwner);
 
     /// Bounds in screen pixels (this framework has no parent windows).
+    ///@{
     int32_t Left() const { return FLeft; }
     int32_t Top() const { return FTop; }
     int32_t Width() const { return FWidth; }
     int32_t Height() const { return FHeight; }
     TRect BoundsRect() const { return {FLeft, FTop, FLeft + FWidth, FTop + FHeight}; }
+    ///@}
     /// Negative sizes count as 0.
+    ///@{
     void SetBounds(int32_t ALeft, int32_t ATop, int32_t AWidth, int32_t AHeight);
     void SetBoundsRect(const TRect& Rect);
+    ///@}
     /// The area inside the control, at (0, 0): the whole control, as no border is taken off.
     virtual TRect GetClientRect() const { return {0, 0, FWidth, FHeight}; }
 
     /// Changing the text sends CM_TEXTCHANGED.
+    ///@{
     const std::string& Caption() const { return FCaption; }
     void SetCaption(std::string_view Value);
+    ///@}
     /// A change of the font sends CM_FONTCHANGED.
+    ///@{
     TFont& Font() { return FFont; }
     const TFont& Font() const { return FFont; }
     void SetFont(const TFont& Value) { FFont.Assign(Value); }
+    ///@}
     /// A change sends CM_COLORCHANGED.
+    ///@{
     TColor Color() const { return FColor; }
     void SetColor(TColor Value);
+    ///@}
+    /// The reading direction; bdLeftToRight unless set.
+    ///@{
     TBiDiMode BiDiMode() const { return FBiDiMode; }
     void SetBiDiMode(TBiDiMode Value);
+    ///@}
 
     /// Whether text reads right to left: every mode but bdLeftToRight.
     bool UseRightToLeftReading() const { return FBiDiMode != bdLeftToRight; }
@@ -67,9 +83,11 @@ protected:
     /// Hands each message to its handler.
     virtual void WndProc(TMessage& Message);
     /// The handlers invalidate the control.
+    ///@{
     virtual void CMTextChanged(TMessage& Message);
     virtual void CMFontChanged(TMessage& Message);
     virtual void CMColorChanged(TMessage& Message);
+    ///@}
     /// After the bounds changed.
     virtual void BoundsChanged() {}
 

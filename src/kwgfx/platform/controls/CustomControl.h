@@ -22,14 +22,18 @@ namespace kw::platform {
 /// A window's identity; 0 means none.
 using THandle = uintptr_t;
 
+/// A control with a window of its own that paints itself; see the file's description.
 class TCustomControl : public TControl {
 public:
+    /// A control owned by AOwner, without a window yet.
     explicit TCustomControl(TComponent* AOwner);
     ~TCustomControl() override;
 
+    /// Whether the window exists.
     bool HandleAllocated() const { return FHandle != 0; }
     /// Creates the window if there is none.
     void HandleNeeded();
+    /// The window, created if there is none.
     THandle Handle();
     /// Destroys the window (hiding it); a later HandleNeeded creates a new one.
     void DestroyHandle();
@@ -41,8 +45,10 @@ public:
     bool ShowWindow(int CmdShow);
 
     /// The surface's canvas, the surface being made on first use.
+    ///@{
     TCanvas& Canvas();
     TWindowSurface& Surface();
+    ///@}
 
     /// Paints now if the window is shown (later, inside a paint bracket).
     void Invalidate() override;
@@ -61,11 +67,14 @@ protected:
     /// by an exception, paints nothing.
     class TPaintBracket {
     public:
+        /// Opens a bracket on Control.
         explicit TPaintBracket(TCustomControl& Control);
         ~TPaintBracket();
         TPaintBracket(const TPaintBracket&) = delete;
         TPaintBracket& operator=(const TPaintBracket&) = delete;
+        /// Makes Close paint even when nothing was invalidated.
         void PaintOnClose() { FControl.FPaintPending = true; }
+        /// Closes the bracket, painting once when it should (see the class).
         void Close();
 
     private:

@@ -13,6 +13,7 @@
 
 namespace kw::platform {
 
+/// The hint (tooltip) window; see the file's description.
 class THintWindow : public TCustomControl {
 public:
     /// Hidden, without a window; Color clInfoBk, the font's colour clInfoText.

@@ -12,19 +12,25 @@
 
 namespace kw::platform {
 
+/// The kind of a dialog, which gives its title.
 enum TMsgDlgType : uint8_t { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };
 
+/// The buttons a dialog can offer.
 enum TMsgDlgBtn : uint8_t { mbYes, mbNo, mbOK, mbCancel, mbAbort, mbRetry, mbIgnore, mbAll };
 
 /// A set of buttons, bit n for ordinal n.
 class TMsgDlgButtons {
 public:
     constexpr TMsgDlgButtons() = default;
+    /// The set of the given buttons.
     constexpr TMsgDlgButtons(std::initializer_list<TMsgDlgBtn> Buttons) {
         for (TMsgDlgBtn b : Buttons) FBits = uint16_t(FBits | (1u << b));
     }
+    /// Whether Button is in the set.
     constexpr bool Contains(TMsgDlgBtn Button) const { return (FBits >> Button) & 1u; }
+    /// The set's bits.
     constexpr uint16_t Bits() const { return FBits; }
+    /// The same buttons.
     constexpr bool operator==(const TMsgDlgButtons&) const = default;
 
 private:
@@ -44,13 +50,15 @@ enum TModalResult : int32_t {
     mrAll = 8
 };
 
+/// A dialog as MessageDlg hands it to the sink.
 struct TMessageDlgRequest {
-    std::string Message;
-    TMsgDlgType DlgType = mtInformation;
-    TMsgDlgButtons Buttons;
-    int32_t HelpContext = 0;
+    std::string Message;                 ///< The text.
+    TMsgDlgType DlgType = mtInformation; ///< Its kind.
+    TMsgDlgButtons Buttons;              ///< The buttons offered.
+    int32_t HelpContext = 0;             ///< The help topic, 0 for none.
 };
 
+/// Shows a dialog and returns the chosen button's modal result.
 using TMessageDlgSink = std::function<int32_t(const TMessageDlgRequest& Request)>;
 
 /// Installs Sink for every later dialog and returns the one it replaces (an empty

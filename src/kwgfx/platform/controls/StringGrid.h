@@ -22,6 +22,7 @@ class TStringGrid;
 /// beyond the last column.
 class TStringGridRow : public TStrings {
 public:
+    /// The view of row Row of Grid.
     TStringGridRow(TStringGrid& Grid, int Row) : FGrid(Grid), FRow(Row) {}
 
     int Count() const override;
@@ -37,28 +38,42 @@ private:
     int FRow;
 };
 
+/// A grid of text cells; see the file's description.
 class TStringGrid : public TObject {
 public:
+    /// A grid of that size with empty cells and, where the size allows, one fixed row and one fixed
+    /// column.
     explicit TStringGrid(int ColCount = 5, int RowCount = 5);
     TStringGrid(const TStringGrid&) = delete;
     TStringGrid& operator=(const TStringGrid&) = delete;
     ~TStringGrid() override;
 
+    /// The number of columns and rows.
+    ///@{
     int ColCount() const { return FColCount; }
     int RowCount() const { return FRowCount; }
+    ///@}
     /// Changing the size keeps the cells that stay inside it; new cells are empty. A count
     /// below 1 raises ERangeError; the fixed rows or columns shrink to fit.
+    ///@{
     void SetColCount(int Value);
     void SetRowCount(int Value);
+    ///@}
 
+    /// The number of fixed rows and columns.
+    ///@{
     int FixedRows() const { return FFixedRows; }
     int FixedCols() const { return FFixedCols; }
+    ///@}
     /// Must stay below the row / column count: EInvalidOperation otherwise.
+    ///@{
     void SetFixedRows(int Value);
     void SetFixedCols(int Value);
+    ///@}
 
     /// The text of a cell; empty for a cell outside the grid.
     std::string Cells(int Col, int Row) const;
+    /// The text of a cell without a copy; a cell outside the grid gives an empty string.
     const std::string& CellRef(int Col, int Row) const;
     /// Writes a cell; ERangeError for a cell outside the grid.
     virtual void SetCells(int Col, int Row, std::string Text);

@@ -21,29 +21,39 @@ namespace kw::platform {
 
 class TTreeNodes;
 
+/// A node of a tree view; see the file's description.
 class TTreeNode {
 public:
     TTreeNode(const TTreeNode&) = delete;
     TTreeNode& operator=(const TTreeNode&) = delete;
 
-    std::string Text;
-    void* Data = nullptr;
+    std::string Text;     ///< The text shown.
+    void* Data = nullptr; ///< The caller's data, not owned; FindTreeNode can search for it.
 
+    /// The collection that owns the node.
     TTreeNodes* Owner() const { return FOwner; }
+    /// The parent, or null for a root.
     TTreeNode* Parent() const { return FParent; }
+    /// 0 for a root, the parent's level plus one for every other node.
     int Level() const { return FLevel; }
     /// Position among its siblings (roots are siblings of one another).
     int Index() const { return FIndex; }
     /// Position in the pre-order numbering of the whole tree.
     int AbsoluteIndex() const;
 
+    /// The number of children.
     int Count() const { return int(FChildren.size()); }
+    /// Whether the node has children.
     bool HasChildren() const { return !FChildren.empty(); }
     /// Child Index; nullptr outside 0..Count()-1.
     TTreeNode* Item(int Index) const;
+    /// The first child, or null.
     TTreeNode* getFirstChild() const { return Item(0); }
+    /// The last child, or null.
     TTreeNode* GetLastChild() const { return Item(Count() - 1); }
+    /// The next sibling, or null.
     TTreeNode* getNextSibling() const;
+    /// The previous sibling, or null.
     TTreeNode* getPrevSibling() const;
     /// The next node in pre-order over the whole tree: the first child, else the next
     /// sibling, else the next sibling of the nearest ancestor that has one; nullptr at the end.
@@ -70,6 +80,7 @@ private:
     std::vector<std::unique_ptr<TTreeNode>> FChildren;
 };
 
+/// The nodes of a tree view, which it owns; see the file's description.
 class TTreeNodes {
 public:
     TTreeNodes() = default;
@@ -79,21 +90,28 @@ public:
 
     /// A new last sibling of Sibling (a new last root when Sibling is nullptr).
     TTreeNode* Add(TTreeNode* Sibling, std::string Text);
+    /// Add with Data.
     TTreeNode* AddObject(TTreeNode* Sibling, std::string Text, void* Data);
     /// A new last child of Parent (a new last root when Parent is nullptr).
     TTreeNode* AddChild(TTreeNode* Parent, std::string Text);
+    /// AddChild with Data.
     TTreeNode* AddChildObject(TTreeNode* Parent, std::string Text, void* Data);
     /// Deletes Node and everything below it.
     void Delete(TTreeNode* Node);
+    /// Deletes every node.
     void Clear();
 
     /// Number of nodes at every level.
     int Count() const;
     /// Node Index in pre-order; nullptr outside 0..Count()-1.
     TTreeNode* Item(int Index) const;
+    /// The same as Item(Index).
     TTreeNode* GetNodeFromIndex(int Index) const { return Item(Index); }
+    /// The first root, or null.
     TTreeNode* GetFirstNode() const { return FRoots.empty() ? nullptr : FRoots.front().get(); }
+    /// The number of roots.
     int RootCount() const { return int(FRoots.size()); }
+    /// Root Index, or null outside 0..RootCount()-1.
     TTreeNode* Root(int Index) const;
 
     /// Sorts the roots by text; with Recurse, every level below too.
@@ -101,9 +119,13 @@ public:
 
     /// An update bracket: OnChange fires once, at the outermost EndUpdate, when anything
     /// changed inside it; outside a bracket every change fires it.
+    ///@{
     void BeginUpdate() { ++FUpdateCount; }
     void EndUpdate();
+    ///@}
+    /// The number of open update brackets.
     int UpdateCount() const { return FUpdateCount; }
+    /// Called after a change of the nodes (see the update bracket).
     std::function<void()> OnChange;
 
 private:
@@ -123,8 +145,11 @@ private:
 /// The part of a tree view that the helpers use: its nodes and their sorting.
 class TCustomTreeView : public TObject {
 public:
+    /// The nodes.
+    ///@{
     TTreeNodes& Items() { return FItems; }
     const TTreeNodes& Items() const { return FItems; }
+    ///@}
     /// Sorts the nodes by text, at every level when Recurse is true. Always true.
     bool AlphaSort(bool Recurse = true) {
         FItems.AlphaSort(Recurse);

@@ -8,19 +8,21 @@
 
 namespace kw::platform {
 
+/// A colour-table entry of a bitmap: blue, green, red, reserved.
 struct tagRGBQUAD {
-    uint8_t rgbBlue = 0;
-    uint8_t rgbGreen = 0;
-    uint8_t rgbRed = 0;
-    uint8_t rgbReserved = 0;
+    uint8_t rgbBlue = 0;     ///< Blue.
+    uint8_t rgbGreen = 0;    ///< Green.
+    uint8_t rgbRed = 0;      ///< Red.
+    uint8_t rgbReserved = 0; ///< Reserved, 0.
     friend constexpr bool operator==(const tagRGBQUAD&, const tagRGBQUAD&) = default;
 };
 
+/// An entry of a logical palette: red, green, blue, flags.
 struct tagPALETTEENTRY {
-    uint8_t peRed = 0;
-    uint8_t peGreen = 0;
-    uint8_t peBlue = 0;
-    uint8_t peFlags = 0;
+    uint8_t peRed = 0;   ///< Red.
+    uint8_t peGreen = 0; ///< Green.
+    uint8_t peBlue = 0;  ///< Blue.
+    uint8_t peFlags = 0; ///< How the palette entry is used; the library copies 0.
     friend constexpr bool operator==(const tagPALETTEENTRY&, const tagPALETTEENTRY&) = default;
 };
 

@@ -22,12 +22,19 @@ enum TBrushStyle : uint8_t {
     bsDiagCross
 };
 
+/// The brush of a canvas; see the file's description.
 class TBrush : public TPersistent {
 public:
+    /// The fill colour; clWhite unless set. A change fires OnChange.
+    ///@{
     TColor Color() const { return FColor; }
     void SetColor(TColor Value);
+    ///@}
+    /// The fill style; bsSolid unless set. A change fires OnChange.
+    ///@{
     TBrushStyle Style() const { return FStyle; }
     void SetStyle(TBrushStyle Value);
+    ///@}
 
     /// Copies colour and style from another brush; fires OnChange once if any differed.
     void Assign(const TPersistent& Source) override;
@@ -39,6 +46,7 @@ public:
     TNotifyEvent OnChange;
 
 protected:
+    /// Called after a value changed; fires OnChange.
     virtual void Changed();
 
 private:

@@ -25,6 +25,7 @@
 
 namespace kw::platform {
 
+/// The abstract drawing surface; see the file's description.
 class TCanvas : public TPersistent {
 public:
     TCanvas() = default;
@@ -34,27 +35,43 @@ public:
     TCanvas(const TCanvas&) = delete;
     TCanvas& operator=(const TCanvas&) = delete;
 
+    /// The pen lines and outlines are drawn with.
+    ///@{
     TPen& Pen() { return FPen; }
     const TPen& Pen() const { return FPen; }
+    ///@}
+    /// The brush shapes are filled with.
+    ///@{
     TBrush& Brush() { return FBrush; }
     const TBrush& Brush() const { return FBrush; }
+    ///@}
+    /// The font text is drawn in.
+    ///@{
     TFont& Font() { return FFont; }
     const TFont& Font() const { return FFont; }
+    ///@}
     /// Copy the values of the given objects into the canvas's own.
+    ///@{
     void SetPen(const TPen& Value) { FPen.Assign(Value); }
     void SetBrush(const TBrush& Value) { FBrush.Assign(Value); }
     void SetFont(const TFont& Value) { FFont.Assign(Value); }
+    ///@}
 
     /// Smooth (anti-aliased) edges for shapes, images and text, on a canvas that can draw
     /// them; off unless turned on. A canvas of whole pixels only keeps it off: it reads false
     /// and ignores SetAntialias, so code that wants smooth edges can ask for them on any canvas.
+    ///@{
     virtual bool Antialias() const { return false; }
     virtual void SetAntialias(bool) {}
+    ///@}
 
     /// Where the next LineTo starts.
+    ///@{
     TPoint PenPos() const { return FPenPos; }
     void SetPenPos(TPoint Value) { MoveTo(Value.X, Value.Y); }
+    ///@}
 
+    /// Moves the pen position to (X, Y) without drawing.
     void MoveTo(int32_t X, int32_t Y);
     /// A pen line from the pen position to (X, Y), which becomes the pen position.
     void LineTo(int32_t X, int32_t Y);
@@ -72,13 +89,18 @@ public:
     /// NaN or infinite coordinate has no shape and is left out, fill and outline alike.
     void PolyPolygonF(std::span<const std::vector<TPointD>> Polygons,
                       TPolyFillMode FillMode = pfAlternate);
+    /// The box (X1, Y1)-(X2, Y2) filled with the brush and outlined with the pen.
+    ///@{
     void Rectangle(int32_t X1, int32_t Y1, int32_t X2, int32_t Y2);
     void Rectangle(const TRect& Rect) { Rectangle(Rect.Left, Rect.Top, Rect.Right, Rect.Bottom); }
+    ///@}
     /// Rounded corners of the given ellipse width and height.
     void RoundRect(int32_t X1, int32_t Y1, int32_t X2, int32_t Y2, int32_t X3, int32_t Y3);
     /// The ellipse inside the bounding box.
+    ///@{
     void Ellipse(int32_t X1, int32_t Y1, int32_t X2, int32_t Y2);
     void Ellipse(const TRect& Rect) { Ellipse(Rect.Left, Rect.Top, Rect.Right, Rect.Bottom); }
+    ///@}
     /// The part of the box's ellipse cut off by the chord between the points where the
     /// radials to (X3, Y3) and (X4, Y4) meet it; the arc runs counter-clockwise (as seen on
     /// screen) from the first radial to the second. Equal radials give the whole ellipse.
@@ -99,7 +121,9 @@ public:
 
     /// Pixel size of a text line in the current font; the height is ascent + descent.
     TSize TextExtent(std::string_view Text) { return DoTextExtent(Text); }
+    /// TextExtent(Text).cx.
     int32_t TextWidth(std::string_view Text) { return TextExtent(Text).cx; }
+    /// TextExtent(Text).cy.
     int32_t TextHeight(std::string_view Text) { return TextExtent(Text).cy; }
     /// The metrics of the face the current font selects.
     TTextMetric GetTextMetrics() { return DoGetTextMetrics(); }
@@ -124,25 +148,40 @@ protected:
     /// Pen and shapes: the public operations have normalised nothing; the pen position is
     /// updated by the public operations after these return.
     virtual void DoMoveTo(int32_t X, int32_t Y);
+    /// Draws the pen line of LineTo from From to To.
     virtual void DoLineTo(TPoint From, TPoint To) = 0;
+    /// Draws Polygon.
     virtual void DoPolygon(std::span<const TPoint> Points) = 0;
+    /// Draws Polyline.
     virtual void DoPolyline(std::span<const TPoint> Points) = 0;
+    /// Draws PolyPolygon.
     virtual void DoPolyPolygon(std::span<const std::vector<TPoint>> Polygons,
                                TPolyFillMode FillMode) = 0;
     /// The default leaves out the figures that are not finite, rounds the others to whole
     /// pixels and calls DoPolyPolygon.
     virtual void DoPolyPolygonF(std::span<const std::vector<TPointD>> Polygons,
                                 TPolyFillMode FillMode);
+    /// Draws Rectangle in Box.
     virtual void DoRectangle(const TRect& Box) = 0;
+    /// Draws RoundRect in Box.
     virtual void DoRoundRect(const TRect& Box, int32_t CornerWidth, int32_t CornerHeight) = 0;
+    /// Draws Ellipse in Box.
     virtual void DoEllipse(const TRect& Box) = 0;
+    /// Draws Chord in Box, from the radial point Start to End.
     virtual void DoChord(const TRect& Box, TPoint Start, TPoint End) = 0;
+    /// Draws Pie in Box, from the radial point Start to End.
     virtual void DoPie(const TRect& Box, TPoint Start, TPoint End) = 0;
+    /// Draws FillRect.
     virtual void DoFillRect(const TRect& Rect) = 0;
+    /// Draws Draw.
     virtual void DoDraw(int32_t X, int32_t Y, const TGraphic& Graphic) = 0;
+    /// Draws StretchDraw.
     virtual void DoStretchDraw(const TRect& Rect, const TGraphic& Graphic) = 0;
+    /// Draws TextOut.
     virtual void DoTextOut(int32_t X, int32_t Y, std::string_view Text) = 0;
+    /// Measures for TextExtent.
     virtual TSize DoTextExtent(std::string_view Text) = 0;
+    /// Answers GetTextMetrics.
     virtual TTextMetric DoGetTextMetrics() = 0;
     /// Vertices and indices are checked.
     virtual void DoGradientFill(std::span<const TTriVertex> Vertices,

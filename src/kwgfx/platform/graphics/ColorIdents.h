@@ -16,9 +16,10 @@
 
 namespace kw::platform {
 
+/// A colour and its identifier.
 struct TIdentMapEntry {
-    TColor Value;
-    std::string_view Name;
+    TColor Value;          ///< The colour.
+    std::string_view Name; ///< Its identifier, such as "clBlack".
 };
 
 /// Every colour with an identifier, each value once: the 16 standard colours, clMoneyGreen,

@@ -15,6 +15,8 @@ constexpr TColor RGB(uint8_t Red, uint8_t Green, uint8_t Blue) {
     return static_cast<TColor>(Red | (Green << 8) | (Blue << 16));
 }
 
+/// The sixteen standard colours.
+///@{
 inline constexpr TColor clBlack = 0x000000;
 inline constexpr TColor clMaroon = 0x000080;
 inline constexpr TColor clGreen = 0x008000;
@@ -31,18 +33,27 @@ inline constexpr TColor clBlue = 0xFF0000;
 inline constexpr TColor clFuchsia = 0xFF00FF;
 inline constexpr TColor clAqua = 0xFFFF00;
 inline constexpr TColor clWhite = 0xFFFFFF;
+///@}
+/// Four more named colours.
+///@{
 inline constexpr TColor clMoneyGreen = 0xC0DCC0;
 inline constexpr TColor clSkyBlue = 0xF0CAA6;
 inline constexpr TColor clCream = 0xF0FBFF;
 inline constexpr TColor clMedGray = 0xA4A0A0;
+///@}
+/// No colour: nothing is painted where a colour may be omitted.
 inline constexpr TColor clNone = 0x1FFFFFFF;
+/// The default colour of whatever the colour is for.
 inline constexpr TColor clDefault = 0x20000000;
 
 /// System colours: top byte 0xFF, low byte the system colour index.
 inline constexpr TColor clSystemColor = static_cast<TColor>(0xFF000000u);
+/// The system colour of that index.
 inline constexpr TColor SystemColor(int Index) {
     return clSystemColor | Index;
 }
+/// The system colours by index, resolved through the system colour table (SystemColors.h).
+///@{
 inline constexpr TColor clScrollBar = SystemColor(0);
 inline constexpr TColor clBackground = SystemColor(1);
 inline constexpr TColor clActiveCaption = SystemColor(2);
@@ -73,5 +84,6 @@ inline constexpr TColor clGradientActiveCaption = SystemColor(27);
 inline constexpr TColor clGradientInactiveCaption = SystemColor(28);
 inline constexpr TColor clMenuHighlight = SystemColor(29);
 inline constexpr TColor clMenuBar = SystemColor(30);
+///@}
 
 } // namespace kw::platform

@@ -6,12 +6,17 @@
 
 namespace kw::platform {
 
+/// Horizontal alignment: DT_LEFT (0), DT_CENTER or DT_RIGHT; DT_TOP (0) is the default vertical
+/// position.
+///@{
 inline constexpr uint32_t DT_TOP = 0;
 inline constexpr uint32_t DT_LEFT = 0;
 inline constexpr uint32_t DT_CENTER = 1;
 inline constexpr uint32_t DT_RIGHT = 2;
+///@}
 /// Vertical alignment; honoured for single-line text only.
 inline constexpr uint32_t DT_VCENTER = 4;
+/// Vertical alignment at the bottom; honoured for single-line text only.
 inline constexpr uint32_t DT_BOTTOM = 8;
 /// Breaks lines between words so that they fit the rectangle's width.
 inline constexpr uint32_t DT_WORDBREAK = 16;

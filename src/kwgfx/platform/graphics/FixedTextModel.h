@@ -20,9 +20,13 @@
 
 namespace kw::platform {
 
+/// The em of Font: |Height|, or 12 when Height is 0.
 int32_t FixedTextModelEm(const TFont& Font);
+/// The advance of every character: max(1, em / 2).
 int32_t FixedTextModelAdvance(const TFont& Font);
+/// The size of Text: advance times code points, and the text height.
 TSize FixedTextModelExtent(const TFont& Font, std::string_view Text);
+/// The text metrics of the model; BitmapFace leaves out the outline flags.
 TTextMetric FixedTextModelMetrics(const TFont& Font, bool BitmapFace);
 
 } // namespace kw::platform

@@ -10,10 +10,14 @@
 
 namespace kw::platform {
 
+/// A picture a canvas can draw; see the file's description.
 class TGraphic : public TPersistent {
 public:
+    /// Width in pixels.
     virtual int32_t Width() const = 0;
+    /// Height in pixels.
     virtual int32_t Height() const = 0;
+    /// Whether there are no pixels.
     bool Empty() const { return Width() <= 0 || Height() <= 0; }
 
     /// Copies the pixels into Dest, row by row from the top, Width() pixels a row, each

@@ -15,19 +15,25 @@
 
 namespace kw::platform {
 
+/// A list of same-sized images; see the file's description.
 class TImageList : public TPersistent {
 public:
     /// Sizes below 1 count as 1.
     explicit TImageList(int32_t Width = 16, int32_t Height = 16);
 
+    /// The size the images are shown at.
+    ///@{
     int32_t Width() const { return FWidth; }
     int32_t Height() const { return FHeight; }
+    ///@}
+    /// The number of images.
     int32_t Count() const { return static_cast<int32_t>(FImages.size()); }
 
     /// Appends an image and returns its index; a null image is not added and gives -1.
     int32_t Add(std::shared_ptr<const TGraphic> Image);
     /// Removes the image at Index (later images move down by one); out of range: nothing.
     void Delete(int32_t Index);
+    /// Removes every image.
     void Clear() { FImages.clear(); }
     /// The image as added; null for an index out of range.
     std::shared_ptr<const TGraphic> Image(int32_t Index) const;

@@ -22,15 +22,24 @@ enum TPenStyle : uint8_t {
     psInsideFrame
 };
 
+/// The pen of a canvas; see the file's description.
 class TPen : public TPersistent {
 public:
+    /// The line colour; clBlack unless set. A change fires OnChange.
+    ///@{
     TColor Color() const { return FColor; }
     void SetColor(TColor Value);
+    ///@}
+    /// The line style; psSolid unless set. A change fires OnChange.
+    ///@{
     TPenStyle Style() const { return FStyle; }
     void SetStyle(TPenStyle Value);
+    ///@}
     /// Line width in whole pixels; values below 1 draw as 1.
+    ///@{
     int32_t Width() const { return FWidth; }
     void SetWidth(int32_t Value);
+    ///@}
 
     /// Copies colour, style and width from another pen; fires OnChange once if any differed.
     void Assign(const TPersistent& Source) override;
@@ -42,6 +51,7 @@ public:
     TNotifyEvent OnChange;
 
 protected:
+    /// Called after a value changed; fires OnChange.
     virtual void Changed();
 
 private:

@@ -12,13 +12,16 @@
 
 namespace kw::platform {
 
+/// A picture in memory without a canvas; see the file's description.
 class TPixelImage : public TGraphic {
 public:
     TPixelImage() = default;
     /// Negative sizes count as 0. New pixels are transparent (0).
     TPixelImage(int32_t Width, int32_t Height);
 
+    /// Width in pixels.
     int32_t Width() const override { return FWidth; }
+    /// Height in pixels.
     int32_t Height() const override { return FHeight; }
     /// New size, all pixels transparent. Negative sizes count as 0; a size whose pixel count
     /// does not fit in memory throws ERangeError.
@@ -28,8 +31,11 @@ public:
     uint32_t Pixel(int32_t X, int32_t Y) const;
     /// Sets the pixel at (X, Y); outside the image nothing happens.
     void SetPixel(int32_t X, int32_t Y, uint32_t Value);
+    /// All pixels, row by row from the top.
+    ///@{
     std::span<uint32_t> Pixels() { return FPixels; }
     std::span<const uint32_t> Pixels() const { return FPixels; }
+    ///@}
 
     void ReadPixels(std::span<uint32_t> Dest) const override;
 

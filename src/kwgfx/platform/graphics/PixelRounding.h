@@ -23,18 +23,24 @@ constexpr int32_t SaturateToPixel(F Integral) {
     return static_cast<int32_t>(Integral);
 }
 
+/// V rounded to nearest (ties to even) and narrowed to 32 bits, saturating; NaN gives 0.
+///@{
 inline int32_t RoundToPixel(double V) {
     return SaturateToPixel(std::nearbyint(V));
 }
 inline int32_t RoundToPixel(long double V) {
     return SaturateToPixel(std::nearbyint(V));
+    ///@}
 }
 
+/// V rounded towards zero and narrowed to 32 bits, saturating; NaN gives 0.
+///@{
 inline int32_t TruncToPixel(double V) {
     return SaturateToPixel(std::trunc(V));
 }
 inline int32_t TruncToPixel(long double V) {
     return SaturateToPixel(std::trunc(V));
+    ///@}
 }
 
 /// A 64-bit intermediate narrowed to the pixel range, saturating.

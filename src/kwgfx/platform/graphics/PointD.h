@@ -13,10 +13,12 @@
 
 namespace kw::platform {
 
+/// A point with double coordinates; see the file's description.
 struct TPointD {
-    double X = 0;
-    double Y = 0;
+    double X = 0; ///< The horizontal coordinate.
+    double Y = 0; ///< The vertical coordinate.
     constexpr TPointD() = default;
+    /// The point (AX, AY).
     constexpr TPointD(double AX, double AY) : X(AX), Y(AY) {}
     friend constexpr bool operator==(const TPointD&, const TPointD&) = default;
 };

@@ -8,6 +8,7 @@
 
 namespace kw::platform {
 
+/// The fill rule of several figures filled as one area; see the file's description.
 enum TPolyFillMode : uint8_t { pfAlternate = 0, pfWinding = 1 };
 
 } // namespace kw::platform

@@ -12,11 +12,12 @@
 
 namespace kw::platform {
 
+/// An axis-aligned box in double coordinates.
 struct TBoxD {
-    double Left = 0;
-    double Top = 0;
-    double Right = 0;
-    double Bottom = 0;
+    double Left = 0;   ///< The left edge.
+    double Top = 0;    ///< The top edge.
+    double Right = 0;  ///< The right edge.
+    double Bottom = 0; ///< The bottom edge.
 };
 
 /// True when every point lies inside the box or on its edge.

@@ -35,51 +35,58 @@
 
 namespace kw::platform {
 
+/// The pen values of a recorded call.
 struct TPenValues {
-    TColor Color = clBlack;
-    TPenStyle Style = psSolid;
-    int32_t Width = 1;
+    TColor Color = clBlack;    ///< Colour.
+    TPenStyle Style = psSolid; ///< Style.
+    int32_t Width = 1;         ///< Width.
     friend bool operator==(const TPenValues&, const TPenValues&) = default;
 };
 
+/// The brush values of a recorded call.
 struct TBrushValues {
-    TColor Color = clWhite;
-    TBrushStyle Style = bsSolid;
+    TColor Color = clWhite;      ///< Colour.
+    TBrushStyle Style = bsSolid; ///< Style.
     friend bool operator==(const TBrushValues&, const TBrushValues&) = default;
 };
 
+/// The font values of a recorded call.
 struct TFontValues {
-    std::string Name;
-    int32_t Height = 0;
-    TFontStyles Style;
-    TColor Color = 0;
-    TFontCharset Charset = DEFAULT_CHARSET;
-    TFontPitch Pitch = fpDefault;
-    int32_t Orientation = 0;
+    std::string Name;                       ///< Face name.
+    int32_t Height = 0;                     ///< Height in pixels.
+    TFontStyles Style;                      ///< Styles.
+    TColor Color = 0;                       ///< Colour.
+    TFontCharset Charset = DEFAULT_CHARSET; ///< Character set.
+    TFontPitch Pitch = fpDefault;           ///< Pitch.
+    int32_t Orientation = 0;                ///< Orientation in tenths of a degree.
     friend bool operator==(const TFontValues&, const TFontValues&) = default;
 };
 
+/// One recorded call; the file's description lists what each operation records.
 struct TCanvasCall {
-    std::string Name;
-    std::vector<int32_t> Args;
-    std::vector<TPoint> Points;
-    std::vector<TPointD> PointsF;
-    std::string Text;
-    std::vector<TTriVertex> Vertices;
-    std::vector<TGradientTriangle> Triangles;
-    TPoint PenPos;
-    TPenValues Pen;
-    TBrushValues Brush;
-    TFontValues Font;
+    std::string Name;                         ///< The operation, such as "LineTo".
+    std::vector<int32_t> Args;                ///< Its whole-number arguments.
+    std::vector<TPoint> Points;               ///< Its points.
+    std::vector<TPointD> PointsF;             ///< Its sub-pixel points (PolyPolygonF).
+    std::string Text;                         ///< Its text.
+    std::vector<TTriVertex> Vertices;         ///< Its gradient vertices.
+    std::vector<TGradientTriangle> Triangles; ///< Its gradient triangles.
+    TPoint PenPos;                            ///< The pen position before the call.
+    TPenValues Pen;                           ///< The pen at the time of the call.
+    TBrushValues Brush;                       ///< The brush at the time of the call.
+    TFontValues Font;                         ///< The font at the time of the call.
 
     /// One line: the call with its arguments, then the pen and brush (and the font for
     /// text calls).
     std::string ToString() const;
 };
 
+/// A canvas that records its calls; see the file's description.
 class TRecordingCanvas : public TCanvas {
 public:
+    /// The recorded calls, in order.
     const std::vector<TCanvasCall>& Calls() const { return FCalls; }
+    /// Forgets the recorded calls.
     void Clear() { FCalls.clear(); }
     /// The names of the recorded calls, in order.
     std::vector<std::string> Names() const;
@@ -98,8 +105,10 @@ public:
     void FailOn(std::string_view Name) { FFailOn = std::string(Name); }
 
     /// The text model in numbers, for tests that compute expected layouts.
+    ///@{
     int32_t EmPixels() const { return FixedTextModelEm(Font()); }
     int32_t CharAdvance() const { return FixedTextModelAdvance(Font()); }
+    ///@}
 
 protected:
     void DoMoveTo(int32_t X, int32_t Y) override;
@@ -135,6 +144,7 @@ private:
     std::string FFailOn;
 };
 
+/// Writes Call.ToString().
 std::ostream& operator<<(std::ostream& Out, const TCanvasCall& Call);
 
 } // namespace kw::platform

@@ -13,8 +13,10 @@ namespace kw::platform {
 
 /// Registers the screen device (null unregisters it); the caller keeps ownership. A canvas
 /// that is destroyed while registered unregisters itself.
+///@{
 void SetScreenCanvas(TCanvas* Canvas);
 TCanvas* ScreenCanvas();
+///@}
 
 /// The text metrics of the face that Font selects on the screen device. The device's font
 /// is set to Font for the query and put back afterwards. Without a registered device the

@@ -8,6 +8,7 @@
 
 namespace kw::platform {
 
+/// How TFileStream opens its file.
 enum class TFileMode {
     fmCreate,       ///< create or truncate, read and write
     fmOpenRead,     ///< existing file, read only
@@ -15,6 +16,7 @@ enum class TFileMode {
     fmOpenReadWrite ///< existing file, read and write
 };
 
+/// A stream on a file; see the file's description.
 class TFileStream : public TStream {
 public:
     /// Opens FileName; a missing, unreadable or unwritable file, or a directory, gives
@@ -29,6 +31,7 @@ public:
     int64_t Seek(int64_t Offset, TSeekOrigin Origin) override;
     void SetSize(int64_t NewSize) override;
 
+    /// The name the stream was opened with.
     const std::string& FileName() const { return FFileName; }
 
 private:

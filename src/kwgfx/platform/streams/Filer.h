@@ -17,10 +17,14 @@ namespace kw::platform {
 class TReader;
 class TWriter;
 
+/// Reads a declared property's value with one Read... call of the reader.
 using TReaderProc = std::function<void(TReader& Reader)>;
+/// Writes a declared property's value with one Write... call of the writer.
 using TWriterProc = std::function<void(TWriter& Writer)>;
+/// Reads or writes a declared binary property's body.
 using TStreamProc = std::function<void(TStream& Stream)>;
 
+/// What a persistent object sees of the property writer or reader; see the file's description.
 class TFiler {
 public:
     virtual ~TFiler() = default;

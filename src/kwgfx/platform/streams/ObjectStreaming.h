@@ -18,7 +18,9 @@ void SaveObjectToFile(TPersistent& Instance, const std::string& FileName);
 void LoadObjectFromFile(TPersistent& Instance, const std::string& FileName);
 
 /// The same through a string holding the stream's text.
+///@{
 std::string ObjectToPropertyText(TPersistent& Instance);
 void PropertyTextToObject(std::string_view Text, TPersistent& Instance);
+///@}
 
 } // namespace kw::platform

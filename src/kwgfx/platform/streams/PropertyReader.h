@@ -25,8 +25,10 @@ namespace reader_detail {
 class TPropertyBinder;
 } // namespace reader_detail
 
+/// Reads a property stream into one persistent object; see the file's description.
 class TReader : public TFiler {
 public:
+    /// A reader of the text in Stream, from its position.
     explicit TReader(TStream& Stream);
 
     /// Reads the rest of the stream (at most property_text::kMaxStreamSize bytes) as the
@@ -35,12 +37,14 @@ public:
 
     /// The value of a property declared with DefineProperty, for its reader procedure.
     /// Each raises EReadError when the stream holds a value of another type.
+    ///@{
     std::string ReadString();
     int32_t ReadInteger();
     float ReadSingle();
     double ReadDouble();
     bool ReadBoolean();
     std::string ReadIdent();
+    ///@}
 
     void DefineProperty(const std::string& Name, TReaderProc ReadData, TWriterProc WriteData,
                         bool HasData) override;

@@ -23,27 +23,32 @@ inline constexpr int64_t kMaxStreamSize = 64 * 1024 * 1024;
 bool IsIdentifier(std::string_view Text);
 
 /// A string between double quotes; "\" and the quote are escaped, control bytes become
-/// \n, \r, \t or \xHH; other bytes (UTF-8 included) stand as they are.
+/// `\n`, `\r`, `\t` or `\xHH`; other bytes (UTF-8 included) stand as they are.
 std::string QuoteString(std::string_view Text);
 /// Shortest text that reads back to the same float / double; "nan", "inf", "-inf".
+///@{
 std::string FormatSingle(float Value);
 std::string FormatDouble(double Value);
+///@}
 /// Upper-case hexadecimal digits of Bytes, two per byte.
 std::string HexDigits(std::string_view Bytes);
 
 /// Number texts as the reader converts them. Integers: optional sign and decimal digits.
 /// Floats: optional sign, digits with an optional "." and fraction, optional exponent, or
 /// "nan" / "inf" with an optional sign. False for any other text or a value out of range.
+///@{
 bool ParseInteger(std::string_view Text, int64_t& Value);
 bool ParseSingle(std::string_view Text, float& Value);
 bool ParseDouble(std::string_view Text, double& Value);
+///@}
 
+/// The kinds of tokens.
 enum class TTokenKind {
     tkEnd,
     tkIdentifier,
     tkNumber, ///< the raw text of a number, converted by the reader for the target kind
     tkString, ///< the decoded bytes of a quoted string
-    tkBinary, ///< the decoded bytes of a <hex> body
+    tkBinary, ///< the decoded bytes of a `<hex>` body
     tkEquals,
     tkLeftBrace,
     tkRightBrace,
@@ -52,11 +57,13 @@ enum class TTokenKind {
     tkComma
 };
 
+/// One token and where it starts.
 struct TToken {
-    TTokenKind Kind = TTokenKind::tkEnd;
+    TTokenKind Kind = TTokenKind::tkEnd; ///< What the token is.
+    /// Its text: an identifier's name, a number's raw text, a string's or body's decoded bytes.
     std::string Text;
-    int Line = 0;
-    int Column = 0;
+    int Line = 0;   ///< The line it starts on, from 1.
+    int Column = 0; ///< The column it starts at, from 1.
 };
 
 /// "line L, column C"
@@ -69,6 +76,7 @@ class TLexer {
 public:
     /// Text starts at line FirstLine, column 1.
     TLexer(std::string_view Text, int FirstLine);
+    /// The next token; tkEnd, again and again, at the end of the text.
     TToken Next();
 
 private:

@@ -12,8 +12,10 @@
 
 namespace kw::platform {
 
+/// Writes one persistent object as a property stream; see the file's description.
 class TWriter : public TFiler {
 public:
+    /// A writer onto Stream, at its position.
     explicit TWriter(TStream& Stream);
 
     /// Writes the whole stream for Instance. The text is built first and written with one
@@ -25,12 +27,14 @@ public:
 
     /// The value of a property declared with DefineProperty: its writer procedure calls
     /// exactly one of these.
+    ///@{
     void WriteString(std::string_view Value);
     void WriteInteger(int64_t Value);
     void WriteSingle(float Value);
     void WriteDouble(double Value);
     void WriteBoolean(bool Value);
     void WriteIdent(std::string_view Value);
+    ///@}
 
     void DefineProperty(const std::string& Name, TReaderProc ReadData, TWriterProc WriteData,
                         bool HasData) override;

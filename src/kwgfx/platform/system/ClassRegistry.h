@@ -13,18 +13,25 @@
 
 namespace kw::platform {
 
+/// A class known by name: its name and its parent's record.
 struct TClassRecord {
-    std::string_view Name;
+    std::string_view Name; ///< The class's name.
+    /// The parent class's record; null for the root class TObject.
     const TClassRecord* Parent = nullptr;
 
+    /// The class's name.
     constexpr std::string_view ClassName() const { return Name; }
+    /// The parent class's record, or null.
     constexpr const TClassRecord* ClassParent() const { return Parent; }
 };
 
+/// A class, named by its record.
 using TClass = const TClassRecord*;
 
-inline constexpr TClassRecord TObjectClass{"TObject", nullptr};
+inline constexpr TClassRecord TObjectClass{"TObject", nullptr}; ///< The root record.
+/// TPersistent, registered from the start.
 inline constexpr TClassRecord TPersistentClass{"TPersistent", &TObjectClass};
+/// TComponent, registered from the start.
 inline constexpr TClassRecord TComponentClass{"TComponent", &TPersistentClass};
 
 /// Registers a class under its name. True when it is registered afterwards: false when

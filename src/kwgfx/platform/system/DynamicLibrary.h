@@ -20,6 +20,7 @@ public:
     virtual void* ProcAddress(std::string_view Name) = 0;
 };
 
+/// Loads code libraries for LoadLibrary; see the file's description.
 class TLibraryLoader {
 public:
     virtual ~TLibraryLoader() = default;

@@ -9,6 +9,7 @@
 
 namespace kw::platform {
 
+/// C with A-Z turned into a-z.
 constexpr char AsciiLower(char C) {
     return (C >= 'A' && C <= 'Z') ? char(C - 'A' + 'a') : C;
 }

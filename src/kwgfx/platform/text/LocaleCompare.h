@@ -11,7 +11,9 @@
 
 namespace kw::platform {
 
+/// -1, 0 or 1 as A collates before, with or after B; letter case and accents count, then the bytes.
 int AnsiCompareStr(std::string_view A, std::string_view B);
+/// -1, 0 or 1 as A collates before, with or after B; letter case does not count, accents do.
 int AnsiCompareText(std::string_view A, std::string_view B);
 
 } // namespace kw::platform

@@ -18,16 +18,24 @@
 
 namespace kw::platform {
 
+/// True when A and B are the same text (see above for what counts as the same).
 bool AnsiSameStr(std::string_view A, std::string_view B);
+/// True when A and B are the same text but for letter case.
 bool AnsiSameText(std::string_view A, std::string_view B);
 /// True when Text starts with SubText.
+///@{
 bool AnsiStartsStr(std::string_view SubText, std::string_view Text);
 bool AnsiStartsText(std::string_view SubText, std::string_view Text);
+///@}
 /// True when Text ends with SubText.
+///@{
 bool AnsiEndsStr(std::string_view SubText, std::string_view Text);
 bool AnsiEndsText(std::string_view SubText, std::string_view Text);
+///@}
 /// True when Text contains SubText (note the order: the whole text first).
+///@{
 bool AnsiContainsStr(std::string_view Text, std::string_view SubText);
 bool AnsiContainsText(std::string_view Text, std::string_view SubText);
+///@}
 
 } // namespace kw::platform

@@ -10,7 +10,8 @@ namespace kw::platform {
 
 /// The parts of a number format that the library's text formats use.
 struct TFormatSettings {
-    char DecimalSeparator = '.';
+    char DecimalSeparator = '.'; ///< The decimal separator.
+    /// The thousands separator (never written by the library's formats).
     char ThousandSeparator = ',';
 };
 
@@ -40,12 +41,16 @@ bool TryStrToSingle(std::string_view Text, float& Value,
                     const TFormatSettings& Format = UsEnglishFormat);
 
 /// The throwing forms: EConvertError "'<text>' is not a valid floating point value".
+///@{
 double StrToFloat(std::string_view Text, const TFormatSettings& Format = UsEnglishFormat);
 float StrToSingle(std::string_view Text, const TFormatSettings& Format = UsEnglishFormat);
+///@}
 
 /// Whole numbers: optional blanks and sign, decimal digits (or "$"/"0x" hexadecimal),
 /// optional blanks; must fit 32 bits.
+///@{
 bool TryStrToInt(std::string_view Text, int& Value);
 int StrToInt(std::string_view Text);
+///@}
 
 } // namespace kw::platform

@@ -16,19 +16,29 @@
 
 namespace kw::platform {
 
+/// A list of text lines, with name=value access; see the file's description.
 class TStrings : public TPersistent {
 public:
-    /// The primitives a concrete list provides. Indexes outside 0..Count()-1 raise
-    /// ERangeError "List index out of bounds (<index>)" (Insert accepts Count()).
+    // The primitives a concrete list provides. Indexes outside 0..Count()-1 raise
+    // ERangeError "List index out of bounds (<index>)" (Insert accepts Count()).
+
+    /// The number of lines.
     virtual int Count() const = 0;
+    /// Line Index; ERangeError outside 0..Count()-1.
     virtual std::string Get(int Index) const = 0;
+    /// Replaces line Index; ERangeError outside 0..Count()-1.
     virtual void Put(int Index, std::string Text) = 0;
+    /// Inserts a line before line Index (at the end for Count()); ERangeError outside
+    /// 0..Count().
     virtual void Insert(int Index, std::string Text) = 0;
+    /// Removes line Index; ERangeError outside 0..Count()-1.
     virtual void Delete(int Index) = 0;
+    /// Removes every line.
     virtual void Clear() = 0;
 
     /// Appends a line and returns its index.
     int Add(std::string Text);
+    /// Line Index: the same as Get(Index).
     std::string Strings(int Index) const { return Get(Index); }
 
     /// The name of line Index (empty when it has no separator).
@@ -42,21 +52,26 @@ public:
     void SetValue(std::string_view Name, std::string_view Value);
     /// First line whose name is Name / whose whole text is Text (no regard to ASCII case);
     /// -1 when there is none.
+    ///@{
     int IndexOfName(std::string_view Name) const;
     int IndexOf(std::string_view Text) const;
+    ///@}
 
-    char NameValueSeparator = '=';
+    char NameValueSeparator = '='; ///< The separator of name and value.
 
     /// Copies the lines (and the separator) of another TStrings: Clear, then Add each line.
     void Assign(const TPersistent& Source) override;
 
 protected:
+    /// Raises ERangeError "List index out of bounds (<index>)": for concrete lists' index checks.
     [[noreturn]] static void IndexError(int Index);
 };
 
+/// A list of text lines held in memory.
 class TStringList : public TStrings {
 public:
     TStringList() = default;
+    /// A list of the given lines.
     TStringList(std::initializer_list<std::string> Lines) : FLines(Lines) {}
 
     int Count() const override { return int(FLines.size()); }

@@ -12,8 +12,10 @@
 
 namespace kw::platform {
 
+/// Makes a window surface.
 using TWindowSurfaceFactory = std::function<std::unique_ptr<TWindowSurface>()>;
 
+/// The application object; see the file's description.
 class TApplication {
 public:
     TApplication();
@@ -25,13 +27,16 @@ public:
 
     /// The background colour of hint windows; the system colour clInfoBk by default (the
     /// system colour table resolves it to a pale yellow).
+    ///@{
     TColor HintColor() const { return FHintColor; }
     void SetHintColor(TColor Value) { FHintColor = Value; }
+    ///@}
 
     /// Makes the surface of each window that paints, when it first needs one. The default,
     /// and an empty factory, make recording surfaces (TRecordingWindowSurface). Windows that
     /// already have a surface keep it.
     void SetWindowSurfaceFactory(TWindowSurfaceFactory Factory);
+    /// A new surface from the factory.
     std::unique_ptr<TWindowSurface> CreateWindowSurface() const;
 
 private:

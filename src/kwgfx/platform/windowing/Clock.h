@@ -9,19 +9,24 @@
 
 namespace kw::platform {
 
+/// A clock of whole milliseconds; see the file's description.
 class TClock {
 public:
     virtual ~TClock() = default;
+    /// The time in milliseconds from the clock's origin.
     virtual int64_t NowMilliseconds() const = 0;
 };
 
+/// The monotonic system clock.
 class TSteadyClock final : public TClock {
 public:
     int64_t NowMilliseconds() const override;
 };
 
+/// A clock that stands still until Advance moves it.
 class TManualClock final : public TClock {
 public:
+    /// A clock that reads Start.
     explicit TManualClock(int64_t Start = 0) : FNow(Start) {}
     int64_t NowMilliseconds() const override { return FNow; }
     /// Moves the clock forward; a negative step is ignored (a clock never runs backwards).

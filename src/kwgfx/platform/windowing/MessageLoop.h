@@ -31,10 +31,12 @@ namespace kw::platform {
 
 class TTimer;
 
+/// The message loop of the user-interface thread; see the file's description.
 class TMessageLoop {
 public:
     /// On the steady system clock.
     TMessageLoop();
+    /// On Clock.
     explicit TMessageLoop(std::unique_ptr<TClock> Clock);
     /// The timers made on this loop, counting or not, stop for good (they keep their
     /// settings and never count down again).
@@ -42,10 +44,12 @@ public:
     TMessageLoop(const TMessageLoop&) = delete;
     TMessageLoop& operator=(const TMessageLoop&) = delete;
 
+    /// The clock the loop reads.
     const TClock& Clock() const { return *FClock; }
     /// Replaces the clock (null: the steady clock). Running countdowns keep the time they
     /// had left.
     void SetClock(std::unique_ptr<TClock> Clock);
+    /// The clock's time in milliseconds.
     int64_t Now() const { return FClock->NowMilliseconds(); }
 
     /// Queues a message to run at the next ProcessMessages. Safe from any thread.
@@ -66,7 +70,9 @@ public:
     /// instead, and returns when there is nothing left to wait for. Terminate holds for
     /// good, also when it comes before Run: Run on a terminated loop returns at once.
     void Run();
+    /// Makes Run return, for good. Safe from any thread.
     void Terminate();
+    /// Whether Terminate was called.
     bool Terminated() const { return FTerminated; }
 
     /// Milliseconds until the earliest timer is due (0 when one is overdue); empty when no

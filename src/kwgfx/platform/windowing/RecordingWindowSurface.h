@@ -8,16 +8,21 @@
 
 namespace kw::platform {
 
+/// A window surface that records the painting; see the file's description.
 class TRecordingWindowSurface final : public TWindowSurface {
 public:
     TCanvas& Canvas() override { return FCanvas; }
+    /// The recording canvas, with its record of calls.
     TRecordingCanvas& Recording() { return FCanvas; }
     void SetSize(int32_t Width, int32_t Height) override {
         FWidth = Width;
         FHeight = Height;
     }
+    /// The size last set.
+    ///@{
     int32_t Width() const { return FWidth; }
     int32_t Height() const { return FHeight; }
+    ///@}
 
 private:
     TRecordingCanvas FCanvas;

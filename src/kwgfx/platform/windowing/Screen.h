@@ -7,10 +7,14 @@
 
 namespace kw::platform {
 
+/// The desktop's size; see the file's description.
 class TScreen {
 public:
+    /// The size in pixels.
+    ///@{
     int32_t Width() const { return FWidth; }
     int32_t Height() const { return FHeight; }
+    ///@}
     /// Negative sizes count as 0.
     void SetSize(int32_t Width, int32_t Height);
 

@@ -18,19 +18,25 @@ namespace kw::platform {
 
 class TMessageLoop;
 
+/// A timer on a message loop; see the file's description.
 class TTimer : public TComponent {
 public:
     /// Counts down on the application's message loop.
     explicit TTimer(TComponent* AOwner);
+    /// Counts down on Loop, which must outlive the countdown.
     TTimer(TComponent* AOwner, TMessageLoop& Loop);
     ~TTimer() override;
 
     /// Enabled from creation.
+    ///@{
     bool Enabled() const { return FEnabled; }
     void SetEnabled(bool Value);
+    ///@}
     /// Milliseconds between events, 1000 by default; 0 never fires.
+    ///@{
     uint32_t Interval() const { return FInterval; }
     void SetInterval(uint32_t Value);
+    ///@}
 
     /// Read at every event, so it may be replaced at any time (also by the handler).
     TNotifyEvent OnTimer;

@@ -10,9 +10,11 @@
 
 namespace kw::platform {
 
+/// What a window paints on; see the file's description.
 class TWindowSurface {
 public:
     virtual ~TWindowSurface() = default;
+    /// The canvas to paint on.
     virtual TCanvas& Canvas() = 0;
     /// Called before each paint with the size of the window's client area; a surface with
     /// pixels resizes them.

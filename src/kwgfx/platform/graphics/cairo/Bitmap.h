@@ -16,14 +16,14 @@ namespace kw::platform {
 
 /// One pixel, straight (not premultiplied) channels; A 0 is transparent, 255 opaque.
 struct TRGBA {
-    uint8_t R = 0;
-    uint8_t G = 0;
-    uint8_t B = 0;
-    uint8_t A = 0;
+    uint8_t R = 0; ///< Red.
+    uint8_t G = 0; ///< Green.
+    uint8_t B = 0; ///< Blue.
+    uint8_t A = 0; ///< Alpha.
     friend constexpr bool operator==(const TRGBA&, const TRGBA&) = default;
 
-    static const TRGBA Transparent;
-    static const TRGBA White;
+    static const TRGBA Transparent; ///< All zero.
+    static const TRGBA White;       ///< Opaque white.
 };
 inline constexpr TRGBA TRGBA::Transparent{0, 0, 0, 0};
 inline constexpr TRGBA TRGBA::White{255, 255, 255, 255};
@@ -32,8 +32,10 @@ inline constexpr TRGBA TRGBA::White{255, 255, 255, 255};
 /// (SystemColors.h).
 TRGBA ColorToRGBA(TColor Color, uint8_t Alpha = 255);
 
+/// A picture in memory with its own Cairo canvas; see the file's description.
 class TBitmap : public TGraphic {
 public:
+    /// An empty bitmap, 0 x 0.
     TBitmap();
     /// Opaque white pixels.
     TBitmap(int32_t Width, int32_t Height);
@@ -43,7 +45,9 @@ public:
     TBitmap(const TBitmap&) = delete;
     TBitmap& operator=(const TBitmap&) = delete;
 
+    /// Width in pixels.
     int32_t Width() const override;
+    /// Height in pixels.
     int32_t Height() const override;
     /// New size, all pixels opaque white. Negative sizes count as 0; sizes beyond what an
     /// image surface holds throw platform::Exception.
@@ -54,6 +58,7 @@ public:
     /// makes the whole picture transparent again.
     void Clear(TRGBA Color);
 
+    /// The canvas that draws on the bitmap.
     TCairoCanvas& Canvas() { return *FCanvas; }
 
     /// The pixel as a colour value 0x00BBGGRR (alpha dropped); outside the bitmap: -1.
@@ -65,13 +70,16 @@ public:
     /// not a PNG Cairo can read, EWriteError when writing fails. A failed load leaves the
     /// bitmap as it was. A file's alpha channel is kept. A bitmap whose pixels are all
     /// opaque saves as an RGB PNG, one with any transparency as RGBA.
+    ///@{
     void LoadFromFile(const std::string& FileName);
     void SaveToFile(const std::string& FileName) const;
+    ///@}
 
     void ReadPixels(std::span<uint32_t> Dest) const override;
     /// Copies size and pixels of another TBitmap.
     void Assign(const TPersistent& Source) override;
 
+    /// The Cairo image surface holding the pixels; the bitmap keeps owning it.
     cairo_surface_t* Surface() const { return FSurface; }
 
 private:

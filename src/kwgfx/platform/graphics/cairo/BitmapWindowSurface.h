@@ -10,11 +10,13 @@
 
 namespace kw::platform {
 
+/// A window surface of pixels; see the file's description.
 class TBitmapWindowSurface final : public TWindowSurface {
 public:
     TCanvas& Canvas() override { return FBitmap.Canvas(); }
     /// A new size starts from white pixels; the same size keeps the picture.
     void SetSize(int32_t Width, int32_t Height) override;
+    /// The bitmap the window paints on.
     TBitmap& Bitmap() { return FBitmap; }
 
 private:

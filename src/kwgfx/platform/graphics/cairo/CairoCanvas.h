@@ -28,17 +28,22 @@ namespace cairo_detail {
 class TShapePath;
 }
 
+/// A canvas that draws with Cairo; see the file's description.
 class TCairoCanvas : public TCanvas {
 public:
     /// Draws on Surface (an image surface), which the canvas keeps a reference to.
     explicit TCairoCanvas(cairo_surface_t* Surface);
     ~TCairoCanvas() override;
 
+    /// Smooth edges for shapes, images and text; off unless set.
+    ///@{
     bool Antialias() const override { return FAntialias; }
     void SetAntialias(bool Value) override { FAntialias = Value; }
+    ///@}
 
     /// Moves the canvas to another surface; pen, brush, font and pen position stay.
     void Attach(cairo_surface_t* Surface);
+    /// The surface drawn on.
     cairo_surface_t* Surface() const { return FSurface; }
 
 protected:

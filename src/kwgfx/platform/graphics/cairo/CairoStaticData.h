@@ -6,6 +6,7 @@
 
 namespace kw::platform {
 
+/// Releases the caches; see the file's description.
 void ReleaseCairoStaticData();
 
 } // namespace kw::platform
