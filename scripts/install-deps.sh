@@ -9,6 +9,7 @@ packages=(
     libicu-dev
     libcairo2-dev libfontconfig1-dev libfreetype-dev fonts-dejavu-core
     librsvg2-bin
+    doxygen graphviz
     clang libclang-rt-14-dev
     locales
 )
