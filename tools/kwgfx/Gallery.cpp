@@ -10,6 +10,8 @@
 
 #if defined(KWGFX_HAVE_CAIRO)
 #include "GalleryIcons.h"
+#include "GalleryOptions.h"
+#include "PictureOutput.h"
 
 #include <kwgfx/KwGraphics.h>
 #include <kwgfx/KwHintWindow.h>
@@ -56,29 +58,26 @@ public:
     const std::string& Title() const { return FTitle; }
     void Add(TDrawCell Draw) { FCells.push_back(std::move(Draw)); }
 
-    void Save(const std::filesystem::path& Folder) const {
-        const int count = static_cast<int>(FCells.size());
-        const int columns = std::min(FColumns, std::max(count, 1));
-        const int rows = (count + FColumns - 1) / FColumns;
-        const int cellWidth = FAreaWidth + 2 * kPad;
-        const int cellHeight = FAreaHeight + kPad + 10 + FLabelLines * kLineHeight;
-        TBitmap bitmap(columns * cellWidth, kTitleHeight + rows * cellHeight);
-        TCanvas& c = bitmap.Canvas();
-        ResetState(c);
-        c.Font().SetHeight(-17);
-        c.Font().SetStyle({platform::fsBold});
-        c.Brush().SetStyle(platform::bsClear);
-        c.TextOut(kPad, 8, FTitle);
-        for (int k = 0; k < count; ++k) {
-            const int x = (k % FColumns) * cellWidth;
-            const int y = kTitleHeight + (k / FColumns) * cellHeight;
+    int Width() const { return Columns() * CellWidth(); }
+    int Height() const { return kTitleHeight + Rows() * CellHeight(); }
+
+    // Draws the page on C, which is Width() x Height() pixels; without Labels, the title
+    // and the labels under the cells are left out.
+    void Draw(TCanvas& C, bool Labels) const {
+        ResetState(C);
+        C.Font().SetHeight(-17);
+        C.Font().SetStyle({platform::fsBold});
+        C.Brush().SetStyle(platform::bsClear);
+        if (Labels) C.TextOut(kPad, 8, FTitle);
+        for (int k = 0; k < static_cast<int>(FCells.size()); ++k) {
+            const int x = (k % FColumns) * CellWidth();
+            const int y = kTitleHeight + (k / FColumns) * CellHeight();
             const TRect area(x + kPad, y + kPad, x + kPad + FAreaWidth, y + kPad + FAreaHeight);
-            DrawAreaFrame(c, area);
-            ResetState(c);
-            const std::string label = FCells[k](c, area);
-            DrawLabel(c, label, area.Left, area.Bottom + 6, FAreaWidth);
+            DrawAreaFrame(C, area);
+            ResetState(C);
+            const std::string label = FCells[k](C, area);
+            if (Labels) DrawLabel(C, label, area.Left, area.Bottom + 6, FAreaWidth);
         }
-        bitmap.SaveToFile((Folder / FFileName).string());
     }
 
     // The canvas state every cell starts from: black 1-pixel pen, white solid brush,
@@ -96,6 +95,11 @@ public:
     }
 
 private:
+    int Columns() const { return std::min(FColumns, std::max(static_cast<int>(FCells.size()), 1)); }
+    int Rows() const { return (static_cast<int>(FCells.size()) + FColumns - 1) / FColumns; }
+    int CellWidth() const { return FAreaWidth + 2 * kPad; }
+    int CellHeight() const { return FAreaHeight + kPad + 10 + FLabelLines * kLineHeight; }
+
     static constexpr int kPad = 16;
     static constexpr int kLineHeight = 14;
     static constexpr int kTitleHeight = 38;
@@ -907,15 +911,21 @@ void PaintSampleImage(TBitmap& Image) {
     c.Ellipse(Image.Width() / 4, Image.Height() / 4, Image.Width() * 3 / 4, Image.Height() * 3 / 4);
 }
 
-void WriteIndex(const std::filesystem::path& File, const std::vector<TGalleryPage>& Pages) {
+// The page's file name without its extension: each output format adds its own.
+std::string PageStem(const TGalleryPage& Page) {
+    return std::filesystem::path(Page.FileName()).stem().string();
+}
+
+void WriteIndex(const std::filesystem::path& File, const std::vector<TGalleryPage>& Pages,
+                const TPageOutput& Output) {
     std::ofstream out(File);
     out << "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
            "<title>kwgfx gallery</title>\n<style>body{font-family:sans-serif;margin:2em}"
            "img{border:1px solid #ccc;max-width:100%}</style>\n</head>\n<body>\n"
            "<h1>kwgfx gallery</h1>\n";
-    for (const TGalleryPage& page : Pages)
-        out << "<h2>" << page.Title() << "</h2>\n<p><img src=\"" << page.FileName() << "\" alt=\""
-            << page.Title() << "\"></p>\n";
+    for (std::size_t i = 0; i < Pages.size(); ++i)
+        out << "<h2>" << Pages[i].Title() << "</h2>\n"
+            << Output.IndexEntry(i, PageStem(Pages[i]), Pages[i].Title());
     out << "</body>\n</html>\n";
     out.close();
     if (!out) throw std::runtime_error("cannot write " + File.string());
@@ -924,12 +934,14 @@ void WriteIndex(const std::filesystem::path& File, const std::vector<TGalleryPag
 } // namespace
 
 int RunGallery(std::span<const std::string_view> Args) {
-    if (Args.size() > 1) {
-        std::fprintf(stderr, "kwgfx: gallery takes at most one argument, the output folder\n");
+    TGalleryOptions options;
+    try {
+        options = ReadGalleryOptions(Args);
+    } catch (const ToolError& e) {
+        std::fprintf(stderr, "kwgfx: gallery: %s\n", e.what());
         return 2;
     }
-    const std::filesystem::path folder =
-        Args.empty() ? std::filesystem::path("gallery") : std::filesystem::path(Args[0]);
+    const std::filesystem::path& folder = options.Folder;
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     if (error || !std::filesystem::is_directory(folder)) {
@@ -954,11 +966,14 @@ int RunGallery(std::span<const std::string_view> Args) {
         pages.push_back(UiHelpersPage());
         pages.push_back(HintWindowsPage());
         pages.push_back(SvgIconsPage());
+        TPageOutput output(options.Format, folder, options.Antialias);
         for (const TGalleryPage& page : pages) {
-            page.Save(folder);
-            std::printf("%s\n", (folder / page.FileName()).string().c_str());
+            page.Draw(output.BeginPage(PageStem(page), page.Width(), page.Height()),
+                      options.Labels);
+            if (const auto file = output.EndPage()) std::printf("%s\n", file->string().c_str());
         }
-        WriteIndex(folder / "index.html", pages);
+        if (const auto file = output.Finish()) std::printf("%s\n", file->string().c_str());
+        WriteIndex(folder / "index.html", pages, output);
         std::printf("%s\n", (folder / "index.html").string().c_str());
     } catch (const std::exception& e) {
         std::fprintf(stderr, "kwgfx: gallery: %s\n", e.what());

@@ -1,4 +1,5 @@
-// kwgfx render: path text drawn into a PNG picture on the Cairo canvas.
+// kwgfx render: path text drawn into a picture on the Cairo canvas: a PNG, or a PDF, SVG or
+// PostScript document when the output file's extension names one.
 //
 // The text is SVG path data (--compat: the library's lenient path text). The path is
 // filled as one area under --fill-rule (nonzero by default, as in SVG; black unless
@@ -14,7 +15,7 @@
 #include <kwgfx/path/KwPathAreaFill.h>
 #include <kwgfx/platform/graphics/Colors.h>
 #if KWGFX_HAVE_CAIRO
-#include <kwgfx/platform/graphics/cairo/Bitmap.h>
+#include "PictureOutput.h"
 #endif
 
 #include <algorithm>
@@ -118,9 +119,9 @@ int RunRender(TArgs Args) {
     WarnAboutPathText(LoadPath(path, source.Read(), o.Compat));
     if (o.Fit) FitToPicture(path, o.Size);
 
-    kw::platform::TBitmap picture(o.Size.cx, o.Size.cy); // opaque white
+    // A bitmap starts opaque white; a document page stays clear unless --background paints it.
+    TPictureFile picture(FormatOfFileName(o.Output), o.Output, o.Size.cx, o.Size.cy, o.Antialias);
     kw::platform::TCairoCanvas& canvas = picture.Canvas();
-    canvas.SetAntialias(o.Antialias);
     if (o.Background) {
         canvas.Brush().SetStyle(kw::platform::bsSolid);
         canvas.Brush().SetColor(*o.Background);
@@ -141,7 +142,7 @@ int RunRender(TArgs Args) {
         canvas.Pen().SetWidth(o.StrokeWidth);
         path.DrawPath(canvas, 1);
     }
-    picture.SaveToFile(o.Output);
+    picture.Save();
     return 0;
 }
 #else
