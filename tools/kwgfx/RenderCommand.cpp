@@ -1,4 +1,5 @@
-// kwgfx render: path text drawn into a PNG picture on the Cairo canvas.
+// kwgfx render: path text drawn into a picture on the Cairo canvas: a PNG, or a PDF, SVG or
+// PostScript document when the output file's extension names one.
 //
 // The text is SVG path data (--compat: the library's lenient path text). The fill is the
 // library's FillSvgPath, so the program draws what a user of the library gets: all figures
@@ -8,12 +9,12 @@
 // small margin. --stroke then outlines the same (fitted) figures with the canvas pen.
 
 #include "PathLoading.h"
+#include "PictureOutput.h"
 #include "ToolArgs.h"
 #include "ToolCommands.h"
 
 #include <kwgfx/path/KwSvgFill.h>
 #include <kwgfx/platform/graphics/Colors.h>
-#include <kwgfx/platform/graphics/cairo/Bitmap.h>
 
 #include <algorithm>
 #include <optional>
@@ -100,9 +101,9 @@ int RunRender(TArgs Args) {
     kw::TKwPathData path;
     WarnAboutPathText(LoadPath(path, source.Read(), o.Compat));
 
-    kw::platform::TBitmap picture(o.Size.cx, o.Size.cy); // opaque white
+    // A bitmap starts opaque white; a document page stays clear unless --background paints it.
+    TPictureFile picture(FormatOfFileName(o.Output), o.Output, o.Size.cx, o.Size.cy, o.Antialias);
     kw::platform::TCairoCanvas& canvas = picture.Canvas();
-    canvas.SetAntialias(o.Antialias);
     if (o.Background) {
         canvas.Brush().SetStyle(kw::platform::bsSolid);
         canvas.Brush().SetColor(*o.Background);
@@ -124,7 +125,7 @@ int RunRender(TArgs Args) {
         canvas.Pen().SetWidth(o.StrokeWidth);
         path.DrawPath(canvas, 1);
     }
-    picture.SaveToFile(o.Output);
+    picture.Save();
     return 0;
 }
 
