@@ -44,6 +44,13 @@ void TCairoCanvas::Attach(cairo_surface_t* Surface) {
     FContext = cairo_create(FSurface);
 }
 
+std::optional<TRect> TCairoCanvas::DoClipBox() const {
+    if (!FSurface || cairo_surface_get_type(FSurface) != CAIRO_SURFACE_TYPE_IMAGE)
+        return std::nullopt;
+    return TRect{0, 0, cairo_image_surface_get_width(FSurface),
+                 cairo_image_surface_get_height(FSurface)};
+}
+
 // Every drawing call starts from a clean state, so nothing leaks from one call to the next.
 void TCairoCanvas::BeginDrawing() {
     cairo_save(FContext);

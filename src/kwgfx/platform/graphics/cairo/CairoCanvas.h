@@ -41,6 +41,8 @@ public:
     cairo_surface_t* Surface() const { return FSurface; }
 
 protected:
+    // An image surface's pixels; other surfaces tell none.
+    std::optional<TRect> DoClipBox() const override;
     void DoLineTo(TPoint From, TPoint To) override;
     void DoPolygon(std::span<const TPoint> Points) override;
     void DoPolyPolygon(std::span<const std::vector<TPoint>> Polygons,
