@@ -66,8 +66,7 @@ private:
 
 // The icon "heart-cog-outline" (24 x 24, lines and curves only) fitted to Box x Box.
 void AddIcon(TKwPathData& Path, float Box) {
-    const auto file =
-        std::filesystem::path(__FILE__).parent_path() / "../tests/data/icons/icons.txt";
+    const auto file = std::filesystem::path(KWGFX_TEST_DATA_DIR) / "icons/icons.txt";
     std::ifstream in(file);
     std::string line;
     while (std::getline(in, line)) {
