@@ -17,7 +17,12 @@
 //     whose numbers or resulting coordinates are not finite floats is dropped whole.
 //   - Every mutating operation ends with one Change: the cached bounds are marked stale and
 //     OnChanged is called, unless an update bracket (BeginUpdate/EndUpdate) is open; the
-//     outermost EndUpdate then calls Change once.
+//     outermost EndUpdate then calls Change once. Change drops the kept samples at once,
+//     bracket or not.
+//   - Drawing keeps the work bounded by what the canvas shows: on a canvas that tells its
+//     clip box, curves far outside it are drawn as chords (KwPathAreaFill.h), which leaves
+//     the pixels inside as they were (but for the phase of a dashed pen after such a
+//     stretch); ToPolygons, Flatten and FlattenToPolygon sample every curve whole.
 //   - FillMode is stored, copied and streamed, but no operation of the path consults it.
 
 #include "kwgfx/geometry/KwTypes.h"
@@ -38,6 +43,10 @@
 namespace kw::platform {
 class TCanvas;
 } // namespace kw::platform
+
+namespace kw::detail {
+class TKwPathCache;
+} // namespace kw::detail
 
 namespace kw {
 
@@ -235,10 +244,16 @@ protected:
     mutable TKwRect FBounds;
 
 private:
+    friend void FillPathArea(platform::TCanvas& Canvas, const TKwPathData& Path);
+    // Samples kept between drawing calls (detail/KwPathCache.h); Change drops them.
+    detail::TKwPathCache& Cache() const { return *FCache; }
+
     void AddArcSegments(bool Connect, const TKwPoint& Center, const TKwPoint& Radius,
                         float StartAngle, float SweepAngle);
 
     friend class TKwPathTextReader;
+
+    std::unique_ptr<detail::TKwPathCache> FCache;
 };
 
 } // namespace kw
