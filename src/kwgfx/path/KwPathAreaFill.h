@@ -13,7 +13,7 @@ namespace kw {
 // sampled as by ToPolygons. The points keep their fractional part: they go to the canvas's
 // PolyPolygonF, so the raster canvas fills at sub-pixel precision (smooth edges with
 // anti-aliasing on), and a canvas that draws whole pixels only rounds them half to even.
-// An empty path draws nothing.
+// An empty path draws nothing. TKwPathData::PointInPathArea tells which points it fills.
 //
 // On a canvas that tells its clip box, the work is bounded by what it shows: a curve whose
 // control points lie far outside the box (beyond the pen's reach) is drawn as its chord,

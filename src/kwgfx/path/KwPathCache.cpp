@@ -1,4 +1,4 @@
-// The parts a path keeps between drawing calls (detail/KwPathCache.h).
+// The parts a path keeps between drawing and hit-testing calls (detail/KwPathCache.h).
 
 #include "kwgfx/path/detail/KwPathCache.h"
 
@@ -22,6 +22,14 @@ TKwPathCache::CanvasFigures(std::span<const TKwPathPoint> Entries) {
     return figures;
 }
 
+std::shared_ptr<const TKwAreaHitIndex>
+TKwPathCache::HitIndex(std::span<const TKwPathPoint> Entries) {
+    std::lock_guard lock(FLock);
+    // The index bounds its own size (TKwAreaHitIndex::MaxSampledPoints), so it is always kept.
+    if (!FHitIndex) FHitIndex = std::make_shared<const TKwAreaHitIndex>(Entries);
+    return FHitIndex;
+}
+
 TKwBoxD TKwPathCache::CurvesBox(std::span<const TKwPathPoint> Entries) {
     std::lock_guard lock(FLock);
     if (!FCurvesBox) FCurvesBox = CurvesControlBox(Entries);
@@ -32,6 +40,7 @@ void TKwPathCache::Clear() {
     std::lock_guard lock(FLock);
     FAreaFigures.reset();
     FCanvasFigures.reset();
+    FHitIndex.reset();
     FCurvesBox.reset();
 }
 

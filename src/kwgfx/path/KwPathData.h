@@ -17,13 +17,13 @@
 //     whose numbers or resulting coordinates are not finite floats is dropped whole.
 //   - Every mutating operation ends with one Change: the cached bounds are marked stale and
 //     OnChanged is called, unless an update bracket (BeginUpdate/EndUpdate) is open; the
-//     outermost EndUpdate then calls Change once. Change drops the kept samples at once,
-//     bracket or not.
+//     outermost EndUpdate then calls Change once. Change drops the kept samples and the hit
+//     index at once, bracket or not.
 //   - Drawing keeps the work bounded by what the canvas shows: on a canvas that tells its
 //     clip box, curves far outside it are drawn as chords (KwPathAreaFill.h), which leaves
 //     the pixels inside as they were (but for the phase of a dashed pen after such a
 //     stretch); ToPolygons, Flatten and FlattenToPolygon sample every curve whole.
-//   - FillMode is stored, copied and streamed, but no operation of the path consults it.
+//   - FillMode is stored, copied and streamed; PointInPathArea and FillPathArea consult it.
 
 #include "kwgfx/geometry/KwTypes.h"
 #include "kwgfx/geometry/KwVectorTypes.h"
@@ -178,6 +178,12 @@ public:
     // True when any one figure contains the point (even-odd, figures tested separately).
     bool PointInPath(float X, float Y) const;
     bool PointInPath(const TKwPoint& P) const;
+    // True when the point lies in the area FillPathArea paints: all figures, each closed,
+    // as one area under FillMode (non-zero winding or even-odd), curves within 0.1 as in
+    // ToPolygons. Points on an edge may go either way. The first query builds an index of
+    // the outline that the path keeps until its next change.
+    bool PointInPathArea(float X, float Y) const;
+    bool PointInPathArea(const TKwPoint& P) const;
 
     // ---- drawing (KwPathDrawing.cpp)
     // One canvas call per figure with the canvas's pen and brush: Polyline here, Polygon
@@ -245,7 +251,8 @@ protected:
 
 private:
     friend void FillPathArea(platform::TCanvas& Canvas, const TKwPathData& Path);
-    // Samples kept between drawing calls (detail/KwPathCache.h); Change drops them.
+    // Samples and indexes kept between drawing and hit-testing calls (detail/KwPathCache.h);
+    // Change drops them.
     detail::TKwPathCache& Cache() const { return *FCache; }
 
     void AddArcSegments(bool Connect, const TKwPoint& Center, const TKwPoint& Radius,
