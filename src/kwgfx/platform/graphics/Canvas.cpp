@@ -12,6 +12,10 @@ TCanvas::~TCanvas() {
     if (ScreenCanvas() == this) SetScreenCanvas(nullptr);
 }
 
+std::optional<TRect> TCanvas::DoClipBox() const {
+    return std::nullopt;
+}
+
 void TCanvas::MoveTo(int32_t X, int32_t Y) {
     DoMoveTo(X, Y);
     FPenPos = {X, Y};

@@ -96,11 +96,16 @@ public:
     // name turns this off.
     void FailOn(std::string_view Name) { FFailOn = std::string(Name); }
 
+    // The clip box the canvas tells (Canvas.h); none unless given here, so drawing code
+    // records every call it would make anywhere.
+    void SetClipBox(std::optional<TRect> Box) { FClipBox = Box; }
+
     // The text model in numbers, for tests that compute expected layouts.
     int32_t EmPixels() const { return FixedTextModelEm(Font()); }
     int32_t CharAdvance() const { return FixedTextModelAdvance(Font()); }
 
 protected:
+    std::optional<TRect> DoClipBox() const override { return FClipBox; }
     void DoMoveTo(int32_t X, int32_t Y) override;
     void DoLineTo(TPoint From, TPoint To) override;
     void DoPolygon(std::span<const TPoint> Points) override;
@@ -132,6 +137,7 @@ private:
     std::vector<TCanvasCall> FCalls;
     std::vector<std::string> FBitmapFaces;
     std::string FFailOn;
+    std::optional<TRect> FClipBox;
 };
 
 std::ostream& operator<<(std::ostream& Out, const TCanvasCall& Call);

@@ -65,6 +65,18 @@ void TCairoCanvas::Attach(cairo_t* Context) {
     }
 }
 
+// The context's clip extents in canvas coordinates: the bitmap, the document page, or the
+// part of a window's context that GTK lets the canvas draw, whatever its transform.
+std::optional<TRect> TCairoCanvas::DoClipBox() const {
+    if (!FContext) return std::nullopt;
+    double l = 0, t = 0, r = 0, b = 0;
+    cairo_clip_extents(FContext, &l, &t, &r, &b);
+    if (!(l < r && t < b)) return std::nullopt;
+    const auto pixel = [](double v) { return static_cast<int32_t>(std::clamp(v, -2e9, 2e9)); };
+    return TRect{pixel(std::floor(l)), pixel(std::floor(t)), pixel(std::ceil(r)),
+                 pixel(std::ceil(b))};
+}
+
 // Every drawing call starts from a clean state, so nothing leaks from one call to the next.
 void TCairoCanvas::BeginDrawing() {
     cairo_save(FContext);

@@ -60,6 +60,8 @@ public:
     cairo_t* Context() const { return FContext; }
 
 protected:
+    // An image surface's pixels; other surfaces tell none.
+    std::optional<TRect> DoClipBox() const override;
     void DoLineTo(TPoint From, TPoint To) override;
     void DoPolygon(std::span<const TPoint> Points) override;
     void DoPolyPolygon(std::span<const std::vector<TPoint>> Polygons,
