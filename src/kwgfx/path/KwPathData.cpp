@@ -97,7 +97,7 @@ void TKwPathData::EndUpdate() {
 
 void TKwPathData::Change() {
     if (FUpdateCount > 0) return;
-    FRecalcBounds = true;
+    FBounds.Invalidate();
     if (FOnChanged) FOnChanged(this);
 }
 

@@ -19,12 +19,15 @@
 //     OnChanged is called, unless an update bracket (BeginUpdate/EndUpdate) is open; the
 //     outermost EndUpdate then calls Change once.
 //   - FillMode is stored, copied and streamed, but no operation of the path consults it.
+//   - Const members may run on several threads at once (the bounds cache is filled without
+//     a race); a mutating member needs the path to itself (KwThreads.h).
 // KwCheckPathGuarantees (KwPathGuarantees.h) checks a list of entries against the
 // guarantees on kinds, curve groups and finite points, wherever entries come from.
 
 #include "kwgfx/geometry/KwTypes.h"
 #include "kwgfx/geometry/KwVectorTypes.h"
 #include "kwgfx/path/KwCorners.h"
+#include "kwgfx/path/KwPathCache.h"
 #include "kwgfx/path/KwPathPoint.h"
 #include "kwgfx/path/KwSvgPathParser.h"
 #include "kwgfx/platform/base/Persistent.h"
@@ -232,9 +235,8 @@ protected:
     TKwFillMode FFillMode = fmEvenOdd;
     TKwPoint FStartPoint;
     std::vector<TKwPathPoint> FPathData;
-    // The bounds cache; GetBounds refreshes it also on a const path.
-    mutable bool FRecalcBounds = true;
-    mutable TKwRect FBounds;
+    // The bounds cache; GetBounds fills it also on a const path.
+    TKwPathCache<TKwRect> FBounds;
 
 private:
     void AddArcSegments(bool Connect, const TKwPoint& Center, const TKwPoint& Radius,
