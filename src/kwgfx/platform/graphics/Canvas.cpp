@@ -9,7 +9,7 @@
 namespace kw::platform {
 
 TCanvas::~TCanvas() {
-    if (ScreenCanvas() == this) SetScreenCanvas(nullptr);
+    ForgetScreenCanvas(this);
 }
 
 void TCanvas::MoveTo(int32_t X, int32_t Y) {
