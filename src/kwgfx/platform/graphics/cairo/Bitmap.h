@@ -1,6 +1,8 @@
 #pragma once
 // A picture in memory: an ARGB32 Cairo image surface with its own canvas. New pixels are
 // opaque white. PNG files load and save; pixels can be read back for tests and tools.
+// A bitmap and its canvas belong to one thread at a time; bitmaps of different threads
+// draw at the same time without a lock (KwThreads.h).
 
 #include "kwgfx/platform/graphics/Graphic.h"
 #include "kwgfx/platform/graphics/cairo/CairoCanvas.h"
