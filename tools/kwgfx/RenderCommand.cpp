@@ -6,9 +6,8 @@
 // when given; --fit first scales its drawn geometry (tight bounds), keeping proportions,
 // to fill the picture less a small margin.
 
+#include "CommandLine.h"
 #include "PathLoading.h"
-#include "ToolArgs.h"
-#include "ToolCommands.h"
 
 #include <kwgfx/geometry/KwMatrix.h>
 #include <kwgfx/path/KwPathAreaFill.h>
@@ -22,23 +21,6 @@
 namespace kwtool {
 
 namespace {
-
-struct TRenderOptions {
-    std::string Output;
-    kw::platform::TSize Size{256, 256};
-    bool Fit = false;
-    bool Compat = false;
-    bool Antialias = false;
-    std::optional<kw::platform::TColor> Fill;
-    std::optional<kw::platform::TColor> Stroke;
-    std::optional<kw::platform::TColor> Background;
-    // SVG's default rule; holes drawn by inner figures stay open under either rule when
-    // the icon was made for it.
-    kw::TKwFillMode FillRule = kw::fmNonZero;
-    bool FillGiven = false;
-    bool StrokeGiven = false;
-    int StrokeWidth = 1;
-};
 
 // Scales and centres the path's drawn geometry into the picture, keeping proportions.
 void FitToPicture(kw::TKwPathData& Path, kw::platform::TSize Size) {
@@ -61,55 +43,11 @@ void FitToPicture(kw::TKwPathData& Path, kw::platform::TSize Size) {
                                           kw::CreateTranslateKwMatrix(float(dx), float(dy))));
 }
 
-TRenderOptions ReadOptions(TArgScanner& Scanner, TPathSource& Source) {
-    TRenderOptions o;
-    while (!Scanner.AtEnd()) {
-        const std::string_view arg = Scanner.Next();
-        if (arg == "-o" || arg == "--output") {
-            o.Output = std::string(Scanner.ValueOf(arg));
-        } else if (arg == "--size") {
-            o.Size = ParseSize(Scanner.ValueOf(arg));
-        } else if (arg == "--fit") {
-            o.Fit = true;
-        } else if (arg == "--compat") {
-            o.Compat = true;
-        } else if (arg == "--antialias") {
-            o.Antialias = true;
-        } else if (arg == "--fill") {
-            o.Fill = ParseColor(Scanner.ValueOf(arg));
-            o.FillGiven = true;
-        } else if (arg == "--stroke") {
-            o.Stroke = ParseColor(Scanner.ValueOf(arg));
-            o.StrokeGiven = true;
-        } else if (arg == "--stroke-width") {
-            o.StrokeWidth = ParseInt(arg, Scanner.ValueOf(arg), 1, 1000);
-        } else if (arg == "--fill-rule") {
-            const std::string_view rule = Scanner.ValueOf(arg);
-            if (rule == "nonzero")
-                o.FillRule = kw::fmNonZero;
-            else if (rule == "evenodd")
-                o.FillRule = kw::fmEvenOdd;
-            else
-                throw ToolError("unknown fill rule '" + std::string(rule) +
-                                "' (nonzero or evenodd)");
-        } else if (arg == "--background") {
-            o.Background = ParseColor(Scanner.ValueOf(arg));
-        } else if (!Source.Take(arg, Scanner)) {
-            throw ToolError("unknown option '" + std::string(arg) + "'");
-        }
-    }
-    if (o.Output.empty()) throw ToolError("no output file given (-o out.png)");
-    // With no colour given at all, the path is filled black.
-    if (!o.FillGiven && !o.StrokeGiven) o.Fill = kw::platform::clBlack;
-    return o;
-}
-
 } // namespace
 
 int RunRender(TArgs Args) {
-    TArgScanner scanner(Args);
     TPathSource source;
-    const TRenderOptions o = ReadOptions(scanner, source);
+    const TRenderOptions o = ReadRenderOptions(Args, source);
 
     kw::TKwPathData path;
     WarnAboutPathText(LoadPath(path, source.Read(), o.Compat));
