@@ -1,5 +1,6 @@
 #pragma once
 // The library's main header: float geometry, the path object and the drawing routines.
+// All of it may run on many threads at once, each with its own objects (KwThreads.h).
 
 // Geometry: types and constants
 #include "kwgfx/geometry/KwConstants.h"

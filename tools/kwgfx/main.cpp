@@ -1,6 +1,7 @@
 // kwgfx: the library's command-line program, a small dispatcher over the commands in
 // ToolCommands.h.
 
+#include "InputLimit.h"
 #include "ToolCommands.h"
 #include "gallery/Gallery.h"
 #include "kwgfx/platform/graphics/cairo/CairoStaticData.h"
@@ -40,7 +41,10 @@ void PrintHelp(std::FILE* Out) {
                      int(c.Usage.size()), c.Usage.data());
     std::fprintf(Out,
                  "\nPath text is SVG path data; --compat reads the library's lenient path text.\n"
-                 "Colours are names such as red, clRed or clBtnFace, #RRGGBB, or none.\n");
+                 "Colours are names such as red, clRed or clBtnFace, #RRGGBB, or none.\n"
+                 "Path text (an argument, a file or standard input) is read up to %s;\n"
+                 "past that the command fails. %s=N sets another limit in bytes.\n",
+                 LimitText(DefaultInputLimit).c_str(), InputLimitVariable);
 }
 
 // Messages go out on one line whatever they contain.

@@ -100,7 +100,7 @@ void TKwPathData::Change() {
     // Inside a bracket the entries have changed all the same.
     FCache->Clear();
     if (FUpdateCount > 0) return;
-    FRecalcBounds = true;
+    FBounds.Invalidate();
     if (FOnChanged) FOnChanged(this);
 }
 

@@ -24,12 +24,15 @@
 //     the pixels inside as they were (but for the phase of a dashed pen after such a
 //     stretch); ToPolygons, Flatten and FlattenToPolygon sample every curve whole.
 //   - FillMode is stored, copied and streamed; PointInPathArea and FillPathArea consult it.
+//   - Const members may run on several threads at once (the bounds cache is filled without
+//     a race); a mutating member needs the path to itself (KwThreads.h).
 // KwCheckPathGuarantees (KwPathGuarantees.h) checks a list of entries against the
 // guarantees on kinds, curve groups and finite points, wherever entries come from.
 
 #include "kwgfx/geometry/KwTypes.h"
 #include "kwgfx/geometry/KwVectorTypes.h"
 #include "kwgfx/path/KwCorners.h"
+#include "kwgfx/path/KwPathCache.h"
 #include "kwgfx/path/KwPathPoint.h"
 #include "kwgfx/path/KwSvgPathParser.h"
 #include "kwgfx/platform/base/Persistent.h"
@@ -247,9 +250,8 @@ protected:
     TKwFillMode FFillMode = fmEvenOdd;
     TKwPoint FStartPoint;
     std::vector<TKwPathPoint> FPathData;
-    // The bounds cache; GetBounds refreshes it also on a const path.
-    mutable bool FRecalcBounds = true;
-    mutable TKwRect FBounds;
+    // The bounds cache; GetBounds fills it also on a const path.
+    TKwPathCache<TKwRect> FBounds;
 
 private:
     friend void FillPathArea(platform::TCanvas& Canvas, const TKwPathData& Path);

@@ -9,7 +9,7 @@
 namespace kw::platform {
 
 TCanvas::~TCanvas() {
-    if (ScreenCanvas() == this) SetScreenCanvas(nullptr);
+    ForgetScreenCanvas(this);
 }
 
 std::optional<TRect> TCanvas::DoClipBox() const {
