@@ -6,7 +6,9 @@
 // 0.25, points per second); filling (FillPath on a 500 x 500 bitmap against Cairo filling
 // the same integer polygons itself, and FillPathArea's sub-pixel fill, with and without
 // anti-aliasing, against Cairo filling the same float polygons as one path); hit testing
-// (PointInPath against cairo_in_fill).
+// (PointInPath, which tests figures one by one, and PointInPathArea, the hit test of the
+// filled area, against cairo_in_fill under the path's fill rule, on a path of 1,000 entries
+// and on the icon).
 //
 // Compare the pairs by their items_per_second (points for flattening, fills or queries
 // otherwise).
@@ -66,8 +68,7 @@ private:
 
 // The icon "heart-cog-outline" (24 x 24, lines and curves only) fitted to Box x Box.
 void AddIcon(TKwPathData& Path, float Box) {
-    const auto file =
-        std::filesystem::path(__FILE__).parent_path() / "../tests/data/icons/icons.txt";
+    const auto file = std::filesystem::path(KWGFX_TEST_DATA_DIR) / "icons/icons.txt";
     std::ifstream in(file);
     std::string line;
     while (std::getline(in, line)) {
@@ -278,6 +279,18 @@ const TKwPathData& HitPath() {
     return *path;
 }
 
+// Arg 0: the 1,000-entry path under even-odd (the path's default); arg 1: the icon in
+// 1000 x 1000 under non-zero winding, its own rule.
+const TKwPathData& HitInput(int Which) {
+    static const std::unique_ptr<TKwPathData> icon = [] {
+        auto p = std::make_unique<TKwPathData>();
+        AddIcon(*p, 1000);
+        p->SetFillMode(fmNonZero);
+        return p;
+    }();
+    return Which == 0 ? HitPath() : *icon;
+}
+
 std::vector<TKwPoint> QueryPoints() {
     std::mt19937 rng(3);
     std::uniform_real_distribution<float> c(0, 1000);
@@ -300,11 +313,32 @@ void BM_PointInPath(benchmark::State& State) {
 }
 BENCHMARK(BM_PointInPath);
 
+// The hit test of the filled area; its index is built by the first query and kept.
+void BM_PointInPathArea(benchmark::State& State) {
+    const TKwPathData& path = HitInput(int(State.range(0)));
+    const std::vector<TKwPoint> queries = QueryPoints();
+    size_t i = 0;
+    int inside = 0;
+    for (auto _ : State) {
+        inside += path.PointInPathArea(queries[i++ & 1023]);
+    }
+    benchmark::DoNotOptimize(inside);
+    State.SetItemsProcessed(int64_t(State.iterations()));
+    State.counters["entries"] = path.Count();
+    State.counters["inside"] = double(inside) / double(State.iterations());
+    State.SetLabel(InputName(int(State.range(0)) == 0 ? 0 : 1));
+}
+BENCHMARK(BM_PointInPathArea)->Arg(0)->Arg(1);
+
+// cairo_in_fill on the same path under the same rule, at Cairo's default tolerance (0.1,
+// the tolerance of the path's own sampling).
 void BM_CairoInFill(benchmark::State& State) {
+    const TKwPathData& path = HitInput(int(State.range(0)));
     const std::vector<TKwPoint> queries = QueryPoints();
     TCairoImage image(1000, 1000);
-    cairo_set_fill_rule(image.Cr, CAIRO_FILL_RULE_EVEN_ODD);
-    ToCairo(image.Cr, HitPath());
+    cairo_set_fill_rule(image.Cr, path.FillMode() == fmNonZero ? CAIRO_FILL_RULE_WINDING
+                                                               : CAIRO_FILL_RULE_EVEN_ODD);
+    ToCairo(image.Cr, path);
     size_t i = 0;
     int inside = 0;
     for (auto _ : State) {
@@ -313,8 +347,10 @@ void BM_CairoInFill(benchmark::State& State) {
     }
     benchmark::DoNotOptimize(inside);
     State.SetItemsProcessed(int64_t(State.iterations()));
+    State.counters["inside"] = double(inside) / double(State.iterations());
+    State.SetLabel(InputName(int(State.range(0)) == 0 ? 0 : 1));
 }
-BENCHMARK(BM_CairoInFill);
+BENCHMARK(BM_CairoInFill)->Arg(0)->Arg(1);
 
 } // namespace
 

@@ -8,7 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     libicu-dev
     libcairo2-dev libfontconfig1-dev libfreetype-dev fonts-dejavu-core
-    librsvg2-bin
+    librsvg2-bin poppler-utils ghostscript
     doxygen graphviz
     clang libclang-rt-14-dev
     locales

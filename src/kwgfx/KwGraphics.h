@@ -1,6 +1,7 @@
 #pragma once
 /// \file
 /// The library's main header: float geometry, the path object and the drawing routines.
+/// All of it may run on many threads at once, each with its own objects (KwThreads.h).
 
 // Geometry: types and constants
 #include "kwgfx/geometry/KwConstants.h"

@@ -20,8 +20,8 @@ public:
     std::unique_ptr<TKwPathData> NewInstance() const override {
         return std::make_unique<ProbePath>();
     }
-    bool BoundsStale() const { return FRecalcBounds; }
-    void ForgetBounds() { FRecalcBounds = false; }
+    bool BoundsStale() const { return !FBounds.Holds(); }
+    void ForgetBounds() { FBounds.Keep({}); }
 };
 
 class NotAPath : public platform::TPersistent {};

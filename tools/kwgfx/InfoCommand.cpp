@@ -1,26 +1,17 @@
 // kwgfx info: what the library makes of a path text.
 
+#include "CommandLine.h"
 #include "PathLoading.h"
-#include "ToolArgs.h"
-#include "ToolCommands.h"
 
 #include <cstdio>
 
 namespace kwtool {
 
 int RunInfo(TArgs Args) {
-    TArgScanner scanner(Args);
     TPathSource source;
-    bool compat = false;
-    while (!scanner.AtEnd()) {
-        const std::string_view arg = scanner.Next();
-        if (arg == "--compat")
-            compat = true;
-        else if (!source.Take(arg, scanner))
-            throw ToolError("unknown option '" + std::string(arg) + "'");
-    }
+    const TInfoOptions o = ReadInfoOptions(Args, source);
     kw::TKwPathData path;
-    WarnAboutPathText(LoadPath(path, source.Read(), compat));
+    WarnAboutPathText(LoadPath(path, source.Read(), o.Compat));
 
     std::printf("entries: %d\n", path.Count());
     std::printf("bounds: %s\n", RectText(path.GetBounds()).c_str());

@@ -2,54 +2,19 @@
 
 #include "ToolArgs.h"
 
+#include "InputLimit.h"
+
 #include <kwgfx/platform/graphics/ColorParsing.h>
 #include <kwgfx/platform/graphics/Colors.h>
 
-#include <cerrno>
 #include <charconv>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iostream>
-#include <iterator>
-#include <sstream>
 
 namespace kwtool {
 
 namespace {
 
-// Path text beyond this is surely not path text; refusing it keeps memory bounded.
-constexpr std::uintmax_t MaxPathTextBytes = 64u << 20;
-
 std::string Quoted(std::string_view Text) {
     return "'" + std::string(Text) + "'";
-}
-
-std::string ReadFile(const std::string& Name) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(Name, ec))
-        throw ToolError("cannot read " + Quoted(Name) + ": it is a directory");
-    std::ifstream in(Name, std::ios::binary);
-    if (!in) throw ToolError("cannot read " + Quoted(Name) + ": " + std::strerror(errno));
-    const std::uintmax_t size = std::filesystem::file_size(Name, ec);
-    if (!ec && size > MaxPathTextBytes)
-        throw ToolError("cannot read " + Quoted(Name) + ": larger than 64 MiB");
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (in.bad()) throw ToolError("cannot read " + Quoted(Name) + ": read error");
-    return text.str();
-}
-
-std::string ReadStdIn() {
-    std::string text;
-    char buffer[65536];
-    while (std::cin.read(buffer, sizeof buffer) || std::cin.gcount() > 0) {
-        text.append(buffer, size_t(std::cin.gcount()));
-        if (text.size() > MaxPathTextBytes)
-            throw ToolError("cannot read standard input: larger than 64 MiB");
-    }
-    if (std::cin.bad()) throw ToolError("cannot read standard input");
-    return text;
 }
 
 bool ParseWhole(std::string_view Text, int& Value) {
@@ -89,11 +54,12 @@ bool TPathSource::Take(std::string_view Arg, TArgScanner& Scanner) {
 std::string TPathSource::Read() const {
     switch (FKind) {
     case TKind::Text:
+        CheckTextArgument(FValue, InputLimit());
         return FValue;
     case TKind::File:
-        return ReadFile(FValue);
+        return ReadFileAtMost(FValue, InputLimit());
     case TKind::StdIn:
-        return ReadStdIn();
+        return ReadStdInAtMost(InputLimit());
     case TKind::None:
         break;
     }

@@ -35,7 +35,8 @@ public:
     // Takes Arg when it names a path source (a text, "@file" or "-"); Scanner supplies
     // the file name after "--file". Returns false for arguments it does not handle.
     bool Take(std::string_view Arg, TArgScanner& Scanner);
-    // The text; without a source it is an error.
+    // The text, read up to the input limit (InputLimit.h); without a source, or past the
+    // limit, it is an error.
     std::string Read() const;
 
 private:

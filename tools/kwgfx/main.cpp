@@ -1,6 +1,7 @@
 // kwgfx: the library's command-line program, a small dispatcher over the commands in
 // ToolCommands.h.
 
+#include "InputLimit.h"
 #include "ToolCommands.h"
 #include "gallery/Gallery.h"
 #include "kwgfx/platform/graphics/cairo/CairoStaticData.h"
@@ -17,14 +18,14 @@ namespace {
 // One row per command; keep the list in the order the help shows it.
 constexpr TToolCommand kCommands[] = {
     {"render",
-     "<path text | @file | --file F | -> -o out.png [--size WxH] [--fit] [--fill COLOR]\n"
-     "        [--fill-rule nonzero|evenodd]\n"
+     "<path text | @file | --file F | -> -o out.png|.pdf|.svg|.ps [--size WxH] [--fit]\n"
+     "        [--fill COLOR] [--fill-rule nonzero|evenodd]\n"
      "        [--stroke COLOR] [--stroke-width N] [--background COLOR] [--antialias] [--compat]",
-     "draw path text into a PNG picture", RunRender},
+     "draw path text into a picture (PNG, or PDF, SVG, PostScript by the extension)", RunRender},
     {"info", "<path text | @file | --file F | -> [--compat]",
      "print entry count, bounds, normalised text and polygon count of path text", RunInfo},
-    {"gallery", "[DIR]",
-     "draw one labelled PNG per family of drawing routines and an index page (default gallery/)",
+    {"gallery", "[DIR] [--format png|pdf|svg|ps] [--antialias] [--no-labels]",
+     "draw one labelled page per family of drawing routines and an index page (default gallery/)",
      RunGallery},
     {"tour", "", "print a short tour of the geometry API", RunTour},
 };
@@ -40,7 +41,10 @@ void PrintHelp(std::FILE* Out) {
                      int(c.Usage.size()), c.Usage.data());
     std::fprintf(Out,
                  "\nPath text is SVG path data; --compat reads the library's lenient path text.\n"
-                 "Colours are names such as red, clRed or clBtnFace, #RRGGBB, or none.\n");
+                 "Colours are names such as red, clRed or clBtnFace, #RRGGBB, or none.\n"
+                 "Path text (an argument, a file or standard input) is read up to %s;\n"
+                 "past that the command fails. %s=N sets another limit in bytes.\n",
+                 LimitText(DefaultInputLimit).c_str(), InputLimitVariable);
 }
 
 // Messages go out on one line whatever they contain.

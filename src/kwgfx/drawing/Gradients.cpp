@@ -163,7 +163,7 @@ void RectGradient(platform::TCanvas& Canvas, const TRect& Rect, std::span<const 
     pen.Restore();
     // The innermost ring's box gets a solid fill in its colour; a rectangle too thin for
     // any ring is filled in the first colour.
-    if (painted || (Rect.Width() > 0 && Rect.Height() > 0)) {
+    if (painted || (Rect.Right > Rect.Left && Rect.Bottom > Rect.Top)) {
         Canvas.Brush().SetColor(lastColor);
         Canvas.FillRect(lastBox);
     }

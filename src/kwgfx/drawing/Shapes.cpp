@@ -255,12 +255,14 @@ TRect DrawShape(platform::TCanvas& Canvas, const TRect& Rect, const platform::TG
     const auto plain = static_cast<TKwShapeStyle>(is3D ? Style - ss3DRectangle : Style);
 
     // The round group works in the largest square centred in the rectangle.
-    const int32_t side = std::min(r.Width(), r.Height());
+    // In 64 bits: a normalised rectangle may be up to 2^32 - 1 pixels wide.
+    const int64_t width = int64_t(r.Right) - r.Left, height = int64_t(r.Bottom) - r.Top;
+    const int64_t side = std::min(width, height);
+    const int32_t corner = static_cast<int32_t>(side / 4);
     if (plain == ssSquare || plain == ssCircle || plain == ssRoundSquare) {
-        r.Left += (r.Width() - side) / 2;
-        r.Top += (r.Height() - side) / 2;
-        r.Right = r.Left + side;
-        r.Bottom = r.Top + side;
+        const int64_t left = r.Left + (width - side) / 2, top = r.Top + (height - side) / 2;
+        r = TRect(ClampPixel(left), ClampPixel(top), ClampPixel(left + side),
+                  ClampPixel(top + side));
     }
 
     switch (plain) {
@@ -283,8 +285,8 @@ TRect DrawShape(platform::TCanvas& Canvas, const TRect& Rect, const platform::TG
         break;
     case ssRoundRect:
     case ssRoundSquare:
-        if (is3D) Frame3DExt(Canvas, r, LightColor, ShadowColor, Depth, true, side / 4, side / 4);
-        Canvas.RoundRect(r.Left, r.Top, r.Right, r.Bottom, side / 4, side / 4);
+        if (is3D) Frame3DExt(Canvas, r, LightColor, ShadowColor, Depth, true, corner, corner);
+        Canvas.RoundRect(r.Left, r.Top, r.Right, r.Bottom, corner, corner);
         break;
     case ssDiamond:
         DrawDiamond(Canvas, TStylePoints(r), is3D, LightColor, ShadowColor, Depth);

@@ -1,20 +1,22 @@
 #include "kwgfx/path/KwPathAreaFill.h"
 
-#include <vector>
+#include "kwgfx/path/detail/KwPathCache.h"
 
 namespace kw {
 
 void FillPathArea(platform::TCanvas& Canvas, const TKwPathData& Path) {
-    const TKwPolygons figures = Path.ToPolygons();
-    if (figures.empty()) return;
-    std::vector<std::vector<platform::TPointD>> polygons;
-    polygons.reserve(figures.size());
-    for (const TKwPoints& figure : figures) {
-        std::vector<platform::TPointD>& points = polygons.emplace_back();
-        points.reserve(figure.size());
-        for (const TKwPoint& p : figure) points.emplace_back(p.X, p.Y);
-    }
-    Canvas.PolyPolygonF(polygons,
+    if (Path.Entries().empty()) return;
+    const std::optional<detail::TKwSampleView> view = detail::SampleViewOf(Canvas);
+    detail::TKwPathCache& cache = Path.Cache();
+    // The kept figures, unless the view would sample some curve differently.
+    std::shared_ptr<const detail::TKwAreaFigures> figures;
+    if (!view || view->Keep.Contains(cache.CurvesBox(Path.Entries())))
+        figures = cache.AreaFigures(Path.Entries());
+    else
+        figures = std::make_shared<const detail::TKwAreaFigures>(
+            detail::BuildAreaFigures(Path.Entries(), &*view));
+    if (figures->empty()) return;
+    Canvas.PolyPolygonF(*figures,
                         Path.FillMode() == fmNonZero ? platform::pfWinding : platform::pfAlternate);
 }
 

@@ -9,16 +9,11 @@ namespace {
 // Sizes of exactly zero are widened so that the box always has an extent to scale by.
 constexpr double ZeroSizeWidening = 0.001;
 
-} // namespace
-
-TKwRect TKwPathData::GetBounds() const {
-    if (FPathData.empty()) return {0, 0, 0, 0};
-    if (!FRecalcBounds) return FBounds;
-
+TKwRect EntryBounds(std::span<const TKwPathPoint> Entries) {
     // The start values bound the search: a path lying wholly beyond +-65535 on an axis
     // reports that limit as its near edge.
     TKwRect r(65535, 65535, -65535, -65535);
-    for (const TKwPathPoint& e : FPathData) {
+    for (const TKwPathPoint& e : Entries) {
         if (e.Kind == ppClose) continue;
         const TKwPoint p = e.Point;
         if (p.X < r.Left) r.Left = p.X;
@@ -28,10 +23,14 @@ TKwRect TKwPathData::GetBounds() const {
     }
     if (r.Right - r.Left == 0) r.Right = float(r.Left + ZeroSizeWidening);
     if (r.Bottom - r.Top == 0) r.Bottom = float(r.Top + ZeroSizeWidening);
-
-    FBounds = r;
-    FRecalcBounds = false;
     return r;
+}
+
+} // namespace
+
+TKwRect TKwPathData::GetBounds() const {
+    if (FPathData.empty()) return {0, 0, 0, 0};
+    return FBounds.Get([this] { return EntryBounds(FPathData); });
 }
 
 bool TKwPathData::IsEmpty() const {

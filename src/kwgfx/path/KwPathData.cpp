@@ -9,6 +9,7 @@
 
 #include "kwgfx/path/KwPathData.h"
 
+#include "kwgfx/path/detail/KwPathCache.h"
 #include "kwgfx/path/detail/KwPathUpdate.h"
 
 #include "kwgfx/geometry/KwConversions.h"
@@ -36,7 +37,7 @@ TKwPoint Reflect(const TKwPoint& Q, const TKwPoint& L) {
 
 // ---------------------------------------------------------------- 2. Construction and copies
 
-TKwPathData::TKwPathData() = default;
+TKwPathData::TKwPathData() : FCache(std::make_unique<detail::TKwPathCache>()) {}
 TKwPathData::~TKwPathData() = default;
 
 std::unique_ptr<TKwPathData> TKwPathData::NewInstance() const {
@@ -96,8 +97,10 @@ void TKwPathData::EndUpdate() {
 }
 
 void TKwPathData::Change() {
+    // Inside a bracket the entries have changed all the same.
+    FCache->Clear();
     if (FUpdateCount > 0) return;
-    FRecalcBounds = true;
+    FBounds.Invalidate();
     if (FOnChanged) FOnChanged(this);
 }
 

@@ -18,14 +18,22 @@
 ///     whose numbers or resulting coordinates are not finite floats is dropped whole.
 ///   - Every mutating operation ends with one Change: the cached bounds are marked stale and
 ///     OnChanged is called, unless an update bracket (BeginUpdate/EndUpdate) is open; the
-///     outermost EndUpdate then calls Change once.
-///   - FillMode is stored, copied and streamed, but no operation of the path consults it.
+///     outermost EndUpdate then calls Change once. Change drops the kept samples and the hit
+///     index at once, bracket or not.
+///   - Drawing keeps the work bounded by what the canvas shows: on a canvas that tells its
+///     clip box, curves far outside it are drawn as chords (KwPathAreaFill.h), which leaves
+///     the pixels inside as they were (but for the phase of a dashed pen after such a
+///     stretch); ToPolygons, Flatten and FlattenToPolygon sample every curve whole.
+///   - FillMode is stored, copied and streamed; PointInPathArea and FillPathArea consult it.
+///   - Const members may run on several threads at once (the bounds cache is filled without
+///     a race); a mutating member needs the path to itself (KwThreads.h).
 /// KwCheckPathGuarantees (KwPathGuarantees.h) checks a list of entries against the
 /// guarantees on kinds, curve groups and finite points, wherever entries come from.
 
 #include "kwgfx/geometry/KwTypes.h"
 #include "kwgfx/geometry/KwVectorTypes.h"
 #include "kwgfx/path/KwCorners.h"
+#include "kwgfx/path/KwPathCache.h"
 #include "kwgfx/path/KwPathPoint.h"
 #include "kwgfx/path/KwSvgPathParser.h"
 #include "kwgfx/platform/base/Persistent.h"
@@ -41,6 +49,10 @@
 namespace kw::platform {
 class TCanvas;
 } // namespace kw::platform
+
+namespace kw::detail {
+class TKwPathCache;
+} // namespace kw::detail
 
 namespace kw {
 
@@ -205,6 +217,14 @@ public:
     bool PointInPath(float X, float Y) const;
     bool PointInPath(const TKwPoint& P) const;
     ///@}
+    /// True when the point lies in the area FillPathArea paints: all figures, each closed,
+    /// as one area under FillMode (non-zero winding or even-odd), curves within 0.1 as in
+    /// ToPolygons. Points on an edge may go either way. The first query builds an index of
+    /// the outline that the path keeps until its next change.
+    ///@{
+    bool PointInPathArea(float X, float Y) const;
+    bool PointInPathArea(const TKwPoint& P) const;
+    ///@}
 
     // ---- drawing (KwPathDrawing.cpp)
     /// One canvas call per figure with the canvas's pen and brush: Polyline here, Polygon
@@ -270,19 +290,25 @@ protected:
                        float StartAngle, float SweepAngle);
 
     platform::TNotifyEvent FOnChanged; ///< The change listener.
-    int32_t FUpdateCount = 0;          ///< The number of open update brackets.
+    int32_t FUpdateCount = 0; ///< The number of open update brackets.
     TKwFillMode FFillMode = fmEvenOdd; ///< The stored fill mode.
     TKwPoint FStartPoint; ///< The start point of the current subpath, where a close returns to.
     std::vector<TKwPathPoint> FPathData; ///< The entries.
-    /// The bounds cache; GetBounds refreshes it also on a const path.
-    mutable bool FRecalcBounds = true;
-    mutable TKwRect FBounds; ///< The cached bounds, valid while FRecalcBounds is false.
+    /// The bounds cache; GetBounds fills it also on a const path.
+    TKwPathCache<TKwRect> FBounds;
 
 private:
+    friend void FillPathArea(platform::TCanvas& Canvas, const TKwPathData& Path);
+    // Samples and indexes kept between drawing and hit-testing calls (detail/KwPathCache.h);
+    // Change drops them.
+    detail::TKwPathCache& Cache() const { return *FCache; }
+
     void AddArcSegments(bool Connect, const TKwPoint& Center, const TKwPoint& Radius,
                         float StartAngle, float SweepAngle);
 
     friend class TKwPathTextReader;
+
+    std::unique_ptr<detail::TKwPathCache> FCache;
 };
 
 } // namespace kw

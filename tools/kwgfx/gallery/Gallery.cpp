@@ -1,8 +1,11 @@
-// The gallery command: builds every page, saves its picture and writes index.html, a
-// page that shows them all under their titles.
+// The gallery command: builds every page, draws it into the chosen output (PNG or SVG
+// files, or one PDF or PostScript document) and writes index.html, a page that shows or
+// links them all under their titles.
 #include "Gallery.h"
 
+#include "GalleryOptions.h"
 #include "GalleryPages.h"
+#include "PictureOutput.h"
 
 #include <kwgfx/platform/graphics/cairo/Bitmap.h>
 
@@ -21,15 +24,21 @@ namespace {
 
 using namespace gallery;
 
-void WriteIndex(const std::filesystem::path& File, const std::vector<TGalleryPage>& Pages) {
+// The page's file name without its extension: each output format adds its own.
+std::string PageStem(const TGalleryPage& Page) {
+    return std::filesystem::path(Page.FileName()).stem().string();
+}
+
+void WriteIndex(const std::filesystem::path& File, const std::vector<TGalleryPage>& Pages,
+                const TPageOutput& Output) {
     std::ofstream out(File);
     out << "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
            "<title>kwgfx gallery</title>\n<style>body{font-family:sans-serif;margin:2em}"
            "img{border:1px solid #ccc;max-width:100%}</style>\n</head>\n<body>\n"
            "<h1>kwgfx gallery</h1>\n";
-    for (const TGalleryPage& page : Pages)
-        out << "<h2>" << page.Title() << "</h2>\n<p><img src=\"" << page.FileName() << "\" alt=\""
-            << page.Title() << "\"></p>\n";
+    for (std::size_t i = 0; i < Pages.size(); ++i)
+        out << "<h2>" << Pages[i].Title() << "</h2>\n"
+            << Output.IndexEntry(i, PageStem(Pages[i]), Pages[i].Title());
     out << "</body>\n</html>\n";
     out.close();
     if (!out) throw std::runtime_error("cannot write " + File.string());
@@ -38,12 +47,14 @@ void WriteIndex(const std::filesystem::path& File, const std::vector<TGalleryPag
 } // namespace
 
 int RunGallery(std::span<const std::string_view> Args) {
-    if (Args.size() > 1) {
-        std::fprintf(stderr, "kwgfx: gallery takes at most one argument, the output folder\n");
+    TGalleryOptions options;
+    try {
+        options = ReadGalleryOptions(Args);
+    } catch (const ToolError& e) {
+        std::fprintf(stderr, "kwgfx: gallery: %s\n", e.what());
         return 2;
     }
-    const std::filesystem::path folder =
-        Args.empty() ? std::filesystem::path("gallery") : std::filesystem::path(Args[0]);
+    const std::filesystem::path& folder = options.Folder;
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     if (error || !std::filesystem::is_directory(folder)) {
@@ -68,11 +79,14 @@ int RunGallery(std::span<const std::string_view> Args) {
         pages.push_back(UiHelpersPage());
         pages.push_back(HintWindowsPage());
         pages.push_back(SvgIconsPage());
+        TPageOutput output(options.Format, folder, options.Antialias);
         for (const TGalleryPage& page : pages) {
-            page.Save(folder);
-            std::printf("%s\n", (folder / page.FileName()).string().c_str());
+            page.Draw(output.BeginPage(PageStem(page), page.Width(), page.Height()),
+                      options.Labels);
+            if (const auto file = output.EndPage()) std::printf("%s\n", file->string().c_str());
         }
-        WriteIndex(folder / "index.html", pages);
+        if (const auto file = output.Finish()) std::printf("%s\n", file->string().c_str());
+        WriteIndex(folder / "index.html", pages, output);
         std::printf("%s\n", (folder / "index.html").string().c_str());
     } catch (const std::exception& e) {
         std::fprintf(stderr, "kwgfx: gallery: %s\n", e.what());

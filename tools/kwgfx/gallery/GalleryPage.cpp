@@ -1,10 +1,9 @@
 // The gallery page: lays out the cells in a grid, frames each area, draws the cells and
-// prints their labels, then saves the picture.
+// prints their labels, on whatever canvas the output gives it.
 #include "GalleryPage.h"
 
 #include <kwgfx/drawing/TextWrap.h>
 #include <kwgfx/platform/graphics/Colors.h>
-#include <kwgfx/platform/graphics/cairo/Bitmap.h>
 
 #include <algorithm>
 
@@ -14,29 +13,21 @@ using kw::platform::TCanvas;
 using kw::platform::TRect;
 namespace platform = kw::platform;
 
-void TGalleryPage::Save(const std::filesystem::path& Folder) const {
-    const int count = static_cast<int>(FCells.size());
-    const int columns = std::min(FColumns, std::max(count, 1));
-    const int rows = (count + FColumns - 1) / FColumns;
-    const int cellWidth = FAreaWidth + 2 * kPad;
-    const int cellHeight = FAreaHeight + kPad + 10 + FLabelLines * kLineHeight;
-    platform::TBitmap bitmap(columns * cellWidth, kTitleHeight + rows * cellHeight);
-    TCanvas& c = bitmap.Canvas();
-    ResetState(c);
-    c.Font().SetHeight(-17);
-    c.Font().SetStyle({platform::fsBold});
-    c.Brush().SetStyle(platform::bsClear);
-    c.TextOut(kPad, 8, FTitle);
-    for (int k = 0; k < count; ++k) {
-        const int x = (k % FColumns) * cellWidth;
-        const int y = kTitleHeight + (k / FColumns) * cellHeight;
+void TGalleryPage::Draw(TCanvas& C, bool Labels) const {
+    ResetState(C);
+    C.Font().SetHeight(-17);
+    C.Font().SetStyle({platform::fsBold});
+    C.Brush().SetStyle(platform::bsClear);
+    if (Labels) C.TextOut(kPad, 8, FTitle);
+    for (int k = 0; k < static_cast<int>(FCells.size()); ++k) {
+        const int x = (k % FColumns) * CellWidth();
+        const int y = kTitleHeight + (k / FColumns) * CellHeight();
         const TRect area(x + kPad, y + kPad, x + kPad + FAreaWidth, y + kPad + FAreaHeight);
-        DrawAreaFrame(c, area);
-        ResetState(c);
-        const std::string label = FCells[k](c, area);
-        DrawLabel(c, label, area.Left, area.Bottom + 6, FAreaWidth);
+        DrawAreaFrame(C, area);
+        ResetState(C);
+        const std::string label = FCells[k](C, area);
+        if (Labels) DrawLabel(C, label, area.Left, area.Bottom + 6, FAreaWidth);
     }
-    bitmap.SaveToFile((Folder / FFileName).string());
 }
 
 void TGalleryPage::ResetState(TCanvas& C) {

@@ -6,7 +6,7 @@
 #include <kwgfx/platform/graphics/Canvas.h>
 #include <kwgfx/platform/graphics/Types.h>
 
-#include <filesystem>
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -30,8 +30,12 @@ public:
     const std::string& Title() const { return FTitle; }
     void Add(TDrawCell Draw) { FCells.push_back(std::move(Draw)); }
 
-    // Draws every cell and writes the picture as Folder/FileName.
-    void Save(const std::filesystem::path& Folder) const;
+    int Width() const { return Columns() * CellWidth(); }
+    int Height() const { return kTitleHeight + Rows() * CellHeight(); }
+
+    // Draws the page on C, which is Width() x Height() pixels; without Labels, the title
+    // and the labels under the cells are left out.
+    void Draw(kw::platform::TCanvas& C, bool Labels) const;
 
     // The canvas state every cell starts from: black 1-pixel pen, white solid brush,
     // the default font at 12 pixels.
@@ -41,6 +45,11 @@ private:
     static constexpr int kPad = 16;
     static constexpr int kLineHeight = 14;
     static constexpr int kTitleHeight = 38;
+
+    int Columns() const { return std::min(FColumns, std::max(static_cast<int>(FCells.size()), 1)); }
+    int Rows() const { return (static_cast<int>(FCells.size()) + FColumns - 1) / FColumns; }
+    int CellWidth() const { return FAreaWidth + 2 * kPad; }
+    int CellHeight() const { return FAreaHeight + kPad + 10 + FLabelLines * kLineHeight; }
 
     static void DrawAreaFrame(kw::platform::TCanvas& C, const kw::platform::TRect& Area);
     void DrawLabel(kw::platform::TCanvas& C, std::string_view Label, int X, int Y, int Width) const;

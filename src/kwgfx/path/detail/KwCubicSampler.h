@@ -85,34 +85,55 @@ private:
 // a tenth of a unit (of a pixel, when drawing), well below the rounding to whole pixels.
 inline constexpr double CurveTolerance = 0.1;
 
-// Sends Sink the points of a polygon from P0 that stays within Tolerance of the cubic:
-// samples at evenly stepped parameters, then the end point exactly (P0 itself is the
-// caller's, who usually has it already). The number of
-// steps is the bound for cubics, ceil(sqrt(3/4 * D / Tolerance)), with D the larger
-// second difference of the control points; at most MaxSamples - 1 steps. A curve whose
-// coordinates are not finite gives its end point only.
+// A cubic's control points in double, for pieces cut from a curve (KwViewSampler.h) and
+// for the curves of the path themselves, whose float coordinates convert exactly.
+struct TKwCubicD {
+    double X[4];
+    double Y[4];
+
+    static TKwCubicD Of(const TKwPoint& P0, const TKwPoint& P1, const TKwPoint& P2,
+                        const TKwPoint& P3) {
+        return {{P0.X, P1.X, P2.X, P3.X}, {P0.Y, P1.Y, P2.Y, P3.Y}};
+    }
+};
+
+// The number of even parameter steps that keep the polygon of the cubic within Tolerance
+// of it: the bound for cubics, ceil(sqrt(3/4 * D / Tolerance)), with D the larger second
+// difference of the control points. Not finite for a curve whose coordinates are not.
+inline double StepsWithin(const TKwCubicD& C, double Tolerance) {
+    const double d1 = std::hypot(C.X[0] - 2.0 * C.X[1] + C.X[2], C.Y[0] - 2.0 * C.Y[1] + C.Y[2]);
+    const double d2 = std::hypot(C.X[1] - 2.0 * C.X[2] + C.X[3], C.Y[1] - 2.0 * C.Y[2] + C.Y[3]);
+    return std::ceil(std::sqrt(0.75 * std::max(d1, d2) / Tolerance));
+}
+
+// Sends Sink the points of a polygon from the cubic's start that stays within Tolerance of
+// it: samples at StepsWithin evenly stepped parameters (at most MaxSamples - 1 steps),
+// then the end point (the start is the caller's, who usually has it already). A curve
+// whose coordinates are not finite gives its end point only.
 template <typename F>
-void SampleCurveWithin(const TKwPoint& P0, const TKwPoint& P1, const TKwPoint& P2,
-                       const TKwPoint& P3, double Tolerance, F&& Sink) {
-    const double d1 =
-        std::hypot(double(P0.X) - 2.0 * P1.X + P2.X, double(P0.Y) - 2.0 * P1.Y + P2.Y);
-    const double d2 =
-        std::hypot(double(P1.X) - 2.0 * P2.X + P3.X, double(P1.Y) - 2.0 * P2.Y + P3.Y);
-    const double steps = std::ceil(std::sqrt(0.75 * std::max(d1, d2) / Tolerance));
+void SampleCubicWithin(const TKwCubicD& C, double Tolerance, F&& Sink) {
+    const double steps = StepsWithin(C, Tolerance);
     if (std::isfinite(steps) && steps > 1) {
         const int32_t n =
             steps < TKwCubicSampler::MaxSamples ? int32_t(steps) : TKwCubicSampler::MaxSamples - 1;
         // Power form: ((A t + B) t + C) t + P0.
-        const double cx = 3.0 * (double(P1.X) - P0.X), cy = 3.0 * (double(P1.Y) - P0.Y);
-        const double bx = 3.0 * (double(P2.X) - P1.X) - cx, by = 3.0 * (double(P2.Y) - P1.Y) - cy;
-        const double ax = double(P3.X) - P0.X - cx - bx, ay = double(P3.Y) - P0.Y - cy - by;
+        const double cx = 3.0 * (C.X[1] - C.X[0]), cy = 3.0 * (C.Y[1] - C.Y[0]);
+        const double bx = 3.0 * (C.X[2] - C.X[1]) - cx, by = 3.0 * (C.Y[2] - C.Y[1]) - cy;
+        const double ax = C.X[3] - C.X[0] - cx - bx, ay = C.Y[3] - C.Y[0] - cy - by;
         for (int32_t i = 1; i < n; ++i) {
             const double t = double(i) / n;
-            Sink(TKwPoint(float(((ax * t + bx) * t + cx) * t + P0.X),
-                          float(((ay * t + by) * t + cy) * t + P0.Y)));
+            Sink(TKwPoint(float(((ax * t + bx) * t + cx) * t + C.X[0]),
+                          float(((ay * t + by) * t + cy) * t + C.Y[0])));
         }
     }
-    Sink(P3);
+    Sink(TKwPoint(float(C.X[3]), float(C.Y[3])));
+}
+
+// SampleCubicWithin for a curve of the path, from P0; the end point is P3 exactly.
+template <typename F>
+void SampleCurveWithin(const TKwPoint& P0, const TKwPoint& P1, const TKwPoint& P2,
+                       const TKwPoint& P3, double Tolerance, F&& Sink) {
+    SampleCubicWithin(TKwCubicD::Of(P0, P1, P2, P3), Tolerance, Sink);
 }
 
 } // namespace kw::detail

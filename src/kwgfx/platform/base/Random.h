@@ -3,7 +3,7 @@
 /// The global pseudo-random generator. Its state is one 64-bit seed that a program may
 /// read and set, so a run can be repeated exactly (tests set it before each case). The
 /// generator is a SplitMix64 step: fast, and every seed gives a full-period sequence.
-/// Not for cryptography; one shared state, so use it from one thread.
+/// Not for cryptography; one shared state, so use it from one thread (KwThreads.h).
 
 #include <cstdint>
 

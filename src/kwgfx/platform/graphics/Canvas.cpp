@@ -9,7 +9,11 @@
 namespace kw::platform {
 
 TCanvas::~TCanvas() {
-    if (ScreenCanvas() == this) SetScreenCanvas(nullptr);
+    ForgetScreenCanvas(this);
+}
+
+std::optional<TRect> TCanvas::DoClipBox() const {
+    return std::nullopt;
 }
 
 void TCanvas::MoveTo(int32_t X, int32_t Y) {

@@ -19,6 +19,7 @@
 #include "kwgfx/platform/graphics/PolyFillMode.h"
 #include "kwgfx/platform/graphics/Types.h"
 
+#include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -64,6 +65,11 @@ public:
     virtual bool Antialias() const { return false; }
     virtual void SetAntialias(bool) {}
     ///@}
+
+    /// The pixels a drawing call can change, as a rectangle covers them, or nothing when the
+    /// canvas does not say (it may then be asked to draw anywhere). Drawing code uses it to
+    /// skip work for what cannot be seen; the pixels inside must come out the same.
+    std::optional<TRect> ClipBox() const { return DoClipBox(); }
 
     /// Where the next LineTo starts.
     ///@{
@@ -145,6 +151,8 @@ public:
     }
 
 protected:
+    /// The default tells no clip box.
+    virtual std::optional<TRect> DoClipBox() const;
     /// Pen and shapes: the public operations have normalised nothing; the pen position is
     /// updated by the public operations after these return.
     virtual void DoMoveTo(int32_t X, int32_t Y);

@@ -2,6 +2,8 @@
 // alignment and the measuring rectangle.
 #include "kwgfx/platform/graphics/Canvas.h"
 
+#include "kwgfx/platform/graphics/PixelRounding.h"
+
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -98,42 +100,47 @@ int32_t TCanvas::LayoutText(std::string_view Text, TRect& Rect, uint32_t Flags, 
     const bool singleLine = (Flags & DT_SINGLELINE) != 0;
     auto width = [this](std::string_view S) { return DoTextExtent(S).cx; };
 
+    // Positions are worked out in 64 bits and saturate at the pixel range, so that any
+    // rectangle and font height give a defined layout.
+    const int64_t left = Rect.Left, top0 = Rect.Top, right = Rect.Right, bottom = Rect.Bottom;
     std::vector<std::string> lines;
     for (const std::string& paragraph : SplitParagraphs(shown, singleLine)) {
         if ((Flags & DT_WORDBREAK) && !paragraph.empty())
-            WrapParagraph(paragraph, Rect.Width(), width, lines);
+            WrapParagraph(paragraph, ClampToPixel(right - left), width, lines);
         else
             lines.push_back(paragraph);
     }
 
-    const int32_t lineHeight = DoGetTextMetrics().tmHeight;
-    const int32_t blockHeight = lineHeight * static_cast<int32_t>(lines.size());
-    int32_t top = Rect.Top;
+    const int64_t lineHeight = DoGetTextMetrics().tmHeight;
+    const int64_t blockHeight = lineHeight * static_cast<int64_t>(lines.size());
+    int64_t top = top0;
     if (singleLine && (Flags & DT_VCENTER))
-        top = Rect.Top + (Rect.Height() - lineHeight) / 2;
+        top = top0 + (bottom - top0 - lineHeight) / 2;
     else if (singleLine && (Flags & DT_BOTTOM))
-        top = Rect.Bottom - lineHeight;
+        top = bottom - lineHeight;
 
     if (Flags & DT_CALCRECT) {
-        int32_t widest = 0;
-        for (const std::string& line : lines) widest = std::max(widest, width(line));
-        Rect.Right = Rect.Left + widest;
-        Rect.Bottom = Rect.Top + blockHeight;
+        int64_t widest = 0;
+        for (const std::string& line : lines) widest = std::max<int64_t>(widest, width(line));
+        Rect.Right = ClampToPixel(left + widest);
+        Rect.Bottom = ClampToPixel(top0 + blockHeight);
     }
     if (Paint) {
         const TRect clip = Rect;
-        int32_t y = top;
+        int64_t y = top;
         for (const std::string& line : lines) {
-            int32_t x = Rect.Left;
+            int64_t x = left;
             if (Flags & DT_CENTER)
-                x = Rect.Left + (Rect.Width() - width(line)) / 2;
+                x = left + (right - left - width(line)) / 2;
             else if (Flags & DT_RIGHT)
-                x = Rect.Right - width(line);
-            if (!line.empty()) DoTextLine(x, y, line, (Flags & DT_NOCLIP) ? nullptr : &clip);
+                x = right - width(line);
+            if (!line.empty())
+                DoTextLine(ClampToPixel(x), ClampToPixel(y), line,
+                           (Flags & DT_NOCLIP) ? nullptr : &clip);
             y += lineHeight;
         }
     }
-    return top - Rect.Top + blockHeight;
+    return ClampToPixel(top - top0 + blockHeight);
 }
 
 } // namespace kw::platform

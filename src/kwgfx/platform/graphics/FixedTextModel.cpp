@@ -1,13 +1,15 @@
 #include "kwgfx/platform/graphics/FixedTextModel.h"
 
+#include "kwgfx/platform/graphics/PixelRounding.h"
+
 #include <algorithm>
 
 namespace kw::platform {
 
 namespace {
 
-int32_t CodePointCount(std::string_view Text) {
-    int32_t n = 0;
+int64_t CodePointCount(std::string_view Text) {
+    int64_t n = 0;
     for (char c : Text)
         if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
     return n;
@@ -16,9 +18,9 @@ int32_t CodePointCount(std::string_view Text) {
 } // namespace
 
 int32_t FixedTextModelEm(const TFont& Font) {
-    const int32_t h = Font.Height();
+    const int64_t h = Font.Height();
     if (h == 0) return 12;
-    return h < 0 ? -h : h;
+    return ClampToPixel(h < 0 ? -h : h);
 }
 
 int32_t FixedTextModelAdvance(const TFont& Font) {
@@ -26,8 +28,9 @@ int32_t FixedTextModelAdvance(const TFont& Font) {
 }
 
 TSize FixedTextModelExtent(const TFont& Font, std::string_view Text) {
-    const int32_t em = FixedTextModelEm(Font);
-    return {CodePointCount(Text) * FixedTextModelAdvance(Font), em + em / 4};
+    const int64_t em = FixedTextModelEm(Font);
+    return {ClampToPixel(CodePointCount(Text) * FixedTextModelAdvance(Font)),
+            ClampToPixel(em + em / 4)};
 }
 
 TTextMetric FixedTextModelMetrics(const TFont& Font, bool BitmapFace) {
@@ -35,7 +38,7 @@ TTextMetric FixedTextModelMetrics(const TFont& Font, bool BitmapFace) {
     TTextMetric tm;
     tm.tmAscent = em;
     tm.tmDescent = em / 4;
-    tm.tmHeight = tm.tmAscent + tm.tmDescent;
+    tm.tmHeight = ClampToPixel(int64_t(tm.tmAscent) + tm.tmDescent);
     tm.tmAveCharWidth = FixedTextModelAdvance(Font);
     tm.tmMaxCharWidth = FixedTextModelAdvance(Font);
     const TFontStyles style = Font.Style();

@@ -8,6 +8,8 @@
 ///   advance   = max(1, em / 2) pixels for every character (UTF-8 code point)
 ///   ascent    = em, descent = em / 4 (integer division), text height = ascent + descent,
 ///               also for empty text
+///   Every result saturates at the 32-bit range: a huge height or a long text measures
+///   2147483647 rather than overflowing.
 ///   metrics   = no leading; average and maximum width = advance; a fixed-pitch face,
 ///               scalable outline unless the caller says it is a bitmap face
 

@@ -104,6 +104,10 @@ public:
     /// name turns this off.
     void FailOn(std::string_view Name) { FFailOn = std::string(Name); }
 
+    /// The clip box the canvas tells (Canvas.h); none unless given here, so drawing code
+    /// records every call it would make anywhere.
+    void SetClipBox(std::optional<TRect> Box) { FClipBox = Box; }
+
     /// The text model in numbers, for tests that compute expected layouts.
     ///@{
     int32_t EmPixels() const { return FixedTextModelEm(Font()); }
@@ -111,6 +115,7 @@ public:
     ///@}
 
 protected:
+    std::optional<TRect> DoClipBox() const override { return FClipBox; }
     void DoMoveTo(int32_t X, int32_t Y) override;
     void DoLineTo(TPoint From, TPoint To) override;
     void DoPolygon(std::span<const TPoint> Points) override;
@@ -142,6 +147,7 @@ private:
     std::vector<TCanvasCall> FCalls;
     std::vector<std::string> FBitmapFaces;
     std::string FFailOn;
+    std::optional<TRect> FClipBox;
 };
 
 /// Writes Call.ToString().

@@ -2,22 +2,30 @@
 
 #include "kwgfx/platform/graphics/FixedTextModel.h"
 
+#include <atomic>
+
 namespace kw::platform {
 
 namespace {
-TCanvas* GScreenCanvas = nullptr;
+// Atomic because every canvas reads it when it is destroyed, on whatever thread that is.
+std::atomic<TCanvas*> GScreenCanvas = nullptr;
 } // namespace
 
 void SetScreenCanvas(TCanvas* Canvas) {
-    GScreenCanvas = Canvas;
+    GScreenCanvas.store(Canvas);
 }
 
 TCanvas* ScreenCanvas() {
-    return GScreenCanvas;
+    return GScreenCanvas.load();
+}
+
+void ForgetScreenCanvas(TCanvas* Canvas) {
+    GScreenCanvas.compare_exchange_strong(Canvas, nullptr);
 }
 
 TTextMetric GetFontTextMetrics(const TFont& Font) {
-    if (!GScreenCanvas) {
+    TCanvas* const screen = GScreenCanvas.load();
+    if (!screen) {
         return FixedTextModelMetrics(Font, false);
     }
     // Put the device's own font back even when the query throws.
@@ -25,9 +33,9 @@ TTextMetric GetFontTextMetrics(const TFont& Font) {
         TCanvas& Canvas;
         TFont Saved;
         ~TFontRestorer() { Canvas.Font().Assign(Saved); }
-    } restorer{*GScreenCanvas, GScreenCanvas->Font()};
-    GScreenCanvas->Font().Assign(Font);
-    return GScreenCanvas->GetTextMetrics();
+    } restorer{*screen, screen->Font()};
+    screen->Font().Assign(Font);
+    return screen->GetTextMetrics();
 }
 
 } // namespace kw::platform

@@ -31,8 +31,10 @@ struct TSize {
     friend constexpr bool operator==(const TSize&, const TSize&) = default;
 };
 
-/// Width is Right - Left, height Bottom - Top; a rectangle (L, T, R, B) covers pixel
-/// columns L..R-1 and rows T..B-1.
+/// Width is Right - Left, height Bottom - Top, in 32-bit arithmetic that wraps around (a
+/// rectangle wider than 2^31 - 1 reports a negative width; code that must handle such
+/// rectangles computes in 64 bits); a rectangle (L, T, R, B) covers pixel columns L..R-1
+/// and rows T..B-1.
 struct TRect {
     int32_t Left = 0;   ///< The first column.
     int32_t Top = 0;    ///< The first row.
@@ -45,10 +47,10 @@ struct TRect {
     /// The rectangle with these corners.
     constexpr TRect(TPoint TopLeft, TPoint BottomRight)
         : Left(TopLeft.X), Top(TopLeft.Y), Right(BottomRight.X), Bottom(BottomRight.Y) {}
-    /// Right - Left.
-    constexpr int32_t Width() const { return Right - Left; }
-    /// Bottom - Top.
-    constexpr int32_t Height() const { return Bottom - Top; }
+    /// Right - Left, wrapping around in 32 bits.
+    constexpr int32_t Width() const { return int32_t(uint32_t(Right) - uint32_t(Left)); }
+    /// Bottom - Top, wrapping around in 32 bits.
+    constexpr int32_t Height() const { return int32_t(uint32_t(Bottom) - uint32_t(Top)); }
     /// (Left, Top).
     constexpr TPoint TopLeft() const { return {Left, Top}; }
     /// (Right, Bottom).

@@ -4,6 +4,8 @@
 /// opaque white unless the bitmap is made with another background, such as
 /// TRGBA::Transparent for an icon that is to be composited. PNG files load and save, alpha
 /// included; pixels can be read back for tests and tools.
+/// A bitmap and its canvas belong to one thread at a time; bitmaps of different threads
+/// draw at the same time without a lock (KwThreads.h).
 
 #include "kwgfx/platform/graphics/Graphic.h"
 #include "kwgfx/platform/graphics/cairo/CairoCanvas.h"

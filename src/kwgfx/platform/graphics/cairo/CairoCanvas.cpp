@@ -31,17 +31,50 @@ TCairoCanvas::TCairoCanvas(cairo_surface_t* Surface) {
     Attach(Surface);
 }
 
+TCairoCanvas::TCairoCanvas(cairo_t* Context) {
+    Attach(Context);
+}
+
 TCairoCanvas::~TCairoCanvas() {
     if (FFace) cairo_font_face_destroy(FFace);
+    if (FMeasure) cairo_destroy(FMeasure);
     if (FContext) cairo_destroy(FContext);
     if (FSurface) cairo_surface_destroy(FSurface);
 }
 
 void TCairoCanvas::Attach(cairo_surface_t* Surface) {
+    cairo_t* context = cairo_create(Surface);
+    Attach(context);
+    cairo_destroy(context);
+}
+
+void TCairoCanvas::Attach(cairo_t* Context) {
+    // The target is kept apart from the context: an errored context no longer gives it.
+    cairo_t* context = cairo_reference(Context);
+    cairo_surface_t* surface = cairo_surface_reference(cairo_get_target(Context));
     if (FContext) cairo_destroy(FContext);
     if (FSurface) cairo_surface_destroy(FSurface);
-    FSurface = cairo_surface_reference(Surface);
-    FContext = cairo_create(FSurface);
+    FContext = context;
+    FSurface = surface;
+    if (!FBaseMatrix) FBaseMatrix = std::make_unique<cairo_matrix_t>();
+    cairo_get_matrix(FContext, FBaseMatrix.get());
+    if (!FMeasure) {
+        cairo_surface_t* pixel = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1);
+        FMeasure = cairo_create(pixel);
+        cairo_surface_destroy(pixel);
+    }
+}
+
+// The context's clip extents in canvas coordinates: the bitmap, the document page, or the
+// part of a window's context that GTK lets the canvas draw, whatever its transform.
+std::optional<TRect> TCairoCanvas::DoClipBox() const {
+    if (!FContext) return std::nullopt;
+    double l = 0, t = 0, r = 0, b = 0;
+    cairo_clip_extents(FContext, &l, &t, &r, &b);
+    if (!(l < r && t < b)) return std::nullopt;
+    const auto pixel = [](double v) { return static_cast<int32_t>(std::clamp(v, -2e9, 2e9)); };
+    return TRect{pixel(std::floor(l)), pixel(std::floor(t)), pixel(std::ceil(r)),
+                 pixel(std::ceil(b))};
 }
 
 // Every drawing call starts from a clean state, so nothing leaks from one call to the next.
@@ -58,6 +91,7 @@ void TCairoCanvas::EndDrawing() {
     if (cairo_status(FContext) != CAIRO_STATUS_SUCCESS) {
         cairo_destroy(FContext);
         FContext = cairo_create(FSurface);
+        cairo_set_matrix(FContext, FBaseMatrix.get());
     }
 }
 
@@ -98,7 +132,7 @@ void TCairoCanvas::StrokeOpenPath(std::span<const TPoint> Points) {
         };
         pushOut(pts.front(), pts[1]);
         pullBack(pts.back(), pts[pts.size() - 2]);
-        const TBoxD reach = FarReach(FSurface);
+        const TBoxD reach = FarReach(FContext);
         if (FigureInsideBox(pts, reach)) {
             cairo_move_to(FContext, pts[0].X, pts[0].Y);
             for (std::size_t i = 1; i < pts.size(); ++i)
@@ -122,7 +156,7 @@ void TCairoCanvas::DoPolyline(std::span<const TPoint> Points) {
 
 void TCairoCanvas::DoPolygon(std::span<const TPoint> Points) {
     if (Points.empty()) return;
-    if (!PointsInsideBox(Points, FarReach(FSurface))) {
+    if (!PointsInsideBox(Points, FarReach(FContext))) {
         // Filled even-odd, then outlined: the same drawing at exact coordinates, clipped.
         const std::vector<std::vector<TPointD>> figure{ToPointsD(Points)};
         DoPolyPolygonF(figure, pfAlternate);
@@ -161,7 +195,7 @@ void TCairoCanvas::FillThenStroke(const std::function<void()>& AddFigures, TPoly
 
 void TCairoCanvas::DoPolyPolygon(std::span<const std::vector<TPoint>> Polygons,
                                  TPolyFillMode FillMode) {
-    const TBoxD reach = FarReach(FSurface);
+    const TBoxD reach = FarReach(FContext);
     if (!std::all_of(Polygons.begin(), Polygons.end(), [&](const std::vector<TPoint>& Figure) {
             return PointsInsideBox(Figure, reach);
         })) {
@@ -187,7 +221,7 @@ void TCairoCanvas::DoPolyPolygon(std::span<const std::vector<TPoint>> Polygons,
 // Filled and outlined as DoPolyPolygon does, at the exact coordinates.
 void TCairoCanvas::DoPolyPolygonF(std::span<const std::vector<TPointD>> Polygons,
                                   TPolyFillMode FillMode) {
-    const TFiguresInReach inReach(Polygons, FarReach(FSurface));
+    const TFiguresInReach inReach(Polygons, FarReach(FContext));
     BeginDrawing();
     // All figures go into one Cairo path, so the fill rule sees them together.
     const auto addFigures = [&] {
@@ -218,7 +252,7 @@ void TCairoCanvas::FillAndOutline(TRect Box, const TBoxPath& Path) {
     Box = Normalized(Box);
     if (Box.Left == Box.Right || Box.Top == Box.Bottom) return;
     const double l = Box.Left, t = Box.Top, r = Box.Right, b = Box.Bottom;
-    const TBoxD reach = FarReach(FSurface);
+    const TBoxD reach = FarReach(FContext);
     const bool far = l < reach.Left || t < reach.Top || r > reach.Right || b > reach.Bottom;
     const auto addPath = [&](double Inset) {
         if (!far) {
@@ -313,7 +347,7 @@ void TCairoCanvas::DoPie(const TRect& Box, TPoint Start, TPoint End) {
 // may lie further apart than an int32 can count.
 void TCairoCanvas::DoFillRect(const TRect& Rect) {
     if (Rect.Right <= Rect.Left || Rect.Bottom <= Rect.Top) return;
-    const TBoxD reach = FarReach(FSurface);
+    const TBoxD reach = FarReach(FContext);
     const double l = std::max<double>(Rect.Left, reach.Left);
     const double t = std::max<double>(Rect.Top, reach.Top);
     const double r = std::min<double>(Rect.Right, reach.Right);
@@ -362,7 +396,10 @@ void TCairoCanvas::PaintGraphic(const TGraphic& Graphic, const TRect& Dest) {
                     double(dest.Height()) / Graphic.Height());
         cairo_set_source_surface(FContext, source, 0, 0);
         cairo_pattern_t* pattern = cairo_get_source(FContext);
-        cairo_pattern_set_filter(pattern, to_cairo_filter(FAntialias));
+        // An image at its own size needs no smoothing. A bitmap target finds that out for
+        // itself; a vector target would tell the viewer to smooth it, blurring its edges.
+        const bool scaled = dest.Width() != Graphic.Width() || dest.Height() != Graphic.Height();
+        cairo_pattern_set_filter(pattern, to_cairo_filter(FAntialias && scaled));
         cairo_pattern_set_extend(pattern, CAIRO_EXTEND_PAD);
         cairo_paint(FContext);
         EndDrawing();

@@ -1,7 +1,8 @@
 #pragma once
 /// \file
-/// A canvas that draws with Cairo on an image surface (usually a TBitmap's). It follows the
-/// raster conventions of TCanvas: pixel (x, y) is the square from (x, y) to (x+1, y+1); a
+/// A canvas that draws with Cairo: on an image surface (usually a TBitmap's), on a vector
+/// document's page, or through any cairo_t it is given (a window's, for instance). It follows
+/// the raster conventions of TCanvas: pixel (x, y) is the square from (x, y) to (x+1, y+1); a
 /// box (L, T, R, B) covers columns L..R-1 and rows T..B-1 and shapes keep their outline
 /// inside it; polygon and line points name pixels, so a polygon covers its vertex pixels and
 /// a line leaves out its end pixel. PolyPolygonF keeps its sub-pixel coordinates under the
@@ -9,8 +10,14 @@
 /// pixels. Anti-aliasing is off unless SetAntialias(true); it applies to shapes, images and text
 /// alike.
 ///
+/// A canvas pixel is one unit of the context's user space as the canvas found it: a canvas
+/// given a context scaled by 0.75 draws a pixel as 0.75 device units (a point on a PDF page).
+///
 /// Text goes through fontconfig and FreeType: Font.Name picks the family ("Default" is
 /// DejaVu Sans), Font.Height the size, Font.Orientation rotates around the text's top-left.
+/// Text is measured and laid out in canvas pixels on an image surface of the canvas's own,
+/// so that it measures and places its glyphs the same on every target; the target only
+/// renders the glyphs (a vector target keeps them as text).
 
 #include "kwgfx/platform/graphics/Canvas.h"
 
@@ -21,6 +28,7 @@
 typedef struct _cairo cairo_t;
 typedef struct _cairo_surface cairo_surface_t;
 typedef struct _cairo_font_face cairo_font_face_t;
+typedef struct _cairo_matrix cairo_matrix_t;
 
 namespace kw::platform {
 
@@ -31,9 +39,17 @@ class TShapePath;
 /// A canvas that draws with Cairo; see the file's description.
 class TCairoCanvas : public TCanvas {
 public:
-    /// Draws on Surface (an image surface), which the canvas keeps a reference to.
+    /// Draws on Surface through a context of its own; canvas pixels are the surface's units.
     explicit TCairoCanvas(cairo_surface_t* Surface);
+    /// Draws through Context as it stands: its transformation and clip at this moment are
+    /// the canvas's. The canvas keeps a reference to Context and leaves its state as it
+    /// found it after every call. A call that puts the context into an error state moves
+    /// the canvas to a fresh context on the same target with the same transformation (the
+    /// clip is lost), so that one bad call does not disable the canvas.
+    explicit TCairoCanvas(cairo_t* Context);
     ~TCairoCanvas() override;
+    TCairoCanvas(const TCairoCanvas&) = delete;
+    TCairoCanvas& operator=(const TCairoCanvas&) = delete;
 
     /// Smooth edges for shapes, images and text; off unless set.
     ///@{
@@ -41,12 +57,20 @@ public:
     void SetAntialias(bool Value) override { FAntialias = Value; }
     ///@}
 
-    /// Moves the canvas to another surface; pen, brush, font and pen position stay.
+    /// Moves the canvas to another surface or context; pen, brush, font and pen position stay.
+    ///@{
     void Attach(cairo_surface_t* Surface);
-    /// The surface drawn on.
+    void Attach(cairo_t* Context);
+    ///@}
+    /// The surface the canvas draws on and the context it draws through.
+    ///@{
     cairo_surface_t* Surface() const { return FSurface; }
+    cairo_t* Context() const { return FContext; }
+    ///@}
 
 protected:
+    /// An image surface's pixels; other surfaces tell none.
+    std::optional<TRect> DoClipBox() const override;
     void DoLineTo(TPoint From, TPoint To) override;
     void DoPolygon(std::span<const TPoint> Points) override;
     void DoPolyPolygon(std::span<const std::vector<TPoint>> Polygons,
@@ -91,10 +115,13 @@ private:
         bool operator==(const TFontKey&) const = default;
     };
     void SelectFont();
+    void ShowGlyphs(const std::string& Text, double Baseline, double Angle);
     void DrawTextAt(int32_t X, int32_t Y, std::string_view Text, const TRect* Clip);
 
     cairo_surface_t* FSurface = nullptr;
     cairo_t* FContext = nullptr;
+    std::unique_ptr<cairo_matrix_t> FBaseMatrix; // the context's transformation when attached
+    cairo_t* FMeasure = nullptr;                 // text measuring, on a 1 x 1 image surface
     bool FAntialias = false;
 
     cairo_font_face_t* FFace = nullptr;

@@ -6,9 +6,10 @@
 
 namespace kw::platform::cairo_detail {
 
-TBoxD FarReach(cairo_surface_t* Surface) {
-    return {-kFarMargin, -kFarMargin, cairo_image_surface_get_width(Surface) + kFarMargin,
-            cairo_image_surface_get_height(Surface) + kFarMargin};
+TBoxD FarReach(cairo_t* Cr) {
+    double l = 0, t = 0, r = 0, b = 0;
+    cairo_clip_extents(Cr, &l, &t, &r, &b);
+    return {l - kFarMargin, t - kFarMargin, r + kFarMargin, b + kFarMargin};
 }
 
 bool PointsInsideBox(std::span<const TPoint> Points, const TBoxD& Box) {

@@ -2,7 +2,7 @@
 /// \file
 /// Releases the caches Cairo and fontconfig keep for the life of the process, so that leak
 /// checkers see a clean exit. Call once at the very end, after every bitmap and canvas is
-/// gone; drawing text afterwards is not supported.
+/// gone and no other thread draws; drawing text afterwards is not supported.
 
 namespace kw::platform {
 

@@ -1,5 +1,10 @@
 // TCairoCanvas text: face lookup through fontconfig, sizes from TFont.Height, drawing with
 // background, underline and strike-out, rotation, measuring and text metrics.
+//
+// Measuring and glyph placement happen on the canvas's measuring context, an image surface
+// in canvas pixels; the target only renders the glyphs at the places found there. A PDF
+// page, whose device units are points, thus places text exactly where a bitmap does, and
+// the text it holds can still be selected (the glyphs go with their characters).
 #include "kwgfx/platform/graphics/cairo/CairoCanvas.h"
 #include "kwgfx/platform/graphics/cairo/detail/CairoConvert.h"
 
@@ -94,7 +99,8 @@ int32_t RoundToInt(double V) {
 
 } // namespace
 
-// Puts the face and size of the canvas font into the context.
+// Puts the face, options and size of the canvas font into the measuring context and the
+// drawing context.
 void TCairoCanvas::SelectFont() {
     const TFont& font = Font();
     TFontKey key{font.FaceName(), font.Style().Contains(fsBold), font.Style().Contains(fsItalic)};
@@ -105,34 +111,64 @@ void TCairoCanvas::SelectFont() {
         FFaceScalable = match.Scalable;
         FFaceKey = key;
     }
-    cairo_set_font_face(FContext, FFace);
-
     cairo_font_options_t* options = cairo_font_options_create();
     cairo_font_options_set_antialias(options, to_cairo_antialias(FAntialias));
     cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
-    cairo_set_font_options(FContext, options);
-    cairo_font_options_destroy(options);
+    cairo_set_font_face(FMeasure, FFace);
+    cairo_set_font_options(FMeasure, options);
 
     // Negative heights are the em size; positive ones the cell (ascent + descent).
     const int32_t height = font.Height();
     double em = height < 0 ? -double(height) : height > 0 ? height : 12.0;
     if (height > 0) {
-        cairo_set_font_size(FContext, em);
+        cairo_set_font_size(FMeasure, em);
         cairo_font_extents_t fe;
-        cairo_font_extents(FContext, &fe);
+        cairo_font_extents(FMeasure, &fe);
         if (fe.ascent + fe.descent > 0) em = em * em / (fe.ascent + fe.descent);
     }
+    cairo_set_font_size(FMeasure, em);
+
+    cairo_set_font_face(FContext, FFace);
+    cairo_set_font_options(FContext, options);
     cairo_set_font_size(FContext, em);
+    cairo_font_options_destroy(options);
+}
+
+// Shows Text with its start at (0, Baseline) in the drawing context's user space, turned by
+// Angle. The glyphs are placed by the measuring context turned the same way, from the start
+// point as the drawing context holds it (Cairo keeps the current point in fixed-point
+// device units), which on an image target gives the very places Cairo's own text call finds.
+void TCairoCanvas::ShowGlyphs(const std::string& Text, double Baseline, double Angle) {
+    double x = 0, y = Baseline;
+    cairo_move_to(FContext, x, y);
+    cairo_get_current_point(FContext, &x, &y);
+    cairo_new_path(FContext);
+    cairo_save(FMeasure);
+    cairo_rotate(FMeasure, Angle);
+    cairo_glyph_t* glyphs = nullptr;
+    int glyphCount = 0;
+    cairo_text_cluster_t* clusters = nullptr;
+    int clusterCount = 0;
+    cairo_text_cluster_flags_t flags{};
+    const cairo_status_t status = cairo_scaled_font_text_to_glyphs(
+        cairo_get_scaled_font(FMeasure), x, y, Text.data(), int(Text.size()), &glyphs, &glyphCount,
+        &clusters, &clusterCount, &flags);
+    cairo_restore(FMeasure);
+    if (status == CAIRO_STATUS_SUCCESS && glyphCount > 0)
+        cairo_show_text_glyphs(FContext, Text.data(), int(Text.size()), glyphs, glyphCount,
+                               clusters, clusterCount, flags);
+    cairo_glyph_free(glyphs);
+    cairo_text_cluster_free(clusters);
 }
 
 TSize TCairoCanvas::DoTextExtent(std::string_view Text) {
     BeginDrawing();
     SelectFont();
     cairo_font_extents_t fe;
-    cairo_font_extents(FContext, &fe);
+    cairo_font_extents(FMeasure, &fe);
     cairo_text_extents_t te{};
     const std::string text = ValidUtf8(Text);
-    if (!text.empty()) cairo_text_extents(FContext, text.c_str(), &te);
+    if (!text.empty()) cairo_text_extents(FMeasure, text.c_str(), &te);
     EndDrawing();
     return {RoundToInt(te.x_advance), RoundToInt(fe.ascent) + RoundToInt(fe.descent)};
 }
@@ -141,14 +177,14 @@ TTextMetric TCairoCanvas::DoGetTextMetrics() {
     BeginDrawing();
     SelectFont();
     cairo_font_extents_t fe;
-    cairo_font_extents(FContext, &fe);
+    cairo_font_extents(FMeasure, &fe);
     cairo_matrix_t size;
-    cairo_get_font_matrix(FContext, &size);
+    cairo_get_font_matrix(FMeasure, &size);
     cairo_text_extents_t te{};
-    cairo_text_extents(FContext, "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ", &te);
+    cairo_text_extents(FMeasure, "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ", &te);
     cairo_text_extents_t narrow{}, wide{};
-    cairo_text_extents(FContext, "i", &narrow);
-    cairo_text_extents(FContext, "W", &wide);
+    cairo_text_extents(FMeasure, "i", &narrow);
+    cairo_text_extents(FMeasure, "W", &wide);
     EndDrawing();
 
     const TFont& font = Font();
@@ -181,29 +217,26 @@ void TCairoCanvas::DrawTextAt(int32_t X, int32_t Y, std::string_view Text, const
     }
     SelectFont();
     cairo_font_extents_t fe;
-    cairo_font_extents(FContext, &fe);
+    cairo_font_extents(FMeasure, &fe);
     cairo_text_extents_t te{};
-    if (!text.empty()) cairo_text_extents(FContext, text.c_str(), &te);
+    if (!text.empty()) cairo_text_extents(FMeasure, text.c_str(), &te);
     const int32_t ascent = RoundToInt(fe.ascent), descent = RoundToInt(fe.descent);
     const int32_t width = RoundToInt(te.x_advance);
     cairo_matrix_t size;
-    cairo_get_font_matrix(FContext, &size);
+    cairo_get_font_matrix(FMeasure, &size);
     const double em = size.yy;
 
     // The text turns counter-clockwise (on screen) around its top-left corner.
+    const double angle = -Font().Orientation() * std::numbers::pi / 1800.0;
     cairo_translate(FContext, X, Y);
-    cairo_rotate(FContext, -Font().Orientation() * std::numbers::pi / 1800.0);
+    cairo_rotate(FContext, angle);
     if (Brush().Style() != bsClear) {
         to_cairo_source(FContext, Brush().Color());
         cairo_rectangle(FContext, 0, 0, width, ascent + descent);
         cairo_fill(FContext);
     }
     to_cairo_source(FContext, Font().Color());
-    if (!text.empty()) {
-        cairo_move_to(FContext, 0, ascent);
-        cairo_show_text(FContext, text.c_str());
-        cairo_new_path(FContext);
-    }
+    if (!text.empty()) ShowGlyphs(text, ascent, angle);
     const int32_t thickness = std::max(1, RoundToInt(em / 14));
     if (Font().Style().Contains(fsUnderline)) {
         cairo_rectangle(FContext, 0, ascent + std::max(1, RoundToInt(descent / 2.0)), width,

@@ -21,8 +21,9 @@ namespace kw::platform::cairo_detail {
 
 inline constexpr double kFarMargin = 1 << 14;
 
-// The region that goes to Cairo at exact coordinates: the surface and the margin round it.
-TBoxD FarReach(cairo_surface_t* Surface);
+// The region that goes to Cairo at exact coordinates: the context's clip extents (the whole
+// surface, unless the context came clipped) and the margin round them, in user space.
+TBoxD FarReach(cairo_t* Cr);
 
 // True when every point lies in the box or on its edge.
 bool PointsInsideBox(std::span<const TPoint> Points, const TBoxD& Box);

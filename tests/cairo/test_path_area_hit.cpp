@@ -1,0 +1,96 @@
+// PointInPathArea against the pixels FillPathArea paints on the raster canvas (anti-aliasing
+// off, so a pixel is painted when its centre is inside, but for gaps narrower than a pixel,
+// which the rasteriser fills), on every icon of the sample, under its own fill rule: every
+// pixel centre farther than one pixel from an edge agrees.
+#include "../path/AreaOracle.h"
+
+#include "kwgfx/path/KwPathAreaFill.h"
+#include "kwgfx/path/KwPathData.h"
+#include "kwgfx/platform/graphics/Colors.h"
+#include "kwgfx/platform/graphics/RecordingCanvas.h"
+#include "kwgfx/platform/graphics/cairo/Bitmap.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+using namespace kw;
+
+namespace {
+
+struct TIcon {
+    std::string Name, FillRule, Data;
+};
+
+std::vector<TIcon> LoadIcons() {
+    std::ifstream in(std::string(KWGFX_TEST_DATA_DIR) + "/icons/icons.txt");
+    std::vector<TIcon> icons;
+    std::string line;
+    while (std::getline(in, line)) {
+        std::vector<std::string> f;
+        std::stringstream ss(line);
+        for (std::string part; std::getline(ss, part, '\t');) f.push_back(part);
+        if (f.size() == 5) icons.push_back({f[0] + "/" + f[1], f[2], f[4]});
+    }
+    return icons;
+}
+
+// The figures FillPathArea hands a canvas that tells no clip box.
+test::TFiguresD AreaFigures(const TKwPathData& Path) {
+    platform::TRecordingCanvas canvas;
+    FillPathArea(canvas, Path);
+    test::TFiguresD figures;
+    if (canvas.Calls().empty()) return figures;
+    const platform::TCanvasCall& call = canvas.Calls().front();
+    size_t at = 0;
+    for (size_t k = 1; k < call.Args.size(); ++k) {
+        const size_t n = size_t(call.Args[k]);
+        figures.emplace_back(call.PointsF.begin() + at, call.PointsF.begin() + at + n);
+        at += n;
+    }
+    return figures;
+}
+
+} // namespace
+
+TEST(CairoPathAreaHit, AgreesWithThePaintedPixelsOnEveryIcon) {
+    const std::vector<TIcon> icons = LoadIcons();
+    ASSERT_GE(icons.size(), 400u);
+    int compared = 0, insideTotal = 0;
+    for (const int size : {48, 160}) {
+        for (const TIcon& icon : icons) {
+            TKwPathData path;
+            ASSERT_TRUE(path.SetSvgPathString(icon.Data)) << icon.Name;
+            path.SetFillMode(icon.FillRule == "evenodd" ? fmEvenOdd : fmNonZero);
+            // The icon's bounds onto the picture, a pixel in from each side.
+            const TKwRect b = path.GetTightBounds();
+            path.Translate(-b.Left, -b.Top);
+            path.Scale((size - 3) / (b.Right - b.Left), (size - 3) / (b.Bottom - b.Top));
+            path.Translate(1, 1);
+
+            platform::TBitmap picture(size, size);
+            platform::TCairoCanvas& canvas = picture.Canvas();
+            canvas.Pen().SetStyle(platform::psClear);
+            canvas.Brush().SetColor(platform::clBlack);
+            FillPathArea(canvas, path);
+
+            const std::vector<bool> near = test::NearEdges(AreaFigures(path), size, size, 1.0);
+            for (int y = 0; y < size; ++y)
+                for (int x = 0; x < size; ++x) {
+                    if (near[size_t(y) * size + x]) continue;
+                    const bool painted = picture.GetPixel(x, y) == platform::clBlack;
+                    ++compared;
+                    insideTotal += painted;
+                    ASSERT_EQ(path.PointInPathArea(float(x), float(y)), painted)
+                        << icon.Name << " (" << icon.FillRule << ") at " << x << "," << y << " in "
+                        << size << " x " << size;
+                }
+        }
+    }
+    // Most of each picture is compared, and a good part of it is inside.
+    EXPECT_GT(compared, 400 * (48 * 48 + 160 * 160) / 2);
+    EXPECT_GT(insideTotal, compared / 8);
+}

@@ -1,0 +1,46 @@
+#pragma once
+// What the command line of render and info asks for, read without running anything: the
+// commands call these first, and the argument fuzz target calls them alone. Every
+// failure throws ToolError with a message for the user.
+
+#include "ToolArgs.h"
+#include "ToolCommands.h"
+
+#include <kwgfx/path/KwPathPoint.h>
+#include <kwgfx/platform/graphics/Colors.h>
+#include <kwgfx/platform/graphics/Types.h>
+
+#include <optional>
+#include <string>
+
+namespace kwtool {
+
+struct TRenderOptions {
+    std::string Output;
+    kw::platform::TSize Size{256, 256};
+    bool Fit = false;
+    bool Compat = false;
+    bool Antialias = false;
+    std::optional<kw::platform::TColor> Fill;
+    std::optional<kw::platform::TColor> Stroke;
+    std::optional<kw::platform::TColor> Background;
+    // SVG's default rule; holes drawn by inner figures stay open under either rule when
+    // the icon was made for it.
+    kw::TKwFillMode FillRule = kw::fmNonZero;
+    bool FillGiven = false;
+    bool StrokeGiven = false;
+    int StrokeWidth = 1;
+};
+
+// The options of render; the path text's source goes to Source. An output file is
+// required; with no colour given at all, the path is filled black.
+TRenderOptions ReadRenderOptions(TArgs Args, TPathSource& Source);
+
+struct TInfoOptions {
+    bool Compat = false;
+};
+
+// The options of info; the path text's source goes to Source.
+TInfoOptions ReadInfoOptions(TArgs Args, TPathSource& Source);
+
+} // namespace kwtool
