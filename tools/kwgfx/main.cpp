@@ -4,6 +4,9 @@
 #include "ToolCommands.h"
 #include "gallery/Gallery.h"
 #include "kwgfx/platform/graphics/cairo/CairoStaticData.h"
+#ifdef KWGFX_HAVE_GTK
+#include "kwgfx/platform/windowing/gtk/GtkPlatform.h"
+#endif
 
 #include <cstdio>
 #include <exception>
@@ -27,6 +30,11 @@ constexpr TToolCommand kCommands[] = {
      "draw one labelled page per family of drawing routines and an index page (default gallery/)",
      RunGallery},
     {"tour", "", "print a short tour of the geometry API", RunTour},
+#ifdef KWGFX_HAVE_GTK
+    {"demo", "[--page N|NAME] [--size WxH] [--no-labels] [--screenshot out.png]",
+     "show the gallery pages live in a window, with menus, hints and help (needs a display)",
+     RunDemo},
+#endif
 };
 
 void PrintHelp(std::FILE* Out) {
@@ -82,7 +90,11 @@ int main(int argc, char** argv) {
         kwtool::PrintError("unexpected failure");
     }
     // Every bitmap is gone by now; releasing the font caches lets leak checkers of
-    // sanitizer builds see a clean exit.
+    // sanitizer builds see a clean exit. Not after GTK started: it keeps Cairo fonts of
+    // its own to the end of the process.
+#ifdef KWGFX_HAVE_GTK
+    if (kw::platform::gtk::PlatformReady()) return status;
+#endif
     kw::platform::ReleaseCairoStaticData();
     return status;
 }
