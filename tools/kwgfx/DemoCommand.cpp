@@ -1,10 +1,13 @@
 // The `demo` command (built with GTK only): the gallery's pages painted live in a window
-// by the library's canvas, with a menu bar made by CreateMenuItemChildren, hints from
-// TKwHintWindow when the pointer rests on the picture, and Help > Contents going through
-// DisplayHelpWindow to a real message dialog.
+// by the library's canvas, with a menu bar made by CreateMenuItemChildren, a class tree
+// filled by CreateHierarchy with a search box (FindTextInTreeView), a grid of the pages
+// sorted by SortGrid when a header is clicked, hints from TKwHintWindow when the pointer
+// rests on the picture, and Help > Contents going through DisplayHelpWindow to a real
+// message dialog.
 //
-//   TDemo         the window's state: pages, menu items, hint window and hover timer
+//   TDemo         the window's state: pages, menu items, tree, grid, hint window, timer
 //   BuildMenu     File / Page / Help from string lists
+//   BuildSide     the class tree with its search box, the grid of pages
 //   DrawPage      the chosen page scaled to the drawing area
 //   RunDemo       options, the window, the message loop (or one screenshot)
 
@@ -12,15 +15,23 @@
 #include "gallery/GalleryPages.h"
 
 #include <kwgfx/KwHintWindow.h>
+#include <kwgfx/platform/controls/StringGrid.h>
+#include <kwgfx/platform/controls/TreeView.h>
 #include <kwgfx/platform/graphics/cairo/Bitmap.h>
 #include <kwgfx/platform/graphics/cairo/CairoCanvas.h>
+#include <kwgfx/platform/system/ClassRegistry.h>
 #include <kwgfx/platform/windowing/Application.h>
 #include <kwgfx/platform/windowing/Timer.h>
+#include <kwgfx/platform/windowing/gtk/GtkGridView.h>
 #include <kwgfx/platform/windowing/gtk/GtkMenuBar.h>
 #include <kwgfx/platform/windowing/gtk/GtkMessageDialog.h>
 #include <kwgfx/platform/windowing/gtk/GtkPlatform.h>
+#include <kwgfx/platform/windowing/gtk/GtkTreeList.h>
+#include <kwgfx/ui/KwClassHierarchy.h>
+#include <kwgfx/ui/KwGridSort.h>
 #include <kwgfx/ui/KwHelpWindow.h>
 #include <kwgfx/ui/KwMenuHelpers.h>
+#include <kwgfx/ui/KwTreeSearch.h>
 
 #include <gtk/gtk.h>
 
@@ -44,8 +55,11 @@ struct TDemo {
     kw::platform::TBitmap SampleImage{48, 32};
     std::vector<TGalleryPage> Pages;
     size_t Current = 0;
+    std::string Search; // the search box's text at start
     bool Labels = true;
     TMenuItem Menu;
+    kw::platform::TTreeView Classes;
+    kw::platform::TStringGrid Grid{4, 2};
     GtkWidget* Window = nullptr;
     GtkWidget* Area = nullptr;
     std::unique_ptr<kw::TKwHintWindow> Hint;
@@ -107,6 +121,76 @@ void BuildMenu(TDemo& Demo) {
     kw::CreateMenuItemChildren(
         help, kw::TStringList{"Contents"}, [](TObject*) { kw::DisplayHelpWindow("kwgfx.chm", ""); },
         false);
+}
+
+// The classes of the user-interface half: the controls are registered, so they hang
+// below their registered parents; the rest come from "name=parent" lines.
+constexpr kw::platform::TClassRecord TControlClass{"TControl", &kw::platform::TComponentClass};
+constexpr kw::platform::TClassRecord TCustomControlClass{"TCustomControl", &TControlClass};
+constexpr kw::platform::TClassRecord THintWindowClass{"THintWindow", &TCustomControlClass};
+constexpr kw::platform::TClassRecord TKwHintWindowClass{"TKwHintWindow", &THintWindowClass};
+constexpr kw::platform::TClassRecord TTimerClass{"TTimer", &kw::platform::TComponentClass};
+
+GtkWidget* Scrolled(GtkWidget* Child) {
+    GtkWidget* scrolled = gtk_scrolled_window_new();
+    gtk_scrolled_window_set_child(GTK_SCROLLED_WINDOW(scrolled), Child);
+    gtk_widget_set_vexpand(scrolled, TRUE);
+    return scrolled;
+}
+
+// The node named by the search text (SameText), else the first that starts with it.
+void SearchChanged(GtkSearchEntry* Entry, gpointer D) {
+    auto& demo = *static_cast<TDemo*>(D);
+    const std::string text = gtk_editable_get_text(GTK_EDITABLE(Entry));
+    kw::TTreeNode* node = kw::FindTextInTreeView(demo.Classes, text);
+    if (!node && !text.empty())
+        node = kw::FindTreeNode(demo.Classes, text, false, kw::platform::csoStartsWith);
+    kg::SelectTreeNode(GTK_WIDGET(g_object_get_data(G_OBJECT(Entry), "tree")), node);
+}
+
+GtkWidget* BuildSide(TDemo& Demo) {
+    for (auto c : {&TControlClass, &TCustomControlClass, &THintWindowClass, &TKwHintWindowClass,
+                   &TTimerClass})
+        kw::platform::RegisterClass(c);
+    kw::CreateHierarchy(
+        kw::TStringList{"TControl=", "TCustomControl=", "THintWindow=", "TKwHintWindow=", "TTimer=",
+                        "TPersistent=", "TComponent=", "TStrings=TPersistent",
+                        "TStringList=TStrings", "TGraphic=TPersistent", "TBitmap=TGraphic",
+                        "TCanvas=TPersistent", "TFont=TPersistent", "TMenuItem=TComponent",
+                        "TStringGrid=TCustomControl", "TTreeView=TCustomControl",
+                        "EConvertError=Exception", "ERangeError=Exception"},
+        Demo.Classes);
+    GtkWidget* tree = kg::NewTreeList(Demo.Classes);
+    GtkWidget* search = gtk_search_entry_new();
+    g_object_set_data(G_OBJECT(search), "tree", tree);
+    g_signal_connect(search, "search-changed", G_CALLBACK(SearchChanged), &Demo);
+
+    // The pages in a grid: number, title, file, width; numbers sort as numbers.
+    Demo.Grid.SetRowCount(int(Demo.Pages.size()) + 1);
+    Demo.Grid.SetFixedRows(1);
+    const char* titles[] = {"#", "Page", "File", "Width"};
+    for (int col = 0; col < 4; ++col) Demo.Grid.SetCells(col, 0, titles[col]);
+    for (size_t i = 0; i < Demo.Pages.size(); ++i) {
+        const int row = int(i) + 1;
+        Demo.Grid.SetCells(0, row, std::to_string(i));
+        Demo.Grid.SetCells(1, row, Demo.Pages[i].Title());
+        Demo.Grid.SetCells(2, row, Demo.Pages[i].FileName());
+        Demo.Grid.SetCells(3, row, std::to_string(Demo.Pages[i].Width()));
+    }
+    GtkWidget* grid = kg::NewGridView(Demo.Grid, [&Demo](int Column, bool Ascending) {
+        kw::SortGrid(Demo.Grid, Column, false, Column == 0 || Column == 3, Ascending);
+    });
+
+    GtkWidget* side = gtk_box_new(GTK_ORIENTATION_VERTICAL, 4);
+    gtk_box_append(GTK_BOX(side), search);
+    gtk_box_append(GTK_BOX(side), Scrolled(tree));
+    gtk_box_append(GTK_BOX(side), Scrolled(grid));
+    gtk_widget_set_size_request(side, 320, -1);
+    if (!Demo.Search.empty()) {
+        gtk_editable_set_text(GTK_EDITABLE(search), Demo.Search.c_str());
+        SearchChanged(GTK_SEARCH_ENTRY(search), &Demo);
+    }
+    return side;
 }
 
 // The page keeps its proportions, scaled to fit the area and centred in it.
@@ -192,7 +276,7 @@ int RunDemo(TArgs Args) {
     PaintSampleImage(demo.SampleImage);
     demo.Pages = AllPages(demo.SampleImage);
     std::string screenshot;
-    int width = 1000, height = 700;
+    int width = 1200, height = 720;
     for (size_t i = 0; i < Args.size(); ++i) {
         const auto value = [&]() -> std::string_view {
             if (i + 1 >= Args.size()) throw ToolError(std::string(Args[i]) + " needs a value");
@@ -202,6 +286,8 @@ int RunDemo(TArgs Args) {
             demo.Current = PageArgument(demo, value());
         else if (Args[i] == "--screenshot")
             screenshot = value();
+        else if (Args[i] == "--search")
+            demo.Search = value();
         else if (Args[i] == "--no-labels")
             demo.Labels = false;
         else if (Args[i] == "--size") {
@@ -233,7 +319,12 @@ int RunDemo(TArgs Args) {
     BuildMenu(demo);
     GtkWidget* box = gtk_box_new(GTK_ORIENTATION_VERTICAL, 0);
     gtk_box_append(GTK_BOX(box), kg::NewMenuBar(demo.Menu));
-    gtk_box_append(GTK_BOX(box), demo.Area);
+    GtkWidget* paned = gtk_paned_new(GTK_ORIENTATION_HORIZONTAL);
+    gtk_paned_set_start_child(GTK_PANED(paned), BuildSide(demo));
+    gtk_paned_set_end_child(GTK_PANED(paned), demo.Area);
+    gtk_paned_set_shrink_start_child(GTK_PANED(paned), FALSE);
+    gtk_paned_set_position(GTK_PANED(paned), 320);
+    gtk_box_append(GTK_BOX(box), paned);
     gtk_window_set_child(GTK_WINDOW(demo.Window), box);
     kg::SetMainWindow(GTK_WINDOW(demo.Window));
     WatchPointer(demo);

@@ -31,7 +31,9 @@ constexpr TToolCommand kCommands[] = {
      RunGallery},
     {"tour", "", "print a short tour of the geometry API", RunTour},
 #ifdef KWGFX_HAVE_GTK
-    {"demo", "[--page N|NAME] [--size WxH] [--no-labels] [--screenshot out.png]",
+    {"demo",
+     "[--page N|NAME] [--search CLASS] [--size WxH] [--no-labels]\n"
+     "        [--screenshot out.png]",
      "show the gallery pages live in a window, with menus, hints and help (needs a display)",
      RunDemo},
 #endif
