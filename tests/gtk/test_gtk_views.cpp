@@ -2,9 +2,11 @@
 // searched in a tree list; a string grid sorted by SortGrid through a header click; a menu
 // bar whose entries call the items' OnClick.
 #include "kwgfx/platform/controls/MenuItem.h"
+#include "kwgfx/platform/controls/MessageDialog.h"
 #include "kwgfx/platform/controls/StringGrid.h"
 #include "kwgfx/platform/windowing/gtk/GtkGridView.h"
 #include "kwgfx/platform/windowing/gtk/GtkMenuBar.h"
+#include "kwgfx/platform/windowing/gtk/GtkMessageDialog.h"
 #include "kwgfx/platform/windowing/gtk/GtkPlatform.h"
 #include "kwgfx/platform/windowing/gtk/GtkTreeList.h"
 #include "kwgfx/ui/KwClassHierarchy.h"
@@ -123,4 +125,46 @@ TEST_F(GtkViews, MenuBarEntriesClickTheirItems) {
     ASSERT_TRUE(gtk_widget_activate_action(bar, "kwmenu.item0", nullptr));
     EXPECT_EQ(clicked, std::vector<std::string>{"Quit"});
     g_object_unref(bar);
+}
+
+// A timer on the GLib loop plays the user: it finds the open dialog and answers it, or
+// destroys it as a closing parent window would.
+TEST_F(GtkViews, MessageDlgIsAModalDialogWhoseButtonIsTheResult) {
+    kg::InstallMessageDialogs();
+    struct TCase {
+        TMsgDlgButtons Buttons;
+        int Response; // 0: destroy the dialog instead
+        int32_t Expected;
+    };
+    for (const TCase& c : {TCase{{mbYes, mbNo}, mrNo, mrNo}, TCase{{mbOK}, mrOk, mrOk},
+                           TCase{{mbOK, mbCancel}, 0, mrCancel}, TCase{{mbOK}, 0, mrNone}}) {
+        int buttons = -1;
+        const auto act = [&]() -> gboolean {
+            GListModel* windows = gtk_window_get_toplevels();
+            for (guint i = 0; i < g_list_model_get_n_items(windows); ++i) {
+                auto* w = static_cast<GtkWidget*>(g_list_model_get_item(windows, i));
+                g_object_unref(w);
+                G_GNUC_BEGIN_IGNORE_DEPRECATIONS
+                if (!GTK_IS_MESSAGE_DIALOG(w) || !gtk_widget_get_visible(w)) continue;
+                buttons = 0;
+                for (int r : {mrYes, mrNo, mrOk, mrCancel})
+                    buttons += gtk_dialog_get_widget_for_response(GTK_DIALOG(w), r) != nullptr;
+                if (c.Response)
+                    gtk_dialog_response(GTK_DIALOG(w), c.Response);
+                else
+                    gtk_window_destroy(GTK_WINDOW(w));
+                G_GNUC_END_IGNORE_DEPRECATIONS
+                return G_SOURCE_REMOVE;
+            }
+            return G_SOURCE_CONTINUE;
+        };
+        using TAct = decltype(act);
+        g_timeout_add(
+            20, [](gpointer A) -> gboolean { return (*static_cast<TAct*>(A))(); }, (gpointer)&act);
+        EXPECT_EQ(MessageDlg("Proceed?", mtConfirmation, c.Buttons, 0), c.Expected);
+        int offered = 0;
+        for (TMsgDlgBtn b : {mbYes, mbNo, mbOK, mbCancel}) offered += c.Buttons.Contains(b);
+        EXPECT_EQ(buttons, offered);
+    }
+    SetMessageDlgSink({});
 }
