@@ -64,6 +64,23 @@ void PaintSample(TCanvas& C, int32_t W, int32_t H) {
     C.TextOut(12, H / 2 + 10, "kwgfx on GTK");
 }
 
+// Where Widget's top-left corner lies in its toplevel's surface; for a popup, offset by
+// the popup's place relative to its parent's surface.
+TPoint PlaceInSurface(GtkWidget* Widget) {
+    GtkNative* native = gtk_widget_get_native(Widget);
+    double x = 0, y = 0;
+    gtk_native_get_surface_transform(native, &x, &y);
+    graphene_point_t at;
+    const graphene_point_t zero = GRAPHENE_POINT_INIT(0, 0);
+    if (!gtk_widget_compute_point(Widget, GTK_WIDGET(native), &zero, &at)) return {-1, -1};
+    TPoint p(int(x + at.x), int(y + at.y));
+    if (GdkSurface* s = gtk_native_get_surface(native); GDK_IS_POPUP(s)) {
+        p.X += gdk_popup_get_position_x(GDK_POPUP(s));
+        p.Y += gdk_popup_get_position_y(GDK_POPUP(s));
+    }
+    return p;
+}
+
 int DifferingPixels(const TBitmap& A, const TBitmap& B) {
     if (A.Width() != B.Width() || A.Height() != B.Height()) return -1;
     int n = 0;
@@ -104,6 +121,10 @@ TEST_F(GtkWindows, HintShowsOnScreenAndHidesAfterItsInterval) {
     TBitmap shown;
     ASSERT_TRUE(kg::IterateUntil(
         [&] { return hint->PaintCount() > 0 && kg::SnapshotWidget(surface.Area(), shown); }, 3000));
+
+    // At the hint rectangle, read in the coordinates of the main window's content.
+    const TPoint content = PlaceInSurface(gtk_window_get_child(main));
+    EXPECT_EQ(PlaceInSurface(surface.Area()), TPoint(content.X + rect.Left, content.Y + rect.Top));
 
     // The same hint painted into a bitmap is the oracle for what the screen shows.
     Application().SetWindowSurfaceFactory([] { return std::make_unique<TBitmapWindowSurface>(); });
