@@ -11,6 +11,7 @@ packages=(
     librsvg2-bin poppler-utils ghostscript
     clang libclang-rt-14-dev
     locales
+    libgtk-4-dev xvfb xauth
 )
 
 missing=()

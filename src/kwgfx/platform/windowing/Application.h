@@ -32,6 +32,8 @@ public:
     // already have a surface keep it.
     void SetWindowSurfaceFactory(TWindowSurfaceFactory Factory);
     std::unique_ptr<TWindowSurface> CreateWindowSurface() const;
+    // The factory in place (empty for the default), so a caller can put it back.
+    const TWindowSurfaceFactory& WindowSurfaceFactory() const { return FSurfaceFactory; }
 
 private:
     TMessageLoop FLoop;
