@@ -38,22 +38,6 @@ std::vector<TIcon> LoadIcons() {
     return icons;
 }
 
-// The figures FillPathArea hands a canvas that tells no clip box.
-test::TFiguresD AreaFigures(const TKwPathData& Path) {
-    platform::TRecordingCanvas canvas;
-    FillPathArea(canvas, Path);
-    test::TFiguresD figures;
-    if (canvas.Calls().empty()) return figures;
-    const platform::TCanvasCall& call = canvas.Calls().front();
-    size_t at = 0;
-    for (size_t k = 1; k < call.Args.size(); ++k) {
-        const size_t n = size_t(call.Args[k]);
-        figures.emplace_back(call.PointsF.begin() + at, call.PointsF.begin() + at + n);
-        at += n;
-    }
-    return figures;
-}
-
 } // namespace
 
 TEST(CairoPathAreaHit, AgreesWithThePaintedPixelsOnEveryIcon) {
@@ -77,7 +61,8 @@ TEST(CairoPathAreaHit, AgreesWithThePaintedPixelsOnEveryIcon) {
             canvas.Brush().SetColor(platform::clBlack);
             FillPathArea(canvas, path);
 
-            const std::vector<bool> near = test::NearEdges(AreaFigures(path), size, size, 1.0);
+            const std::vector<bool> near =
+                test::NearEdges(test::AreaFigures(path, std::nullopt), size, size, 1.0);
             for (int y = 0; y < size; ++y)
                 for (int x = 0; x < size; ++x) {
                     if (near[size_t(y) * size + x]) continue;

@@ -14,25 +14,10 @@
 #include <string>
 
 using namespace kw;
+using test::AreaFigures;
 using test::TFiguresD;
 
 namespace {
-
-TFiguresD AreaFigures(const TKwPathData& Path, std::optional<platform::TRect> Clip) {
-    platform::TRecordingCanvas canvas;
-    canvas.SetClipBox(Clip);
-    FillPathArea(canvas, Path);
-    TFiguresD figures;
-    if (canvas.Calls().empty()) return figures;
-    const platform::TCanvasCall& call = canvas.Calls().front();
-    size_t at = 0;
-    for (size_t k = 1; k < call.Args.size(); ++k) {
-        const size_t n = size_t(call.Args[k]);
-        figures.emplace_back(call.PointsF.begin() + at, call.PointsF.begin() + at + n);
-        at += n;
-    }
-    return figures;
-}
 
 bool Filled(int Winding, TKwFillMode Mode) {
     return Mode == fmNonZero ? Winding != 0 : (Winding & 1) != 0;
