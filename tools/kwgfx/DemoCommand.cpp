@@ -67,25 +67,6 @@ struct TDemo {
     double PointerX = 0, PointerY = 0;
 };
 
-std::vector<TGalleryPage> AllPages(const kw::platform::TBitmap& Image) {
-    std::vector<TGalleryPage> pages;
-    pages.push_back(PathShapesPage());
-    pages.push_back(SplinesPage());
-    pages.push_back(GradientsPage());
-    pages.push_back(ArrowsPage());
-    pages.push_back(PieSlicesPage());
-    pages.push_back(ShapeStylesPage(Image));
-    pages.push_back(ShapeTypesPage());
-    pages.push_back(FramesPage());
-    pages.push_back(ColorSchemesPage());
-    pages.push_back(ProgressPage());
-    pages.push_back(TextWrapPage());
-    pages.push_back(UiHelpersPage());
-    pages.push_back(HintWindowsPage());
-    pages.push_back(SvgIconsPage());
-    return pages;
-}
-
 void ShowPage(TDemo& Demo, size_t Index) {
     Demo.Current = std::min(Index, Demo.Pages.size() - 1);
     const std::string title = "kwgfx demo: " + Demo.Pages[Demo.Current].Title();
