@@ -5,6 +5,8 @@
 #   - inside platform, a room includes only the rooms it is allowed (table below);
 #     the Cairo room (platform/graphics/cairo) is for itself, the program, tests,
 #     benchmarks and fuzz targets: no core layer includes it
+#   - the GTK room (platform/windowing/gtk) likewise: only itself, the program, tests and
+#     examples include it; it may include the rooms below it and the Cairo room
 #   - tests of a layer (tests/<layer>/, tests/platform/<room>/) keep that layer's rules
 #   - a detail/ header is internal: only its own layer (inside platform, its own room)
 #     and that layer's tests (tests/<layer>/, tests/platform/<room>/) include it
@@ -24,6 +26,7 @@ function unit_of(path,   p, n, parts) {
     p = path
     sub(/^src\//, "", p)
     if (p ~ /^kwgfx\/platform\/graphics\/cairo\//) return "platform/cairo"
+    if (p ~ /^kwgfx\/platform\/windowing\/gtk\//) return "platform/gtk"
     if (p ~ /^kwgfx\/platform\//) { n = split(p, parts, "/"); return "platform/" parts[3] }
     if (p ~ /^kwgfx\/(geometry|path|drawing|ui|package)\//) { n = split(p, parts, "/"); return parts[2] }
     if (p ~ /^kwgfx\/KwGraphics\.h$/) return "drawing"
@@ -45,6 +48,7 @@ BEGIN {
     rooms["system"] = "base text"
     rooms["common"] = "base text graphics"
     rooms["cairo"] = "base text streams graphics windowing"
+    rooms["gtk"] = "base text streams graphics cairo windowing controls"
     bad = 0
 }
 {
@@ -67,7 +71,8 @@ BEGIN {
         if (from == "?") { report(file, lineno, inc, "file outside every layer"); next }
         fl = layer_of(from); tl = layer_of(target)
         if (internal && from != target) { report(file, lineno, inc, "internal header of " target); next }
-        if (target == "platform/cairo" && from != "platform/cairo") { report(file, lineno, inc, "only the Cairo room includes the Cairo room"); next }
+        if (target == "platform/gtk" && from != "platform/gtk") { report(file, lineno, inc, "only the GTK room includes the GTK room"); next }
+        if (target == "platform/cairo" && from != "platform/cairo" && from != "platform/gtk") { report(file, lineno, inc, "only the Cairo room includes the Cairo room"); next }
         if (rank[tl] > rank[fl]) { report(file, lineno, inc, fl " includes the higher layer " tl); next }
         if (fl == "platform" && tl == "platform" && from != target) {
             r = substr(from, 10); t = substr(target, 10)

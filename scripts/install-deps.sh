@@ -12,6 +12,7 @@ packages=(
     doxygen graphviz
     clang libclang-rt-14-dev
     locales
+    libgtk-4-dev xvfb xauth
 )
 
 missing=()

@@ -12,7 +12,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 "$build/bench/bench_hostile_paths_cairo" --write-inputs="$work" >/dev/null
-printf '%-18s %10s %12s\n' case "wall (s)" "peak (MB)"
+printf '%-18s %10s %10s %12s\n' case "wall (s)" "cpu (s)" "peak (MB)"
 for input in "$work"/*.txt; do
     name=$(basename "$input" .txt)
     /usr/bin/time -v "$build/tools/kwgfx" render "@$input" -o "$work/$name.png" "$@" \
@@ -20,8 +20,11 @@ for input in "$work"/*.txt; do
     wall=$(sed -n 's/.*Elapsed (wall clock) time (h:mm:ss or m:ss): //p' "$work/$name.time")
     peak=$(sed -n 's/.*Maximum resident set size (kbytes): //p' "$work/$name.time")
     status=$(sed -n 's/.*Exit status: //p' "$work/$name.time")
+    user=$(sed -n 's/.*User time (seconds): //p' "$work/$name.time")
+    sys=$(sed -n 's/.*System time (seconds): //p' "$work/$name.time")
     # m:ss.ss to seconds
     seconds=$(echo "$wall" | awk -F: '{ s = 0; for (i = 1; i <= NF; i++) s = s * 60 + $i; print s }')
-    printf '%-18s %10.2f %12.1f%s\n' "$name" "$seconds" "$(echo "$peak / 1024" | bc -l)" \
+    printf '%-18s %10.2f %10.2f %12.1f%s\n' "$name" "$seconds" "$(echo "$user + $sys" | bc -l)" \
+        "$(echo "$peak / 1024" | bc -l)" \
         "$([ "$status" = 0 ] || echo "  (exit $status)")"
 done

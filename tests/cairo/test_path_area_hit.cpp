@@ -38,29 +38,13 @@ std::vector<TIcon> LoadIcons() {
     return icons;
 }
 
-// The figures FillPathArea hands a canvas that tells no clip box.
-test::TFiguresD AreaFigures(const TKwPathData& Path) {
-    platform::TRecordingCanvas canvas;
-    FillPathArea(canvas, Path);
-    test::TFiguresD figures;
-    if (canvas.Calls().empty()) return figures;
-    const platform::TCanvasCall& call = canvas.Calls().front();
-    size_t at = 0;
-    for (size_t k = 1; k < call.Args.size(); ++k) {
-        const size_t n = size_t(call.Args[k]);
-        figures.emplace_back(call.PointsF.begin() + at, call.PointsF.begin() + at + n);
-        at += n;
-    }
-    return figures;
-}
-
 } // namespace
 
 TEST(CairoPathAreaHit, AgreesWithThePaintedPixelsOnEveryIcon) {
     const std::vector<TIcon> icons = LoadIcons();
     ASSERT_GE(icons.size(), 400u);
     int compared = 0, insideTotal = 0;
-    for (const int size : {48, 160}) {
+    for (const int size : {40, 96}) {
         for (const TIcon& icon : icons) {
             TKwPathData path;
             ASSERT_TRUE(path.SetSvgPathString(icon.Data)) << icon.Name;
@@ -77,7 +61,8 @@ TEST(CairoPathAreaHit, AgreesWithThePaintedPixelsOnEveryIcon) {
             canvas.Brush().SetColor(platform::clBlack);
             FillPathArea(canvas, path);
 
-            const std::vector<bool> near = test::NearEdges(AreaFigures(path), size, size, 1.0);
+            const std::vector<bool> near =
+                test::NearEdges(test::AreaFigures(path, std::nullopt), size, size, 1.0);
             for (int y = 0; y < size; ++y)
                 for (int x = 0; x < size; ++x) {
                     if (near[size_t(y) * size + x]) continue;
@@ -91,6 +76,6 @@ TEST(CairoPathAreaHit, AgreesWithThePaintedPixelsOnEveryIcon) {
         }
     }
     // Most of each picture is compared, and a good part of it is inside.
-    EXPECT_GT(compared, 400 * (48 * 48 + 160 * 160) / 2);
+    EXPECT_GT(compared, 400 * (40 * 40 + 96 * 96) / 2);
     EXPECT_GT(insideTotal, compared / 8);
 }

@@ -39,20 +39,6 @@ void Paint(platform::TCanvas& Canvas, const TKwPathData& Path, int32_t PenWidth)
     Path.DrawPath(Canvas, 1);
 }
 
-// The figures of the one PolyPolygonF call in Calls.
-test::TFiguresD AreaFigures(const std::vector<platform::TCanvasCall>& Calls) {
-    test::TFiguresD figures;
-    for (const platform::TCanvasCall& call : Calls) {
-        size_t at = 0;
-        for (size_t k = 1; call.Name == "PolyPolygonF" && k < call.Args.size(); ++k) {
-            const size_t n = size_t(call.Args[k]);
-            figures.emplace_back(call.PointsF.begin() + at, call.PointsF.begin() + at + n);
-            at += n;
-        }
-    }
-    return figures;
-}
-
 // Curves far outside (coordinates up to 6e4, where every sample is still within the
 // tolerance) mixed with curves through the picture.
 void MakeMixedPath(TKwPathData& Path, std::mt19937& Rng) {
@@ -85,7 +71,7 @@ TEST(CairoPathBoundedFill, FarGeometryFillsWhatTheCurvesEnclose) {
         Paint(picture.Canvas(), path, 0);
         platform::TRecordingCanvas recorder;
         Paint(recorder, path, 0);
-        const test::TFiguresD figures = AreaFigures(recorder.Calls());
+        const test::TFiguresD figures = test::FiguresOf(recorder.Calls());
         const std::vector<bool> near = test::NearEdges(figures, Size, Size, 1.0);
         const auto edges = test::EdgesFor(figures, 0, 0, Size - 1);
         int painted = 0;

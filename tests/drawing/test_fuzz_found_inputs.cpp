@@ -3,6 +3,7 @@
 // sanitizer build of the tests reports as an error. Each case also checks the defined
 // result it gives now, worked out here in 64 bits.
 
+#include "kwgfx/drawing/Arrows.h"
 #include "kwgfx/drawing/Gradients.h"
 #include "kwgfx/drawing/Shapes.h"
 #include "kwgfx/drawing/TextWrap.h"
@@ -79,6 +80,16 @@ const TFoundInput kFoundInputs[] = {
          EXPECT_EQ(drawn, TRect(int32_t(squareLeft), 0, int32_t(squareLeft + height), 100));
          ASSERT_EQ(C.CallsNamed("Ellipse").size(), 1u);
          EXPECT_EQ(C.CallsNamed("Ellipse")[0].Args, Box(squareLeft, 0, squareLeft + height, 100));
+     }},
+    {"drawing_args: an arrow caption near the right end of the pixel range",
+     [](TRecordingCanvas& C) {
+         const int32_t x1 = Max32 - 10, x2 = Max32;
+         DrawArrow(C, x1, 0, x2, 0, 4, "caption", {aoArrowAtEnd, aoDrawCaption}, 1);
+         ASSERT_EQ(C.CallsNamed("TextOut").size(), 1u);
+         EXPECT_EQ(C.CallsNamed("TextOut")[0].Args, (std::vector<int32_t>{Max32 - 5, 0}));
+         // Text moves the pen to its end, which stops at the end of the range.
+         C.TextOut(Max32 - 5, 7, "caption");
+         EXPECT_EQ(C.PenPos(), TPoint(Max32, 7));
      }},
 };
 

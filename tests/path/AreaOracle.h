@@ -1,18 +1,45 @@
 #pragma once
 // Plain, slow answers about a set of closed figures, for checking the fast ones: the winding
 // number at a point by brute force over every edge, and which pixel centres lie close to an
-// edge (where two flattenings of one curve may disagree).
+// edge (where two flattenings of one curve may disagree). The figures come from what
+// FillPathArea hands a recording canvas.
 
+#include "kwgfx/path/KwPathAreaFill.h"
+#include "kwgfx/path/KwPathData.h"
 #include "kwgfx/platform/graphics/PointD.h"
+#include "kwgfx/platform/graphics/RecordingCanvas.h"
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <span>
 #include <vector>
 
 namespace kw::test {
 
 using TFiguresD = std::vector<std::vector<platform::TPointD>>;
+
+// The figures of the PolyPolygonF calls among Calls.
+inline TFiguresD FiguresOf(const std::vector<platform::TCanvasCall>& Calls) {
+    TFiguresD figures;
+    for (const platform::TCanvasCall& call : Calls) {
+        size_t at = 0;
+        for (size_t k = 1; call.Name == "PolyPolygonF" && k < call.Args.size(); ++k) {
+            const size_t n = size_t(call.Args[k]);
+            figures.emplace_back(call.PointsF.begin() + at, call.PointsF.begin() + at + n);
+            at += n;
+        }
+    }
+    return figures;
+}
+
+// The figures FillPathArea hands a canvas with the clip box Clip.
+inline TFiguresD AreaFigures(const TKwPathData& Path, std::optional<platform::TRect> Clip) {
+    platform::TRecordingCanvas canvas;
+    canvas.SetClipBox(Clip);
+    FillPathArea(canvas, Path);
+    return FiguresOf(canvas.Calls());
+}
 
 struct TEdgeD {
     platform::TPointD A, B;

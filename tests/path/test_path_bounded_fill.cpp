@@ -16,6 +16,7 @@
 using namespace kw;
 using platform::TPointD;
 using platform::TRecordingCanvas;
+using test::AreaFigures;
 using test::TFiguresD;
 
 namespace {
@@ -43,23 +44,6 @@ void ExpectSameCalls(const std::vector<platform::TCanvasCall>& A,
         EXPECT_EQ(A[i].Points, B[i].Points) << What << " call " << i;
         EXPECT_EQ(A[i].PointsF, B[i].PointsF) << What << " call " << i;
     }
-}
-
-// The figures of the single PolyPolygonF call that FillPathArea records.
-TFiguresD AreaFigures(const TKwPathData& Path, std::optional<platform::TRect> Clip) {
-    TRecordingCanvas canvas;
-    canvas.SetClipBox(Clip);
-    FillPathArea(canvas, Path);
-    TFiguresD figures;
-    if (canvas.Calls().empty()) return figures;
-    const platform::TCanvasCall& call = canvas.Calls().front();
-    size_t at = 0;
-    for (size_t k = 1; k < call.Args.size(); ++k) {
-        const size_t n = size_t(call.Args[k]);
-        figures.emplace_back(call.PointsF.begin() + at, call.PointsF.begin() + at + n);
-        at += n;
-    }
-    return figures;
 }
 
 size_t PointCount(const TFiguresD& Figures) {

@@ -103,7 +103,9 @@ void PaintDrawingRoutines(TCanvas& C, int S, TJobBytes& Out, const TBitmap& Spri
     DrawBezierPolygon(C, spline, S % 2 == 0, true, true, 3, 1);
     const TKwPoint floatSpline[] = {{5.5f, 120.5f}, {60.25f, 90.0f + S}, {120, 124}};
     DrawBezierPolygon(C, floatSpline, true, false, false, 2, 1);
-    TVclCanvasHelper(C).DrawLine(TKwPoint(0.5f, 127.5f), TKwPoint(127.4f, float(S)));
+    const TVclCanvasHelper helper(C);
+    helper.DrawLine(TKwPoint(0.5f, 127.5f), TKwPoint(127.4f, float(S)));
+    helper.Polygon({{100.5f, 100.5f}, {120.25f, 104.5f}, {110, 118.0f + S % 4}});
 
     // Text: measured, wrapped, drawn plain, through DrawText and rotated.
     C.Font().SetHeight(-11 - S % 3);
@@ -112,6 +114,9 @@ void PaintDrawingRoutines(TCanvas& C, int S, TJobBytes& Out, const TBitmap& Spri
     TPoint origin;
     Out.AddRaw(GetRotatedTextExtent(C, 30 + S, "rotated", origin));
     Out.AddRaw(origin);
+    TKwPoint floatOrigin;
+    Out.AddRaw(GetRotatedTextExtent(C, -60 - S, "rotated", floatOrigin));
+    Out.AddRaw(floatOrigin);
     C.Brush().SetStyle(bsClear);
     C.TextOut(2, 100 + S % 5, "Text " + N(S));
     TRect box(64, 100, 128, 128);

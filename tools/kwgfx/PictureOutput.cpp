@@ -17,8 +17,9 @@ using kw::platform::TSvgDocument;
 
 bool EndsWithNoCase(std::string_view Text, std::string_view Suffix) {
     return Text.size() >= Suffix.size() &&
-           std::equal(Suffix.begin(), Suffix.end(), Text.end() - Suffix.size(),
-                      [](char S, char T) { return std::tolower(static_cast<unsigned char>(T)) == S; });
+           std::equal(Suffix.begin(), Suffix.end(), Text.end() - Suffix.size(), [](char S, char T) {
+               return std::tolower(static_cast<unsigned char>(T)) == S;
+           });
 }
 
 } // namespace

@@ -30,5 +30,7 @@ struct TToolCommand {
 int RunRender(TArgs Args);
 int RunInfo(TArgs Args);
 int RunTour(TArgs Args);
+// Built with GTK only (KWGFX_HAVE_GTK).
+int RunDemo(TArgs Args);
 
 } // namespace kwtool

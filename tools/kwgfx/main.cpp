@@ -5,6 +5,9 @@
 #include "ToolCommands.h"
 #include "gallery/Gallery.h"
 #include "kwgfx/platform/graphics/cairo/CairoStaticData.h"
+#ifdef KWGFX_HAVE_GTK
+#include "kwgfx/platform/windowing/gtk/GtkPlatform.h"
+#endif
 
 #include <cstdio>
 #include <exception>
@@ -28,6 +31,13 @@ constexpr TToolCommand kCommands[] = {
      "draw one labelled page per family of drawing routines and an index page (default gallery/)",
      RunGallery},
     {"tour", "", "print a short tour of the geometry API", RunTour},
+#ifdef KWGFX_HAVE_GTK
+    {"demo",
+     "[--page N|NAME] [--search CLASS] [--size WxH] [--no-labels]\n"
+     "        [--screenshot out.png]",
+     "show the gallery pages live in a window, with menus, hints and help (needs a display)",
+     RunDemo},
+#endif
 };
 
 void PrintHelp(std::FILE* Out) {
@@ -86,7 +96,11 @@ int main(int argc, char** argv) {
         kwtool::PrintError("unexpected failure");
     }
     // Every bitmap is gone by now; releasing the font caches lets leak checkers of
-    // sanitizer builds see a clean exit.
+    // sanitizer builds see a clean exit. Not after GTK started: it keeps Cairo fonts of
+    // its own to the end of the process.
+#ifdef KWGFX_HAVE_GTK
+    if (kw::platform::gtk::PlatformReady()) return status;
+#endif
     kw::platform::ReleaseCairoStaticData();
     return status;
 }

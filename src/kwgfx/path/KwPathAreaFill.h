@@ -17,11 +17,12 @@ namespace kw {
 /// An empty path draws nothing. TKwPathData::PointInPathArea tells which points it fills.
 ///
 /// On a canvas that tells its clip box, the work is bounded by what it shows: a curve whose
-/// control points lie far outside the box (beyond the pen's reach) is drawn as its chord,
-/// and a huge curve only partly in view is cut into pieces of which only those near the box
-/// are sampled; the pixels in the box stay the same. Curves whose control points lie within
-/// the box, or overhang it by less than its size, are sampled exactly as by ToPolygons.
-/// The samples are kept on the path until it changes, so drawing it again samples nothing.
+/// control points lie outside the box and beyond the pen's reach is drawn as its chord,
+/// which changes no pixel in the box, and a huge curve only partly in view is cut into
+/// pieces of which only those near the box are sampled, within the same tolerance. Curves
+/// whose control points lie within the box, or overhang it by less than its size, are
+/// sampled exactly as by ToPolygons, so their pictures stay the same to the bit. The samples
+/// are kept on the path until it changes, so drawing it again samples nothing.
 ///
 /// \gallery{svg_icons.png}
 void FillPathArea(platform::TCanvas& Canvas, const TKwPathData& Path);

@@ -46,6 +46,29 @@ void WriteIndex(const std::filesystem::path& File, const std::vector<TGalleryPag
 
 } // namespace
 
+namespace gallery {
+
+std::vector<TGalleryPage> AllPages(const kw::platform::TBitmap& Image) {
+    std::vector<TGalleryPage> pages;
+    pages.push_back(PathShapesPage());
+    pages.push_back(SplinesPage());
+    pages.push_back(GradientsPage());
+    pages.push_back(ArrowsPage());
+    pages.push_back(PieSlicesPage());
+    pages.push_back(ShapeStylesPage(Image));
+    pages.push_back(ShapeTypesPage());
+    pages.push_back(FramesPage());
+    pages.push_back(ColorSchemesPage());
+    pages.push_back(ProgressPage());
+    pages.push_back(TextWrapPage());
+    pages.push_back(UiHelpersPage());
+    pages.push_back(HintWindowsPage());
+    pages.push_back(SvgIconsPage());
+    return pages;
+}
+
+} // namespace gallery
+
 int RunGallery(std::span<const std::string_view> Args) {
     TGalleryOptions options;
     try {
@@ -64,21 +87,7 @@ int RunGallery(std::span<const std::string_view> Args) {
     try {
         kw::platform::TBitmap image(48, 32);
         PaintSampleImage(image);
-        std::vector<TGalleryPage> pages;
-        pages.push_back(PathShapesPage());
-        pages.push_back(SplinesPage());
-        pages.push_back(GradientsPage());
-        pages.push_back(ArrowsPage());
-        pages.push_back(PieSlicesPage());
-        pages.push_back(ShapeStylesPage(image));
-        pages.push_back(ShapeTypesPage());
-        pages.push_back(FramesPage());
-        pages.push_back(ColorSchemesPage());
-        pages.push_back(ProgressPage());
-        pages.push_back(TextWrapPage());
-        pages.push_back(UiHelpersPage());
-        pages.push_back(HintWindowsPage());
-        pages.push_back(SvgIconsPage());
+        const std::vector<TGalleryPage> pages = AllPages(image);
         TPageOutput output(options.Format, folder, options.Antialias);
         for (const TGalleryPage& page : pages) {
             page.Draw(output.BeginPage(PageStem(page), page.Width(), page.Height()),

@@ -4,6 +4,8 @@
 
 #include "GalleryPage.h"
 
+#include <vector>
+
 #include <kwgfx/platform/graphics/Types.h>
 
 namespace kw::platform {
@@ -40,5 +42,9 @@ TGalleryPage UiHelpersPage();
 TGalleryPage HintWindowsPage();
 // SvgIconsPage.cpp
 TGalleryPage SvgIconsPage();
+
+// Gallery.cpp: every page in gallery order; Image is the sample picture (PaintSampleImage)
+// that the shape styles page draws.
+std::vector<TGalleryPage> AllPages(const kw::platform::TBitmap& Image);
 
 } // namespace kwtool::gallery

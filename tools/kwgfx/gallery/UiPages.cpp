@@ -165,9 +165,11 @@ TGalleryPage UiHelpersPage() {
 namespace {
 
 // Shows a hint window that paints into a bitmap of its own and copies its picture into
-// the cell; Show activates the window and returns the label.
+// the cell; Show activates the window and returns the label. The application's own
+// factory (windows on screen, in kwgfx demo) comes back afterwards.
 std::string DrawHintWindow(TCanvas& C, const TRect& A,
                            const std::function<std::string(TKwHintWindow&)>& Show) {
+    const platform::TWindowSurfaceFactory previous = platform::Application().WindowSurfaceFactory();
     platform::Application().SetWindowSurfaceFactory(
         [] { return std::make_unique<platform::TBitmapWindowSurface>(); });
     std::string label;
@@ -177,10 +179,10 @@ std::string DrawHintWindow(TCanvas& C, const TRect& A,
         auto& surface = static_cast<platform::TBitmapWindowSurface&>(hint.Surface());
         C.Draw(A.Left + hint.Left(), A.Top + hint.Top(), surface.Bitmap());
     } catch (...) {
-        platform::Application().SetWindowSurfaceFactory({});
+        platform::Application().SetWindowSurfaceFactory(previous);
         throw;
     }
-    platform::Application().SetWindowSurfaceFactory({});
+    platform::Application().SetWindowSurfaceFactory(previous);
     return label;
 }
 

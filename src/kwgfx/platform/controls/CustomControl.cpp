@@ -29,6 +29,7 @@ THandle TCustomControl::Handle() {
 }
 
 void TCustomControl::DestroyHandle() {
+    if (FShown && FSurface) FSurface->Hide();
     FHandle = 0;
     FShown = false;
 }
@@ -36,17 +37,26 @@ void TCustomControl::DestroyHandle() {
 bool TCustomControl::ShowWindow(int CmdShow) {
     const bool wasVisible = IsWindowVisible();
     if (CmdShow == SW_HIDE) {
+        if (wasVisible) Surface().Hide();
         FShown = false;
         return wasVisible;
     }
     HandleNeeded();
     FShown = true;
+    if (!wasVisible) Surface().Show(BoundsRect());
     if (!wasVisible) Invalidate();
     return wasVisible;
 }
 
 TWindowSurface& TCustomControl::Surface() {
-    if (!FSurface) FSurface = Application().CreateWindowSurface();
+    if (!FSurface) {
+        FSurface = Application().CreateWindowSurface();
+        // The surface dies with the control, so it never calls a control that is gone.
+        FSurface->SetPaintHandler([this] {
+            ++FPaintCount;
+            PaintWindow();
+        });
+    }
     return *FSurface;
 }
 
@@ -60,8 +70,17 @@ void TCustomControl::Invalidate() {
         FPaintPending = true;
         return;
     }
+    if (Surface().PaintsLater()) {
+        Surface().QueuePaint();
+        return;
+    }
     ++FPaintCount;
     PaintWindow();
+}
+
+void TCustomControl::BoundsChanged() {
+    if (IsWindowVisible()) Surface().Show(BoundsRect());
+    Invalidate();
 }
 
 void TCustomControl::PaintWindow() {

@@ -9,7 +9,8 @@
 ///
 /// The control paints on its surface, a canvas the size of its client area that the
 /// application makes on first use (TApplication::SetWindowSurfaceFactory). One paint fills
-/// the client area with Color, then calls Paint.
+/// the client area with Color, then calls Paint. A surface that is a window on screen
+/// (TWindowSurface::PaintsLater) turns "paint now" into a request the toolkit answers later.
 
 #include "kwgfx/platform/controls/Control.h"
 #include "kwgfx/platform/windowing/WindowSurface.h"
@@ -60,7 +61,8 @@ protected:
     virtual void Paint() {}
     /// One whole paint: sizes the surface, fills the background, calls Paint.
     virtual void PaintWindow();
-    void BoundsChanged() override { Invalidate(); }
+    /// Moves a shown window and paints it again.
+    void BoundsChanged() override;
 
     /// Defers painting while open. Close paints once (if the window is shown) when anything
     /// was invalidated meanwhile or PaintOnClose was called; a bracket left without Close,

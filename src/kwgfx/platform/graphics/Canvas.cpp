@@ -2,6 +2,7 @@
 // the concrete canvas.
 #include "kwgfx/platform/graphics/Canvas.h"
 
+#include "kwgfx/platform/graphics/PixelRounding.h"
 #include "kwgfx/platform/graphics/ScreenFont.h"
 
 #include <algorithm>
@@ -94,7 +95,7 @@ void TCanvas::StretchDraw(const TRect& Rect, const TGraphic& Graphic) {
 void TCanvas::TextOut(int32_t X, int32_t Y, std::string_view Text) {
     DoTextOut(X, Y, Text);
     // The pen moves to the end of the text, so consecutive calls can continue a line.
-    FPenPos = {X + TextWidth(Text), Y};
+    FPenPos = {ClampToPixel(int64_t(X) + TextWidth(Text)), Y};
 }
 
 bool TCanvas::GradientFill(std::span<const TTriVertex> Vertices,

@@ -38,6 +38,8 @@ public:
     void SetWindowSurfaceFactory(TWindowSurfaceFactory Factory);
     /// A new surface from the factory.
     std::unique_ptr<TWindowSurface> CreateWindowSurface() const;
+    /// The factory in place (empty for the default), so a caller can put it back.
+    const TWindowSurfaceFactory& WindowSurfaceFactory() const { return FSurfaceFactory; }
 
 private:
     TMessageLoop FLoop;

@@ -31,6 +31,12 @@ void TMessageLoop::Post(std::function<void()> Message) {
         FQueue.push_back(std::move(Message));
     }
     FWakeUp.notify_one();
+    if (TLoopHost* host = FHost) host->Wake();
+}
+
+bool TMessageLoop::HasPostedMessages() const {
+    std::lock_guard lock(FQueueLock);
+    return !FQueue.empty();
 }
 
 void TMessageLoop::AttachTimer(TTimer* Timer) {
@@ -146,6 +152,10 @@ void TMessageLoop::AdvanceClock(int64_t Milliseconds) {
 void TMessageLoop::Run() {
     // The flag is not cleared here: a Terminate from another thread that comes before this
     // call must still end the loop.
+    if (TLoopHost* host = FHost) {
+        if (!FTerminated) host->Run();
+        return;
+    }
     while (!FTerminated) {
         if (ProcessMessages() > 0) continue;
         if (FTerminated) break;
@@ -172,6 +182,7 @@ void TMessageLoop::Terminate() {
         FTerminated = true;
     }
     FWakeUp.notify_all();
+    if (TLoopHost* host = FHost) host->Quit();
 }
 
 } // namespace kw::platform

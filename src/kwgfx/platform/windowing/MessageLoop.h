@@ -14,6 +14,10 @@
 /// (ties in the order the countdowns started), and the next countdown starts when it fires,
 /// so a loop that falls behind does not fire a burst of catch-up events. A handler may
 /// disable, restart or free any timer, its own included, and may post messages.
+///
+/// A toolkit's event loop may drive this one (TLoopHost): Run then runs the toolkit's loop,
+/// which calls ProcessMessages whenever a message is queued or a timer is due, Post wakes
+/// it and Terminate quits it.
 
 #include "kwgfx/platform/windowing/Clock.h"
 
@@ -30,6 +34,18 @@
 namespace kw::platform {
 
 class TTimer;
+
+/// An event loop that drives a TMessageLoop (the GTK room has the one on GLib).
+class TLoopHost {
+public:
+    virtual ~TLoopHost() = default;
+    /// Runs the host's loop until Quit.
+    virtual void Run() = 0;
+    /// Safe from any thread.
+    virtual void Quit() = 0;
+    /// Something was posted: the host should call ProcessMessages soon. Safe from any thread.
+    virtual void Wake() = 0;
+};
 
 /// The message loop of the user-interface thread; see the file's description.
 class TMessageLoop {
@@ -75,6 +91,15 @@ public:
     /// Whether Terminate was called.
     bool Terminated() const { return FTerminated; }
 
+    /// Hands Run, Post and Terminate over to Host (null: this loop runs itself). Set it before
+    /// other threads post; the host must outlive its time here.
+    ///@{
+    void SetHost(TLoopHost* Host) { FHost = Host; }
+    TLoopHost* Host() const { return FHost; }
+    ///@}
+    /// Whether a posted message waits. Safe from any thread.
+    bool HasPostedMessages() const;
+
     /// Milliseconds until the earliest timer is due (0 when one is overdue); empty when no
     /// timer is counting down.
     std::optional<int64_t> NextTimerDelay() const;
@@ -112,6 +137,7 @@ private:
     std::condition_variable FWakeUp;
     std::deque<std::function<void()>> FQueue;
     std::atomic<bool> FTerminated{false};
+    std::atomic<TLoopHost*> FHost{nullptr};
 };
 
 } // namespace kw::platform

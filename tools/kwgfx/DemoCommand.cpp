@@ -1,0 +1,335 @@
+// The `demo` command (built with GTK only): the gallery's pages painted live in a window
+// by the library's canvas, with a menu bar made by CreateMenuItemChildren, a class tree
+// filled by CreateHierarchy with a search box (FindTextInTreeView), a grid of the pages
+// sorted by SortGrid when a header is clicked, hints from TKwHintWindow when the pointer
+// rests on the picture, and Help > Contents going through DisplayHelpWindow to a real
+// message dialog.
+//
+//   TDemo         the window's state: pages, menu items, tree, grid, hint window, timer
+//   BuildMenu     File / Page / Help from string lists
+//   BuildSide     the class tree with its search box, the grid of pages
+//   DrawPage      the chosen page scaled to the drawing area
+//   RunDemo       options, the window, the message loop (or one screenshot)
+
+#include "ToolCommands.h"
+#include "gallery/GalleryPages.h"
+
+#include <kwgfx/KwHintWindow.h>
+#include <kwgfx/platform/controls/StringGrid.h>
+#include <kwgfx/platform/controls/TreeView.h>
+#include <kwgfx/platform/graphics/cairo/Bitmap.h>
+#include <kwgfx/platform/graphics/cairo/CairoCanvas.h>
+#include <kwgfx/platform/system/ClassRegistry.h>
+#include <kwgfx/platform/windowing/Application.h>
+#include <kwgfx/platform/windowing/Timer.h>
+#include <kwgfx/platform/windowing/gtk/GtkGridView.h>
+#include <kwgfx/platform/windowing/gtk/GtkMenuBar.h>
+#include <kwgfx/platform/windowing/gtk/GtkMessageDialog.h>
+#include <kwgfx/platform/windowing/gtk/GtkPlatform.h>
+#include <kwgfx/platform/windowing/gtk/GtkTreeList.h>
+#include <kwgfx/ui/KwClassHierarchy.h>
+#include <kwgfx/ui/KwGridSort.h>
+#include <kwgfx/ui/KwHelpWindow.h>
+#include <kwgfx/ui/KwMenuHelpers.h>
+#include <kwgfx/ui/KwTreeSearch.h>
+
+#include <gtk/gtk.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace kwtool {
+
+namespace {
+
+using namespace kwtool::gallery;
+using kw::platform::TMenuItem;
+using kw::platform::TObject;
+namespace kg = kw::platform::gtk;
+
+struct TDemo {
+    kw::platform::TBitmap SampleImage{48, 32};
+    std::vector<TGalleryPage> Pages;
+    size_t Current = 0;
+    std::string Search; // the search box's text at start
+    bool Labels = true;
+    TMenuItem Menu;
+    kw::platform::TTreeView Classes;
+    kw::platform::TStringGrid Grid{4, 2};
+    GtkWidget* Window = nullptr;
+    GtkWidget* Area = nullptr;
+    std::unique_ptr<kw::TKwHintWindow> Hint;
+    std::unique_ptr<kw::platform::TTimer> Hover;
+    double PointerX = 0, PointerY = 0;
+};
+
+void ShowPage(TDemo& Demo, size_t Index) {
+    Demo.Current = std::min(Index, Demo.Pages.size() - 1);
+    const std::string title = "kwgfx demo: " + Demo.Pages[Demo.Current].Title();
+    gtk_window_set_title(GTK_WINDOW(Demo.Window), title.c_str());
+    gtk_widget_queue_draw(Demo.Area);
+}
+
+void BuildMenu(TDemo& Demo) {
+    TMenuItem* file = Demo.Menu.Add(std::make_unique<TMenuItem>("File"));
+    kw::CreateMenuItemChildren(
+        file, kw::TStringList{"Labels on/off", "-", "Quit"},
+        [&Demo](TObject* Sender) {
+            const auto* item = static_cast<TMenuItem*>(Sender);
+            if (item->Caption == "Quit") {
+                kw::platform::Application().MessageLoop().Terminate();
+                return;
+            }
+            Demo.Labels = !Demo.Labels;
+            gtk_widget_queue_draw(Demo.Area);
+        },
+        false);
+    TMenuItem* pages = Demo.Menu.Add(std::make_unique<TMenuItem>("Page"));
+    kw::TStringList titles;
+    for (const TGalleryPage& p : Demo.Pages) titles.Add(p.Title());
+    // Numbered captions ("3 Arrows ...") carry the page's index.
+    kw::CreateMenuItemChildren(
+        pages, titles,
+        [&Demo](TObject* Sender) {
+            ShowPage(Demo, size_t(static_cast<TMenuItem*>(Sender)->MenuIndex()));
+        },
+        true);
+    TMenuItem* help = Demo.Menu.Add(std::make_unique<TMenuItem>("Help"));
+    kw::CreateMenuItemChildren(
+        help, kw::TStringList{"Contents"}, [](TObject*) { kw::DisplayHelpWindow("kwgfx.chm", ""); },
+        false);
+}
+
+// The classes of the user-interface half: the controls are registered, so they hang
+// below their registered parents; the rest come from "name=parent" lines.
+constexpr kw::platform::TClassRecord TControlClass{"TControl", &kw::platform::TComponentClass};
+constexpr kw::platform::TClassRecord TCustomControlClass{"TCustomControl", &TControlClass};
+constexpr kw::platform::TClassRecord THintWindowClass{"THintWindow", &TCustomControlClass};
+constexpr kw::platform::TClassRecord TKwHintWindowClass{"TKwHintWindow", &THintWindowClass};
+constexpr kw::platform::TClassRecord TTimerClass{"TTimer", &kw::platform::TComponentClass};
+
+GtkWidget* Scrolled(GtkWidget* Child) {
+    GtkWidget* scrolled = gtk_scrolled_window_new();
+    gtk_scrolled_window_set_child(GTK_SCROLLED_WINDOW(scrolled), Child);
+    gtk_widget_set_vexpand(scrolled, TRUE);
+    return scrolled;
+}
+
+// The node named by the search text (SameText), else the first that starts with it.
+void SearchChanged(GtkSearchEntry* Entry, gpointer D) {
+    auto& demo = *static_cast<TDemo*>(D);
+    const std::string text = gtk_editable_get_text(GTK_EDITABLE(Entry));
+    kw::TTreeNode* node = kw::FindTextInTreeView(demo.Classes, text);
+    if (!node && !text.empty())
+        node = kw::FindTreeNode(demo.Classes, text, false, kw::platform::csoStartsWith);
+    kg::SelectTreeNode(GTK_WIDGET(g_object_get_data(G_OBJECT(Entry), "tree")), node);
+}
+
+GtkWidget* BuildSide(TDemo& Demo) {
+    for (auto c : {&TControlClass, &TCustomControlClass, &THintWindowClass, &TKwHintWindowClass,
+                   &TTimerClass})
+        kw::platform::RegisterClass(c);
+    kw::CreateHierarchy(
+        kw::TStringList{"TControl=", "TCustomControl=", "THintWindow=", "TKwHintWindow=", "TTimer=",
+                        "TPersistent=", "TComponent=", "TStrings=TPersistent",
+                        "TStringList=TStrings", "TGraphic=TPersistent", "TBitmap=TGraphic",
+                        "TCanvas=TPersistent", "TFont=TPersistent", "TMenuItem=TComponent",
+                        "TStringGrid=TCustomControl", "TTreeView=TCustomControl",
+                        "EConvertError=Exception", "ERangeError=Exception"},
+        Demo.Classes);
+    GtkWidget* tree = kg::NewTreeList(Demo.Classes);
+    GtkWidget* search = gtk_search_entry_new();
+    g_object_set_data(G_OBJECT(search), "tree", tree);
+    g_signal_connect(search, "search-changed", G_CALLBACK(SearchChanged), &Demo);
+
+    // The pages in a grid: number, title, file, width; numbers sort as numbers.
+    Demo.Grid.SetRowCount(int(Demo.Pages.size()) + 1);
+    Demo.Grid.SetFixedRows(1);
+    const char* titles[] = {"#", "Page", "File", "Width"};
+    for (int col = 0; col < 4; ++col) Demo.Grid.SetCells(col, 0, titles[col]);
+    for (size_t i = 0; i < Demo.Pages.size(); ++i) {
+        const int row = int(i) + 1;
+        Demo.Grid.SetCells(0, row, std::to_string(i));
+        Demo.Grid.SetCells(1, row, Demo.Pages[i].Title());
+        Demo.Grid.SetCells(2, row, Demo.Pages[i].FileName());
+        Demo.Grid.SetCells(3, row, std::to_string(Demo.Pages[i].Width()));
+    }
+    GtkWidget* grid = kg::NewGridView(Demo.Grid, [&Demo](int Column, bool Ascending) {
+        kw::SortGrid(Demo.Grid, Column, false, Column == 0 || Column == 3, Ascending);
+    });
+
+    GtkWidget* side = gtk_box_new(GTK_ORIENTATION_VERTICAL, 4);
+    gtk_box_append(GTK_BOX(side), search);
+    gtk_box_append(GTK_BOX(side), Scrolled(tree));
+    gtk_box_append(GTK_BOX(side), Scrolled(grid));
+    gtk_widget_set_size_request(side, 320, -1);
+    if (!Demo.Search.empty()) {
+        gtk_editable_set_text(GTK_EDITABLE(search), Demo.Search.c_str());
+        SearchChanged(GTK_SEARCH_ENTRY(search), &Demo);
+    }
+    return side;
+}
+
+// The page keeps its proportions, scaled to fit the area and centred in it.
+void DrawPage(TDemo& Demo, cairo_t* Context, int Width, int Height) {
+    const TGalleryPage& page = Demo.Pages[Demo.Current];
+    cairo_set_source_rgb(Context, 1, 1, 1);
+    cairo_paint(Context);
+    const double scale = std::min(double(Width) / page.Width(), double(Height) / page.Height());
+    cairo_save(Context);
+    cairo_translate(Context, (Width - page.Width() * scale) / 2,
+                    (Height - page.Height() * scale) / 2);
+    cairo_scale(Context, scale, scale);
+    {
+        kw::platform::TCairoCanvas canvas(Context);
+        canvas.SetAntialias(true);
+        page.Draw(canvas, Demo.Labels);
+    }
+    cairo_restore(Context);
+}
+
+// A pointer that rests on the picture for half a second gets a hint with the page's
+// name; moving on hides it.
+void WatchPointer(TDemo& Demo) {
+    Demo.Hint = std::make_unique<kw::TKwHintWindow>(nullptr);
+    Demo.Hint->SetInterval(2500);
+    Demo.Hover = std::make_unique<kw::platform::TTimer>(nullptr);
+    Demo.Hover->SetEnabled(false);
+    Demo.Hover->SetInterval(500);
+    Demo.Hover->OnTimer = [&Demo](TObject*) {
+        Demo.Hover->SetEnabled(false);
+        // Hint coordinates are those of the main window's content.
+        graphene_point_t at;
+        const graphene_point_t from =
+            GRAPHENE_POINT_INIT(float(Demo.PointerX), float(Demo.PointerY));
+        GtkWidget* content = gtk_window_get_child(GTK_WINDOW(Demo.Window));
+        if (!gtk_widget_compute_point(Demo.Area, content, &from, &at)) return;
+        const TGalleryPage& page = Demo.Pages[Demo.Current];
+        Demo.Hint->ActivateHint(kw::platform::TPoint(int(at.x) + 12, int(at.y) + 18),
+                                page.Title() + " (" + page.FileName() + ")");
+    };
+    GtkEventController* motion = gtk_event_controller_motion_new();
+    g_signal_connect(motion, "motion",
+                     G_CALLBACK(+[](GtkEventControllerMotion*, double X, double Y, gpointer D) {
+                         auto& demo = *static_cast<TDemo*>(D);
+                         if (std::abs(X - demo.PointerX) < 2 && std::abs(Y - demo.PointerY) < 2)
+                             return;
+                         demo.PointerX = X;
+                         demo.PointerY = Y;
+                         demo.Hint->HideHint();
+                         demo.Hover->SetEnabled(false);
+                         demo.Hover->SetEnabled(true);
+                     }),
+                     &Demo);
+    g_signal_connect(motion, "leave", G_CALLBACK(+[](GtkEventControllerMotion*, gpointer D) {
+                         auto& demo = *static_cast<TDemo*>(D);
+                         demo.Hover->SetEnabled(false);
+                         demo.Hint->HideHint();
+                     }),
+                     &Demo);
+    gtk_widget_add_controller(Demo.Area, motion);
+}
+
+size_t PageArgument(const TDemo& Demo, std::string_view Text) {
+    for (size_t i = 0; i < Demo.Pages.size(); ++i)
+        if (Demo.Pages[i].FileName() == Text ||
+            Demo.Pages[i].FileName() == std::string(Text) + ".png")
+            return i;
+    try {
+        const size_t index = std::stoul(std::string(Text));
+        if (index < Demo.Pages.size()) return index;
+    } catch (const std::exception&) {
+    }
+    throw ToolError("no page '" + std::string(Text) + "' (a number from 0 to " +
+                    std::to_string(Demo.Pages.size() - 1) + " or a page's file name)");
+}
+
+} // namespace
+
+int RunDemo(TArgs Args) {
+    std::string error;
+    if (!kg::InitPlatform(&error)) throw ToolError("demo: " + error);
+    TDemo demo;
+    PaintSampleImage(demo.SampleImage);
+    demo.Pages = AllPages(demo.SampleImage);
+    std::string screenshot;
+    int width = 1200, height = 720;
+    for (size_t i = 0; i < Args.size(); ++i) {
+        const auto value = [&]() -> std::string_view {
+            if (i + 1 >= Args.size()) throw ToolError(std::string(Args[i]) + " needs a value");
+            return Args[++i];
+        };
+        if (Args[i] == "--page")
+            demo.Current = PageArgument(demo, value());
+        else if (Args[i] == "--screenshot")
+            screenshot = value();
+        else if (Args[i] == "--search")
+            demo.Search = value();
+        else if (Args[i] == "--no-labels")
+            demo.Labels = false;
+        else if (Args[i] == "--size") {
+            if (std::sscanf(std::string(value()).c_str(), "%dx%d", &width, &height) != 2 ||
+                width <= 0 || height <= 0)
+                throw ToolError("--size needs WxH");
+        } else
+            throw ToolError("demo: unknown argument '" + std::string(Args[i]) + "'");
+    }
+
+    kg::InstallMessageDialogs();
+    demo.Window = gtk_window_new();
+    gtk_window_set_default_size(GTK_WINDOW(demo.Window), width, height);
+    g_signal_connect(demo.Window, "close-request",
+                     G_CALLBACK(+[](GtkWindow*, gpointer) -> gboolean {
+                         kw::platform::Application().MessageLoop().Terminate();
+                         return FALSE;
+                     }),
+                     nullptr);
+    demo.Area = gtk_drawing_area_new();
+    gtk_widget_set_hexpand(demo.Area, TRUE);
+    gtk_widget_set_vexpand(demo.Area, TRUE);
+    gtk_drawing_area_set_draw_func(
+        GTK_DRAWING_AREA(demo.Area),
+        [](GtkDrawingArea*, cairo_t* Cr, int W, int H, gpointer D) {
+            DrawPage(*static_cast<TDemo*>(D), Cr, W, H);
+        },
+        &demo, nullptr);
+    BuildMenu(demo);
+    GtkWidget* box = gtk_box_new(GTK_ORIENTATION_VERTICAL, 0);
+    gtk_box_append(GTK_BOX(box), kg::NewMenuBar(demo.Menu));
+    GtkWidget* paned = gtk_paned_new(GTK_ORIENTATION_HORIZONTAL);
+    gtk_paned_set_start_child(GTK_PANED(paned), BuildSide(demo));
+    gtk_paned_set_end_child(GTK_PANED(paned), demo.Area);
+    gtk_paned_set_shrink_start_child(GTK_PANED(paned), FALSE);
+    gtk_paned_set_position(GTK_PANED(paned), 320);
+    gtk_box_append(GTK_BOX(box), paned);
+    gtk_window_set_child(GTK_WINDOW(demo.Window), box);
+    kg::SetMainWindow(GTK_WINDOW(demo.Window));
+    WatchPointer(demo);
+    ShowPage(demo, demo.Current);
+    gtk_window_present(GTK_WINDOW(demo.Window));
+
+    int status = 0;
+    if (!screenshot.empty()) {
+        // One picture of the whole window as GTK shows it, then out.
+        kw::platform::TBitmap shot;
+        if (!kg::IterateUntil([&] { return kg::SnapshotWidget(box, shot); }, 10000))
+            throw ToolError("demo: the window did not appear");
+        shot.SaveToFile(screenshot);
+        std::printf("%s\n", screenshot.c_str());
+    } else {
+        kw::platform::Application().MessageLoop().Run();
+    }
+    // Windows go before the objects their handlers use.
+    kg::SetMainWindow(nullptr);
+    demo.Hint.reset();
+    demo.Hover.reset();
+    gtk_window_destroy(GTK_WINDOW(demo.Window));
+    kg::IterateUntil([] { return false; }, 50);
+    return status;
+}
+
+} // namespace kwtool
