@@ -27,7 +27,14 @@ function(pkg_config_flags result)
 endfunction()
 
 run(${CMAKE_COMMAND} --install ${KWGFX_BINARY_DIR} --prefix ${prefix})
-file(GLOB raster_library ${prefix}/lib*/libkwgfx_cairo.a)
+# The libraries may be static or shared, in lib/ or a multiarch lib/<triplet>/.
+file(GLOB_RECURSE raster_library ${prefix}/lib*/libkwgfx_cairo.a ${prefix}/lib*/libkwgfx_cairo.so)
+file(GLOB_RECURSE pc_file ${prefix}/lib*/kwgfx.pc)
+get_filename_component(pcdir "${pc_file}" DIRECTORY)
+get_filename_component(libdir "${pcdir}" DIRECTORY)
+# Programs linked by hand against shared libraries in the scratch prefix find them here
+# (CMake builds record the path themselves).
+set(ENV{LD_LIBRARY_PATH} ${libdir})
 
 run(${CMAKE_COMMAND} -S ${CONSUMER_SOURCE_DIR} -B ${SCRATCH_DIR}/cmake-build
     -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_CXX_COMPILER=${CMAKE_CXX_COMPILER})
@@ -35,7 +42,6 @@ run(${CMAKE_COMMAND} --build ${SCRATCH_DIR}/cmake-build)
 run(${SCRATCH_DIR}/cmake-build/consumer)
 
 # pkg-config route
-file(GLOB pcdir ${prefix}/lib*/pkgconfig)
 set(ENV{PKG_CONFIG_PATH} ${pcdir})
 pkg_config_flags(cflags --cflags)
 if(cflags MATCHES "-std=")
