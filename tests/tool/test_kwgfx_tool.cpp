@@ -192,6 +192,17 @@ TEST_F(KwgfxTool, ReadsSvgPathDataUnlessToldToBeCompatible) {
     EXPECT_EQ(picture.GetPixel(8, 3), kw::platform::clBlack);
 }
 
+TEST_F(KwgfxTool, VersionIsTheProjectsAndHelpOffersIt) {
+    const TRun version = Run({"--version"});
+    EXPECT_EQ(version.ExitCode, 0) << version.Err;
+    EXPECT_EQ(version.Out, std::string("kwgfx ") + KWGFX_PROJECT_VERSION + "\n");
+    EXPECT_EQ(version.Err, "");
+    const TRun help = Run({"--help"});
+    EXPECT_NE(help.Out.find("kwgfx --version"), std::string::npos) << help.Out;
+    // Only the first argument is the command: a later --version is an unknown option.
+    EXPECT_NE(Run({"info", "--version"}).ExitCode, 0);
+}
+
 TEST_F(KwgfxTool, BadInputGivesOneLineAndAFailureStatus) {
     const std::string out = File("never.png").string();
     const std::vector<std::vector<std::string>> cases = {

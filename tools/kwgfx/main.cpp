@@ -41,7 +41,7 @@ constexpr TToolCommand kCommands[] = {
 };
 
 void PrintHelp(std::FILE* Out) {
-    std::fprintf(Out, "usage: kwgfx <command> [arguments]\n\ncommands:\n");
+    std::fprintf(Out, "usage: kwgfx <command> [arguments]\n       kwgfx --version\n\ncommands:\n");
     for (const TToolCommand& c : kCommands)
         std::fprintf(Out, "  %-8.*s %.*s\n", int(c.Name.size()), c.Name.data(),
                      int(c.Summary.size()), c.Summary.data());
@@ -72,6 +72,10 @@ int Dispatch(int argc, char** argv) {
     const std::string_view name = argv[1];
     if (name == "help" || name == "--help" || name == "-h") {
         PrintHelp(stdout);
+        return 0;
+    }
+    if (name == "--version") {
+        std::printf("kwgfx %s\n", KWGFX_VERSION);
         return 0;
     }
     for (const TToolCommand& c : kCommands) {
