@@ -1,0 +1,57 @@
+# The Debian package, made by `cpack -G DEB` in a build tree:
+#
+#   libkwgfx-dev   the libraries (static, or shared when BUILD_SHARED_LIBS is on), the public
+#                  headers, the CMake package files, the pkg-config file, the changelog, and
+#                  the kwgfx program.
+#
+# One package: the program is a developer's tool (render path text, print path facts, draw
+# the gallery) built on the library it ships with; a package of its own would have to depend
+# on the development package anyway, as there is no runtime-only library package.
+#
+# Depends: what a program built against the package needs. The CMake package files and the
+# .pc file ask pkg-config for Cairo, fontconfig and FreeType (and ICU for static
+# libraries), so their development packages; DejaVu Sans, the default face. The shared
+# libraries' and the program's own run-time libraries (ICU, Cairo, GTK when the program is
+# built with it, ...) are added by dpkg-shlibdeps from the binaries themselves.
+#
+# Configure with -DCMAKE_INSTALL_PREFIX=/usr so that the libraries go to Debian's multiarch
+# directory (lib/<triplet>), where the linker, pkg-config and CMake find them.
+
+set(KWGFX_PACKAGE_MAINTAINER "kwgfx developers <kwgfx@localhost>"
+    CACHE STRING "Maintainer field of the Debian package")
+
+install(FILES ${PROJECT_SOURCE_DIR}/CHANGELOG.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME libkwgfx-dev)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_CONTACT ${KWGFX_PACKAGE_MAINTAINER})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
+    "C++20 2D graphics support: float geometry, vector paths, drawing routines")
+set(CPACK_PACKAGE_DESCRIPTION
+    "kwgfx is a C++20 library for 2D graphics support: float geometry, a vector path object \
+with SVG path data, drawing routines that paint on a canvas, user-interface helpers, and a \
+raster canvas on Cairo. This package holds the libraries, headers, CMake and pkg-config \
+files, and the kwgfx program, which renders path text and draws the gallery.")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_PACKAGE_SECTION libdevel)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+
+set(depends "pkg-config, fonts-dejavu-core")
+if(NOT BUILD_SHARED_LIBS)
+    string(APPEND depends ", libicu-dev")
+endif()
+if(KWGFX_HAVE_CAIRO)
+    string(APPEND depends ", libcairo2-dev, libfontconfig-dev, libfreetype-dev")
+endif()
+set(CPACK_DEBIAN_PACKAGE_DEPENDS ${depends})
+find_program(KWGFX_DPKG_SHLIBDEPS dpkg-shlibdeps)
+if(KWGFX_DPKG_SHLIBDEPS)
+    set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+else()
+    message(STATUS "kwgfx: dpkg-shlibdeps not found (package dpkg-dev): the Debian package "
+                   "lists no run-time libraries")
+endif()
+
+include(CPack)
