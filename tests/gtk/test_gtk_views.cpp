@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 #include <gtk/gtk.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -73,6 +74,76 @@ TEST_F(GtkViews, TreeListShowsTheHierarchyAndFollowsItsChanges) {
     EXPECT_EQ(kg::SelectedTreeNode(list), added);
     const std::string row = std::string(2 * added->Level(), ' ') + "TMyList\n";
     EXPECT_NE(kg::ShownTreeRows(list).find(row), std::string::npos) << kg::ShownTreeRows(list);
+    g_object_unref(list);
+}
+
+// The rows a view shows when exactly the nodes in Expanded are expanded, indented by level.
+std::string RowsExpanding(const std::vector<TTreeNode*>& Nodes,
+                          const std::set<const TTreeNode*>& Expanded) {
+    std::string text;
+    for (TTreeNode* n : Nodes) {
+        text += std::string(2 * n->Level(), ' ') + n->Text + "\n";
+        if (!Expanded.contains(n)) continue;
+        std::vector<TTreeNode*> children;
+        for (int i = 0; i < n->Count(); ++i) children.push_back(n->Item(i));
+        text += RowsExpanding(children, Expanded);
+    }
+    return text;
+}
+
+std::string RowsExpanding(const TTreeView& Tree, const std::set<const TTreeNode*>& Expanded) {
+    std::vector<TTreeNode*> roots;
+    for (int i = 0; i < Tree.Items().RootCount(); ++i) roots.push_back(Tree.Items().Root(i));
+    return RowsExpanding(roots, Expanded);
+}
+
+TEST_F(GtkViews, TreeListKeepsExpandedAndSelectedRowsAcrossChanges) {
+    TTreeView tree;
+    TTreeNodes& nodes = tree.Items();
+    TTreeNode* a = nodes.Add(nullptr, "A");
+    TTreeNode* a1 = nodes.AddChild(a, "A1");
+    nodes.AddChild(a1, "A1a");
+    TTreeNode* a1b = nodes.AddChild(a1, "A1b");
+    TTreeNode* a2 = nodes.AddChild(a, "A2");
+    nodes.AddChild(a2, "A2a");
+    TTreeNode* b = nodes.Add(nullptr, "B");
+    TTreeNode* b1 = nodes.AddChild(b, "B1");
+    TTreeNode* b2 = nodes.AddChild(b, "B2");
+    nodes.AddChild(b2, "B2a");
+    TTreeNode* c = nodes.Add(nullptr, "C");
+    TTreeNode* c1 = nodes.AddChild(c, "C1");
+    GtkWidget* list = kg::NewTreeList(tree);
+    g_object_ref_sink(list);
+    // Selecting a node expands the rows above it: A, A1, then B, B2; B1 ends selected.
+    ASSERT_TRUE(kg::SelectTreeNode(list, a1b));
+    ASSERT_TRUE(kg::SelectTreeNode(list, b2->Item(0)));
+    ASSERT_TRUE(kg::SelectTreeNode(list, b1));
+    std::set<const TTreeNode*> expanded{a, a1, b, b2};
+    ASSERT_EQ(kg::ShownTreeRows(list), RowsExpanding(tree, expanded));
+
+    // Changes elsewhere and inside expanded rows: added, deleted, renamed, moved up.
+    nodes.BeginUpdate();
+    nodes.AddChild(a1, "A1c"); // appears, A1 being expanded
+    nodes.Delete(a2);          // a collapsed sibling goes
+    a1b->Text = "A1b renamed"; // shows under its new name
+    nodes.AddChild(c, "C2");   // C stays collapsed
+    nodes.Delete(c1);
+    nodes.AddChild(nodes.Add(nullptr, "D"), "D1");
+    nodes.Delete(a->Item(0)->Item(0)); // A1a: B1's row moves up
+    nodes.EndUpdate();
+    EXPECT_EQ(kg::ShownTreeRows(list), RowsExpanding(tree, expanded));
+    EXPECT_NE(kg::ShownTreeRows(list).find("    A1b renamed\n"), std::string::npos);
+    EXPECT_EQ(kg::SelectedTreeNode(list), b1);
+
+    // An expanded node that goes takes its rows with it; the selected one leaves no
+    // selection; the others stay as they were.
+    nodes.BeginUpdate();
+    nodes.Delete(b1);
+    nodes.Delete(a1);
+    nodes.EndUpdate();
+    expanded.erase(a1);
+    EXPECT_EQ(kg::ShownTreeRows(list), RowsExpanding(tree, expanded));
+    EXPECT_EQ(kg::SelectedTreeNode(list), nullptr);
     g_object_unref(list);
 }
 

@@ -1,11 +1,13 @@
 // NewTreeList: list stores of node rows, the tree model that expands them, the row
-// factory (expander + label), selection by node and a text dump of the shown rows.
+// factory (expander + label), the rebuild that keeps expanded and selected rows, selection
+// by node and a text dump of the shown rows.
 #include "kwgfx/platform/windowing/gtk/GtkTreeList.h"
 
 #include "kwgfx/platform/controls/TreeView.h"
 
 #include <gtk/gtk.h>
 
+#include <unordered_set>
 #include <vector>
 
 namespace kw::platform::gtk {
@@ -70,6 +72,47 @@ void BindRow(GtkSignalListItemFactory*, GtkListItem* Item, gpointer) {
     g_object_unref(item);
 }
 
+// The nodes of the expanded rows and of the selected row. The nodes may have been deleted
+// by the change that led here: they are compared, never followed.
+struct TViewMemory {
+    std::unordered_set<const TTreeNode*> Expanded;
+    const TTreeNode* Selected = nullptr;
+};
+
+TViewMemory Remember(GtkWidget* List) {
+    TViewMemory memory;
+    GListModel* rows = G_LIST_MODEL(ModelOf(List));
+    for (guint i = 0; i < g_list_model_get_n_items(rows); ++i) {
+        auto* row = GTK_TREE_LIST_ROW(g_list_model_get_item(rows, i));
+        if (gtk_tree_list_row_get_expanded(row)) {
+            gpointer item = gtk_tree_list_row_get_item(row);
+            memory.Expanded.insert(NodeOf(item));
+            g_object_unref(item);
+        }
+        g_object_unref(row);
+    }
+    memory.Selected = SelectedTreeNode(List);
+    return memory;
+}
+
+// Expands the rows of the remembered nodes that are still in the tree, top to bottom (a
+// row's children appear below it as it expands, so the walk reaches them), and selects
+// the remembered node's row when it is shown.
+void Restore(GtkWidget* List, const TViewMemory& Memory) {
+    GListModel* rows = G_LIST_MODEL(ModelOf(List));
+    guint selected = GTK_INVALID_LIST_POSITION;
+    for (guint i = 0; i < g_list_model_get_n_items(rows); ++i) {
+        auto* row = GTK_TREE_LIST_ROW(g_list_model_get_item(rows, i));
+        gpointer item = gtk_tree_list_row_get_item(row);
+        const TTreeNode* node = NodeOf(item);
+        g_object_unref(item);
+        if (Memory.Expanded.contains(node)) gtk_tree_list_row_set_expanded(row, TRUE);
+        if (node == Memory.Selected) selected = i;
+        g_object_unref(row);
+    }
+    gtk_single_selection_set_selected(SelectionOf(List), selected);
+}
+
 } // namespace
 
 GtkWidget* NewTreeList(TCustomTreeView& Tree) {
@@ -81,12 +124,14 @@ GtkWidget* NewTreeList(TCustomTreeView& Tree) {
     g_signal_connect(factory, "setup", G_CALLBACK(SetupRow), nullptr);
     g_signal_connect(factory, "bind", G_CALLBACK(BindRow), nullptr);
     GtkWidget* list = gtk_list_view_new(GTK_SELECTION_MODEL(selection), factory);
-    // The nodes' handler goes with the view.
+    // The nodes' handler goes with the view. A GtkTreeListModel has no way to move or
+    // rename one row, so the model is built again and the view state carried over by node.
     Tree.Items().OnChange = [list, &Tree] {
+        const TViewMemory memory = Remember(list);
         GtkTreeListModel* model = TreeModel(Tree);
         gtk_single_selection_set_model(SelectionOf(list), G_LIST_MODEL(model));
         g_object_unref(model);
-        gtk_single_selection_set_selected(SelectionOf(list), GTK_INVALID_LIST_POSITION);
+        Restore(list, memory);
     };
     g_object_set_data_full(G_OBJECT(list), "kwgfx-tree", &Tree, [](gpointer Data) {
         static_cast<TCustomTreeView*>(Data)->Items().OnChange = nullptr;

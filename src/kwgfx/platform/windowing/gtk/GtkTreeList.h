@@ -2,9 +2,10 @@
 /// \file
 /// A tree view's nodes shown in a GtkListView over a GtkTreeListModel: each row has an
 /// expander, rows expand and collapse, one row can be selected. A change of the nodes
-/// (TTreeNodes::OnChange, after an update bracket closes) rebuilds the view from them; rows
-/// that were expanded start collapsed again. The tree must outlive the view, and the view
-/// takes over the nodes' OnChange.
+/// (TTreeNodes::OnChange, after an update bracket closes) rebuilds the view from them and
+/// keeps what the user sees: the rows of nodes that were expanded stay expanded, and the
+/// selected node stays selected, wherever the change moved them; deleted nodes simply go.
+/// The tree must outlive the view, and the view takes over the nodes' OnChange.
 
 #include <string>
 
