@@ -1,8 +1,8 @@
 # The Debian package, made by `cpack -G DEB` in a build tree:
 #
-#   libkwgfx-dev   the libraries (static, or shared when BUILD_SHARED_LIBS is on), the public
-#                  headers, the CMake package files, the pkg-config file, the changelog, and
-#                  the kwgfx program.
+#   libkwgfx-dev   the libraries (static, or shared when BUILD_SHARED_LIBS is on; kwgfx_gtk
+#                  too when built with GTK 4), the public headers, the CMake package files,
+#                  the pkg-config files, the changelog, and the kwgfx program.
 #
 # One package: the program is a developer's tool (render path text, print path facts, draw
 # the gallery) built on the library it ships with; a package of its own would have to depend
@@ -46,6 +46,11 @@ if(KWGFX_HAVE_CAIRO)
     string(APPEND depends ", libcairo2-dev, libfontconfig-dev, libfreetype-dev")
 endif()
 set(CPACK_DEBIAN_PACKAGE_DEPENDS ${depends})
+# The GTK library's CMake component and kwgfx-gtk.pc need GTK's development files, which
+# programs without windows can do without.
+if(KWGFX_HAVE_GTK)
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libgtk-4-dev")
+endif()
 find_program(KWGFX_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(KWGFX_DPKG_SHLIBDEPS)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -59,9 +59,16 @@ export PKG_CONFIG_PATH=$(dirname "$(grep '/kwgfx.pc$' <<<"$installed")")
 [ "$(pkg-config --modversion kwgfx)" = "$version" ] || fail "pkg-config version"
 [ "$("$program" --version)" = "kwgfx $version" ] || fail "kwgfx --version says '$("$program" --version)'"
 
-# The consumer through find_package.
+# The consumer through find_package, with the GTK consumer when the package has the GTK
+# library (run without a display, where it only starts and says so).
+gtk=OFF
+grep -q libkwgfx_gtk <<<"$installed" && gtk=ON
+if [ $gtk = ON ]; then
+    grep -q '/kwgfx-gtk.pc$' <<<"$installed" || fail "the GTK library comes without kwgfx-gtk.pc"
+    grep -q '/kwgfxGtkTargets.cmake$' <<<"$installed" || fail "the GTK library has no CMake targets"
+fi
 cmake -S "$source/tests/consumer" -B "$scratch/consumer" -Dkwgfx_DIR="$config_dir" \
-    >"$scratch/consumer.log" 2>&1 &&
+    -DKWGFX_CONSUMER_GTK=$gtk >"$scratch/consumer.log" 2>&1 &&
     cmake --build "$scratch/consumer" >>"$scratch/consumer.log" 2>&1 ||
     { cat "$scratch/consumer.log"; fail "the consumer does not build with find_package"; }
 [ ! -x "$scratch/consumer/consumer" ] || "$scratch/consumer/consumer" || fail "the find_package consumer fails"
@@ -72,6 +79,15 @@ grep -q libkwgfx_cairo <<<"$installed" && raster=-DKWGFX_CONSUMER_RASTER=1
 c++ -std=c++20 $raster "$source/tests/consumer/main.cpp" $(pkg-config --cflags --libs kwgfx) \
     -o "$scratch/consumer-pc" || fail "the consumer does not build with pkg-config"
 [ ! -x "$scratch/consumer-pc" ] || "$scratch/consumer-pc" || fail "the pkg-config consumer fails"
+if [ $gtk = ON ]; then
+    no_display=(env -u DISPLAY -u WAYLAND_DISPLAY)
+    "${no_display[@]}" "$scratch/consumer/consumer_gtk" || fail "the find_package GTK consumer fails"
+    # shellcheck disable=SC2046
+    c++ -std=c++20 "$source/tests/consumer/gtk_main.cpp" $(pkg-config --cflags --libs kwgfx-gtk) \
+        -o "$scratch/consumer-gtk-pc" || fail "the GTK consumer does not build with pkg-config"
+    [ ! -x "$scratch/consumer-gtk-pc" ] || "${no_display[@]}" "$scratch/consumer-gtk-pc" ||
+        fail "the pkg-config GTK consumer fails"
+fi
 
 trap - EXIT
 remove
