@@ -6,8 +6,8 @@
 #   - no exported symbol belongs to an internal namespace (kw::detail, kw::platform::*_detail);
 #   - every public symbol that the library's object files define is exported, so the
 #     version script's patterns hide nothing public;
-#   - the objects do define internal symbols, so the test shows that hiding works rather
-#     than that there was nothing to hide;
+#   - the objects do define symbols to hide (internal ones, or others outside namespace kw),
+#     so the test shows that hiding works rather than that there was nothing to hide;
 #   - the named public symbols are exported.
 # usage: check_shared_exports.sh LIBRARY SONAME OBJECT-FILES(colon-separated) PUBLIC-SYMBOL...
 set -euo pipefail
@@ -41,7 +41,12 @@ internal_defined=$(with_own "$in_kw" | awk -F'\t' -v re="$internal_re" '$1 ~ re'
 public_defined=$(with_own "$in_kw" | awk -F'\t' -v re="$internal_re" '$1 !~ re { print $2 }')
 hidden=$(comm -23 <(sort -u <<<"$public_defined") <(sort -u <<<"$exported"))
 [ -z "$hidden" ] || fail "public symbols are not exported:"$'\n'"$(head -20 <<<"$hidden")"
-[ "$internal_defined" -gt 0 ] || fail "the objects define no internal symbol: nothing shows that hiding works"
+# Something to hide: internal kw symbols, or others the objects define (instances of standard
+# templates, say), which the stray check above found unexported. A library whose internals
+# all sit in anonymous namespaces (the GTK one) has only the latter.
+outside_kw=$(grep -Evc "$public_re" <<<"$defined" || true)
+[ "$internal_defined" -gt 0 ] || [ "$outside_kw" -gt 0 ] ||
+    fail "the objects define no symbol to hide: nothing shows that hiding works"
 
 for symbol in "$@"; do
     grep -qxF -- "$symbol" <<<"$exported" || fail "'$symbol' is not exported"
