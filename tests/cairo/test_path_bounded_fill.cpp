@@ -6,6 +6,7 @@
 
 #include "kwgfx/path/KwPathAreaFill.h"
 #include "kwgfx/path/KwPathData.h"
+#include "kwgfx/path/KwSvgFill.h"
 #include "kwgfx/platform/graphics/Colors.h"
 #include "kwgfx/platform/graphics/RecordingCanvas.h"
 #include "kwgfx/platform/graphics/cairo/Bitmap.h"
@@ -170,6 +171,29 @@ TEST(CairoPathBoundedFill, HostileTextsRenderInBoundedMemory) {
         rusage usage{};
         getrusage(RUSAGE_SELF, &usage);
         EXPECT_LT(usage.ru_maxrss, 256 * 1024) << name << ": peak " << usage.ru_maxrss << " KB";
+#endif
+    }
+}
+
+// Every hostile text, as the program renders it (FillSvgPath, hard and smooth edges), at
+// 256 x 256 within 256 MB: texts far outside sample only what can be seen, and texts whose
+// edges tangle across the whole picture go through the coverage rasteriser.
+TEST(CairoPathBoundedFill, HostileTextsFillAsSvgInBoundedMemory) {
+    for (const auto& hostile : kwbench::HostileCases()) {
+        TKwPathData path;
+        path.SetSvgPathString(hostile.Make());
+        ASSERT_GT(path.Count(), 0) << hostile.Name;
+        for (const bool antialias : {false, true}) {
+            platform::TBitmap picture(256, 256);
+            TKwSvgFillOptions options;
+            options.Antialias = antialias;
+            FillSvgPath(picture.Canvas(), path, options);
+        }
+#if !defined(__SANITIZE_ADDRESS__)
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        EXPECT_LT(usage.ru_maxrss, 256 * 1024)
+            << hostile.Name << ": peak " << usage.ru_maxrss << " KB";
 #endif
     }
 }

@@ -1,6 +1,7 @@
 #include "kwgfx/path/KwSvgFill.h"
 
 #include "kwgfx/geometry/KwMatrix.h"
+#include "kwgfx/path/detail/KwPathFigures.h"
 #include "kwgfx/platform/graphics/Brush.h"
 #include "kwgfx/platform/graphics/Pen.h"
 
@@ -64,25 +65,35 @@ TKwMatrix KwFitMatrix(const TKwRect& Bounds, const TKwRect& Into) {
 void FillSvgPath(platform::TCanvas& Canvas, const TKwPathData& Path,
                  const TKwSvgFillOptions& Options) {
     if (Options.Color == platform::clNone) return;
-    TKwPolygons figures;
+    // Sampled for what the canvas can show: the view is in the path's own units, where a
+    // coordinate is a pixel edge, half a pixel off the canvas's pixel centres.
+    std::optional<detail::TKwSampleView> view = detail::SampleViewOf(Canvas);
+    if (view) {
+        const auto shift = [](detail::TKwBoxD& B) {
+            B = {B.Left - kSvgToCanvas, B.Top - kSvgToCanvas, B.Right - kSvgToCanvas,
+                 B.Bottom - kSvgToCanvas};
+        };
+        shift(view->Visible);
+        shift(view->Keep);
+    }
+    const detail::TKwSampleView* bounded = view ? &*view : nullptr;
+    detail::TKwAreaFigures figures;
     if (Options.FitInto) {
         // Fitted before sampling, so curves keep their tolerance at the drawn size.
         TKwPathData fitted;
         fitted.Assign(Path);
         fitted.ApplyMatrix(KwFitMatrix(Path.GetTightBounds(), *Options.FitInto));
-        figures = fitted.ToPolygons();
+        figures = detail::BuildAreaFigures(fitted.Entries(), bounded);
     } else {
-        figures = Path.ToPolygons();
+        figures = detail::BuildAreaFigures(Path.Entries(), bounded);
     }
 
     std::vector<std::vector<platform::TPointD>> polygons;
     polygons.reserve(figures.size());
-    for (const TKwPoints& figure : figures) {
+    for (std::vector<platform::TPointD>& figure : figures) {
         if (figure.size() < 3) continue; // a point or a line encloses nothing
-        std::vector<platform::TPointD>& points = polygons.emplace_back();
-        points.reserve(figure.size());
-        for (const TKwPoint& p : figure)
-            points.emplace_back(p.X + kSvgToCanvas, p.Y + kSvgToCanvas);
+        for (platform::TPointD& p : figure) p = {p.X + kSvgToCanvas, p.Y + kSvgToCanvas};
+        polygons.push_back(std::move(figure));
     }
     if (polygons.empty()) return;
 

@@ -10,6 +10,7 @@
 #include "kwgfx/platform/graphics/cairo/CairoCanvas.h"
 #include "kwgfx/platform/graphics/cairo/Bitmap.h"
 #include "kwgfx/platform/graphics/cairo/detail/CairoConvert.h"
+#include "kwgfx/platform/graphics/cairo/detail/CairoCoverageFill.h"
 #include "kwgfx/platform/graphics/cairo/detail/CairoFarClip.h"
 #include "kwgfx/platform/graphics/cairo/detail/CairoPenBrush.h"
 #include "kwgfx/platform/graphics/cairo/detail/CairoShapePath.h"
@@ -179,9 +180,12 @@ void TCairoCanvas::DoPolygon(std::span<const TPoint> Points) {
 }
 
 // Fills the figures that AddFigures puts into the path with the brush under FillMode, then
-// strokes them with the pen; each pass builds the path afresh.
-void TCairoCanvas::FillThenStroke(const std::function<void()>& AddFigures, TPolyFillMode FillMode) {
-    if (SetBrushSource(FContext, Brush())) {
+// strokes them with the pen; each pass builds the path afresh. Figures, when given, are the
+// same figures (points on pixel centres): a fill of very many edges goes through our own
+// coverage mask.
+void TCairoCanvas::FillThenStroke(const std::function<void()>& AddFigures, TPolyFillMode FillMode,
+                                  std::span<const std::span<const TPointD>> Figures) {
+    if (SetBrushSource(FContext, Brush()) && !FillByCoverage(FContext, Figures, FillMode, 0.5)) {
         AddFigures();
         cairo_set_fill_rule(FContext, to_cairo_fill_rule(FillMode));
         cairo_fill(FContext);
@@ -232,7 +236,7 @@ void TCairoCanvas::DoPolyPolygonF(std::span<const std::vector<TPointD>> Polygons
             cairo_close_path(FContext);
         }
     };
-    FillThenStroke(addFigures, FillMode);
+    FillThenStroke(addFigures, FillMode, inReach.Figures());
     EndDrawing();
 }
 

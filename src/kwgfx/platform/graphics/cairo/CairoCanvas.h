@@ -101,7 +101,8 @@ private:
                                         double B, double Inset)>;
     void BeginDrawing();
     void EndDrawing();
-    void FillThenStroke(const std::function<void()>& AddFigures, TPolyFillMode FillMode);
+    void FillThenStroke(const std::function<void()>& AddFigures, TPolyFillMode FillMode,
+                        std::span<const std::span<const TPointD>> Figures = {});
     void FillAndOutline(TRect Box, const TBoxPath& Path);
     void StrokeOpenPath(std::span<const TPoint> Points);
     void DrawArcShape(const TRect& Box, TPoint Start, TPoint End, bool Wedge);

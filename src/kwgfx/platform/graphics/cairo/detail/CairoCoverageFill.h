@@ -1,0 +1,31 @@
+#pragma once
+// Internal to the Cairo canvas: fills with very many edges painted through a coverage mask
+// of our own (CoverageRaster.h) instead of Cairo's scan converters, so that a picture full
+// of tangled edges takes a time that grows with the edges and not with their crossings.
+//
+// Only fills of at least kCoverageFillMinEdges edges on an image surface go this way, so
+// every ordinary picture stays exactly as Cairo paints it; document surfaces keep their
+// vectors.
+
+#include "kwgfx/platform/graphics/PointD.h"
+#include "kwgfx/platform/graphics/PolyFillMode.h"
+
+#include <cairo.h>
+
+#include <cstddef>
+#include <span>
+
+namespace kw::platform::cairo_detail {
+
+inline constexpr std::size_t kCoverageFillMinEdges = 20000;
+
+// Fills the figures (each closed; in user space once Shift is added to both coordinates)
+// with Cr's source under FillMode through a mask rasterised here, smooth unless Cr's
+// anti-aliasing is off; Cr's path is left alone.
+// Returns false, having drawn nothing, when the figures have fewer than MinEdges edges or
+// Cr does not draw on an image surface: the caller fills through Cairo then.
+bool FillByCoverage(cairo_t* Cr, std::span<const std::span<const TPointD>> Figures,
+                    TPolyFillMode FillMode, double Shift = 0,
+                    std::size_t MinEdges = kCoverageFillMinEdges);
+
+} // namespace kw::platform::cairo_detail
