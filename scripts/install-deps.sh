@@ -12,7 +12,7 @@ packages=(
     doxygen graphviz
     clang libclang-rt-14-dev
     locales
-    libgtk-4-dev xvfb xauth
+    libgtk-4-dev xvfb xauth libx11-dev libxtst-dev
 )
 
 missing=()
