@@ -1,4 +1,4 @@
-// The coverage rasteriser that fills of very many edges go through: hard edges cover
+// The coverage rasteriser that fills and strokes of very many edges go through: hard edges cover
 // exactly the pixel centres the figures wind round, smooth edges agree with Cairo's
 // anti-aliasing, bands change nothing, and through a context it honours the transform and
 // the clip as cairo_fill does.
@@ -279,4 +279,65 @@ TEST(CairoCoverageFill, LargePathAreaFillsWhatItEncloses) {
         }
     }
     EXPECT_GT(painted, 10000);
+}
+
+// A stroke through the mask covers what Cairo's stroke covers: on random open lines, with
+// pens of several widths, hard and smooth, pixels differ only along the band's border or
+// round a corner or an end (where the join's and cap's exact shapes decide).
+TEST(CairoCoverageFill, StrokesCoverWhatCairosStrokeCovers) {
+    using platform::cairo_detail::StrokeByCoverage;
+    std::mt19937 rng(9);
+    std::uniform_real_distribution<double> coord(-10, W + 10);
+    for (int round = 0; round < 12; ++round) {
+        std::vector<TPointD> line;
+        for (int i = 0; i < 9; ++i) line.push_back({coord(rng), coord(rng) * H / W});
+        const double width = 1 + 2 * (round % 4);
+        const bool smooth = round % 2 == 1;
+        std::vector<std::uint32_t> pixels[2];
+        for (int which = 0; which < 2; ++which) {
+            cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, W, H);
+            cairo_t* cr = cairo_create(surface);
+            cairo_set_antialias(cr, smooth ? CAIRO_ANTIALIAS_DEFAULT : CAIRO_ANTIALIAS_NONE);
+            cairo_set_line_width(cr, width);
+            cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+            cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
+            cairo_set_miter_limit(cr, 2);
+            cairo_set_source_rgb(cr, 0.5, 0, 0);
+            if (which == 0) {
+                ASSERT_TRUE(StrokeByCoverage(cr, line, 0));
+            } else {
+                cairo_move_to(cr, line[0].X, line[0].Y);
+                for (const TPointD& p : line) cairo_line_to(cr, p.X, p.Y);
+                cairo_stroke(cr);
+            }
+            cairo_surface_flush(surface);
+            const unsigned char* data = cairo_image_surface_get_data(surface);
+            for (int y = 0; y < H; ++y)
+                for (int x = 0; x < W; ++x)
+                    pixels[which].push_back(*reinterpret_cast<const std::uint32_t*>(
+                        data + y * cairo_image_surface_get_stride(surface) + 4 * x));
+            cairo_destroy(cr);
+            cairo_surface_destroy(surface);
+        }
+        int painted = 0;
+        for (int y = 0; y < H; ++y)
+            for (int x = 0; x < W; ++x) {
+                const std::size_t i = std::size_t(y) * W + x;
+                painted += pixels[1][i] != 0;
+                if (pixels[0][i] == pixels[1][i]) continue;
+                const double cx = x + 0.5, cy = y + 0.5;
+                double toLine = 1e9, toCorner = 1e9;
+                for (std::size_t k = 0; k < line.size(); ++k) {
+                    toCorner = std::min(toCorner, std::hypot(cx - line[k].X, cy - line[k].Y));
+                    if (k > 0)
+                        toLine =
+                            std::min(toLine, test::DistanceToSegment(cx, cy, line[k - 1], line[k]));
+                }
+                const bool onBorder = std::abs(toLine - width / 2) <= 1;
+                const bool atCorner = toCorner <= width + 1; // a miter reaches at most 2 h
+                ASSERT_TRUE(onBorder || atCorner)
+                    << "pixel " << x << "," << y << " round " << round << " width " << width;
+            }
+        EXPECT_GT(painted, 50) << "round " << round;
+    }
 }

@@ -147,12 +147,12 @@ TEST(CairoPathBoundedFill, PensReachInFromCurvesJustOutside) {
 }
 
 // The hostile texts that drawing bounds: far curves, a giant curve, tiny curves, deeply
-// nested figures, far lines, each filled and outlined at 256 x 256 within 256 MB. (Texts
-// whose cost lies in the rasterising of what is visible are measured by the benchmark
-// hostile_paths_cairo.)
+// nested figures, far lines, and curves tangled across the whole picture (filled and
+// stroked through the coverage mask), each filled and outlined at 256 x 256 within 256 MB.
+// (Their times are measured by the benchmark hostile_paths_cairo.)
 TEST(CairoPathBoundedFill, HostileTextsRenderInBoundedMemory) {
     const char* names[] = {"far-cubics", "one-giant-curve", "tiny-curves", "nested-subpaths",
-                           "far-lines"};
+                           "far-lines",  "dense-visible",   "giant-cubics"};
     for (const char* name : names) {
         const auto& cases = kwbench::HostileCases();
         const auto it = std::find_if(cases.begin(), cases.end(),

@@ -135,6 +135,10 @@ void TCairoCanvas::StrokeOpenPath(std::span<const TPoint> Points) {
         pullBack(pts.back(), pts[pts.size() - 2]);
         const TBoxD reach = FarReach(FContext);
         if (FigureInsideBox(pts, reach)) {
+            if (StrokeByCoverage(FContext, pts)) {
+                EndDrawing();
+                return;
+            }
             cairo_move_to(FContext, pts[0].X, pts[0].Y);
             for (std::size_t i = 1; i < pts.size(); ++i)
                 cairo_line_to(FContext, pts[i].X, pts[i].Y);

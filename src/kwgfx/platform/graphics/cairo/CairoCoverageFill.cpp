@@ -38,13 +38,11 @@ TDeviceBox DrawableBox(cairo_t* Cr, cairo_surface_t* Target) {
     return {int(left), int(top), int(right - left), int(bottom - top)};
 }
 
-} // namespace
-
-bool FillByCoverage(cairo_t* Cr, std::span<const std::span<const TPointD>> Figures,
-                    TPolyFillMode FillMode, double Shift, std::size_t MinEdges) {
-    std::size_t edges = 0;
-    for (std::span<const TPointD> figure : Figures) edges += figure.size();
-    if (edges < MinEdges) return false;
+// Rasterises the figures that AddFigures hands to the sink it is given (points in user
+// space) and paints the mask with Cr's source. False, having drawn nothing, when Cr does not
+// draw on a plain image surface or the picture is too large for a mask.
+template <typename F>
+bool PaintCoverage(cairo_t* Cr, TPolyFillMode FillMode, F&& AddFigures) {
     cairo_surface_t* target = cairo_get_target(Cr);
     if (cairo_surface_get_type(target) != CAIRO_SURFACE_TYPE_IMAGE) return false;
     double scaleX = 1, scaleY = 1;
@@ -59,15 +57,15 @@ bool FillByCoverage(cairo_t* Cr, std::span<const std::span<const TPointD>> Figur
     cairo_matrix_t m;
     cairo_get_matrix(Cr, &m);
     std::vector<TPointD> device;
-    for (std::span<const TPointD> figure : Figures) {
+    AddFigures([&](std::span<const TPointD> Figure) {
         device.clear();
-        for (const TPointD& p : figure) {
-            double x = p.X + Shift, y = p.Y + Shift;
+        for (const TPointD& p : Figure) {
+            double x = p.X, y = p.Y;
             cairo_matrix_transform_point(&m, &x, &y);
             device.emplace_back(x - box.Left, y - box.Top);
         }
         raster.AddFigure(device);
-    }
+    });
 
     cairo_surface_t* mask = cairo_image_surface_create(CAIRO_FORMAT_A8, box.Width, box.Height);
     if (cairo_surface_status(mask) != CAIRO_STATUS_SUCCESS) {
@@ -86,6 +84,88 @@ bool FillByCoverage(cairo_t* Cr, std::span<const std::span<const TPointD>> Figur
     cairo_restore(Cr);
     cairo_surface_destroy(mask);
     return true;
+}
+
+// Adds Figure to Sink turned so that it winds positively: the pieces of a stroke all wind
+// the same way, so where they overlap none cancels another under the nonzero rule.
+template <typename Sink>
+void AddPositive(Sink& Add, TPointD* Figure, int Count) {
+    double area = 0;
+    for (int i = 0; i < Count; ++i) {
+        const TPointD& a = Figure[i];
+        const TPointD& b = Figure[(i + 1) % Count];
+        area += a.X * b.Y - b.X * a.Y;
+    }
+    if (area == 0) return;
+    if (area < 0) std::reverse(Figure, Figure + Count);
+    Add(std::span<const TPointD>(Figure, std::size_t(Count)));
+}
+
+} // namespace
+
+bool FillByCoverage(cairo_t* Cr, std::span<const std::span<const TPointD>> Figures,
+                    TPolyFillMode FillMode, double Shift, std::size_t MinEdges) {
+    std::size_t edges = 0;
+    for (std::span<const TPointD> figure : Figures) edges += figure.size();
+    if (edges < MinEdges) return false;
+    return PaintCoverage(Cr, FillMode, [&](auto&& Add) {
+        std::vector<TPointD> shifted;
+        for (std::span<const TPointD> figure : Figures) {
+            shifted.assign(figure.begin(), figure.end());
+            for (TPointD& p : shifted) p = {p.X + Shift, p.Y + Shift};
+            Add(shifted);
+        }
+    });
+}
+
+bool StrokeByCoverage(cairo_t* Cr, std::span<const TPointD> Points, std::size_t MinSegments) {
+    if (Points.size() < 2 || Points.size() - 1 < MinSegments) return false;
+    if (cairo_get_dash_count(Cr) != 0 || cairo_get_line_cap(Cr) != CAIRO_LINE_CAP_BUTT ||
+        cairo_get_line_join(Cr) != CAIRO_LINE_JOIN_MITER)
+        return false;
+    const double half = cairo_get_line_width(Cr) / 2;
+    // A corner is mitred while the miter's length is at most the limit times the width:
+    // 1 / cos(turn / 2) <= limit, that is cos(turn) >= 2 / limit^2 - 1.
+    const double limit = cairo_get_miter_limit(Cr);
+    const double minMiterCos = 2 / (limit * limit) - 1;
+    return PaintCoverage(Cr, pfWinding, [&](auto&& Add) {
+        TPointD before{}; // the direction of the last segment with a length, if any
+        bool haveBefore = false;
+        for (std::size_t i = 1; i < Points.size(); ++i) {
+            const TPointD a = Points[i - 1], b = Points[i];
+            const double dx = b.X - a.X, dy = b.Y - a.Y, len = std::hypot(dx, dy);
+            if (!(len > 0) || !std::isfinite(len)) continue;
+            const TPointD d{dx / len, dy / len};
+            const TPointD n{-d.Y * half, d.X * half};
+            TPointD quad[4] = {{a.X + n.X, a.Y + n.Y},
+                               {b.X + n.X, b.Y + n.Y},
+                               {b.X - n.X, b.Y - n.Y},
+                               {a.X - n.X, a.Y - n.Y}};
+            AddPositive(Add, quad, 4);
+            if (haveBefore) {
+                // The join at a fills the wedge on the outer side of the turn.
+                const double cross = before.X * d.Y - before.Y * d.X;
+                const double cos = before.X * d.X + before.Y * d.Y;
+                if (cross != 0) {
+                    const double side = cross > 0 ? -1 : 1;
+                    const TPointD n1{-before.Y * half * side, before.X * half * side};
+                    const TPointD n2{n.X * side, n.Y * side};
+                    const TPointD p1{a.X + n1.X, a.Y + n1.Y}, p2{a.X + n2.X, a.Y + n2.Y};
+                    if (cos >= minMiterCos) {
+                        const double k = 1 / (1 + cos);
+                        TPointD miter[4] = {
+                            a, p1, {a.X + (n1.X + n2.X) * k, a.Y + (n1.Y + n2.Y) * k}, p2};
+                        AddPositive(Add, miter, 4);
+                    } else {
+                        TPointD bevel[3] = {a, p1, p2};
+                        AddPositive(Add, bevel, 3);
+                    }
+                }
+            }
+            before = d;
+            haveBefore = true;
+        }
+    });
 }
 
 } // namespace kw::platform::cairo_detail

@@ -1,7 +1,7 @@
 #pragma once
-// Internal to the Cairo canvas: fills with very many edges painted through a coverage mask
-// of our own (CoverageRaster.h) instead of Cairo's scan converters, so that a picture full
-// of tangled edges takes a time that grows with the edges and not with their crossings.
+// Internal to the Cairo canvas: fills and strokes with very many edges painted through a coverage
+// mask of our own (CoverageRaster.h) instead of Cairo's scan converters, so that a picture full of
+// tangled edges takes a time that grows with the edges and not with their crossings.
 //
 // Only fills of at least kCoverageFillMinEdges edges on an image surface go this way, so
 // every ordinary picture stays exactly as Cairo paints it; document surfaces keep their
@@ -27,5 +27,14 @@ inline constexpr std::size_t kCoverageFillMinEdges = 20000;
 bool FillByCoverage(cairo_t* Cr, std::span<const std::span<const TPointD>> Figures,
                     TPolyFillMode FillMode, double Shift = 0,
                     std::size_t MinEdges = kCoverageFillMinEdges);
+
+// Strokes the open line through Points (user space) with Cr's source, line width and miter
+// limit through a mask rasterised here: every segment a band of the line width, every
+// corner mitred or bevelled on its outer side, ends cut square at the points (Cr's cap must
+// be butt, its join miter, with no dashes). Returns false, having drawn nothing, when the
+// line has fewer than MinSegments segments, Cr asks for anything else or does not draw on
+// an image surface: the caller strokes through Cairo then.
+bool StrokeByCoverage(cairo_t* Cr, std::span<const TPointD> Points,
+                      std::size_t MinSegments = kCoverageFillMinEdges);
 
 } // namespace kw::platform::cairo_detail
