@@ -9,6 +9,7 @@
 #include "kwgfx/platform/graphics/Colors.h"
 #include "kwgfx/platform/graphics/cairo/Bitmap.h"
 #include "kwgfx/platform/graphics/cairo/detail/CairoCoverageFill.h"
+#include "kwgfx/platform/graphics/cairo/detail/CairoFarClip.h"
 #include "kwgfx/platform/graphics/cairo/detail/CoverageRaster.h"
 
 #include <cairo.h>
@@ -340,4 +341,53 @@ TEST(CairoCoverageFill, StrokesCoverWhatCairosStrokeCovers) {
             }
         EXPECT_GT(painted, 50) << "round " << round;
     }
+}
+
+// A line that keeps reaching far out of the picture is stroked as its pieces inside the
+// far reach, as Cairo strokes them after clipping: a zigzag between points a million
+// pixels away, crossing the picture on every leg.
+TEST(CairoCoverageFill, FarLinesStrokeAsTheirClippedPieces) {
+    using namespace platform::cairo_detail;
+    std::mt19937 rng(10);
+    std::uniform_real_distribution<double> near(0, W), far(-1e6, 1e6);
+    std::vector<TPointD> line;
+    for (int i = 0; i < 60; ++i)
+        line.push_back(i % 2 ? TPointD{far(rng), far(rng)} : TPointD{near(rng), near(rng) * H / W});
+    const platform::TBoxD reach{-kFarMargin, -kFarMargin, W + kFarMargin, H + kFarMargin};
+    std::vector<std::uint32_t> pixels[2];
+    for (int which = 0; which < 2; ++which) {
+        cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, W, H);
+        cairo_t* cr = cairo_create(surface);
+        cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+        cairo_set_line_width(cr, 3);
+        cairo_set_miter_limit(cr, 2);
+        cairo_set_source_rgb(cr, 0, 0.5, 0);
+        if (which == 0) {
+            ASSERT_TRUE(StrokeByCoverage(cr, ClipLineToBox(line, reach), 0));
+        } else {
+            AddClippedLine(cr, line, reach);
+            cairo_stroke(cr);
+        }
+        cairo_surface_flush(surface);
+        const unsigned char* data = cairo_image_surface_get_data(surface);
+        for (int y = 0; y < H; ++y)
+            for (int x = 0; x < W; ++x)
+                pixels[which].push_back(*reinterpret_cast<const std::uint32_t*>(
+                    data + y * cairo_image_surface_get_stride(surface) + 4 * x));
+        cairo_destroy(cr);
+        cairo_surface_destroy(surface);
+    }
+    int painted = 0;
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x) {
+            const std::size_t i = std::size_t(y) * W + x;
+            painted += pixels[1][i] != 0;
+            if (pixels[0][i] == pixels[1][i]) continue;
+            double toLine = 1e9;
+            for (std::size_t k = 1; k < line.size(); ++k)
+                toLine = std::min(toLine,
+                                  test::DistanceToSegment(x + 0.5, y + 0.5, line[k - 1], line[k]));
+            ASSERT_LE(std::abs(toLine - 1.5), 1.0) << "pixel " << x << "," << y;
+        }
+    EXPECT_GT(painted, 500);
 }

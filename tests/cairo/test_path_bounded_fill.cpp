@@ -151,8 +151,8 @@ TEST(CairoPathBoundedFill, PensReachInFromCurvesJustOutside) {
 // stroked through the coverage mask), each filled and outlined at 256 x 256 within 256 MB.
 // (Their times are measured by the benchmark hostile_paths_cairo.)
 TEST(CairoPathBoundedFill, HostileTextsRenderInBoundedMemory) {
-    const char* names[] = {"far-cubics", "one-giant-curve", "tiny-curves", "nested-subpaths",
-                           "far-lines",  "dense-visible",   "giant-cubics"};
+    const char* names[] = {"far-cubics", "one-giant-curve", "tiny-curves",  "nested-subpaths",
+                           "far-lines",  "dense-visible",   "giant-cubics", "huge-arcs"};
     for (const char* name : names) {
         const auto& cases = kwbench::HostileCases();
         const auto it = std::find_if(cases.begin(), cases.end(),

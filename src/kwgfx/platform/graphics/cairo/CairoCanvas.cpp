@@ -143,6 +143,12 @@ void TCairoCanvas::StrokeOpenPath(std::span<const TPoint> Points) {
             for (std::size_t i = 1; i < pts.size(); ++i)
                 cairo_line_to(FContext, pts[i].X, pts[i].Y);
         } else {
+            // A long line reaching far out: its pieces in reach may still be very many.
+            if (pts.size() > kCoverageFillMinEdges && cairo_get_dash_count(FContext) == 0 &&
+                StrokeByCoverage(FContext, ClipLineToBox(pts, reach))) {
+                EndDrawing();
+                return;
+            }
             AddClippedLine(FContext, pts, reach);
         }
         cairo_stroke(FContext);

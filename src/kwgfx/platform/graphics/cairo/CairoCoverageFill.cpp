@@ -118,8 +118,54 @@ bool FillByCoverage(cairo_t* Cr, std::span<const std::span<const TPointD>> Figur
     });
 }
 
-bool StrokeByCoverage(cairo_t* Cr, std::span<const TPointD> Points, std::size_t MinSegments) {
-    if (Points.size() < 2 || Points.size() - 1 < MinSegments) return false;
+namespace {
+
+// Adds to Add the pieces that stroke the open line through Points: a band of width
+// 2 * Half per segment and the outer wedge of each corner, mitred while its cosine is at
+// least MinMiterCos, bevelled otherwise.
+template <typename Sink>
+void AddStrokePieces(Sink& Add, std::span<const TPointD> Points, double Half, double MinMiterCos) {
+    TPointD before{}; // the direction of the last segment with a length, if any
+    bool haveBefore = false;
+    for (std::size_t i = 1; i < Points.size(); ++i) {
+        const TPointD a = Points[i - 1], b = Points[i];
+        const double dx = b.X - a.X, dy = b.Y - a.Y, len = std::hypot(dx, dy);
+        if (!(len > 0) || !std::isfinite(len)) continue;
+        const TPointD d{dx / len, dy / len};
+        const TPointD n{-d.Y * Half, d.X * Half};
+        TPointD quad[4] = {{a.X + n.X, a.Y + n.Y},
+                           {b.X + n.X, b.Y + n.Y},
+                           {b.X - n.X, b.Y - n.Y},
+                           {a.X - n.X, a.Y - n.Y}};
+        AddPositive(Add, quad, 4);
+        if (haveBefore) {
+            // The join at a fills the wedge on the outer side of the turn.
+            const double cross = before.X * d.Y - before.Y * d.X;
+            const double cos = before.X * d.X + before.Y * d.Y;
+            if (cross != 0) {
+                const double side = cross > 0 ? -1 : 1;
+                const TPointD n1{-before.Y * Half * side, before.X * Half * side};
+                const TPointD n2{n.X * side, n.Y * side};
+                const TPointD p1{a.X + n1.X, a.Y + n1.Y}, p2{a.X + n2.X, a.Y + n2.Y};
+                if (cos >= MinMiterCos) {
+                    const double k = 1 / (1 + cos);
+                    TPointD miter[4] = {
+                        a, p1, {a.X + (n1.X + n2.X) * k, a.Y + (n1.Y + n2.Y) * k}, p2};
+                    AddPositive(Add, miter, 4);
+                } else {
+                    TPointD bevel[3] = {a, p1, p2};
+                    AddPositive(Add, bevel, 3);
+                }
+            }
+        }
+        before = d;
+        haveBefore = true;
+    }
+}
+
+// Strokes every line that ForEachLine hands its callback, as StrokeByCoverage describes.
+template <typename F>
+bool StrokeLines(cairo_t* Cr, F&& ForEachLine) {
     if (cairo_get_dash_count(Cr) != 0 || cairo_get_line_cap(Cr) != CAIRO_LINE_CAP_BUTT ||
         cairo_get_line_join(Cr) != CAIRO_LINE_JOIN_MITER)
         return false;
@@ -129,42 +175,25 @@ bool StrokeByCoverage(cairo_t* Cr, std::span<const TPointD> Points, std::size_t 
     const double limit = cairo_get_miter_limit(Cr);
     const double minMiterCos = 2 / (limit * limit) - 1;
     return PaintCoverage(Cr, pfWinding, [&](auto&& Add) {
-        TPointD before{}; // the direction of the last segment with a length, if any
-        bool haveBefore = false;
-        for (std::size_t i = 1; i < Points.size(); ++i) {
-            const TPointD a = Points[i - 1], b = Points[i];
-            const double dx = b.X - a.X, dy = b.Y - a.Y, len = std::hypot(dx, dy);
-            if (!(len > 0) || !std::isfinite(len)) continue;
-            const TPointD d{dx / len, dy / len};
-            const TPointD n{-d.Y * half, d.X * half};
-            TPointD quad[4] = {{a.X + n.X, a.Y + n.Y},
-                               {b.X + n.X, b.Y + n.Y},
-                               {b.X - n.X, b.Y - n.Y},
-                               {a.X - n.X, a.Y - n.Y}};
-            AddPositive(Add, quad, 4);
-            if (haveBefore) {
-                // The join at a fills the wedge on the outer side of the turn.
-                const double cross = before.X * d.Y - before.Y * d.X;
-                const double cos = before.X * d.X + before.Y * d.Y;
-                if (cross != 0) {
-                    const double side = cross > 0 ? -1 : 1;
-                    const TPointD n1{-before.Y * half * side, before.X * half * side};
-                    const TPointD n2{n.X * side, n.Y * side};
-                    const TPointD p1{a.X + n1.X, a.Y + n1.Y}, p2{a.X + n2.X, a.Y + n2.Y};
-                    if (cos >= minMiterCos) {
-                        const double k = 1 / (1 + cos);
-                        TPointD miter[4] = {
-                            a, p1, {a.X + (n1.X + n2.X) * k, a.Y + (n1.Y + n2.Y) * k}, p2};
-                        AddPositive(Add, miter, 4);
-                    } else {
-                        TPointD bevel[3] = {a, p1, p2};
-                        AddPositive(Add, bevel, 3);
-                    }
-                }
-            }
-            before = d;
-            haveBefore = true;
-        }
+        ForEachLine(
+            [&](std::span<const TPointD> Line) { AddStrokePieces(Add, Line, half, minMiterCos); });
+    });
+}
+
+} // namespace
+
+bool StrokeByCoverage(cairo_t* Cr, std::span<const TPointD> Points, std::size_t MinSegments) {
+    if (Points.size() < 2 || Points.size() - 1 < MinSegments) return false;
+    return StrokeLines(Cr, [&](auto&& Stroke) { Stroke(Points); });
+}
+
+bool StrokeByCoverage(cairo_t* Cr, std::span<const std::vector<TPointD>> Lines,
+                      std::size_t MinSegments) {
+    std::size_t segments = 0;
+    for (const std::vector<TPointD>& line : Lines) segments += line.empty() ? 0 : line.size() - 1;
+    if (segments == 0 || segments < MinSegments) return false;
+    return StrokeLines(Cr, [&](auto&& Stroke) {
+        for (const std::vector<TPointD>& line : Lines) Stroke(line);
     });
 }
 

@@ -61,6 +61,18 @@ void AddClippedLine(cairo_t* Cr, std::span<const TPointD> Points, const TBoxD& R
     }
 }
 
+std::vector<std::vector<TPointD>> ClipLineToBox(std::span<const TPointD> Points,
+                                                const TBoxD& Reach) {
+    std::vector<std::vector<TPointD>> pieces;
+    for (std::size_t i = 1; i < Points.size(); ++i) {
+        TPointD from = Points[i - 1], to = Points[i];
+        if (!ClipSegmentToBox(from, to, Reach)) continue;
+        if (pieces.empty() || !(from == pieces.back().back())) pieces.push_back({from});
+        pieces.back().push_back(to);
+    }
+    return pieces;
+}
+
 void AddClippedFigures(cairo_t* Cr, std::span<const std::vector<TPointD>> Figures,
                        const TBoxD& Reach) {
     for (const std::vector<TPointD>& figure : Figures) {

@@ -14,6 +14,7 @@
 
 #include <cstddef>
 #include <span>
+#include <vector>
 
 namespace kw::platform::cairo_detail {
 
@@ -35,6 +36,11 @@ bool FillByCoverage(cairo_t* Cr, std::span<const std::span<const TPointD>> Figur
 // line has fewer than MinSegments segments, Cr asks for anything else or does not draw on
 // an image surface: the caller strokes through Cairo then.
 bool StrokeByCoverage(cairo_t* Cr, std::span<const TPointD> Points,
+                      std::size_t MinSegments = kCoverageFillMinEdges);
+
+// The same for several open lines at once (the pieces of one line cut by clipping), each
+// with its own ends; MinSegments counts the segments of all of them.
+bool StrokeByCoverage(cairo_t* Cr, std::span<const std::vector<TPointD>> Lines,
                       std::size_t MinSegments = kCoverageFillMinEdges);
 
 } // namespace kw::platform::cairo_detail

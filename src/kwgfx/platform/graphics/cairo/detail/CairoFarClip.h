@@ -35,6 +35,11 @@ std::vector<TPointD> ToPointsD(std::span<const TPoint> Points);
 // need a dash phase of their own; the caller strokes the last one.
 void AddClippedLine(cairo_t* Cr, std::span<const TPointD> Points, const TBoxD& Reach);
 
+// The pieces of an open line inside Reach, as AddClippedLine draws them without dashes:
+// each segment cut to the reach, pieces that join up run on as one line.
+std::vector<std::vector<TPointD>> ClipLineToBox(std::span<const TPointD> Points,
+                                                const TBoxD& Reach);
+
 // Adds each figure, clipped to Reach, to the path as a closed figure.
 void AddClippedFigures(cairo_t* Cr, std::span<const std::vector<TPointD>> Figures,
                        const TBoxD& Reach);
