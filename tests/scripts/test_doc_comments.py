@@ -2,14 +2,17 @@
 """scripts/doc-comments.py on small headers: what becomes documentation, what stays a
 plain comment, and that a second run changes nothing (the lead re-runs it after merges)."""
 
-import importlib.util
+import importlib.machinery
 import pathlib
 import sys
+import types
 
 SCRIPT = pathlib.Path(__file__).resolve().parents[2] / "scripts" / "doc-comments.py"
-spec = importlib.util.spec_from_file_location("doc_comments", SCRIPT)
-doc_comments = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(doc_comments)
+# The script's name has a hyphen, so it is loaded from its path rather than imported.
+loader = importlib.machinery.SourceFileLoader("doc_comments", str(SCRIPT))
+doc_comments = types.ModuleType(loader.name)
+doc_comments.__file__ = str(SCRIPT)
+loader.exec_module(doc_comments)
 
 # (description, input, expected output)
 CASES = [
