@@ -17,6 +17,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <functional>
 #include <numbers>
 #include <random>
 #include <span>
@@ -90,6 +91,31 @@ std::vector<bool> NearCentres(const test::TFiguresD& Figures, double Distance) {
     for (auto& figure : shifted)
         for (TPointD& p : figure) p = {p.X - 0.5, p.Y - 0.5};
     return test::NearEdges(shifted, W, H, Distance);
+}
+
+// The pixels of a W x H picture on which Draw strokes, with the raster canvas's pen
+// settings (butt ends, mitred corners, limit 2) of the given width, dark red.
+std::vector<std::uint32_t> StrokedPixels(bool Smooth, double Width,
+                                         const std::function<void(cairo_t*)>& Draw) {
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, W, H);
+    cairo_t* cr = cairo_create(surface);
+    cairo_set_antialias(cr, Smooth ? CAIRO_ANTIALIAS_DEFAULT : CAIRO_ANTIALIAS_NONE);
+    cairo_set_line_width(cr, Width);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
+    cairo_set_miter_limit(cr, 2);
+    cairo_set_source_rgb(cr, 0.5, 0, 0);
+    Draw(cr);
+    cairo_surface_flush(surface);
+    std::vector<std::uint32_t> pixels;
+    const unsigned char* data = cairo_image_surface_get_data(surface);
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x)
+            pixels.push_back(*reinterpret_cast<const std::uint32_t*>(
+                data + y * cairo_image_surface_get_stride(surface) + 4 * x));
+    cairo_destroy(cr);
+    cairo_surface_destroy(surface);
+    return pixels;
 }
 
 } // namespace
@@ -294,32 +320,14 @@ TEST(CairoCoverageFill, StrokesCoverWhatCairosStrokeCovers) {
         for (int i = 0; i < 9; ++i) line.push_back({coord(rng), coord(rng) * H / W});
         const double width = 1 + 2 * (round % 4);
         const bool smooth = round % 2 == 1;
-        std::vector<std::uint32_t> pixels[2];
-        for (int which = 0; which < 2; ++which) {
-            cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, W, H);
-            cairo_t* cr = cairo_create(surface);
-            cairo_set_antialias(cr, smooth ? CAIRO_ANTIALIAS_DEFAULT : CAIRO_ANTIALIAS_NONE);
-            cairo_set_line_width(cr, width);
-            cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
-            cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
-            cairo_set_miter_limit(cr, 2);
-            cairo_set_source_rgb(cr, 0.5, 0, 0);
-            if (which == 0) {
-                ASSERT_TRUE(StrokeByCoverage(cr, line, 0));
-            } else {
-                cairo_move_to(cr, line[0].X, line[0].Y);
-                for (const TPointD& p : line) cairo_line_to(cr, p.X, p.Y);
-                cairo_stroke(cr);
-            }
-            cairo_surface_flush(surface);
-            const unsigned char* data = cairo_image_surface_get_data(surface);
-            for (int y = 0; y < H; ++y)
-                for (int x = 0; x < W; ++x)
-                    pixels[which].push_back(*reinterpret_cast<const std::uint32_t*>(
-                        data + y * cairo_image_surface_get_stride(surface) + 4 * x));
-            cairo_destroy(cr);
-            cairo_surface_destroy(surface);
-        }
+        const std::vector<std::uint32_t> pixels[2] = {
+            StrokedPixels(smooth, width,
+                          [&](cairo_t* Cr) { EXPECT_TRUE(StrokeByCoverage(Cr, line, 0)); }),
+            StrokedPixels(smooth, width, [&](cairo_t* Cr) {
+                cairo_move_to(Cr, line[0].X, line[0].Y);
+                for (const TPointD& p : line) cairo_line_to(Cr, p.X, p.Y);
+                cairo_stroke(Cr);
+            })};
         int painted = 0;
         for (int y = 0; y < H; ++y)
             for (int x = 0; x < W; ++x) {
@@ -354,29 +362,14 @@ TEST(CairoCoverageFill, FarLinesStrokeAsTheirClippedPieces) {
     for (int i = 0; i < 60; ++i)
         line.push_back(i % 2 ? TPointD{far(rng), far(rng)} : TPointD{near(rng), near(rng) * H / W});
     const platform::TBoxD reach{-kFarMargin, -kFarMargin, W + kFarMargin, H + kFarMargin};
-    std::vector<std::uint32_t> pixels[2];
-    for (int which = 0; which < 2; ++which) {
-        cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, W, H);
-        cairo_t* cr = cairo_create(surface);
-        cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
-        cairo_set_line_width(cr, 3);
-        cairo_set_miter_limit(cr, 2);
-        cairo_set_source_rgb(cr, 0, 0.5, 0);
-        if (which == 0) {
-            ASSERT_TRUE(StrokeByCoverage(cr, ClipLineToBox(line, reach), 0));
-        } else {
-            AddClippedLine(cr, line, reach);
-            cairo_stroke(cr);
-        }
-        cairo_surface_flush(surface);
-        const unsigned char* data = cairo_image_surface_get_data(surface);
-        for (int y = 0; y < H; ++y)
-            for (int x = 0; x < W; ++x)
-                pixels[which].push_back(*reinterpret_cast<const std::uint32_t*>(
-                    data + y * cairo_image_surface_get_stride(surface) + 4 * x));
-        cairo_destroy(cr);
-        cairo_surface_destroy(surface);
-    }
+    const std::vector<std::uint32_t> pixels[2] = {
+        StrokedPixels(
+            false, 3,
+            [&](cairo_t* Cr) { EXPECT_TRUE(StrokeByCoverage(Cr, ClipLineToBox(line, reach), 0)); }),
+        StrokedPixels(false, 3, [&](cairo_t* Cr) {
+            AddClippedLine(Cr, line, reach);
+            cairo_stroke(Cr);
+        })};
     int painted = 0;
     for (int y = 0; y < H; ++y)
         for (int x = 0; x < W; ++x) {

@@ -39,10 +39,11 @@ TDeviceBox DrawableBox(cairo_t* Cr, cairo_surface_t* Target) {
 }
 
 // Rasterises the figures that AddFigures hands to the sink it is given (points in user
-// space) and paints the mask with Cr's source. False, having drawn nothing, when Cr does not
-// draw on a plain image surface or the picture is too large for a mask.
+// space once Shift is added to both coordinates) and paints the mask with Cr's source. False,
+// having drawn nothing, when Cr does not draw on a plain image surface or the picture is too large
+// for a mask.
 template <typename F>
-bool PaintCoverage(cairo_t* Cr, TPolyFillMode FillMode, F&& AddFigures) {
+bool PaintCoverage(cairo_t* Cr, TPolyFillMode FillMode, double Shift, F&& AddFigures) {
     cairo_surface_t* target = cairo_get_target(Cr);
     if (cairo_surface_get_type(target) != CAIRO_SURFACE_TYPE_IMAGE) return false;
     double scaleX = 1, scaleY = 1;
@@ -60,7 +61,7 @@ bool PaintCoverage(cairo_t* Cr, TPolyFillMode FillMode, F&& AddFigures) {
     AddFigures([&](std::span<const TPointD> Figure) {
         device.clear();
         for (const TPointD& p : Figure) {
-            double x = p.X, y = p.Y;
+            double x = p.X + Shift, y = p.Y + Shift;
             cairo_matrix_transform_point(&m, &x, &y);
             device.emplace_back(x - box.Left, y - box.Top);
         }
@@ -108,13 +109,8 @@ bool FillByCoverage(cairo_t* Cr, std::span<const std::span<const TPointD>> Figur
     std::size_t edges = 0;
     for (std::span<const TPointD> figure : Figures) edges += figure.size();
     if (edges < MinEdges) return false;
-    return PaintCoverage(Cr, FillMode, [&](auto&& Add) {
-        std::vector<TPointD> shifted;
-        for (std::span<const TPointD> figure : Figures) {
-            shifted.assign(figure.begin(), figure.end());
-            for (TPointD& p : shifted) p = {p.X + Shift, p.Y + Shift};
-            Add(shifted);
-        }
+    return PaintCoverage(Cr, FillMode, Shift, [&](auto&& Add) {
+        for (std::span<const TPointD> figure : Figures) Add(figure);
     });
 }
 
@@ -174,7 +170,7 @@ bool StrokeLines(cairo_t* Cr, F&& ForEachLine) {
     // 1 / cos(turn / 2) <= limit, that is cos(turn) >= 2 / limit^2 - 1.
     const double limit = cairo_get_miter_limit(Cr);
     const double minMiterCos = 2 / (limit * limit) - 1;
-    return PaintCoverage(Cr, pfWinding, [&](auto&& Add) {
+    return PaintCoverage(Cr, pfWinding, 0, [&](auto&& Add) {
         ForEachLine(
             [&](std::span<const TPointD> Line) { AddStrokePieces(Add, Line, half, minMiterCos); });
     });
