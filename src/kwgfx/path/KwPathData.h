@@ -34,6 +34,7 @@
 #include "kwgfx/geometry/KwVectorTypes.h"
 #include "kwgfx/path/KwCorners.h"
 #include "kwgfx/path/KwPathCache.h"
+#include "kwgfx/path/KwPathGuarantees.h"
 #include "kwgfx/path/KwPathPoint.h"
 #include "kwgfx/path/KwSvgPathParser.h"
 #include "kwgfx/platform/base/Persistent.h"
@@ -97,6 +98,10 @@ public:
     TKwPoint LastPoint() const;
     /// The entries as one contiguous array.
     std::span<const TKwPathPoint> Entries() const { return FPathData; }
+    /// Replaces all entries with Entries in one change, when they keep the guarantees above
+    /// (KwCheckPathGuarantees); otherwise the path stays as it was. Returns the check. The
+    /// start point becomes the last move's point. (KwPathEntries.cpp)
+    TKwPathCheck SetEntries(std::vector<TKwPathPoint> Entries);
 
     // ---- notification
     /// Opens an update bracket: changes until the matching EndUpdate notify nobody.
@@ -290,7 +295,7 @@ protected:
                        float StartAngle, float SweepAngle);
 
     platform::TNotifyEvent FOnChanged; ///< The change listener.
-    int32_t FUpdateCount = 0; ///< The number of open update brackets.
+    int32_t FUpdateCount = 0;          ///< The number of open update brackets.
     TKwFillMode FFillMode = fmEvenOdd; ///< The stored fill mode.
     TKwPoint FStartPoint; ///< The start point of the current subpath, where a close returns to.
     std::vector<TKwPathPoint> FPathData; ///< The entries.
