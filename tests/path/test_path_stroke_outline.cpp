@@ -5,6 +5,7 @@
 // stroke, and the hit test must say the same. Shapes come from a table of hard cases
 // (sharp and reversing corners, self-crossing figures, cusps, loops, curves tighter than
 // the pen) and from random paths, under every join and cap.
+#include "BooleanOracle.h"
 #include "StrokeOracle.h"
 
 #include "kwgfx/path/KwPathData.h"
@@ -14,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 #include <string>
@@ -131,4 +133,82 @@ TEST(StrokeOutline, AgreesWithTheDefinitionOnRandomPaths) {
                           "random path " + std::to_string(round) + " " + path.GetSvgPathString() +
                               ", " + StyleText(style));
     }
+}
+
+TEST(StrokeOutline, KeepsCurvesWhereTheOffsetFits) {
+    TKwPathData circle, outline;
+    circle.AddEllipse({0, 0, 100, 100});
+    circle.ClosePath();
+    TKwStrokeStyle style;
+    style.Width = 4;
+    KwStrokeOutline(circle, style, outline);
+    // Two circles of cubics: a handful of curves each, no flattening.
+    const auto e = outline.Entries();
+    const auto curves = std::count_if(e.begin(), e.end(),
+                                      [](const TKwPathPoint& P) { return P.Kind == ppCurveTo; });
+    EXPECT_GE(curves, 2 * 4 * 3);
+    EXPECT_LE(e.size(), 2 * 16 * 3 + 8u);
+    // Its edges lie within the tolerance of the circles of radius 48 and 52.
+    const test::TPolys flat = test::FlatPolygons(outline);
+    ASSERT_EQ(flat.size(), 2u);
+    for (const auto& poly : flat)
+        for (const test::TPt& p : poly) {
+            const double r = std::hypot(p.X - 50, p.Y - 50);
+            EXPECT_LT(std::min(std::abs(r - 48), std::abs(r - 52)), 0.1);
+        }
+}
+
+TEST(StrokeOutline, GivesSoundOutlinesForDegenerateInput) {
+    const struct {
+        const char* Data;
+        float Width;
+    } cases[] = {
+        {"M0 0L10 0", 0},
+        {"M0 0L10 0", -3},
+        {"M0 0L10 0", NAN},
+        {"M0 0L10 0", INFINITY},
+        {"M0 0L10 0", 1e-6f},
+        {"M0 0C10 0 10 10 0 10", 1e6f},
+        {"M0 0C0 0 0 0 0 0", 3},
+        {"M0 0L0 0L0 0Z", 3},
+        {"M1e30 1e30L-1e30 -1e30", 1e30f},
+        {"M0 0C1e-30 0 0 1e-30 1e-30 1e-30", 2},
+        {"M0 0L10 0L0 0L10 0", 2},
+        {"M5 5C5 5 5 5 20 5", 2}, // control points on the start
+    };
+    for (const auto& c : cases)
+        for (const TKwLineJoin join : kJoins)
+            for (const TKwLineCap cap : kCaps) {
+                TKwPathData path, outline;
+                ASSERT_TRUE(path.SetSvgPathString(c.Data));
+                TKwStrokeStyle style;
+                style.Width = c.Width;
+                style.Join = join;
+                style.Cap = cap;
+                KwStrokeOutline(path, style, outline);
+                EXPECT_TRUE(KwCheckPathGuarantees(outline.Entries()).Ok()) << c.Data;
+                if (!(c.Width > 0) || std::isinf(c.Width)) {
+                    EXPECT_EQ(outline.Count(), 0) << c.Data;
+                }
+            }
+    // A path with a point that is not finite loses that figure only.
+    TKwPathData path, outline;
+    path.MoveTo({0, 0});
+    path.LineTo({NAN, 1});
+    path.MoveTo({0, 10});
+    path.LineTo({10, 10});
+    KwStrokeOutline(path, TKwStrokeStyle{}, outline);
+    EXPECT_TRUE(KwCheckPathGuarantees(outline.Entries()).Ok());
+    EXPECT_TRUE(outline.PointInPathArea(5, 10));
+    // A point with round ends is a disc; with others, nothing.
+    TKwPathData dot;
+    ASSERT_TRUE(dot.SetSvgPathString("M40 40Z"));
+    TKwStrokeStyle round;
+    round.Width = 20;
+    round.Cap = lcRound;
+    KwStrokeOutline(dot, round, outline);
+    EXPECT_NEAR(std::abs(test::SignedArea(test::FlatPolygons(outline))), 3.14159265 * 100, 0.5);
+    round.Cap = lcSquare;
+    KwStrokeOutline(dot, round, outline);
+    EXPECT_EQ(outline.Count(), 0);
 }

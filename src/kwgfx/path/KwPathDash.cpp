@@ -59,9 +59,13 @@ public:
                         PointDash(m.PointAt(t), m.TangentAt(t));
                     }
                 }
+                if (!ends) {
+                    // The element goes on into the next segment.
+                    FState.Left -= length - pos;
+                    break;
+                }
                 pos = next;
                 t = tNext;
-                if (!ends) break;
                 // The element ends here: the next one begins.
                 if (FState.On()) Finish();
                 FState.Index = (FState.Index + 1) % FPattern.size();
@@ -74,6 +78,7 @@ public:
         if (Figure.Closed && !toggled) {
             // The dash never ended: the figure stays whole.
             FCurrent.Closed = true;
+            FCurrent.ClosingLine = Figure.ClosingLine;
             Finish();
             return;
         }
@@ -174,7 +179,9 @@ void KwDashPath(const TKwPathData& Path, std::span<const float> Pattern, float O
             continue;
         }
         sink.MoveTo(f.Start);
-        for (const detail::TSegment& s : f.Segments) {
+        const size_t n = f.Segments.size() - (f.Closed && f.ClosingLine ? 1 : 0);
+        for (size_t i = 0; i < n; ++i) {
+            const detail::TSegment& s = f.Segments[i];
             if (s.Curve)
                 sink.CubicTo(s.C.P[1], s.C.P[2], s.C.P[3]);
             else

@@ -20,6 +20,7 @@ struct TKwPathMeasure::TData {
         std::vector<double> Starts; // distance from the path's start to each segment
         double Start = 0, Length = 0;
         bool Closed = false;
+        bool ClosingLine = false; // the last segment is the line a close added
     };
     std::vector<TFigure> Figures;
     std::vector<double> Starts; // distance from the path's start to each figure
@@ -34,6 +35,7 @@ TKwPathMeasure::TKwPathMeasure(const TKwPathData& Path) : FData(std::make_unique
         TData::TFigure m;
         m.Start = FData->Total;
         m.Closed = f.Closed;
+        m.ClosingLine = f.ClosingLine;
         double at = m.Start;
         for (const detail::TSegment& s : f.Segments) {
             if (s.IsPoint()) continue;
@@ -107,7 +109,8 @@ void TKwPathMeasure::GetPiece(double Start, double Stop, TKwPathData& Piece) con
             if (f.Start >= b || fEnd <= a) continue;
             if (f.Closed && a <= f.Start && b >= fEnd) {
                 sink.MoveTo(f.Segments.front().Segment().Start());
-                for (const TMeasuredSegment& s : f.Segments) EmitSegment(sink, s.Segment());
+                const size_t n = f.Segments.size() - (f.ClosingLine ? 1 : 0);
+                for (size_t k = 0; k < n; ++k) EmitSegment(sink, f.Segments[k].Segment());
                 sink.Close();
                 continue;
             }

@@ -67,8 +67,10 @@ struct TFigureReader {
     }
     void Close(size_t, const TKwPoint&) {
         if (!Open) return; // a close right after a close adds nothing
-        if (!(Point == Current.Start))
+        if (!(Point == Current.Start)) {
             Current.Segments.push_back(TSegment::Line(Point, Current.Start));
+            Current.ClosingLine = true;
+        }
         Current.Closed = true;
         const TVec2 start = Current.Start;
         Finish();

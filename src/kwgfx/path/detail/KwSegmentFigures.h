@@ -38,6 +38,9 @@ struct TSegmentFigure {
     std::vector<TSegment> Segments;
     TVec2 Start;
     bool Closed = false;
+    // The last segment is the line the close added back to the start, which writing the
+    // figure out again leaves to the close.
+    bool ClosingLine = false;
     // For a figure that is a single point cut out of a longer one (a dash of length zero):
     // the direction of the line it was cut from, which orients square ends. Zero otherwise.
     TVec2 PointDirection;
