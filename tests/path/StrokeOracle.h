@@ -31,17 +31,16 @@ public:
                   double Flatness = 0.01)
         : FStyle(Style), FMiterLimit(std::max<double>(Style.MiterLimit, 1)) {
         ReadFigures(Path, Flatness);
-        const double reach = (Style.Width / 2 + Slack) * std::max(FMiterLimit, 1.5) + Slack + 1e-9;
-        FCell = std::max(reach, 0.5);
+        // Each piece goes into the buckets its reach touches: half the width (a square cap's
+        // corner and a miter's tip reach farther) plus the slack.
+        const double h = Style.Width / 2 + Slack;
+        FCell = std::max(h + Slack, 0.5);
         for (uint32_t i = 0; i < FPieces.size(); ++i) {
             const TPiece& p = FPieces[i];
-            double l = p.A.X, r = p.A.X, t = p.A.Y, b = p.A.Y;
-            for (const TOraclePoint& q : {p.B}) {
-                l = std::min(l, q.X);
-                r = std::max(r, q.X);
-                t = std::min(t, q.Y);
-                b = std::max(b, q.Y);
-            }
+            const double reach =
+                (p.Kind == TKind::Wedge ? h * FMiterLimit : h * 1.5) + Slack + 1e-9;
+            const double l = std::min(p.A.X, p.B.X), r = std::max(p.A.X, p.B.X);
+            const double t = std::min(p.A.Y, p.B.Y), b = std::max(p.A.Y, p.B.Y);
             for (int64_t y = Cell(t - reach); y <= Cell(b + reach); ++y)
                 for (int64_t x = Cell(l - reach); x <= Cell(r + reach); ++x)
                     FBuckets[Key(x, y)].push_back(i);

@@ -129,6 +129,11 @@ struct TPiece {
     const TVec2& End() const { return C.P[3]; }
 };
 
+// A line piece's length; 0 for a curve part, which never lets a corner cut across.
+double LineLength(const TPiece& P) {
+    return P.Curve ? 0 : Length(P.End() - P.Start());
+}
+
 TPiece LinePiece(const TVec2& A, const TVec2& B) {
     const TVec2 t = Unit(B - A);
     return {false, {{A, A, B, B}}, t, t, false};
@@ -157,7 +162,9 @@ enum class TPartKind { Clean, Folds, Unsure };
 // quadratic Bezier) keep |B'| >= 3 m (m, their hull's distance from the origin) and, within
 // a right angle of each other, the tangent's turn below a quarter turn; B' x B'' is 18 times
 // the cubic Bezier with coefficients A x B, (A x B + A x C)/3, (A x C + B x C)/3, B x C.
-// Folds when half the width reaches the radius of curvature at both ends and the middle.
+// A part that cannot be proven clean is taken as folding (and flattened) when it is short
+// (its control polygon within H) or when half the width reaches 0.7 of its radius of
+// curvature at five points along it: splitting it would find no clean part worth its cost.
 TPartKind ClassifyPart(const TCubic& C, double H) {
     const TVec2 a = C.P[1] - C.P[0], b = C.P[2] - C.P[1], c = C.P[3] - C.P[2];
     const double m = DistanceFromOrigin(a, b, c);
@@ -166,12 +173,13 @@ TPartKind ClassifyPart(const TCubic& C, double H) {
         const double cmax =
             std::max({std::abs(ab), std::abs(ab + ac) / 3, std::abs(ac + bc) / 3, std::abs(bc)});
         // curvature <= 18 cmax / (27 m^3)
-        if (H * cmax * (2.0 / 3) <= 0.5 * m * m * m) return TPartKind::Clean;
+        if (H * cmax * (2.0 / 3) <= 0.8 * m * m * m) return TPartKind::Clean;
     }
-    for (const double t : {0.0, 0.5, 1.0}) {
+    if (Length(a) + Length(b) + Length(c) <= H) return TPartKind::Folds;
+    for (const double t : {0.0, 0.25, 0.5, 0.75, 1.0}) {
         const TVec2 d1 = C.Derivative(t), d2 = C.Second(t);
         const double l = Length(d1);
-        if (H * std::abs(Cross(d1, d2)) < l * l * l) return TPartKind::Unsure;
+        if (H * std::abs(Cross(d1, d2)) < 0.7 * l * l * l) return TPartKind::Unsure;
     }
     return TPartKind::Folds;
 }
@@ -266,86 +274,88 @@ std::vector<TPiece> FigurePieces(const TSegmentFigure& Figure, const TStrokePara
 
 // ---------------------------------------------------------------- 4. Offsetting a curve part
 
-// The point at parameter T of the curve's offset by E along its left normal, and the
-// offset curve's derivative there (B' (1 - E k), k the signed curvature).
-void OffsetAt(const TCubic& C, double E, double T, TVec2& Point, TVec2& Derivative) {
+// The base curve at one parameter: point, unit tangent and signed curvature (positive
+// turning counter-clockwise, y-up). Both sides' offsets at the parameter follow from it.
+struct TBaseSample {
+    TVec2 Point, Tangent;
+    double Curvature = 0;
+};
+
+TBaseSample SampleBase(const TCubic& C, double T) {
     const TVec2 d1 = C.Derivative(T), d2 = C.Second(T);
     const double l = Length(d1);
-    if (!(l > 0)) {
-        Point = C.At(T);
-        Derivative = {};
-        return;
-    }
-    Point = C.At(T) + Perp(d1) * (E / l);
-    Derivative = d1 * (1 - E * Cross(d1, d2) / (l * l * l));
+    return {C.At(T), d1 * (1 / l), Cross(d1, d2) / (l * l * l)};
 }
 
-// How far the fitted cubic Q strays from the exact offset curve: at four parameters, the
-// distance from Q's point to its nearest point of the offset curve, found from the same
-// parameter by two Gauss-Newton steps.
-double FitError(const TCubic& C, double E, const TCubic& Q) {
-    double worst = 0;
-    for (const double t : {0.15, 0.35, 0.65, 0.85}) {
-        const TVec2 q = Q.At(t);
-        double u = t;
-        TVec2 o, od;
-        for (int k = 0; k < 2; ++k) {
-            OffsetAt(C, E, u, o, od);
-            const double dd = Dot(od, od);
-            if (!(dd > 0)) break;
-            u = std::clamp(u + Dot(q - o, od) / dd, 0.0, 1.0);
-        }
-        OffsetAt(C, E, u, o, od);
-        worst = std::max(worst, Length(q - o));
-    }
-    return worst;
+// The parameters where a fitted offset is checked, and the midpoint it is fitted through.
+constexpr double kCheckAt[] = {0.15, 0.35, 0.65, 0.85};
+
+// How far Q strays from the exact offset curve (offset E) near the sample S: the gap
+// between Q's point and the offset point, across the offset curve, plus the bend of the
+// offset curve (curvature k / (1 - E k), the same tangent) over the gap along it. A gap
+// along it that reaches half the offset curve's radius makes the estimate meaningless:
+// the fit counts as failed.
+double FitError(const TCubic& Q, double T, const TBaseSample& S, double E) {
+    const TVec2 d = Q.At(T) - (S.Point + Perp(S.Tangent) * E);
+    const double across = Dot(d, Perp(S.Tangent)), along = Dot(d, S.Tangent);
+    const double bend = std::abs(S.Curvature / (1 - E * S.Curvature));
+    if (bend * std::abs(along) > 0.5) return INFINITY;
+    return std::abs(across) + 0.5 * bend * along * along;
 }
 
-// Appends to Side the offset of the clean part C by E (left normal), as cubics within
-// Tolerance.
-void OffsetCurve(const TCubic& C, double E, double Tolerance, TSide& Side, int Depth) {
+// The cubic through the offset end points along the end tangents whose midpoint is the
+// offset midpoint Mid (q(1/2) is the mean of the ends plus 3/8 (alpha t0 - beta t1)); where
+// that has no sensible answer (parallel end tangents), the arms are the base curve's,
+// scaled as the offset scales the speed at each end.
+TCubic FitOffset(const TCubic& C, double E, const TVec2& T0, const TVec2& T1, double K0, double K1,
+                 const TVec2& Mid) {
+    const TVec2 q0 = C.P[0] + Perp(T0) * E, q3 = C.P[3] + Perp(T1) * E;
+    const TVec2 v = (Mid - (q0 + q3) * 0.5) * (8.0 / 3);
+    const double den = Cross(T0, T1);
+    const double reach = 2 * Length(q3 - q0);
+    if (std::abs(den) > 1e-4) {
+        const double alpha = Cross(v, T1) / den, beta = Cross(v, T0) / den;
+        if (alpha > 0 && beta > 0 && alpha <= reach && beta <= reach)
+            return {{q0, q0 + T0 * alpha, q3 - T1 * beta, q3}};
+    }
+    const double alpha = Length(C.P[1] - C.P[0]) * (1 - E * K0);
+    const double beta = Length(C.P[3] - C.P[2]) * (1 - E * K1);
+    return {{q0, q0 + T0 * alpha, q3 - T1 * beta, q3}};
+}
+
+// Appends the offsets of the clean part C by +H to Left and by -H to Right, as cubics
+// within Tolerance of the exact offset curves; a part whose fit strays is halved (both
+// sides, which keeps the samples shared), at most MaxFitDepth times.
+void OffsetCurve(const TCubic& C, double H, double Tolerance, TSide& Left, TSide& Right,
+                 int Depth) {
     const TVec2 a = C.P[1] - C.P[0], c = C.P[3] - C.P[2];
     const TVec2 t0 = Unit(a), t1 = Unit(c);
-    const TVec2 q0 = C.P[0] + Perp(t0) * E, q3 = C.P[3] + Perp(t1) * E;
-    // Arms that put the cubic's midpoint on the offset midpoint: q(1/2) is the mean of the
-    // ends plus 3/8 (alpha t0 - beta t1).
-    TVec2 mid, unused;
-    OffsetAt(C, E, 0.5, mid, unused);
-    const TVec2 v = (mid - (q0 + q3) * 0.5) * (8.0 / 3);
-    const double den = Cross(t0, t1);
-    const double reach = 2 * Length(q3 - q0);
-    double alpha = 0, beta = 0;
-    bool solved = false;
-    if (std::abs(den) > 1e-4) {
-        alpha = Cross(v, t1) / den;
-        beta = Cross(v, t0) / den;
-        solved = alpha > 0 && beta > 0 && alpha <= reach && beta <= reach;
+    const TBaseSample s0 = SampleBase(C, 0), s1 = SampleBase(C, 1), mid = SampleBase(C, 0.5);
+    TBaseSample checks[4];
+    for (int i = 0; i < 4; ++i) checks[i] = SampleBase(C, kCheckAt[i]);
+    TCubic fits[2];
+    bool fit = true;
+    for (int side = 0; side < 2; ++side) {
+        const double e = side == 0 ? H : -H;
+        fits[side] =
+            FitOffset(C, e, t0, t1, s0.Curvature, s1.Curvature, mid.Point + Perp(mid.Tangent) * e);
+        for (int i = 0; i < 4 && fit; ++i)
+            fit = FitError(fits[side], kCheckAt[i], checks[i], e) <= Tolerance;
     }
-    if (!solved) {
-        // Parallel end tangents: the arms scaled as the offset scales the speed there.
-        const auto curvature = [&C](double T) {
-            const TVec2 d1 = C.Derivative(T);
-            const double l = Length(d1);
-            return Cross(d1, C.Second(T)) / (l * l * l);
-        };
-        alpha = Length(a) * (1 - E * curvature(0));
-        beta = Length(c) * (1 - E * curvature(1));
-    }
-    const TCubic q{{q0, q0 + t0 * alpha, q3 - t1 * beta, q3}};
-    if (Depth >= MaxFitDepth || FitError(C, E, q) <= Tolerance) {
-        Side.CubicTo(q.P[1], q.P[2], q.P[3]);
+    if (fit || Depth >= MaxFitDepth) {
+        Left.CubicTo(fits[0].P[1], fits[0].P[2], fits[0].P[3]);
+        Right.CubicTo(fits[1].P[1], fits[1].P[2], fits[1].P[3]);
         return;
     }
     TCubic left, right;
     C.Split(0.5, left, right);
-    OffsetCurve(left, E, Tolerance, Side, Depth + 1);
-    OffsetCurve(right, E, Tolerance, Side, Depth + 1);
+    OffsetCurve(left, H, Tolerance, Left, Right, Depth + 1);
+    OffsetCurve(right, H, Tolerance, Left, Right, Depth + 1);
 }
 
 void OffsetPiece(const TPiece& P, double H, double Tolerance, TSide& Left, TSide& Right) {
     if (P.Curve) {
-        OffsetCurve(P.C, H, Tolerance, Left, 0);
-        OffsetCurve(P.C, -H, Tolerance, Right, 0);
+        OffsetCurve(P.C, H, Tolerance, Left, Right, 0);
     } else {
         const TVec2 n = Perp(P.T1) * H;
         Left.LineTo(P.End() + n);
@@ -357,9 +367,13 @@ void OffsetPiece(const TPiece& P, double H, double Tolerance, TSide& Left, TSide
 
 // The corner at P from the direction Tin to Tout. The outer side gets the join; the inner
 // side runs through P itself, which keeps the contour the sum of the two bands and the
-// wedge whatever the angle and the lengths around it.
+// wedge whatever the angle and the lengths around it. Between two lines at least h sin(turn)
+// long (InLength, OutLength; 0 for curves) the inner side may cut straight across: the
+// triangle it leaves out lies in both bands, so the stroke stays covered. A round join
+// whose arc strays less than a tenth of the tolerance from its chord is that chord.
 void AddCorner(TSide& Left, TSide& Right, const TVec2& P, const TVec2& Tin, const TVec2& Tout,
-               TKwLineJoin Join, const TStrokeParams& Params) {
+               TKwLineJoin Join, const TStrokeParams& Params, double InLength = 0,
+               double OutLength = 0) {
     const double h = Params.HalfWidth;
     const double c = Cross(Tin, Tout), d = Dot(Tin, Tout);
     const TVec2 nIn = Perp(Tin), nOut = Perp(Tout);
@@ -374,11 +388,14 @@ void AddCorner(TSide& Left, TSide& Right, const TVec2& P, const TVec2& Tin, cons
     const double s = leftOuter ? h : -h;
     TSide& outer = leftOuter ? Left : Right;
     TSide& inner = leftOuter ? Right : Left;
-    inner.LineTo(P);
+    const double reach = h * std::abs(c);
+    if (!(d > 0 && InLength >= reach && OutLength >= reach)) inner.LineTo(P);
     inner.LineTo(P - nOut * s);
     const TVec2 outerStart = P + nOut * s;
     switch (Join) {
     case ljRound: {
+        // The arc's sagitta: h (1 - cos(turn / 2)).
+        if (h * (1 - std::sqrt(std::max(0.0, (1 + d) / 2))) <= Params.Tolerance / 10) break;
         const double sweep = c == 0 ? -kPi : std::atan2(c, d);
         AppendArc(outer, P, h, leftOuter ? nIn : -nIn, sweep, Params.Tolerance / 10);
         break;
@@ -452,12 +469,14 @@ void StrokeFigure(const TSegmentFigure& Figure, const TStrokeParams& Params, TEn
         const TPiece& p = pieces[i];
         if (i > 0)
             AddCorner(left, right, p.Start(), pieces[i - 1].T1, p.T0,
-                      p.Corner ? Params.Join : ljRound, Params);
+                      p.Corner ? Params.Join : ljRound, Params, LineLength(pieces[i - 1]),
+                      LineLength(p));
         OffsetPiece(p, h, fitTolerance, left, right);
     }
     const TPiece& last = pieces.back();
     if (Figure.Closed) {
-        AddCorner(left, right, first.Start(), last.T1, first.T0, Params.Join, Params);
+        AddCorner(left, right, first.Start(), last.T1, first.T0, Params.Join, Params,
+                  LineLength(last), LineLength(first));
         Sink.MoveTo(left.First());
         left.EmitForward(Sink);
         Sink.Close();

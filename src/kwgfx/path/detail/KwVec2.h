@@ -37,8 +37,10 @@ constexpr double Dot(const TVec2& A, const TVec2& B) {
 constexpr double Cross(const TVec2& A, const TVec2& B) {
     return A.X * B.Y - A.Y * B.X;
 }
+// Without hypot's guard against overflow: coordinates come from floats, whose squares
+// stay far inside the double range.
 inline double Length(const TVec2& V) {
-    return std::hypot(V.X, V.Y);
+    return std::sqrt(V.X * V.X + V.Y * V.Y);
 }
 constexpr TVec2 Lerp(const TVec2& A, const TVec2& B, double T) {
     return A + (B - A) * T;
