@@ -3,6 +3,8 @@
 #include "kwgfx/backends/cairo/Bitmap.h"
 #include "kwgfx/platform/graphics/SystemColors.h"
 
+#include "support/ScratchFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -31,16 +33,9 @@ bool NearRGBA(TRGBA A, TRGBA B, int Tolerance) {
 
 class BitmapAlpha : public ::testing::Test {
 protected:
-    void SetUp() override {
-        FDir = fs::temp_directory_path() /
-               ("kwgfx_alpha_" +
-                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::create_directories(FDir);
-    }
-    void TearDown() override { fs::remove_all(FDir); }
-    std::string File(const std::string& Name) const { return (FDir / Name).string(); }
+    std::string File(const std::string& Name) const { return FDir.File(Name); }
 
-    fs::path FDir;
+    kwtest::TScratchFolder FDir{"kwgfx-alpha"};
 };
 
 TEST_F(BitmapAlpha, ExistingCallersStillGetOpaqueWhiteAndRgbFiles) {

@@ -5,7 +5,9 @@
 #include "kwgfx/backends/cairo/VectorDocument.h"
 #include "kwgfx/platform/base/Exceptions.h"
 
+#include "support/ScratchFolder.h"
 #include <cairo.h>
+
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -36,26 +38,6 @@ const TFormatCase kFormats[] = {
                int32_t H) { return std::make_unique<TSvgDocument>(F, W, H); }},
     {"PostScript", [](const std::string& F, int32_t W,
                       int32_t H) { return std::make_unique<TPostScriptDocument>(F, W, H); }},
-};
-
-class TScratchFolder {
-public:
-    TScratchFolder() {
-        FPath = fs::temp_directory_path() / ("kwgfx-vector-" + std::to_string(::getpid()));
-        fs::remove_all(FPath);
-        fs::create_directories(FPath);
-    }
-    ~TScratchFolder() {
-        std::error_code ec;
-        fs::remove_all(FPath, ec);
-    }
-    const fs::path& Path() const { return FPath; }
-    int Entries() const {
-        return static_cast<int>(std::distance(fs::directory_iterator(FPath), {}));
-    }
-
-private:
-    fs::path FPath;
 };
 
 // Enough drawing that every format writes well over Bytes of output.
@@ -90,7 +72,7 @@ private:
 } // namespace
 
 TEST(VectorDocuments, BadFilesAndSizesRaiseAndLeaveNoFile) {
-    TScratchFolder scratch;
+    kwtest::TScratchFolder scratch("kwgfx-vector");
     fs::create_directory(scratch.Path() / "a folder");
     const std::string missingFolder = (scratch.Path() / "no such folder" / "out").string();
     const std::string folder = (scratch.Path() / "a folder").string();
@@ -107,7 +89,8 @@ TEST(VectorDocuments, BadFilesAndSizesRaiseAndLeaveNoFile) {
         }
         EXPECT_THROW(f.Make(good, 0, 100), ERangeError);
         EXPECT_THROW(f.Make(good, 100, -1), ERangeError);
-        EXPECT_EQ(scratch.Entries(), 1) << "only the folder made for the test";
+        EXPECT_EQ(std::distance(fs::directory_iterator(scratch.Path()), {}), 1)
+            << "only the folder made for the test";
 
         auto document = f.Make(good, 100, 100);
         document->Close();
@@ -123,7 +106,7 @@ TEST(VectorDocuments, BadFilesAndSizesRaiseAndLeaveNoFile) {
 // A file that fills up on the way leaves nothing behind, whether Close reports it or the
 // destructor finishes the document.
 TEST(VectorDocuments, WriteFailureRaisesAndRemovesTheFile) {
-    TScratchFolder scratch;
+    kwtest::TScratchFolder scratch("kwgfx-vector");
     const std::string name = (scratch.Path() / "big").string();
     for (const TFormatCase& f : kFormats) {
         SCOPED_TRACE(f.Name);
@@ -166,7 +149,7 @@ TEST(VectorDocuments, TextMeasuresAsOnABitmap) {
                                {"DejaVu Serif", -13, {}},
                                {"DejaVu Sans Mono", -9, {fsBold, fsItalic}}};
     const std::string text = "Quarterly report: 1,234.5 units (WAVE, fill, ffi)";
-    TScratchFolder scratch;
+    kwtest::TScratchFolder scratch("kwgfx-vector");
     TBitmap bitmap(10, 10);
     bitmap.Canvas().SetAntialias(true);
     for (const TFormatCase& f : kFormats) {

@@ -10,6 +10,8 @@
 #include "kwgfx/platform/graphics/Colors.h"
 #include "kwgfx/platform/graphics/RecordingCanvas.h"
 
+#include "support/IconSample.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -19,35 +21,16 @@
 
 using namespace kw;
 
-namespace {
-
-struct TIcon {
-    std::string Name, FillRule, Data;
-};
-
-std::vector<TIcon> LoadIcons() {
-    std::ifstream in(std::string(KWGFX_TEST_DATA_DIR) + "/icons/icons.txt");
-    std::vector<TIcon> icons;
-    std::string line;
-    while (std::getline(in, line)) {
-        std::vector<std::string> f;
-        std::stringstream ss(line);
-        for (std::string part; std::getline(ss, part, '\t');) f.push_back(part);
-        if (f.size() == 5) icons.push_back({f[0] + "/" + f[1], f[2], f[4]});
-    }
-    return icons;
-}
-
-} // namespace
+namespace {} // namespace
 
 TEST(CairoPathAreaHit, AgreesWithThePaintedPixelsOnEveryIcon) {
-    const std::vector<TIcon> icons = LoadIcons();
+    const std::vector<kwtest::TIconSample> icons = kwtest::LoadIconSample();
     ASSERT_GE(icons.size(), 400u);
     int compared = 0, insideTotal = 0;
     for (const int size : {40, 96}) {
-        for (const TIcon& icon : icons) {
+        for (const kwtest::TIconSample& icon : icons) {
             TKwPathData path;
-            ASSERT_TRUE(path.SetSvgPathString(icon.Data)) << icon.Name;
+            ASSERT_TRUE(path.SetSvgPathString(icon.Data)) << icon.Id();
             path.SetFillMode(icon.FillRule == "evenodd" ? fmEvenOdd : fmNonZero);
             // The icon's bounds onto the picture, a pixel in from each side.
             const TKwRect b = path.GetTightBounds();
@@ -70,7 +53,7 @@ TEST(CairoPathAreaHit, AgreesWithThePaintedPixelsOnEveryIcon) {
                     ++compared;
                     insideTotal += painted;
                     ASSERT_EQ(path.PointInPathArea(float(x), float(y)), painted)
-                        << icon.Name << " (" << icon.FillRule << ") at " << x << "," << y << " in "
+                        << icon.Id() << " (" << icon.FillRule << ") at " << x << "," << y << " in "
                         << size << " x " << size;
                 }
         }
