@@ -1,4 +1,5 @@
 #include "kwgfx/backends/cairo/Bitmap.h"
+#include "kwgfx/backends/cairo/detail/CairoHandles.h"
 
 #include "kwgfx/platform/base/Exceptions.h"
 #include "kwgfx/platform/graphics/SystemColors.h"
@@ -12,27 +13,37 @@
 
 namespace kw::platform {
 
+using cairo_detail::TCairoContextHandle;
+using cairo_detail::TCairoSurfaceHandle;
+
 namespace {
 
 // Fills the whole surface with Color, replacing what was there.
 void FillSurface(cairo_surface_t* S, TRGBA Color) {
-    cairo_t* cr = cairo_create(S);
-    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
-    cairo_set_source_rgba(cr, Color.R / 255.0, Color.G / 255.0, Color.B / 255.0, Color.A / 255.0);
-    cairo_paint(cr);
-    cairo_destroy(cr);
+    const TCairoContextHandle cr(cairo_create(S));
+    cairo_set_operator(cr.get(), CAIRO_OPERATOR_SOURCE);
+    cairo_set_source_rgba(cr.get(), Color.R / 255.0, Color.G / 255.0, Color.B / 255.0,
+                          Color.A / 255.0);
+    cairo_paint(cr.get());
 }
 
-cairo_surface_t* CreateSurface(int32_t Width, int32_t Height, TRGBA Background) {
+// Paints Source onto Dest at the origin, replacing what was there.
+void CopySurface(cairo_surface_t* Dest, cairo_surface_t* Source) {
+    const TCairoContextHandle cr(cairo_create(Dest));
+    cairo_set_operator(cr.get(), CAIRO_OPERATOR_SOURCE);
+    cairo_set_source_surface(cr.get(), Source, 0, 0);
+    cairo_paint(cr.get());
+}
+
+TCairoSurfaceHandle CreateSurface(int32_t Width, int32_t Height, TRGBA Background) {
     Width = std::max<int32_t>(0, Width);
     Height = std::max<int32_t>(0, Height);
-    cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, Width, Height);
-    if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) {
-        cairo_surface_destroy(s);
+    TCairoSurfaceHandle s(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, Width, Height));
+    if (cairo_surface_status(s.get()) != CAIRO_STATUS_SUCCESS) {
         throw Exception("Bitmap size " + std::to_string(Width) + " x " + std::to_string(Height) +
                         " is not supported");
     }
-    FillSurface(s, Background);
+    FillSurface(s.get(), Background);
     return s;
 }
 
@@ -62,7 +73,7 @@ TRGBA ColorToRGBA(TColor Color, uint8_t Alpha) {
 TBitmap::TBitmap(int32_t Width, int32_t Height) : TBitmap(Width, Height, TRGBA::White) {}
 
 TBitmap::TBitmap(int32_t Width, int32_t Height, TRGBA Background) {
-    FSurface = CreateSurface(Width, Height, Background);
+    FSurface = CreateSurface(Width, Height, Background).release();
     FCanvas = std::make_unique<TCairoCanvas>(FSurface);
 }
 
@@ -72,9 +83,10 @@ TBitmap::~TBitmap() {
 }
 
 void TBitmap::Replace(cairo_surface_t* Surface) {
+    TCairoSurfaceHandle owned(Surface);
     FCanvas->Attach(Surface);
     cairo_surface_destroy(FSurface);
-    FSurface = Surface;
+    FSurface = owned.release();
 }
 
 int32_t TBitmap::Width() const {
@@ -90,7 +102,7 @@ void TBitmap::SetSize(int32_t Width, int32_t Height) {
 }
 
 void TBitmap::SetSize(int32_t Width, int32_t Height, TRGBA Background) {
-    Replace(CreateSurface(Width, Height, Background));
+    Replace(CreateSurface(Width, Height, Background).release());
 }
 
 void TBitmap::Clear(TRGBA Color) {
@@ -129,13 +141,9 @@ void TBitmap::Assign(const TPersistent& Source) {
         return;
     }
     if (other == this) return;
-    cairo_surface_t* copy = CreateSurface(other->Width(), other->Height(), TRGBA::White);
-    cairo_t* cr = cairo_create(copy);
-    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
-    cairo_set_source_surface(cr, other->FSurface, 0, 0);
-    cairo_paint(cr);
-    cairo_destroy(cr);
-    Replace(copy);
+    TCairoSurfaceHandle copy = CreateSurface(other->Width(), other->Height(), TRGBA::White);
+    CopySurface(copy.get(), other->FSurface);
+    Replace(copy.release());
 }
 
 void TBitmap::LoadFromFile(const std::string& FileName) {
@@ -143,29 +151,17 @@ void TBitmap::LoadFromFile(const std::string& FileName) {
         std::fclose(f);
     else
         throw EFOpenError("Cannot open file \"" + FileName + "\"");
-    cairo_surface_t* png = cairo_image_surface_create_from_png(FileName.c_str());
-    const cairo_status_t status = cairo_surface_status(png);
-    if (status != CAIRO_STATUS_SUCCESS) {
-        cairo_surface_destroy(png);
+    const TCairoSurfaceHandle png(cairo_image_surface_create_from_png(FileName.c_str()));
+    const cairo_status_t status = cairo_surface_status(png.get());
+    if (status != CAIRO_STATUS_SUCCESS)
         throw EReadError("Cannot read PNG file \"" + FileName +
                          "\": " + cairo_status_to_string(status));
-    }
     // Whatever format the file had, the bitmap keeps ARGB32.
-    cairo_surface_t* argb;
-    try {
-        argb = CreateSurface(cairo_image_surface_get_width(png),
-                             cairo_image_surface_get_height(png), TRGBA::White);
-    } catch (...) {
-        cairo_surface_destroy(png);
-        throw;
-    }
-    cairo_t* cr = cairo_create(argb);
-    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
-    cairo_set_source_surface(cr, png, 0, 0);
-    cairo_paint(cr);
-    cairo_destroy(cr);
-    cairo_surface_destroy(png);
-    Replace(argb);
+    TCairoSurfaceHandle argb =
+        CreateSurface(cairo_image_surface_get_width(png.get()),
+                      cairo_image_surface_get_height(png.get()), TRGBA::White);
+    CopySurface(argb.get(), png.get());
+    Replace(argb.release());
 }
 
 void TBitmap::SaveToFile(const std::string& FileName) const {

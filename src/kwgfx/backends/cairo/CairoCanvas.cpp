@@ -12,6 +12,7 @@
 #include "kwgfx/backends/cairo/detail/CairoConvert.h"
 #include "kwgfx/backends/cairo/detail/CairoCoverageFill.h"
 #include "kwgfx/backends/cairo/detail/CairoFarClip.h"
+#include "kwgfx/backends/cairo/detail/CairoHandles.h"
 #include "kwgfx/backends/cairo/detail/CairoPenBrush.h"
 #include "kwgfx/backends/cairo/detail/CairoShapePath.h"
 
@@ -44,9 +45,8 @@ TCairoCanvas::~TCairoCanvas() {
 }
 
 void TCairoCanvas::Attach(cairo_surface_t* Surface) {
-    cairo_t* context = cairo_create(Surface);
-    Attach(context);
-    cairo_destroy(context);
+    const TCairoContextHandle context(cairo_create(Surface));
+    Attach(context.get());
 }
 
 void TCairoCanvas::Attach(cairo_t* Context) {
@@ -60,9 +60,8 @@ void TCairoCanvas::Attach(cairo_t* Context) {
     if (!FBaseMatrix) FBaseMatrix = std::make_unique<cairo_matrix_t>();
     cairo_get_matrix(FContext, FBaseMatrix.get());
     if (!FMeasure) {
-        cairo_surface_t* pixel = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1);
-        FMeasure = cairo_create(pixel);
-        cairo_surface_destroy(pixel);
+        const TCairoSurfaceHandle pixel(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1));
+        FMeasure = cairo_create(pixel.get());
     }
 }
 
@@ -105,34 +104,27 @@ static void PixelCentrePath(cairo_t* Cr, std::span<const TPoint> Points) {
         cairo_line_to(Cr, Points[i].X + 0.5, Points[i].Y + 0.5);
 }
 
+// Moves P by Distance towards Target (away from it when negative); a P on Target stays.
+static void MoveTowards(TPointD& P, const TPointD& Target, double Distance) {
+    const double dx = Target.X - P.X, dy = Target.Y - P.Y;
+    const double len = std::hypot(dx, dy);
+    if (len == 0) return;
+    P.X += Distance * dx / len;
+    P.Y += Distance * dy / len;
+}
+
 // An open line through pixel centres that covers its first pixel and leaves out its last:
 // both ends move half a pixel back along their segment.
 void TCairoCanvas::StrokeOpenPath(std::span<const TPoint> Points) {
     if (Points.size() < 2) return;
-    int32_t width = 1;
     BeginDrawing();
-    if (SetPenSource(FContext, Pen(), width)) {
+    if (SetPenSource(FContext, Pen())) {
         std::vector<TPointD> pts;
         pts.reserve(Points.size());
         for (const TPoint& p : Points) pts.emplace_back(p.X + 0.5, p.Y + 0.5);
-        auto pullBack = [](TPointD& End, const TPointD& Other) {
-            const double dx = End.X - Other.X;
-            const double dy = End.Y - Other.Y;
-            const double len = std::hypot(dx, dy);
-            if (len == 0) return;
-            End.X -= 0.5 * dx / len;
-            End.Y -= 0.5 * dy / len;
-        };
-        auto pushOut = [](TPointD& Start, const TPointD& Next) {
-            const double dx = Next.X - Start.X;
-            const double dy = Next.Y - Start.Y;
-            const double len = std::hypot(dx, dy);
-            if (len == 0) return;
-            Start.X -= 0.5 * dx / len;
-            Start.Y -= 0.5 * dy / len;
-        };
-        pushOut(pts.front(), pts[1]);
-        pullBack(pts.back(), pts[pts.size() - 2]);
+        // The first point moves away from its neighbour, the last one towards its own.
+        MoveTowards(pts.front(), pts[1], -0.5);
+        MoveTowards(pts.back(), pts[pts.size() - 2], 0.5);
         const TBoxD reach = FarReach(FContext);
         if (FigureInsideBox(pts, reach)) {
             if (StrokeByCoverage(FContext, pts)) {
@@ -180,8 +172,7 @@ void TCairoCanvas::DoPolygon(std::span<const TPoint> Points) {
         cairo_set_fill_rule(FContext, CAIRO_FILL_RULE_EVEN_ODD);
         cairo_fill(FContext);
     }
-    int32_t width = 1;
-    if (SetPenSource(FContext, Pen(), width)) {
+    if (SetPenSource(FContext, Pen())) {
         PixelCentrePath(FContext, Points);
         cairo_close_path(FContext);
         cairo_stroke(FContext);
@@ -200,8 +191,7 @@ void TCairoCanvas::FillThenStroke(const std::function<void()>& AddFigures, TPoly
         cairo_set_fill_rule(FContext, to_cairo_fill_rule(FillMode));
         cairo_fill(FContext);
     }
-    int32_t width = 1;
-    if (SetPenSource(FContext, Pen(), width)) {
+    if (SetPenSource(FContext, Pen())) {
         AddFigures();
         cairo_stroke(FContext);
     }
@@ -283,8 +273,8 @@ void TCairoCanvas::FillAndOutline(TRect Box, const TBoxPath& Path) {
         addPath(0);
         cairo_fill(FContext);
     }
-    int32_t width = 1;
-    if (SetPenSource(FContext, Pen(), width)) {
+    if (const std::optional<int32_t> penWidth = SetPenSource(FContext, Pen())) {
+        const int32_t width = *penWidth;
         if (2.0 * width >= r - l || 2.0 * width >= b - t) {
             addPath(0);
             cairo_fill(FContext);
@@ -379,12 +369,14 @@ void TCairoCanvas::DoFillRect(const TRect& Rect) {
 
 // A Cairo surface holding the graphic's pixels: a TBitmap's own surface (copied when it
 // is the one being drawn on), otherwise a new surface filled through ReadPixels.
-static cairo_surface_t* SourceSurface(const TGraphic& Graphic, cairo_surface_t* Target) {
+static TCairoSurfaceHandle SourceSurface(const TGraphic& Graphic, cairo_surface_t* Target) {
     const auto* bitmap = dynamic_cast<const TBitmap*>(&Graphic);
-    if (bitmap && bitmap->Surface() != Target) return cairo_surface_reference(bitmap->Surface());
+    if (bitmap && bitmap->Surface() != Target)
+        return TCairoSurfaceHandle(cairo_surface_reference(bitmap->Surface()));
     const int w = Graphic.Width(), h = Graphic.Height();
-    cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);
-    if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) return s;
+    TCairoSurfaceHandle handle(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h));
+    cairo_surface_t* s = handle.get();
+    if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) return handle;
     std::vector<uint32_t> pixels(static_cast<std::size_t>(w) * h);
     Graphic.ReadPixels(pixels);
     cairo_surface_flush(s);
@@ -394,21 +386,21 @@ static cairo_surface_t* SourceSurface(const TGraphic& Graphic, cairo_surface_t* 
         std::memcpy(data + y * stride, pixels.data() + static_cast<std::size_t>(y) * w,
                     static_cast<std::size_t>(w) * 4);
     cairo_surface_mark_dirty(s);
-    return s;
+    return handle;
 }
 
 void TCairoCanvas::PaintGraphic(const TGraphic& Graphic, const TRect& Dest) {
     const TRect dest = Normalized(Dest);
     if (Graphic.Empty() || dest.Width() == 0 || dest.Height() == 0) return;
-    cairo_surface_t* source = SourceSurface(Graphic, FSurface);
-    if (cairo_surface_status(source) == CAIRO_STATUS_SUCCESS) {
+    const TCairoSurfaceHandle source(SourceSurface(Graphic, FSurface));
+    if (cairo_surface_status(source.get()) == CAIRO_STATUS_SUCCESS) {
         BeginDrawing();
         cairo_rectangle(FContext, dest.Left, dest.Top, dest.Width(), dest.Height());
         cairo_clip(FContext);
         cairo_translate(FContext, dest.Left, dest.Top);
         cairo_scale(FContext, double(dest.Width()) / Graphic.Width(),
                     double(dest.Height()) / Graphic.Height());
-        cairo_set_source_surface(FContext, source, 0, 0);
+        cairo_set_source_surface(FContext, source.get(), 0, 0);
         cairo_pattern_t* pattern = cairo_get_source(FContext);
         // An image at its own size needs no smoothing. A bitmap target finds that out for
         // itself; a vector target would tell the viewer to smooth it, blurring its edges.
@@ -418,7 +410,6 @@ void TCairoCanvas::PaintGraphic(const TGraphic& Graphic, const TRect& Dest) {
         cairo_paint(FContext);
         EndDrawing();
     }
-    cairo_surface_destroy(source);
 }
 
 void TCairoCanvas::DoDraw(int32_t X, int32_t Y, const TGraphic& Graphic) {
@@ -437,7 +428,8 @@ void TCairoCanvas::DoStretchDraw(const TRect& Rect, const TGraphic& Graphic) {
 void TCairoCanvas::DoGradientFill(std::span<const TTriVertex> Vertices,
                                   std::span<const TGradientTriangle> Triangles) {
     if (Triangles.empty()) return;
-    cairo_pattern_t* mesh = cairo_pattern_create_mesh();
+    const TCairoPatternHandle meshHandle(cairo_pattern_create_mesh());
+    cairo_pattern_t* mesh = meshHandle.get();
     BeginDrawing();
     for (const TGradientTriangle& t : Triangles) {
         const TTriVertex* corners[] = {&Vertices[t.Vertex1], &Vertices[t.Vertex2],
@@ -466,7 +458,6 @@ void TCairoCanvas::DoGradientFill(std::span<const TTriVertex> Vertices,
     cairo_set_source(FContext, mesh);
     cairo_paint(FContext);
     EndDrawing();
-    cairo_pattern_destroy(mesh);
 }
 
 } // namespace kw::platform

@@ -69,7 +69,8 @@ public:
     ///@}
 
 protected:
-    /// An image surface's pixels; other surfaces tell none.
+    /// The context's clip extents in canvas pixels, on every target: a bitmap's pixels, a
+    /// document's page, the part of a window that may be drawn; none when the clip is empty.
     std::optional<TRect> DoClipBox() const override;
     void DoLineTo(TPoint From, TPoint To) override;
     void DoPolygon(std::span<const TPoint> Points) override;

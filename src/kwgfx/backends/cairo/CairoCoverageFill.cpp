@@ -1,6 +1,7 @@
 // Fills with very many edges through a coverage mask (detail/CairoCoverageFill.h).
 
 #include "kwgfx/backends/cairo/detail/CairoCoverageFill.h"
+#include "kwgfx/backends/cairo/detail/CairoHandles.h"
 #include "kwgfx/backends/cairo/detail/CoverageRaster.h"
 
 #include <algorithm>
@@ -68,22 +69,19 @@ bool PaintCoverage(cairo_t* Cr, TPolyFillMode FillMode, double Shift, F&& AddFig
         raster.AddFigure(device);
     });
 
-    cairo_surface_t* mask = cairo_image_surface_create(CAIRO_FORMAT_A8, box.Width, box.Height);
-    if (cairo_surface_status(mask) != CAIRO_STATUS_SUCCESS) {
-        cairo_surface_destroy(mask);
-        return false;
-    }
-    cairo_surface_flush(mask);
-    raster.Resolve(FillMode == pfWinding, cairo_image_surface_get_data(mask),
-                   cairo_image_surface_get_stride(mask));
-    cairo_surface_mark_dirty(mask);
+    const TCairoSurfaceHandle mask(
+        cairo_image_surface_create(CAIRO_FORMAT_A8, box.Width, box.Height));
+    if (cairo_surface_status(mask.get()) != CAIRO_STATUS_SUCCESS) return false;
+    cairo_surface_flush(mask.get());
+    raster.Resolve(FillMode == pfWinding, cairo_image_surface_get_data(mask.get()),
+                   cairo_image_surface_get_stride(mask.get()));
+    cairo_surface_mark_dirty(mask.get());
 
     // The mask sits on device pixels: paint it with the source in device space.
     cairo_save(Cr);
     cairo_identity_matrix(Cr);
-    cairo_mask_surface(Cr, mask, box.Left, box.Top);
+    cairo_mask_surface(Cr, mask.get(), box.Left, box.Top);
     cairo_restore(Cr);
-    cairo_surface_destroy(mask);
     return true;
 }
 

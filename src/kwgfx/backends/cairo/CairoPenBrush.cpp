@@ -1,6 +1,7 @@
 // The Cairo canvas's pen and brush: line settings, dash patterns and hatch tiles.
 #include "kwgfx/backends/cairo/detail/CairoPenBrush.h"
 #include "kwgfx/backends/cairo/detail/CairoConvert.h"
+#include "kwgfx/backends/cairo/detail/CairoHandles.h"
 
 #include <algorithm>
 #include <cstring>
@@ -11,11 +12,11 @@ namespace {
 
 // An 8 x 8 tile with the hatch lines in Color on a transparent ground, repeated from the
 // canvas origin.
-cairo_pattern_t* CreateHatchPattern(TBrushStyle Style, TColor Color) {
-    cairo_surface_t* tile = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 8, 8);
-    cairo_surface_flush(tile);
-    unsigned char* data = cairo_image_surface_get_data(tile);
-    const int stride = cairo_image_surface_get_stride(tile);
+TCairoPatternHandle CreateHatchPattern(TBrushStyle Style, TColor Color) {
+    const TCairoSurfaceHandle tile(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 8, 8));
+    cairo_surface_flush(tile.get());
+    unsigned char* data = cairo_image_surface_get_data(tile.get());
+    const int stride = cairo_image_surface_get_stride(tile.get());
     const auto c = static_cast<uint32_t>(ColorToRGB(Color));
     const uint32_t argb = 0xFF000000u | ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
     auto set = [&](int x, int y) { std::memcpy(data + y * stride + x * 4, &argb, 4); };
@@ -29,19 +30,18 @@ cairo_pattern_t* CreateHatchPattern(TBrushStyle Style, TColor Color) {
         if (down) set(i, i);
         if (up) set(7 - i, i);
     }
-    cairo_surface_mark_dirty(tile);
-    cairo_pattern_t* pattern = cairo_pattern_create_for_surface(tile);
-    cairo_surface_destroy(tile);
-    cairo_pattern_set_extend(pattern, CAIRO_EXTEND_REPEAT);
-    cairo_pattern_set_filter(pattern, CAIRO_FILTER_NEAREST);
+    cairo_surface_mark_dirty(tile.get());
+    TCairoPatternHandle pattern(cairo_pattern_create_for_surface(tile.get()));
+    cairo_pattern_set_extend(pattern.get(), CAIRO_EXTEND_REPEAT);
+    cairo_pattern_set_filter(pattern.get(), CAIRO_FILTER_NEAREST);
     return pattern;
 }
 
 } // namespace
 
-bool SetPenSource(cairo_t* Cr, const TPen& Pen, int32_t& Width) {
-    Width = std::max<int32_t>(1, Pen.Width());
-    if (Pen.Style() == psClear) return false;
+std::optional<int32_t> SetPenSource(cairo_t* Cr, const TPen& Pen) {
+    const int32_t Width = std::max<int32_t>(1, Pen.Width());
+    if (Pen.Style() == psClear) return std::nullopt;
     to_cairo_source(Cr, Pen.Color());
     cairo_set_line_width(Cr, Width);
     cairo_set_line_cap(Cr, CAIRO_LINE_CAP_BUTT);
@@ -71,7 +71,7 @@ bool SetPenSource(cairo_t* Cr, const TPen& Pen, int32_t& Width) {
             break;
         }
     }
-    return true;
+    return Width;
 }
 
 bool SetBrushSource(cairo_t* Cr, const TBrush& Brush) {
@@ -79,9 +79,7 @@ bool SetBrushSource(cairo_t* Cr, const TBrush& Brush) {
     if (Brush.Style() == bsSolid) {
         to_cairo_source(Cr, Brush.Color());
     } else {
-        cairo_pattern_t* hatch = CreateHatchPattern(Brush.Style(), Brush.Color());
-        cairo_set_source(Cr, hatch);
-        cairo_pattern_destroy(hatch);
+        cairo_set_source(Cr, CreateHatchPattern(Brush.Style(), Brush.Color()).get());
     }
     return true;
 }

@@ -1,5 +1,6 @@
 // Vector documents: the Cairo surface of each format, writing through a file stream, pages.
 #include "kwgfx/backends/cairo/VectorDocument.h"
+#include "kwgfx/backends/cairo/detail/CairoHandles.h"
 
 #include "kwgfx/platform/base/Exceptions.h"
 #include "kwgfx/platform/streams/FileStream.h"
@@ -87,10 +88,9 @@ TVectorDocument::TVectorDocument(TVectorFormat Format, const std::string& FileNa
         cairo_svg_surface_restrict_to_version(FSurface, CAIRO_SVG_VERSION_1_2);
         break;
     }
-    cairo_t* context = cairo_create(FSurface);
-    cairo_scale(context, scale, scale);
-    FCanvas = std::make_unique<TCairoCanvas>(context);
-    cairo_destroy(context);
+    const cairo_detail::TCairoContextHandle context(cairo_create(FSurface));
+    cairo_scale(context.get(), scale, scale);
+    FCanvas = std::make_unique<TCairoCanvas>(context.get());
     FCanvas->SetAntialias(true);
     FPageWidth = Width;
     FPageHeight = Height;

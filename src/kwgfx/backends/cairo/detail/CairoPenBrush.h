@@ -8,12 +8,13 @@
 #include <cairo.h>
 
 #include <cstdint>
+#include <optional>
 
 namespace kw::platform::cairo_detail {
 
-// Sets the pen colour, width, dashes and joins; false for psClear. Width receives the
-// width in pixels (at least 1), also for psClear.
-bool SetPenSource(cairo_t* Cr, const TPen& Pen, int32_t& Width);
+// Sets the pen colour, width, dashes and joins and gives the width in pixels (at least 1);
+// nothing for psClear, which draws nothing.
+std::optional<int32_t> SetPenSource(cairo_t* Cr, const TPen& Pen);
 
 // Sets the brush colour or hatch pattern as source; false for bsClear.
 bool SetBrushSource(cairo_t* Cr, const TBrush& Brush);
