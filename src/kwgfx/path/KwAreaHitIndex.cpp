@@ -190,28 +190,16 @@ int32_t SegmentWinding(double AX, double AY, double BX, double BY, double X, dou
 // chord adds (the region between them does not hold the point), and a piece within the
 // tolerance of its chord is its chord.
 int32_t CurveWinding(const TKwCubicD& Curve, double X, double Y) {
-    struct TPiece {
-        TKwCubicD Cubic;
-        int Depth;
-    };
-    TPiece stack[MaxViewDepth + 1];
-    int count = 0;
-    stack[count++] = {Curve, 0};
     int32_t winding = 0;
-    while (count > 0) {
-        const TPiece piece = stack[--count];
-        const TKwCubicD& c = piece.Cubic;
-        const TKwBoxD box = TKwBoxD::Of(c);
-        if (Y < box.Top || Y > box.Bottom || X > box.Right) continue;
-        if (X < box.Left || piece.Depth == MaxViewDepth || StepsWithin(c, CurveTolerance) <= 1) {
-            winding += SegmentWinding(c.X[0], c.Y[0], c.X[3], c.Y[3], X, Y);
-            continue;
+    CutCubicDepthFirst(Curve, [&](const TKwCubicD& C, bool CanCut) {
+        const TKwBoxD box = TKwBoxD::Of(C);
+        if (Y < box.Top || Y > box.Bottom || X > box.Right) return false;
+        if (X < box.Left || !CanCut || StepsWithin(C, CurveTolerance) <= 1) {
+            winding += SegmentWinding(C.X[0], C.Y[0], C.X[3], C.Y[3], X, Y);
+            return false;
         }
-        TKwCubicD left, right;
-        SplitCubic(c, left, right);
-        stack[count++] = {right, piece.Depth + 1};
-        stack[count++] = {left, piece.Depth + 1};
-    }
+        return true;
+    });
     return winding;
 }
 
