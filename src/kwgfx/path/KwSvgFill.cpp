@@ -2,8 +2,7 @@
 
 #include "kwgfx/geometry/KwMatrix.h"
 #include "kwgfx/path/detail/KwPathFigures.h"
-#include "kwgfx/platform/graphics/Brush.h"
-#include "kwgfx/platform/graphics/Pen.h"
+#include "kwgfx/platform/graphics/CanvasStateSaver.h"
 
 #include <algorithm>
 #include <vector>
@@ -15,30 +14,6 @@ namespace {
 // SVG puts a coordinate on a pixel edge, the canvas on a pixel centre: (x, y) on the
 // canvas is the SVG point (x + 0.5, y + 0.5).
 constexpr double kSvgToCanvas = -0.5;
-
-// Puts back the pen, the brush and the anti-aliasing of a canvas, also when painting
-// throws.
-class TFillStateSaver {
-public:
-    explicit TFillStateSaver(platform::TCanvas& Canvas)
-        : FCanvas(Canvas), FAntialias(Canvas.Antialias()) {
-        FPen.Assign(Canvas.Pen());
-        FBrush.Assign(Canvas.Brush());
-    }
-    ~TFillStateSaver() {
-        FCanvas.SetPen(FPen);
-        FCanvas.SetBrush(FBrush);
-        FCanvas.SetAntialias(FAntialias);
-    }
-    TFillStateSaver(const TFillStateSaver&) = delete;
-    TFillStateSaver& operator=(const TFillStateSaver&) = delete;
-
-private:
-    platform::TCanvas& FCanvas;
-    platform::TPen FPen;
-    platform::TBrush FBrush;
-    bool FAntialias;
-};
 
 } // namespace
 
@@ -97,7 +72,10 @@ void FillSvgPath(platform::TCanvas& Canvas, const TKwPathData& Path,
     }
     if (polygons.empty()) return;
 
-    TFillStateSaver saved(Canvas);
+    // Put back in the order pen, brush, anti-aliasing.
+    platform::TAntialiasSaver antialias(Canvas);
+    platform::TBrushSaver brush(Canvas);
+    platform::TPenSaver pen(Canvas);
     Canvas.Pen().SetStyle(platform::psClear);
     Canvas.Brush().SetStyle(platform::bsSolid);
     Canvas.Brush().SetColor(Options.Color);
