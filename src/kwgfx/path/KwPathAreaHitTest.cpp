@@ -2,7 +2,7 @@
 // (detail/KwAreaHitIndex.h).
 
 #include "kwgfx/path/KwPathData.h"
-#include "kwgfx/path/detail/KwPathCache.h"
+#include "kwgfx/path/detail/KwPathSampleCache.h"
 
 namespace kw {
 

@@ -9,7 +9,7 @@
 
 #include "kwgfx/path/KwPathData.h"
 
-#include "kwgfx/path/detail/KwPathCache.h"
+#include "kwgfx/path/detail/KwPathSampleCache.h"
 #include "kwgfx/path/detail/KwPathUpdate.h"
 
 #include "kwgfx/geometry/KwConversions.h"
@@ -37,7 +37,7 @@ TKwPoint Reflect(const TKwPoint& Q, const TKwPoint& L) {
 
 // ---------------------------------------------------------------- 2. Construction and copies
 
-TKwPathData::TKwPathData() : FCache(std::make_unique<detail::TKwPathCache>()) {}
+TKwPathData::TKwPathData() : FCache(std::make_unique<detail::TKwPathSampleCache>()) {}
 TKwPathData::~TKwPathData() = default;
 
 std::unique_ptr<TKwPathData> TKwPathData::NewInstance() const {

@@ -33,8 +33,8 @@
 #include "kwgfx/geometry/KwTypes.h"
 #include "kwgfx/geometry/KwVectorTypes.h"
 #include "kwgfx/path/KwCorners.h"
-#include "kwgfx/path/KwPathCache.h"
 #include "kwgfx/path/KwPathPoint.h"
+#include "kwgfx/path/KwPathValueCache.h"
 #include "kwgfx/path/KwSvgPathParser.h"
 #include "kwgfx/platform/base/Persistent.h"
 #include "kwgfx/platform/streams/Stream.h"
@@ -51,7 +51,7 @@ class TCanvas;
 } // namespace kw::platform
 
 namespace kw::detail {
-class TKwPathCache;
+class TKwPathSampleCache;
 } // namespace kw::detail
 
 namespace kw {
@@ -290,25 +290,25 @@ protected:
                        float StartAngle, float SweepAngle);
 
     platform::TNotifyEvent FOnChanged; ///< The change listener.
-    int32_t FUpdateCount = 0; ///< The number of open update brackets.
+    int32_t FUpdateCount = 0;          ///< The number of open update brackets.
     TKwFillMode FFillMode = fmEvenOdd; ///< The stored fill mode.
     TKwPoint FStartPoint; ///< The start point of the current subpath, where a close returns to.
     std::vector<TKwPathPoint> FPathData; ///< The entries.
     /// The bounds cache; GetBounds fills it also on a const path.
-    TKwPathCache<TKwRect> FBounds;
+    TKwPathValueCache<TKwRect> FBounds;
 
 private:
     friend void FillPathArea(platform::TCanvas& Canvas, const TKwPathData& Path);
-    // Samples and indexes kept between drawing and hit-testing calls (detail/KwPathCache.h);
+    // Samples and indexes kept between drawing and hit-testing calls (detail/KwPathSampleCache.h);
     // Change drops them.
-    detail::TKwPathCache& Cache() const { return *FCache; }
+    detail::TKwPathSampleCache& Cache() const { return *FCache; }
 
     void AddArcSegments(bool Connect, const TKwPoint& Center, const TKwPoint& Radius,
                         float StartAngle, float SweepAngle);
 
     friend class TKwPathTextReader;
 
-    std::unique_ptr<detail::TKwPathCache> FCache;
+    std::unique_ptr<detail::TKwPathSampleCache> FCache;
 };
 
 } // namespace kw

@@ -6,7 +6,7 @@
 // kept on the path while no view needs other samples.
 
 #include "kwgfx/path/KwPathData.h"
-#include "kwgfx/path/detail/KwPathCache.h"
+#include "kwgfx/path/detail/KwPathSampleCache.h"
 #include "kwgfx/platform/graphics/Canvas.h"
 
 namespace kw {
