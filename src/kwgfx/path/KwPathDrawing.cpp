@@ -17,8 +17,9 @@ void TKwPathData::DrawPath(platform::TCanvas& Canvas, bool Fill, float Opacity) 
     const std::optional<detail::TKwSampleView> view = detail::SampleViewOf(Canvas);
     // The kept figures, unless the view would sample some curve differently.
     std::shared_ptr<const detail::TKwCanvasFigures> figures;
-    if (!view || view->Keep.Contains(FCache->CurvesBox(FPathData)))
-        figures = FCache->CanvasFigures(FPathData);
+    detail::TKwPathSampleCache& cache = Cache();
+    if (!view || view->Keep.Contains(cache.CurvesBox(FPathData)))
+        figures = cache.CanvasFigures(FPathData);
     else
         figures = std::make_shared<const detail::TKwCanvasFigures>(
             detail::BuildCanvasFigures(FPathData, &*view));
