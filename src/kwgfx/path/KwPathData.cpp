@@ -14,6 +14,7 @@
 
 #include "kwgfx/geometry/KwConversions.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace kw {
@@ -79,6 +80,10 @@ detail::TKwPathSampleCache& TKwPathData::Cache() const {
                                        std::memory_order_acquire))
         return *made.release();
     return *cache; // another thread stored its own first
+}
+
+bool TKwPathData::operator==(const TKwPathData& Other) const {
+    return FFillMode == Other.FFillMode && std::ranges::equal(FPathData, Other.FPathData);
 }
 
 std::unique_ptr<TKwPathData> TKwPathData::NewInstance() const {

@@ -31,6 +31,7 @@
 ///     entries, fill mode and start point go along, the change handler does not, nobody is
 ///     notified, and the moved-from path is left empty and usable. So paths can live in a
 ///     std::vector.
+///   - Two paths are equal (operator==) when their entries and fill modes are.
 /// KwCheckPathGuarantees (KwPathGuarantees.h) checks a list of entries against the
 /// guarantees on kinds, curve groups and finite points, wherever entries come from.
 
@@ -82,6 +83,11 @@ public:
     /// update brackets and takes Source's entries, fill mode and start point, without
     /// notifying anyone; Source is left empty. Moving a path onto itself changes nothing.
     TKwPathData& operator=(TKwPathData&& Source) noexcept;
+
+    /// True when both paths have the same entries, in order, and the same fill mode. Entries
+    /// compare by kind and exact coordinates (TKwPathPoint's operator==); the handler, the
+    /// start point, update brackets and caches do not count, nor does the dynamic class.
+    bool operator==(const TKwPathData& Other) const;
 
     // ---- copies
     /// The virtual constructor: a new, empty object of this object's own class. Every
