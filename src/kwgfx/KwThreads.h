@@ -21,11 +21,11 @@
 ///
 /// 2. Shared read-only
 ///    - TKwPathData (path/KwPathData.h): its const members may run on several threads at
-///      once on one path: bounds (its cache fills without a race, path/KwPathCache.h),
+///      once on one path: bounds (its cache fills without a race, path/KwPathValueCache.h),
 ///      tight bounds, path text and SVG text, WritePath, FlattenToPolygon, ToPolygons,
 ///      PointInPath, and DrawPath, FillPath and FillPathArea onto each thread's own
 ///      canvas. A mutating member (building commands, SetPathString, SetSvgPathString,
-///      ReadPath, transforms, Flatten, Assign, update brackets, SetOnChanged) needs the
+///      ReadPath, transforms, Flatten, Assign, moves, update brackets, SetOnChanged) needs the
 ///      path to itself: no other thread may use that path meanwhile. OnChanged runs on the
 ///      mutating thread.
 ///    - The constant tables of section 4.

@@ -1,4 +1,4 @@
-#include "kwgfx/platform/controls/HintWindow.h"
+#include "kwgfx/platform/controls/PlainHintWindow.h"
 
 #include "kwgfx/platform/graphics/DrawTextFlags.h"
 #include "kwgfx/platform/windowing/Screen.h"

@@ -1,4 +1,4 @@
-#include "kwgfx/ui/KwHintWindow.h"
+#include "kwgfx/ui/KwAutoHideHintWindow.h"
 
 #include "kwgfx/platform/base/Exceptions.h"
 #include "kwgfx/platform/graphics/DrawTextFlags.h"

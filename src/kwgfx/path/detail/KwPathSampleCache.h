@@ -22,7 +22,7 @@
 
 namespace kw::detail {
 
-class TKwPathCache {
+class TKwPathSampleCache {
 public:
     static constexpr size_t MaxCachedPoints = size_t{1} << 20;
 

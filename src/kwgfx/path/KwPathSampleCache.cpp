@@ -1,11 +1,11 @@
-// The parts a path keeps between drawing and hit-testing calls (detail/KwPathCache.h).
+// The parts a path keeps between drawing and hit-testing calls (detail/KwPathSampleCache.h).
 
-#include "kwgfx/path/detail/KwPathCache.h"
+#include "kwgfx/path/detail/KwPathSampleCache.h"
 
 namespace kw::detail {
 
 std::shared_ptr<const TKwAreaFigures>
-TKwPathCache::AreaFigures(std::span<const TKwPathPoint> Entries) {
+TKwPathSampleCache::AreaFigures(std::span<const TKwPathPoint> Entries) {
     std::lock_guard lock(FLock);
     if (FAreaFigures) return FAreaFigures;
     auto figures = std::make_shared<const TKwAreaFigures>(BuildAreaFigures(Entries, nullptr));
@@ -14,7 +14,7 @@ TKwPathCache::AreaFigures(std::span<const TKwPathPoint> Entries) {
 }
 
 std::shared_ptr<const TKwCanvasFigures>
-TKwPathCache::CanvasFigures(std::span<const TKwPathPoint> Entries) {
+TKwPathSampleCache::CanvasFigures(std::span<const TKwPathPoint> Entries) {
     std::lock_guard lock(FLock);
     if (FCanvasFigures) return FCanvasFigures;
     auto figures = std::make_shared<const TKwCanvasFigures>(BuildCanvasFigures(Entries, nullptr));
@@ -23,20 +23,20 @@ TKwPathCache::CanvasFigures(std::span<const TKwPathPoint> Entries) {
 }
 
 std::shared_ptr<const TKwAreaHitIndex>
-TKwPathCache::HitIndex(std::span<const TKwPathPoint> Entries) {
+TKwPathSampleCache::HitIndex(std::span<const TKwPathPoint> Entries) {
     std::lock_guard lock(FLock);
     // The index bounds its own size (TKwAreaHitIndex::MaxSampledPoints), so it is always kept.
     if (!FHitIndex) FHitIndex = std::make_shared<const TKwAreaHitIndex>(Entries);
     return FHitIndex;
 }
 
-TKwBoxD TKwPathCache::CurvesBox(std::span<const TKwPathPoint> Entries) {
+TKwBoxD TKwPathSampleCache::CurvesBox(std::span<const TKwPathPoint> Entries) {
     std::lock_guard lock(FLock);
     if (!FCurvesBox) FCurvesBox = CurvesControlBox(Entries);
     return *FCurvesBox;
 }
 
-void TKwPathCache::Clear() {
+void TKwPathSampleCache::Clear() {
     std::lock_guard lock(FLock);
     FAreaFigures.reset();
     FCanvasFigures.reset();
