@@ -52,11 +52,13 @@ std::size_t SkipSpaces(std::string_view Text, std::size_t I) {
     return I;
 }
 
+} // namespace
+
 // Greedy word wrap: as many words as fit in MaxWidth; a word that alone is too wide takes a
 // line of its own. Spaces at a break are dropped.
-template <typename Measure>
-void WrapParagraph(std::string_view Text, int32_t MaxWidth, Measure&& Width,
-                   std::vector<std::string>& Lines) {
+void TCanvas::DoWrapParagraph(std::string_view Text, int32_t MaxWidth,
+                              std::vector<std::string>& Lines) {
+    auto Width = [this](std::string_view S) { return DoTextExtent(S).cx; };
     std::size_t start = 0;
     bool first = true;
     do {
@@ -86,8 +88,6 @@ void WrapParagraph(std::string_view Text, int32_t MaxWidth, Measure&& Width,
     } while (SkipSpaces(Text, start) < Text.size());
 }
 
-} // namespace
-
 int32_t TCanvas::LayoutText(std::string_view Text, TRect& Rect, uint32_t Flags, bool Paint) {
     if (Text.empty()) {
         if (Flags & DT_CALCRECT) {
@@ -106,7 +106,7 @@ int32_t TCanvas::LayoutText(std::string_view Text, TRect& Rect, uint32_t Flags, 
     std::vector<std::string> lines;
     for (const std::string& paragraph : SplitParagraphs(shown, singleLine)) {
         if ((Flags & DT_WORDBREAK) && !paragraph.empty())
-            WrapParagraph(paragraph, ClampToPixel(right - left), width, lines);
+            DoWrapParagraph(paragraph, ClampToPixel(right - left), lines);
         else
             lines.push_back(paragraph);
     }
