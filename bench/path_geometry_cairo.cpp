@@ -13,11 +13,11 @@
 // Compare the pairs by their items_per_second (points for flattening, fills or queries
 // otherwise).
 
+#include <kwgfx/backends/cairo/Bitmap.h>
 #include <kwgfx/path/KwPathAreaFill.h>
 #include <kwgfx/path/KwPathData.h>
 #include <kwgfx/path/KwSvgPathParser.h>
 #include <kwgfx/platform/graphics/RecordingCanvas.h>
-#include <kwgfx/platform/graphics/cairo/Bitmap.h>
 
 #include <benchmark/benchmark.h>
 #include <cairo.h>

@@ -19,10 +19,10 @@
 //   3. Library images
 //   4. Comparison
 
+#include <kwgfx/backends/cairo/Bitmap.h>
 #include <kwgfx/path/KwPathAreaFill.h>
 #include <kwgfx/path/KwPathData.h>
 #include <kwgfx/platform/graphics/Colors.h>
-#include <kwgfx/platform/graphics/cairo/Bitmap.h>
 
 #include <cairo.h>
 #include <gtest/gtest.h>

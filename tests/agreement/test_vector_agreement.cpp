@@ -23,7 +23,7 @@
 //   6. Text in the PDF
 //   7. The render command
 
-#include <kwgfx/platform/graphics/cairo/VectorDocument.h>
+#include <kwgfx/backends/cairo/VectorDocument.h>
 
 #include <cairo.h>
 #include <gtest/gtest.h>

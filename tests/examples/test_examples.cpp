@@ -4,8 +4,8 @@
 // read back by the library itself; the hint that hides itself on real time and ends the
 // program.
 #include "kwgfx/KwGraphics.h"
+#include "kwgfx/backends/cairo/Bitmap.h"
 #include "kwgfx/platform/graphics/SystemColors.h"
-#include "kwgfx/platform/graphics/cairo/Bitmap.h"
 #include "kwgfx/platform/streams/ObjectStreaming.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The kwgfx program run as a user runs it: pictures it renders, what info prints, and how
 // it refuses bad input.
 
-#include "kwgfx/platform/graphics/cairo/Bitmap.h"
+#include "kwgfx/backends/cairo/Bitmap.h"
 
 #include <gtest/gtest.h>
 

@@ -4,9 +4,9 @@
 #include "InputLimit.h"
 #include "ToolCommands.h"
 #include "gallery/Gallery.h"
-#include "kwgfx/platform/graphics/cairo/CairoStaticData.h"
+#include "kwgfx/backends/cairo/CairoStaticData.h"
 #ifdef KWGFX_HAVE_GTK
-#include "kwgfx/platform/windowing/gtk/GtkPlatform.h"
+#include "kwgfx/backends/gtk/GtkPlatform.h"
 #endif
 
 #include <cstdio>
