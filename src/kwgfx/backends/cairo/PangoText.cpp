@@ -8,9 +8,9 @@
 //   3. Lines: the text Pango gets, layouts, the cache
 //   4. Drawing and wrapping
 #include "kwgfx/backends/cairo/detail/PangoText.h"
-#include "kwgfx/platform/graphics/DrawTextFlags.h"
 #include "kwgfx/backends/cairo/detail/PangoLayoutCache.h"
 #include "kwgfx/backends/cairo/detail/Utf8Repair.h"
+#include "kwgfx/platform/graphics/DrawTextFlags.h"
 
 #include <fontconfig/fontconfig.h>
 #include <pango/pangocairo.h>
@@ -30,7 +30,9 @@ constexpr std::size_t kCachedLines = 256;
 constexpr std::size_t kCachedKeyBytes = 64 * 1024;
 // Longer lines are laid out for the call alone.
 constexpr std::size_t kLongestCachedLine = 2048;
-constexpr std::size_t kFontsKept = 8;
+constexpr std::size_t kFontsKept = 16;
+// Fonts the canvases share: finding a face and its metrics costs milliseconds.
+constexpr std::size_t kFontsShared = 256;
 // Sizes beyond these make no sense on a canvas and would overflow Pango's units.
 constexpr double kSmallestEm = 1.0 / 64, kLargestEm = 100000;
 
@@ -72,15 +74,9 @@ static PangoFontMap* SharedFontMap() {
     return gFontMap;
 }
 
-void ReleasePangoFontMap() {
-    const auto lock = LockPango();
-    if (gFontMap) g_object_unref(gFontMap);
-    gFontMap = nullptr;
-}
-
 // ---------------------------------------------------------------- 2. fonts
 
-struct TPangoText::TFontEntry {
+struct TPangoFontEntry {
     std::string Face;
     int32_t Height = 0;
     bool Bold = false, Italic = false;
@@ -90,10 +86,24 @@ struct TPangoText::TFontEntry {
     bool HaveWidths = false;
     double AlphabetWidth = 0, NarrowWidth = 0, WideWidth = 0;
 
-    ~TFontEntry() {
+    bool Is(const std::string& F, int32_t H, bool B, bool I) const {
+        return Height == H && Bold == B && Italic == I && Face == F;
+    }
+    ~TPangoFontEntry() {
         if (Desc) pango_font_description_free(Desc);
     }
 };
+
+// The fonts every canvas has asked for, most recently used first, at most kFontsShared.
+static std::vector<std::shared_ptr<TPangoFontEntry>> gSharedFonts;
+static uint32_t gNextSerial = 1;
+
+void ReleasePangoFontMap() {
+    const auto lock = LockPango();
+    gSharedFonts.clear();
+    if (gFontMap) g_object_unref(gFontMap);
+    gFontMap = nullptr;
+}
 
 TPangoText::TPangoText()
     : FContext(pango_font_map_create_context(SharedFontMap())),
@@ -167,32 +177,49 @@ static TPangoFontMetrics LoadMetrics(PangoContext* Context, const PangoFontDescr
     return m;
 }
 
-// The entry of Font, made when new; the most recently used few are kept.
-TPangoText::TFontEntry& TPangoText::Entry(const TFont& Font) {
+// Moves the entry at I of Fonts to the front.
+template <typename T>
+static T& ToFront(std::vector<T>& Fonts, std::size_t I) {
+    std::rotate(Fonts.begin(), Fonts.begin() + I, Fonts.begin() + I + 1);
+    return Fonts.front();
+}
+
+// The entry of Font: this canvas's few most recent, then the shared ones, else a new one.
+TPangoFontEntry& TPangoText::Entry(const TFont& Font) {
     const std::string face = Font.FaceName();
     const int32_t height = Font.Height();
     const bool bold = Font.Style().Contains(fsBold), italic = Font.Style().Contains(fsItalic);
-    for (std::size_t i = 0; i < FFonts.size(); ++i) {
-        TFontEntry& e = *FFonts[i];
-        if (e.Height == height && e.Bold == bold && e.Italic == italic && e.Face == face) {
-            std::rotate(FFonts.begin(), FFonts.begin() + i, FFonts.begin() + i + 1);
-            return *FFonts.front();
-        }
+    for (std::size_t i = 0; i < FFonts.size(); ++i)
+        if (FFonts[i]->Is(face, height, bold, italic)) return *ToFront(FFonts, i);
+    std::shared_ptr<TPangoFontEntry> found;
+    for (std::size_t i = 0; i < gSharedFonts.size() && !found; ++i)
+        if (gSharedFonts[i]->Is(face, height, bold, italic)) found = ToFront(gSharedFonts, i);
+    if (!found) {
+        found = NewEntry(face, height, bold, italic);
+        if (gSharedFonts.size() >= kFontsShared) gSharedFonts.pop_back();
+        gSharedFonts.insert(gSharedFonts.begin(), found);
     }
-    auto e = std::make_unique<TFontEntry>();
-    e->Face = face;
-    e->Height = height;
-    e->Bold = bold;
-    e->Italic = italic;
-    e->Serial = FNextSerial++;
+    if (FFonts.size() >= kFontsKept) FFonts.pop_back();
+    FFonts.insert(FFonts.begin(), std::move(found));
+    return *FFonts.front();
+}
+
+std::shared_ptr<TPangoFontEntry> TPangoText::NewEntry(const std::string& Face, int32_t Height,
+                                                      bool Bold, bool Italic) {
+    auto e = std::make_shared<TPangoFontEntry>();
+    e->Face = Face;
+    e->Height = Height;
+    e->Bold = Bold;
+    e->Italic = Italic;
+    e->Serial = gNextSerial++;
     e->Desc = pango_font_description_new();
-    pango_font_description_set_family(e->Desc, face.c_str());
-    pango_font_description_set_weight(e->Desc, bold ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
-    pango_font_description_set_style(e->Desc, italic ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
+    pango_font_description_set_family(e->Desc, Face.c_str());
+    pango_font_description_set_weight(e->Desc, Bold ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
+    pango_font_description_set_style(e->Desc, Italic ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
     // Negative heights are the em size; positive ones the cell (ascent + descent).
-    double em = height < 0 ? -double(height) : height > 0 ? height : 12.0;
+    double em = Height < 0 ? -double(Height) : Height > 0 ? Height : 12.0;
     em = std::clamp(em, kSmallestEm, kLargestEm);
-    if (height > 0) {
+    if (Height > 0) {
         pango_font_description_set_absolute_size(e->Desc, em * PANGO_SCALE);
         if (PangoFont* font = pango_context_load_font(FContext, e->Desc)) {
             PangoFontMetrics* pm = pango_font_get_metrics(font, nullptr);
@@ -205,9 +232,7 @@ TPangoText::TFontEntry& TPangoText::Entry(const TFont& Font) {
     }
     pango_font_description_set_absolute_size(e->Desc, em * PANGO_SCALE);
     e->Metrics = LoadMetrics(FContext, e->Desc, em);
-    if (FFonts.size() >= kFontsKept) FFonts.pop_back();
-    FFonts.insert(FFonts.begin(), std::move(e));
-    return *FFonts.front();
+    return e;
 }
 
 void TPangoText::Select(const TFont& Font, bool Antialias, uint32_t Flags) {
@@ -222,7 +247,7 @@ const TPangoFontMetrics& TPangoText::Metrics() const {
 }
 
 TTextMetric TPangoText::TextMetrics(const TFont& Font) {
-    TFontEntry& e = *FFont;
+    TPangoFontEntry& e = *FFont;
     const double average = AverageCharWidth(e);
     const TPangoFontMetrics& m = e.Metrics;
     TTextMetric tm;
@@ -246,7 +271,7 @@ TTextMetric TPangoText::TextMetrics(const TFont& Font) {
 }
 
 // The width of an average Latin letter (of a-z and A-Z), and of "i" and "W" beside it.
-double TPangoText::AverageCharWidth(TFontEntry& Entry) {
+double TPangoText::AverageCharWidth(TPangoFontEntry& Entry) {
     if (!Entry.HaveWidths) {
         const auto width = [&](std::string_view Sample) {
             PangoLayout* layout = pango_layout_new(FContext);

@@ -23,6 +23,7 @@ typedef struct _PangoLayout PangoLayout;
 namespace kw::platform::cairo_detail {
 
 class TPangoLayoutCache;
+struct TPangoFontEntry;
 
 // The lock every use of Pango holds; recursive, as DrawText measures and draws its lines
 // through the calls that take it too.
@@ -78,22 +79,22 @@ public:
     void Wrap(std::string_view Paragraph, int32_t MaxWidth, std::vector<std::string>& Lines);
 
 private:
-    struct TFontEntry;
-    TFontEntry& Entry(const TFont& Font);
-    double AverageCharWidth(TFontEntry& Entry);
+    TPangoFontEntry& Entry(const TFont& Font);
+    std::shared_ptr<TPangoFontEntry> NewEntry(const std::string& Face, int32_t Height, bool Bold,
+                                              bool Italic);
+    double AverageCharWidth(TPangoFontEntry& Entry);
     PangoLayout* NewLayout(std::string_view Text, int32_t WrapWidth);
     void PrepareText(std::string_view Text);
     void SetAntialias(bool Antialias);
 
     PangoContext* FContext = nullptr;
-    std::vector<std::unique_ptr<TFontEntry>> FFonts; // most recently used first
-    TFontEntry* FFont = nullptr;
+    std::vector<std::shared_ptr<TPangoFontEntry>> FFonts; // most recently used first
+    TPangoFontEntry* FFont = nullptr;
     std::unique_ptr<TPangoLayoutCache> FLines;
     PangoLayout* FUncached = nullptr; // a line too long to cache, kept until the next call
     bool FAntialias = false;
     bool FExpandTabs = false;
     bool FRightToLeft = false;
-    uint32_t FNextSerial = 1;
     std::string FText; // the text being laid out, valid UTF-8 without NUL
     std::string FKey;  // its cache key
 };
