@@ -31,6 +31,8 @@ constexpr std::size_t kCachedKeyBytes = 64 * 1024;
 // Longer lines are laid out for the call alone.
 constexpr std::size_t kLongestCachedLine = 2048;
 constexpr std::size_t kFontsKept = 16;
+// Bytes of a paragraph that Pango breaks into lines at once.
+constexpr std::size_t kWrapPiece = 2048;
 // Fonts the canvases share: finding a face and its metrics costs milliseconds.
 constexpr std::size_t kFontsShared = 256;
 // Sizes beyond these make no sense on a canvas and would overflow Pango's units.
@@ -98,11 +100,13 @@ struct TPangoFontEntry {
 static std::vector<std::shared_ptr<TPangoFontEntry>> gSharedFonts;
 static uint32_t gNextSerial = 1;
 
-void ReleasePangoFontMap() {
+bool ReleasePangoFontMap() {
     const auto lock = LockPango();
     gSharedFonts.clear();
+    const bool used = gFontMap != nullptr;
     if (gFontMap) g_object_unref(gFontMap);
     gFontMap = nullptr;
+    return used;
 }
 
 TPangoText::TPangoText()
@@ -359,24 +363,52 @@ void TPangoText::Show(cairo_t* Cr, const TPangoLine& Line, double X, double Base
     cairo_new_path(Cr);
 }
 
+// Pango breaks a paragraph in time that grows faster than its length, so a long one goes
+// in pieces: a piece's lines but the last are final, and the next piece starts where that
+// last line starts (where a piece was cut matters to its last line alone).
 void TPangoText::Wrap(std::string_view Paragraph, int32_t MaxWidth,
                       std::vector<std::string>& Lines) {
     PrepareText(Paragraph);
+    const std::string text = FText;
     const int32_t width = MaxWidth <= 0                      ? 1
                           : MaxWidth > INT_MAX / PANGO_SCALE ? -1
                                                              : MaxWidth * PANGO_SCALE;
-    PangoLayout* layout = NewLayout(FText, width);
     bool first = true;
-    for (GSList* it = pango_layout_get_lines_readonly(layout); it; it = it->next) {
-        const auto* line = static_cast<const PangoLayoutLine*>(it->data);
-        std::string_view piece(FText.data() + line->start_index, std::size_t(line->length));
-        if (!first)
-            while (!piece.empty() && piece.front() == ' ') piece.remove_prefix(1);
-        while (!piece.empty() && piece.back() == ' ') piece.remove_suffix(1);
-        if (first || !piece.empty()) Lines.emplace_back(piece);
-        first = false;
+    std::size_t start = 0, piece = kWrapPiece;
+    while (start < text.size()) {
+        std::size_t end = text.size();
+        if (end - start > piece) {
+            end = start + piece;
+            while (end > start && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+        }
+        const bool cut = end < text.size();
+        PangoLayout* layout = NewLayout(std::string_view(text).substr(start, end - start), width);
+        GSList* lines = pango_layout_get_lines_readonly(layout);
+        const unsigned count = g_slist_length(lines);
+        if (cut && count < 2) { // one line longer than the piece: try a longer piece
+            g_object_unref(layout);
+            piece *= 2;
+            continue;
+        }
+        std::size_t next = end;
+        for (GSList* it = lines; it; it = it->next) {
+            const auto* line = static_cast<const PangoLayoutLine*>(it->data);
+            if (cut && !it->next) {
+                next = start + std::size_t(line->start_index);
+                break;
+            }
+            std::string_view part(text.data() + start + line->start_index,
+                                  std::size_t(line->length));
+            if (!first)
+                while (!part.empty() && part.front() == ' ') part.remove_prefix(1);
+            while (!part.empty() && part.back() == ' ') part.remove_suffix(1);
+            if (first || !part.empty()) Lines.emplace_back(part);
+            first = false;
+        }
+        g_object_unref(layout);
+        start = next;
+        piece = kWrapPiece;
     }
-    g_object_unref(layout);
 }
 
 } // namespace kw::platform::cairo_detail

@@ -5,6 +5,8 @@
 #include "kwgfx/platform/graphics/PixelRounding.h"
 
 #include <algorithm>
+#include <climits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -127,8 +129,23 @@ int32_t TCanvas::LayoutText(std::string_view Text, TRect& Rect, uint32_t Flags, 
     }
     if (Paint) {
         const TRect clip = Rect;
+        // Lines far from what can be seen are not drawn (a long paragraph in a small box):
+        // the rows the drawing is clipped to, with a line's height to spare for glyphs that
+        // reach beyond their cell; turned text may go anywhere.
+        int64_t seenTop = INT64_MIN, seenBottom = INT64_MAX;
+        if (Font().Orientation() == 0) {
+            if (!(Flags & DT_NOCLIP)) seenTop = top0, seenBottom = bottom;
+            if (const std::optional<TRect> box = ClipBox()) {
+                seenTop = std::max<int64_t>(seenTop, box->Top);
+                seenBottom = std::min<int64_t>(seenBottom, box->Bottom);
+            }
+        }
         int64_t y = top;
         for (const std::string& line : lines) {
+            if (y + 2 * lineHeight <= seenTop || y - lineHeight >= seenBottom) {
+                y += lineHeight;
+                continue;
+            }
             int64_t x = left;
             if (Flags & DT_CENTER)
                 x = left + (right - left - width(line)) / 2;

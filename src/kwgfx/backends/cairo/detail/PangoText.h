@@ -29,12 +29,9 @@ struct TPangoFontEntry;
 // through the calls that take it too.
 std::unique_lock<std::recursive_mutex> LockPango();
 
-// A font as the canvas uses it, in whole pixels: the cell (ascent + descent, rounded up, as
-// a hinted face gives them), the underline below the baseline and the strike-out line above
-// it, each at least a pixel thick so that they show without anti-aliasing.
 // Lets go of the font map the canvases share, and so of every font they loaded (once no
-// canvas is left); the next text makes a new one.
-void ReleasePangoFontMap();
+// canvas is left); the next text makes a new one. Says whether there was one.
+bool ReleasePangoFontMap();
 
 struct TPangoFontMetrics {
     double Em = 12;
