@@ -334,3 +334,33 @@ TEST(PangoText, WordBreakFollowsUnicodeLineBreaking) {
     EXPECT_EQ(narrow.Right, c.TextWidth("Supercalifragilistic"));
     EXPECT_EQ(narrow.Bottom, 3 * lineHeight);
 }
+
+// The picture of the samples in the README (docs/text-samples.png is a copy of it): each
+// line in the default face, the scripts it lacks drawn by fallback, and what each draws
+// stays within what it measures.
+TEST(PangoText, SamplesPicture) {
+    if (!TCairoCanvas::HasPango()) GTEST_SKIP() << "needs Pango";
+    const int step = 2 * kPixels;
+    TBitmap b(560, step * int(std::size(kSamples)) + 8);
+    TCanvas& c = b.Canvas();
+    c.SetAntialias(true);
+    c.Font().SetHeight(-kPixels);
+    c.Font().SetColor(clBlack);
+    int y = 6;
+    for (const TSample& s : kSamples) {
+        SCOPED_TRACE(s.Script);
+        c.Font().SetColor(clGray);
+        c.TextOut(8, y, s.Script);
+        c.Font().SetColor(clBlack);
+        c.TextOut(240, y, s.Text);
+        const TSize extent = c.TextExtent(s.Text);
+        int left = b.Width(), right = -1; // the darkest ink of this line's rows
+        for (int row = y; row < y + step; ++row)
+            for (int x = 0; x < b.Width(); ++x)
+                if (Near(b.GetPixel(x, row), clBlack, 60)) left = std::min(left, x), right = x;
+        EXPECT_GE(left, 240 - 2);
+        EXPECT_LE(right, 240 + extent.cx + 2);
+        y += step;
+    }
+    b.SaveToFile(std::string(KWGFX_TEST_OUTPUT_DIR) + "/text_samples.png");
+}
