@@ -18,6 +18,8 @@
 #include <regex>
 #include <sstream>
 
+#include <unistd.h>
+
 using namespace kw::platform;
 using namespace kwtest;
 
@@ -49,7 +51,9 @@ constexpr int kPixels = 20;
 constexpr int kInkPixels = 64;
 
 std::string Scratch(const std::string& Name) {
-    const auto dir = std::filesystem::temp_directory_path() / "kwgfx-pango-text";
+    // One folder per process: ctest runs the tests of this file in parallel.
+    const auto dir =
+        std::filesystem::temp_directory_path() / ("kwgfx-pango-text-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
     return (dir / Name).string();
 }
