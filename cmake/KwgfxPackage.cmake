@@ -73,6 +73,10 @@ if(NOT BUILD_SHARED_LIBS)
 endif()
 if(KWGFX_HAVE_CAIRO)
     string(APPEND depends ", libcairo2-dev, libfontconfig-dev, libfreetype-dev")
+    # A static kwgfx_cairo's CMake and pkg-config files ask for Pango too.
+    if(KWGFX_HAVE_PANGO AND NOT BUILD_SHARED_LIBS)
+        string(APPEND depends ", libpango1.0-dev")
+    endif()
 endif()
 set(CPACK_DEBIAN_PACKAGE_DEPENDS ${depends})
 # The GTK library's CMake component and kwgfx-gtk.pc need GTK's development files, which

@@ -60,10 +60,13 @@
 ///    - Constant after static initialisation, readable from any thread: colour lists and
 ///      schemes, colour names and identifiers, the system colour table,
 ///      DefaultWrapBreakChars, KwIdentityMatrix, the class records.
-///    - The raster canvas keeps no globals of its own. Cairo, fontconfig and FreeType keep
-///      process-wide font and face caches behind their own locks. ReleaseCairoStaticData()
-///      (backends/cairo/CairoStaticData.h) empties them: call it once at the very
-///      end, when no thread draws any more.
+///    - The raster canvas's text through Pango shares one Pango font map and the fonts
+///      asked for between all canvases, behind one lock that every text call takes: text on
+///      several threads at once is safe and takes turns. Pango itself starts short-lived
+///      helper threads for its fontconfig queries, the only threads not the caller's.
+///      Cairo, fontconfig and FreeType keep process-wide font and face caches behind their
+///      own locks. ReleaseCairoStaticData() (backends/cairo/CairoStaticData.h) empties
+///      them: call it once at the very end, when no thread draws any more.
 ///
 /// 5. The user-interface half
 ///    ui/ and the rooms windowing/, controls/ and system/ of platform/: hint windows,
