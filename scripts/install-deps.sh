@@ -8,6 +8,13 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     libicu-dev
     libcairo2-dev libfontconfig1-dev libfreetype-dev fonts-dejavu-core
+    libpango1.0-dev
+    # Fonts for the scripts the text tests draw, small ones: DejaVu has Latin, Greek,
+    # Cyrillic, Arabic and Hebrew; then Devanagari (Gargi, whose text pdftotext reads back
+    # in order), Thai, Chinese and Japanese, colour emoji.
+    fonts-gargi fonts-tlwg-loma fonts-wqy-microhei fonts-noto-color-emoji
+    # The text tests' references: HarfBuzz's hb-shape and hb-view, fribidi.
+    libharfbuzz-bin libfribidi-bin
     librsvg2-bin poppler-utils ghostscript
     doxygen graphviz
     clang libclang-rt-14-dev

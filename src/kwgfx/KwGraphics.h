@@ -9,7 +9,6 @@
 #include "kwgfx/geometry/KwTypes.h"
 #include "kwgfx/geometry/KwVectorTypes.h"
 // Geometry: conversions and text
-#include "kwgfx/geometry/KwColorNames.h"
 #include "kwgfx/geometry/KwConversions.h"
 #include "kwgfx/geometry/KwPointText.h"
 // Geometry: points and rectangles
@@ -70,3 +69,4 @@
 #include "kwgfx/platform/base/Exceptions.h"
 #include "kwgfx/platform/graphics/ColorParsing.h"
 #include "kwgfx/platform/graphics/Colors.h"
+#include "kwgfx/platform/graphics/KwColorNames.h"

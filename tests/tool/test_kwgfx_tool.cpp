@@ -1,7 +1,10 @@
 // The kwgfx program run as a user runs it: pictures it renders, what info prints, and how
 // it refuses bad input.
 
-#include "kwgfx/platform/graphics/cairo/Bitmap.h"
+#include "kwgfx/backends/cairo/Bitmap.h"
+
+#include "support/ProcessRun.h"
+#include "support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -12,50 +15,27 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
-
-#include <sys/wait.h>
 
 namespace {
 
 namespace fs = std::filesystem;
 using kw::platform::TBitmap;
-
-struct TRun {
-    int ExitCode = -1;
-    std::string Out;
-    std::string Err;
-};
-
-std::string Quote(const std::string& Arg) {
-    std::string q = "'";
-    for (char c : Arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-std::string Slurp(const fs::path& File) {
-    std::ifstream in(File, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using kwtest::Quote;
+using kwtest::RunShell;
+using kwtest::Slurp;
+using kwtest::TRun;
 
 class KwgfxTool : public ::testing::Test {
 protected:
-    void SetUp() override {
-        FDir = fs::temp_directory_path() /
-               ("kwgfx_tool_" +
-                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(FDir);
-        fs::create_directories(FDir);
-    }
-    void TearDown() override { fs::remove_all(FDir); }
-
     fs::path File(const std::string& Name) const { return FDir / Name; }
 
-    // Runs the program with Args; StdIn, when given, is fed from a file.
-    TRun Run(const std::vector<std::string>& Args, const std::string* StdIn = nullptr) {
-        std::string cmd = Quote(KWGFX_TOOL);
+    // Runs the program with Args; StdIn, when given, is fed from a file; Launcher, when
+    // given, is the start of the command line that runs the program (env, xvfb-run, ...).
+    TRun Run(const std::vector<std::string>& Args, const std::string* StdIn = nullptr,
+             const std::string& Launcher = "") {
+        std::string cmd = Launcher + Quote(KWGFX_TOOL);
         for (const std::string& a : Args) cmd += " " + Quote(a);
         if (StdIn) {
             std::ofstream(File("stdin.txt"), std::ios::binary) << *StdIn;
@@ -63,16 +43,10 @@ protected:
         } else {
             cmd += " < /dev/null";
         }
-        cmd += " > " + Quote(File("out.txt").string()) + " 2> " + Quote(File("err.txt").string());
-        const int status = std::system(cmd.c_str());
-        TRun r;
-        r.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        r.Out = Slurp(File("out.txt"));
-        r.Err = Slurp(File("err.txt"));
-        return r;
+        return RunShell(cmd, FDir.Path());
     }
 
-    fs::path FDir;
+    kwtest::TScratchFolder FDir{"kwgfx-tool"};
 };
 
 // A shape with straight and curved edges in a 0..100 box.
@@ -207,7 +181,7 @@ TEST_F(KwgfxTool, BadInputGivesOneLineAndAFailureStatus) {
     const std::string out = File("never.png").string();
     const std::vector<std::vector<std::string>> cases = {
         {"render", "@" + File("missing.txt").string(), "-o", out},
-        {"render", "--file", FDir.string(), "-o", out},
+        {"render", "--file", FDir.Path().string(), "-o", out},
         {"render", kSample, "-o", out, "--size", "0x10"},
         {"render", kSample, "-o", out, "--size", "100"},
         {"render", kSample, "-o", out, "--size", "99999x10"},
@@ -231,6 +205,65 @@ TEST_F(KwgfxTool, BadInputGivesOneLineAndAFailureStatus) {
         EXPECT_EQ(std::count(r.Err.begin(), r.Err.end(), '\n'), 1) << shown << "-> " << r.Err;
         EXPECT_FALSE(fs::exists(out)) << shown;
     }
+}
+
+bool HasDemo(const TRun& Help) {
+    return Help.Out.find("kwgfx demo") != std::string::npos;
+}
+
+// demo reads its command line and finds its page before it opens a display: without one,
+// good arguments end at the display and bad ones at their own error, one line each.
+TEST_F(KwgfxTool, DemoChecksItsArgumentsBeforeItNeedsADisplay) {
+    if (!HasDemo(Run({"--help"}))) GTEST_SKIP() << "built without GTK 4: no demo command";
+    const std::string noDisplay = "kwgfx: demo: cannot open a display";
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{}, noDisplay},
+        {{"--page", "pie_slices", "--search", "TKwHint", "--size", "1200x720", "--no-labels",
+          "--screenshot", File("never.png").string()},
+         noDisplay},
+        {{"--page", "4"}, noDisplay},
+        {{"--page", "pie_slices.png"}, noDisplay},
+        {{"--size", "8192x1"}, noDisplay},
+        // Sizes as render takes them.
+        {{"--size", "0x10"}, "kwgfx: bad size '0x10'"},
+        {{"--size", "8193x10"}, "kwgfx: bad size '8193x10'"},
+        {{"--size", "1200"}, "kwgfx: bad size '1200'"},
+        {{"--size", "12x12px"}, "kwgfx: bad size '12x12px'"},
+        {{"--size"}, "kwgfx: option --size needs a value"},
+        {{"--page", "no_such_page"}, "kwgfx: no page 'no_such_page'"},
+        {{"--page", "-1"}, "kwgfx: no page '-1'"},
+        {{"--page", "4x"}, "kwgfx: no page '4x'"},
+        {{"--page", "99999999999"}, "kwgfx: no page '99999999999'"},
+        {{"--page"}, "kwgfx: option --page needs a value"},
+        {{"--bogus"}, "kwgfx: demo: unknown argument '--bogus'"},
+    };
+    for (const auto& [args, error] : cases) {
+        std::vector<std::string> line{"demo"};
+        line.insert(line.end(), args.begin(), args.end());
+        std::string shown;
+        for (const auto& a : line) shown += a + " ";
+        const TRun r = Run(line, nullptr, "env -u DISPLAY -u WAYLAND_DISPLAY ");
+        EXPECT_EQ(r.ExitCode, 1) << shown;
+        EXPECT_EQ(r.Err.rfind(error, 0), 0u) << shown << "-> " << r.Err;
+        EXPECT_EQ(std::count(r.Err.begin(), r.Err.end(), '\n'), 1) << shown << "-> " << r.Err;
+    }
+    EXPECT_FALSE(fs::exists(File("never.png")));
+}
+
+// A screenshot that cannot be saved ends the demo like any other error: one line, status 1,
+// the window taken down on the way out.
+TEST_F(KwgfxTool, DemoFailsCleanlyWhenItsScreenshotCannotBeSaved) {
+    if (!HasDemo(Run({"--help"}))) GTEST_SKIP() << "built without GTK 4: no demo command";
+    if (std::system("command -v xvfb-run >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "xvfb-run not found";
+    const std::string shot = File("no/such/dir/demo.png").string();
+    const TRun r = Run({"demo", "--size", "400x300", "--screenshot", shot}, nullptr,
+                       "xvfb-run -a env GSK_RENDERER=cairo GDK_DEBUG=gl-disable GTK_A11Y=none ");
+    EXPECT_EQ(r.ExitCode, 1) << r.Err;
+    EXPECT_EQ(r.Err.rfind("kwgfx: ", 0), 0u) << r.Err;
+    EXPECT_NE(r.Err.find("demo.png"), std::string::npos) << r.Err;
+    EXPECT_EQ(r.Out, "");
+    EXPECT_FALSE(fs::exists(shot));
 }
 
 } // namespace

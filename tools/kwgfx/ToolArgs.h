@@ -54,6 +54,10 @@ kw::platform::TSize ParseSize(std::string_view Text);
 // "#RGB", "$00BBGGRR"); "none" (or clNone) is no colour: nullopt.
 std::optional<kw::platform::TColor> ParseColor(std::string_view Text);
 
+// Text that is a whole number and nothing else (digits after an optional minus; no plus,
+// space or suffix), or nullopt when it is not one or does not fit an int.
+std::optional<int> ParseWholeNumber(std::string_view Text);
+
 // A whole number from Min to Max.
 int ParseInt(std::string_view Option, std::string_view Text, int Min, int Max);
 
