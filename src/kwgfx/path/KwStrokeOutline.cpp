@@ -256,6 +256,8 @@ void AddCurvePieces(const TCubic& Curve, const TStrokeParams& Params, std::vecto
     }
 }
 
+// The figure's pieces; segments of zero length are left out, so corners join the segments
+// around them.
 std::vector<TPiece> FigurePieces(const TSegmentFigure& Figure, const TStrokeParams& Params) {
     std::vector<TPiece> pieces;
     for (const TSegment& s : Figure.Segments) {
@@ -429,17 +431,21 @@ void AddCap(TEntrySink& Sink, const TVec2& P, const TVec2& T, const TStrokeParam
     Sink.LineTo(P - n);
 }
 
-// A figure of no length: a disc for round ends, a square along its direction for square
-// ends of a dash, nothing otherwise.
+// A figure of no length: a disc for round ends; for square ends a square along a dash's
+// direction, nothing for a figure of the path itself (which has none); nothing for butt
+// ends.
 void AddDot(const TSegmentFigure& Figure, const TStrokeParams& Params, TEntrySink& Sink) {
     const TVec2 p = Figure.Segments.empty() ? Figure.Start : Figure.Segments.front().Start();
     const double h = Params.HalfWidth;
+    TVec2 direction = Figure.PointDirection;
+    for (const TSegment& s : Figure.Segments)
+        if (direction == TVec2() && !s.IsPoint()) direction = s.StartDirection();
     if (Params.Cap == lcRound) {
         Sink.MoveTo(p + TVec2(h, 0));
         AppendArc(Sink, p, h, TVec2(1, 0), -2 * kPi, Params.Tolerance / 10);
         Sink.Close();
-    } else if (Params.Cap == lcSquare && !(Figure.PointDirection == TVec2())) {
-        const TVec2 t = Figure.PointDirection * h, n = Perp(Figure.PointDirection) * h;
+    } else if (Params.Cap == lcSquare && !(direction == TVec2())) {
+        const TVec2 t = direction * h, n = Perp(direction) * h;
         Sink.MoveTo(p + n - t);
         Sink.LineTo(p + n + t);
         Sink.LineTo(p - n + t);
