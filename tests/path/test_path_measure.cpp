@@ -79,6 +79,9 @@ const TCurve kCurves[] = {
     {{{10, 10}, {10, 10}, {10, 10}, {10, 10}}},             // a point
     {{{0, 0}, {0.001f, 0}, {0.002f, 0.001f}, {0.003f, 0}}}, // tiny
     {{{-2e4f, 0}, {0, 3e4f}, {1e4f, -3e4f}, {2e4f, 0}}},    // large
+    // Found by the fuzzer: straight up and back, the turn where the rules on the halves and
+    // on the whole happened to agree, 0.006 short.
+    {{{0, -125.64765f}, {0, -.0046352167f}, {0, -.75199497f}, {0, -122}}},
 };
 
 } // namespace
@@ -219,4 +222,20 @@ TEST(PathMeasure, MeasuresNothingWithoutFailing) {
     TKwPathMeasure moved(point);
     const TKwPathMeasure into(std::move(moved));
     EXPECT_EQ(moved.Length(), 0); // the source measures nothing
+}
+
+// Found by the fuzzer: at a scale of 2^-60 the search for a parameter stopped on an
+// absolute error, which was larger than the whole path.
+TEST(PathMeasure, MeasuresTinyAndHugePathsAlike) {
+    for (const float scale : {0x1p-60f, 1.0f, 0x1p60f}) {
+        TKwPathData path;
+        ASSERT_TRUE(path.SetSvgPathString("M0 0C30 60 70 -60 100 0L100 50C0 80 120 100 0 0Z"));
+        path.Scale(scale, scale);
+        const TKwPathMeasure m(path);
+        for (const double f : {0.1, 0.45, 0.9}) {
+            TKwPathData piece;
+            m.GetPiece(0, f * m.Length(), piece);
+            EXPECT_NEAR(TKwPathMeasure(piece).Length() / m.Length(), f, 1e-6) << scale;
+        }
+    }
 }

@@ -29,11 +29,37 @@ TMeasuredSegment::TMeasuredSegment(const TSegment& Segment) : FSegment(Segment) 
                            detail::Length(c.P[3] - c.P[2]);
     FT.push_back(0);
     FS.push_back(0);
-    if (polygon > 0)
-        Subdivide(0, 1, Integral(0, 1), polygon * 1e-12, 0);
-    else {
+    if (!(polygon > 0)) {
         FT.push_back(1);
         FS.push_back(0);
+        FLength = 0;
+        return;
+    }
+    // |B'| is smooth except where B' vanishes, and nearly so where it nearly does: at the
+    // minima of |B'|, the roots of B' . B'' (a cubic) where it turns from falling to rising.
+    // Integrating up to each of them and on from there keeps the kink off every interval.
+    std::vector<double> cuts;
+    const auto slope = [&c](double T) { return Dot(c.Derivative(T), c.Second(T)); };
+    constexpr int Samples = 64;
+    double prevT = 0, prev = slope(0);
+    for (int i = 1; i <= Samples; ++i) {
+        const double t = double(i) / Samples, v = slope(t);
+        if (prev < 0 && v > 0) {
+            double lo = prevT, hi = t;
+            for (int k = 0; k < 60; ++k) {
+                const double mid = (lo + hi) / 2;
+                (slope(mid) < 0 ? lo : hi) = mid;
+            }
+            cuts.push_back((lo + hi) / 2);
+        }
+        prevT = t;
+        prev = v;
+    }
+    cuts.push_back(1);
+    double from = 0;
+    for (const double to : cuts) {
+        if (to > from) Subdivide(from, to, Integral(from, to), polygon * 1e-12, 0);
+        from = to;
     }
     FLength = FS.back();
 }
@@ -85,7 +111,7 @@ double TMeasuredSegment::ParameterAt(double S) const {
     const double goal = S - FS[k];
     for (int iteration = 0; iteration < 60; ++iteration) {
         const double f = Integral(FT[k], t) - goal;
-        if (std::abs(f) <= 1e-13 * (FLength + 1)) break;
+        if (std::abs(f) <= 1e-13 * FLength) break;
         if (f > 0)
             hi = t;
         else

@@ -21,7 +21,7 @@ namespace kw {
 
 /// Replaces Dashed's entries with the dashes of Path; see the file's description. A pattern
 /// that is empty, has a negative or non-finite length, sums to zero, or would cut more than
-/// 2^20 dashes in all leaves the figures whole (closed figures closed). Dashed keeps Path's
+/// 65536 dashes in all leaves the figures whole (closed figures closed). Dashed keeps Path's
 /// fill mode and may be Path itself.
 ///
 /// \gallery{path_toolbox.png}

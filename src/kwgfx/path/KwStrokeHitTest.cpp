@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 namespace kw {
 
@@ -41,7 +42,11 @@ bool Near(const detail::TSegmentFigure& F, const TVec2& P, double Reach) {
     return close(TVec2(std::clamp(P.X, l, r), std::clamp(P.Y, t, b)));
 }
 
-// The winding number of the outline's figures at P, curves followed within Tolerance.
+// The winding number of the outline's figures at P (crossings of the ray from P towards
+// +x), curves followed within Tolerance. A curve whose control points all lie above, below
+// or to the left of P crosses the ray as often as its chord does (curve and chord bound a
+// region that does not reach P); only curves whose control box holds P are halved, and
+// only down to the tolerance, so the count costs little per curve away from the point.
 int64_t WindingAt(std::span<const TKwPathPoint> Entries, const TVec2& P, double Tolerance) {
     int64_t winding = 0;
     const auto edge = [&](const TVec2& A, const TVec2& B) {
@@ -49,6 +54,34 @@ int64_t WindingAt(std::span<const TKwPathPoint> Entries, const TVec2& P, double 
         if (!up && !down) return;
         const double x = A.X + (B.X - A.X) * (P.Y - A.Y) / (B.Y - A.Y);
         if (P.X < x) winding += up ? 1 : -1;
+    };
+    const auto curve = [&](const detail::TCubic& Curve) {
+        struct TItem {
+            detail::TCubic C;
+            int Depth;
+        };
+        std::vector<TItem> stack{{Curve, 0}};
+        while (!stack.empty()) {
+            const TItem item = stack.back();
+            stack.pop_back();
+            const detail::TCubic& c = item.C;
+            double l = c.P[0].X, r = l, t = c.P[0].Y, b = t;
+            for (const TVec2& q : c.P) {
+                l = std::min(l, q.X);
+                r = std::max(r, q.X);
+                t = std::min(t, q.Y);
+                b = std::max(b, q.Y);
+            }
+            const bool holds = l <= P.X && P.X <= r && t <= P.Y && P.Y <= b;
+            if (!holds || item.Depth >= 24 || c.SecondDifference() * 0.75 <= Tolerance) {
+                edge(c.P[0], c.P[3]);
+                continue;
+            }
+            detail::TCubic left, right;
+            c.Split(0.5, left, right);
+            stack.push_back({right, item.Depth + 1});
+            stack.push_back({left, item.Depth + 1});
+        }
     };
     TVec2 start, last;
     for (size_t i = 0; i < Entries.size(); ++i) {
@@ -62,20 +95,11 @@ int64_t WindingAt(std::span<const TKwPathPoint> Entries, const TVec2& P, double 
             edge(last, p);
             last = p;
             break;
-        case ppCurveTo: {
-            const detail::TCubic c{
-                {last, p, TVec2(Entries[i + 1].Point), TVec2(Entries[i + 2].Point)}};
-            const int32_t n = c.StepsWithin(Tolerance, 4096);
-            TVec2 prev = last;
-            for (int32_t k = 1; k <= n; ++k) {
-                const TVec2 q = k == n ? c.P[3] : c.At(double(k) / n);
-                edge(prev, q);
-                prev = q;
-            }
-            last = c.P[3];
+        case ppCurveTo:
+            curve({{last, p, TVec2(Entries[i + 1].Point), TVec2(Entries[i + 2].Point)}});
+            last = TVec2(Entries[i + 2].Point);
             i += 2;
             break;
-        }
         case ppClose:
             edge(last, start);
             last = start;

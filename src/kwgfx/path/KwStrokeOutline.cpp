@@ -92,6 +92,17 @@ private:
     std::vector<TElement> FElements;
 };
 
+// What the floats of the result can tell apart near points as far out as Centre plus R
+// (a few units in their last place): tolerances finer than that only cost work.
+double FloatPrecision(const TVec2& Centre, double R) {
+    return (std::max(std::abs(Centre.X), std::abs(Centre.Y)) + R) * 0x1p-22;
+}
+double FloatPrecision(const TCubic& C, double H) {
+    double m = 0;
+    for (const TVec2& p : C.P) m = std::max({m, std::abs(p.X), std::abs(p.Y)});
+    return (m + H) * 0x1p-22;
+}
+
 // Appends the arc of radius R around Centre from the direction From (a unit vector),
 // sweeping Sweep radians (positive counter-clockwise in a y-up frame), as cubics that stay
 // within Tolerance of the circle. The error of one cubic arc of angle a is below
@@ -99,6 +110,8 @@ private:
 template <typename TPath>
 void AppendArc(TPath& Out, const TVec2& Centre, double R, const TVec2& From, double Sweep,
                double Tolerance) {
+    // Closer than the floats of the result can hold is not asked for.
+    Tolerance = std::max(Tolerance, FloatPrecision(Centre, R));
     double maxStep = kPi / 2;
     const double quarterError = 0.00055 * R;
     if (quarterError > Tolerance) maxStep *= std::pow(Tolerance / quarterError, 1.0 / 6);
@@ -189,13 +202,20 @@ TPartKind ClassifyPart(const TCubic& C, double H) {
 // square to the line, and at the width H the slant between the line and the curve would
 // show by H times the angle: bounding the angle keeps the bands, and the joins and caps at
 // the part's ends, within the tolerance of the stroke of the curve itself. Halving stops at
-// 2^-16 of the part (around a cusp, where the tangent turns at once).
-void AddFlatPieces(const TCubic& C, double Tolerance, double H, std::vector<TPiece>& Out) {
+// 2^-16 of the part (around a cusp, where the tangent turns at once) and when the curve's
+// Budget of lines is spent (a width far beyond the curve's size asks for ever finer turns).
+void AddFlatPieces(const TCubic& C, double Tolerance, double H, int& Budget,
+                   std::vector<TPiece>& Out) {
+    Tolerance = std::max(Tolerance, FloatPrecision(C, H));
     const double maxSlant = std::min(Tolerance / H, 0.25);
+    // A line shorter than 2^16 units in the last place of the curve's float coordinates has
+    // no direction worth the name: halving stops there.
+    const double shortest = FloatPrecision(C, 0) * 0x1p+6;
     const auto fits = [&](const TCubic& Q) {
         const TVec2 chord = Q.P[3] - Q.P[0];
         const double l = Length(chord);
         if (!(l > 0)) return Q.IsPoint();
+        if (l <= shortest) return true;
         const TVec2 u = chord * (1 / l);
         // The control points' distances from the chord bound the curve's.
         if (std::abs(Cross(u, Q.P[1] - Q.P[0])) > Tolerance ||
@@ -211,11 +231,10 @@ void AddFlatPieces(const TCubic& C, double Tolerance, double H, std::vector<TPie
     };
     std::vector<TItem> stack{{C, 0}};
     TVec2 prev = C.P[0];
-    int emitted = 0;
     while (!stack.empty()) {
         const TItem item = stack.back();
         stack.pop_back();
-        if (item.Depth < 16 && emitted < MaxFlatSteps && !fits(item.C)) {
+        if (item.Depth < 16 && Budget > 0 && !fits(item.C)) {
             TCubic left, right;
             item.C.Split(0.5, left, right);
             stack.push_back({right, item.Depth + 1});
@@ -228,7 +247,7 @@ void AddFlatPieces(const TCubic& C, double Tolerance, double H, std::vector<TPie
         if (p.T0 == TVec2()) continue; // too short to have a direction
         Out.push_back(p);
         prev = q;
-        ++emitted;
+        --Budget;
     }
 }
 
@@ -238,6 +257,7 @@ void AddCurvePieces(const TCubic& Curve, const TStrokeParams& Params, std::vecto
         int Depth;
     };
     std::vector<TItem> stack{{Curve, 0}};
+    int budget = MaxFlatSteps; // lines for the whole curve
     while (!stack.empty()) {
         const TItem item = stack.back();
         stack.pop_back();
@@ -251,7 +271,7 @@ void AddCurvePieces(const TCubic& Curve, const TStrokeParams& Params, std::vecto
             Out.push_back({true, item.C, Unit(item.C.P[1] - item.C.P[0]),
                            Unit(item.C.P[3] - item.C.P[2]), false});
         } else {
-            AddFlatPieces(item.C, Params.Tolerance / 2, Params.HalfWidth, Out);
+            AddFlatPieces(item.C, Params.Tolerance / 2, Params.HalfWidth, budget, Out);
         }
     }
 }
@@ -330,6 +350,7 @@ TCubic FitOffset(const TCubic& C, double E, const TVec2& T0, const TVec2& T1, do
 // sides, which keeps the samples shared), at most MaxFitDepth times.
 void OffsetCurve(const TCubic& C, double H, double Tolerance, TSide& Left, TSide& Right,
                  int Depth) {
+    if (Depth == 0) Tolerance = std::max(Tolerance, FloatPrecision(C, H));
     const TVec2 a = C.P[1] - C.P[0], c = C.P[3] - C.P[2];
     const TVec2 t0 = Unit(a), t1 = Unit(c);
     const TBaseSample s0 = SampleBase(C, 0), s1 = SampleBase(C, 1), mid = SampleBase(C, 0.5);

@@ -10,17 +10,18 @@
 ///     joined between the segments that remain. A figure of zero length (a move followed by
 ///     a close, or lines back to the same point) becomes a disc with round ends and nothing
 ///     otherwise; a lone move gives nothing.
-///   - A curve is split where its offset curves would fold (where half the width exceeds
-///     its radius of curvature, near cusps and zero derivatives): each part that can be
+///   - A curve is split where its offset curves would fold (where half the width comes
+///     near its radius of curvature, near cusps and zero derivatives): each part that can be
 ///     offset without folding (its tangent turns by at most a quarter turn and half the
-///     width stays below 0.8 times its radius of curvature, both checked by bounds that
-///     hold over the whole part) keeps curves: on each side a cubic through the offset end
-///     points along the end tangents, its arm lengths set so that it passes through the
-///     offset midpoint, checked against the exact offset curve at four parameters and
-///     halved until it lies within half the tolerance. The parts that fold are flattened
-///     within half the tolerance and stroked as lines with round corners between them,
-///     which is the exact stroke of the flattened curve (a disc swept along it), so these
-///     parts of the outline are lines.
+///     width stays below 0.8 times its radius of curvature, both proven by bounds that hold
+///     over the whole part) keeps curves: on each side a cubic through the offset end points
+///     along the end tangents, its arm lengths set so that it passes through the offset
+///     midpoint, checked at four parameters (the gap across the exact offset curve plus that
+///     curve's bend over the gap along it) and halved until it lies within half the
+///     tolerance. The parts that fold are flattened into lines within half the tolerance
+///     whose directions stay within tolerance / width of the curve's tangent, and stroked as
+///     lines with round corners between them, which follows the stroke of the curve itself
+///     within the tolerance; these parts of the outline are lines.
 ///   - Corners between segments get the style's join on the outer side and go through the
 ///     corner point itself on the inner side; ends of open figures get the style's caps.
 ///     Round joins and caps are cubic arcs within a tenth of the tolerance.
@@ -38,9 +39,10 @@
 ///
 /// Degenerate input gives a sound outline: no point of the outline is NaN or infinite
 /// (coordinates beyond the float range are held at its ends), figures with a point that is
-/// not finite are left out, and the work is bounded (a curve is split at most 2^10 times
-/// while looking for parts, a fitted side at most 2^12 times, a flattened part into at most
-/// 4096 lines).
+/// not finite are left out, and the work is bounded (a curve is halved at most 10 times
+/// deep while looking for parts, a fitted side at most 12 times deep, the flattened parts of
+/// a curve into at most 4096 lines in all, past which the tolerance is not kept; no
+/// tolerance finer than the floats of the result can hold is worked for).
 
 #include "kwgfx/path/KwPathData.h"
 #include "kwgfx/path/KwStrokeStyle.h"

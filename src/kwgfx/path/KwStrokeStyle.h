@@ -39,13 +39,13 @@ struct TKwStrokeStyle {
     float MiterLimit = 4;
     /// Lengths of dashes and gaps in turn, starting with a dash; an odd count is repeated
     /// once to make it even. Empty, or a pattern with a negative or non-finite length or a
-    /// zero sum, draws a solid stroke.
+    /// zero sum, or one that would cut more than 65536 dashes, draws a solid stroke.
     std::vector<float> Dashes;
     /// How far into the pattern the stroke starts; a negative offset counts back from the
     /// pattern's end.
     float DashOffset = 0;
     /// The largest distance, in path units, between the built outline and the exact one;
-    /// values below 0.001 (or not a number) act as 0.1.
+    /// values below 0.001 act as 0.001, and zero, negative values or not a number as 0.1.
     float Tolerance = 0.1f;
 };
 

@@ -12,7 +12,7 @@ namespace kw::detail {
 
 // The most dashes one call cuts; a pattern that would cut more (a tiny pattern along a huge
 // path) leaves the figures whole.
-inline constexpr double MaxDashes = 1 << 20;
+inline constexpr double MaxDashes = 1 << 16;
 
 // Whether Pattern dashes at all: not empty, every length finite and not negative, a
 // positive sum.
