@@ -8,8 +8,11 @@
 #include "BooleanOracle.h"
 
 #include "kwgfx/path/KwPathBoolean.h"
+#include "kwgfx/path/KwPathDash.h"
 #include "kwgfx/path/KwPathData.h"
 #include "kwgfx/path/KwPathGuarantees.h"
+#include "kwgfx/path/KwPathMeasure.h"
+#include "kwgfx/path/KwStrokeOutline.h"
 
 #include <gtest/gtest.h>
 
@@ -300,4 +303,24 @@ TEST(PathBoolean, TakesDegenerateInputWithoutFailing) {
     EXPECT_NEAR(Area(r), 100, 1e-9);
     KwCombinePaths(square, square, poXor, r);
     EXPECT_EQ(r.Count(), 0);
+}
+
+TEST(PathToolbox, ValueFormsGiveWhatTheResultFormsDo) {
+    TKwPathData a, b, r;
+    ASSERT_TRUE(a.SetSvgPathString("M0 0C40 0 40 40 0 40Z"));
+    ASSERT_TRUE(b.SetSvgPathString("M10 10H50V30H10Z"));
+    KwCombinePaths(a, b, poXor, r);
+    EXPECT_TRUE(KwCombinePaths(a, b, poXor) == r);
+    KwSimplifyPath(a, r, 0.5f);
+    EXPECT_TRUE(KwSimplifyPath(a, 0.5f) == r);
+    TKwStrokeStyle style;
+    style.Width = 3;
+    KwStrokeOutline(a, style, r);
+    EXPECT_TRUE(KwStrokeOutline(a, style) == r);
+    const float pattern[] = {5, 2};
+    KwDashPath(a, pattern, 1, r);
+    EXPECT_TRUE(KwDashPath(a, pattern, 1) == r);
+    const TKwPathMeasure m(a);
+    m.GetPiece(3, 30, r);
+    EXPECT_TRUE(m.Piece(3, 30) == r);
 }

@@ -151,4 +151,17 @@ void KwSimplifyPath(const TKwPathData& Path, TKwPathData& Result, float Toleranc
         [mode](const TWindings& W) { return Filled(W.A, mode); }, Result);
 }
 
+TKwPathData KwCombinePaths(const TKwPathData& A, const TKwPathData& B, TKwPathOp Op,
+                           float Tolerance) {
+    TKwPathData result;
+    KwCombinePaths(A, B, Op, result, Tolerance);
+    return result;
+}
+
+TKwPathData KwSimplifyPath(const TKwPathData& Path, float Tolerance) {
+    TKwPathData result;
+    KwSimplifyPath(Path, result, Tolerance);
+    return result;
+}
+
 } // namespace kw

@@ -53,6 +53,9 @@ enum TKwPathOp : uint8_t {
 /// \gallery{path_toolbox.png}
 void KwCombinePaths(const TKwPathData& A, const TKwPathData& B, TKwPathOp Op, TKwPathData& Result,
                     float Tolerance = 0.1f);
+/// The same, the result as a new path.
+TKwPathData KwCombinePaths(const TKwPathData& A, const TKwPathData& B, TKwPathOp Op,
+                           float Tolerance = 0.1f);
 
 /// Replaces Result's entries with figures that do not overlap and fill the area Path fills
 /// under its own fill mode (under nonzero and even-odd alike), with one change. Result may
@@ -60,5 +63,7 @@ void KwCombinePaths(const TKwPathData& A, const TKwPathData& B, TKwPathOp Op, TK
 ///
 /// \gallery{path_toolbox.png}
 void KwSimplifyPath(const TKwPathData& Path, TKwPathData& Result, float Tolerance = 0.1f);
+/// The same, the result as a new path.
+TKwPathData KwSimplifyPath(const TKwPathData& Path, float Tolerance = 0.1f);
 
 } // namespace kw

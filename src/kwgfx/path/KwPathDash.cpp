@@ -192,4 +192,10 @@ void KwDashPath(const TKwPathData& Path, std::span<const float> Pattern, float O
     sink.Put(Dashed, Path.FillMode());
 }
 
+TKwPathData KwDashPath(const TKwPathData& Path, std::span<const float> Pattern, float Offset) {
+    TKwPathData dashed;
+    KwDashPath(Path, Pattern, Offset, dashed);
+    return dashed;
+}
+
 } // namespace kw

@@ -27,5 +27,7 @@ namespace kw {
 /// \gallery{path_toolbox.png}
 void KwDashPath(const TKwPathData& Path, std::span<const float> Pattern, float Offset,
                 TKwPathData& Dashed);
+/// The dashes of Path as a new path with Path's fill mode.
+TKwPathData KwDashPath(const TKwPathData& Path, std::span<const float> Pattern, float Offset);
 
 } // namespace kw

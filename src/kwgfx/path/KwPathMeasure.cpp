@@ -135,6 +135,12 @@ void TKwPathMeasure::GetPiece(double Start, double Stop, TKwPathData& Piece) con
     sink.Put(Piece, mode);
 }
 
+TKwPathData TKwPathMeasure::Piece(double Start, double Stop) const {
+    TKwPathData piece;
+    GetPiece(Start, Stop, piece);
+    return piece;
+}
+
 double KwPathLength(const TKwPathData& Path) {
     return TKwPathMeasure(Path).Length();
 }

@@ -58,6 +58,8 @@ public:
     /// figure for each figure the part touches, curves cut into curves, except that a
     /// closed figure covered whole stays closed. Piece's fill mode is left as it is.
     void GetPiece(double Start, double Stop, TKwPathData& Piece) const;
+    /// The piece from Start to Stop as a new path (fill mode even-odd, as a new path's).
+    TKwPathData Piece(double Start, double Stop) const;
 
 private:
     struct TData;

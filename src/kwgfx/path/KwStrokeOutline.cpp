@@ -534,4 +534,10 @@ void KwStrokeOutline(const TKwPathData& Path, const TKwStrokeStyle& Style, TKwPa
     sink.Put(Outline, fmNonZero);
 }
 
+TKwPathData KwStrokeOutline(const TKwPathData& Path, const TKwStrokeStyle& Style) {
+    TKwPathData outline;
+    KwStrokeOutline(Path, Style, outline);
+    return outline;
+}
+
 } // namespace kw

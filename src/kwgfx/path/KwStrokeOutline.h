@@ -55,5 +55,7 @@ namespace kw {
 ///
 /// \gallery{path_toolbox.png}
 void KwStrokeOutline(const TKwPathData& Path, const TKwStrokeStyle& Style, TKwPathData& Outline);
+/// The outline of Path stroked with Style as a new path (fill mode nonzero).
+TKwPathData KwStrokeOutline(const TKwPathData& Path, const TKwStrokeStyle& Style);
 
 } // namespace kw
