@@ -51,7 +51,7 @@ const TKwLineJoin kJoins[] = {ljMiter, ljRound, ljBevel};
 const TKwLineCap kCaps[] = {lcButt, lcRound, lcSquare};
 
 // Compares the outline and the hit test with the oracle on a grid over the path's box
-// (the hit test at every seventh point). Returns the number of points compared.
+// (the hit test at every 23rd point). Returns the number of points compared.
 int CompareWithOracle(const TKwPathData& Path, const TKwStrokeStyle& Style, double Step,
                       const std::string& What) {
     TKwPathData outline;
@@ -70,7 +70,7 @@ int CompareWithOracle(const TKwPathData& Path, const TKwStrokeStyle& Style, doub
             bool inside = false;
             if (!oracle.Clear(h, x, y, margin, inside)) continue;
             const bool filled = outline.PointInPathArea(float(x), float(y));
-            const bool hit = compared % 7 == 0
+            const bool hit = compared % 23 == 0
                                  ? KwPointInStroke(Path, Style, TKwPoint(float(x), float(y)))
                                  : inside;
             ++compared;
@@ -94,17 +94,20 @@ TEST(StrokeOutline, AgreesWithTheDefinitionOnHardShapes) {
     for (const TShape& shape : kShapes) {
         TKwPathData path;
         ASSERT_TRUE(path.SetSvgPathString(shape.Data)) << shape.Name;
+        // Every join with every cap at the middle width; at a thin and a wide width, each
+        // join once, with a cap of its own.
         for (const float width : {1.5f, 9.0f, 24.0f})
             for (const TKwLineJoin join : kJoins)
                 for (const TKwLineCap cap : kCaps) {
+                    if (width != 9.0f && int(cap) != int(join)) continue;
                     TKwStrokeStyle style;
                     style.Width = width;
                     style.Join = join;
                     style.Cap = cap;
                     const int compared =
-                        CompareWithOracle(path, style, 0.45 + width / 10,
+                        CompareWithOracle(path, style, 0.9 + width / 8,
                                           std::string(shape.Name) + ", " + StyleText(style));
-                    EXPECT_GT(compared, 100) << shape.Name;
+                    EXPECT_GT(compared, 50) << shape.Name;
                 }
     }
 }
@@ -112,7 +115,7 @@ TEST(StrokeOutline, AgreesWithTheDefinitionOnHardShapes) {
 TEST(StrokeOutline, AgreesWithTheDefinitionOnRandomPaths) {
     std::mt19937 rng(20240611);
     std::uniform_real_distribution<float> coord(0, 100);
-    for (int round = 0; round < 40; ++round) {
+    for (int round = 0; round < 30; ++round) {
         TKwPathData path;
         path.MoveTo({coord(rng), coord(rng)});
         const int segments = 1 + int(rng() % 6);
@@ -129,7 +132,7 @@ TEST(StrokeOutline, AgreesWithTheDefinitionOnRandomPaths) {
         style.Join = kJoins[rng() % 3];
         style.Cap = kCaps[rng() % 3];
         style.MiterLimit = 1 + float(rng() % 80) / 10;
-        CompareWithOracle(path, style, 1.7,
+        CompareWithOracle(path, style, 2.3,
                           "random path " + std::to_string(round) + " " + path.GetSvgPathString() +
                               ", " + StyleText(style));
     }
