@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <iterator>
-#include <set>
 
 namespace kw::detail {
 
@@ -67,19 +66,22 @@ std::vector<TEdge> BoundaryEdges(const std::vector<TFragment>& F,
     });
     std::sort(byEnd.begin(), byEnd.end(), [&F](uint32_t L, uint32_t R) { return F[L].Q < F[R].Q; });
 
-    std::set<uint32_t, TBelow> status(TBelow{&F});
-    std::vector<std::set<uint32_t, TBelow>::iterator> where(n);
+    // The fragments the sweep line crosses, bottom to top: a sorted vector, as only a few
+    // dozen are ever crossed at once.
+    std::vector<uint32_t> status;
+    const TBelow lower{&F};
     std::vector<TWindings> above(n);
     std::vector<TEdge> edges;
     size_t s = 0, e = 0;
     while (s < n) {
         const TIPoint v =
             (e < n && F[byEnd[e]].Q <= F[byStart[s]].P) ? F[byEnd[e]].Q : F[byStart[s]].P;
-        for (; e < n && F[byEnd[e]].Q == v; ++e) status.erase(where[byEnd[e]]);
+        for (; e < n && F[byEnd[e]].Q == v; ++e)
+            status.erase(std::find(status.begin(), status.end(), byEnd[e]));
         for (; s < n && F[byStart[s]].P == v; ++s) {
             const uint32_t i = byStart[s];
-            const auto it = status.insert(i).first;
-            where[i] = it;
+            const auto it =
+                status.insert(std::lower_bound(status.begin(), status.end(), i, lower), i);
             const TWindings below = it == status.begin() ? TWindings{} : above[*std::prev(it)];
             above[i] = {below.A + F[i].W.A, below.B + F[i].W.B};
             const bool in = Inside(above[i]);

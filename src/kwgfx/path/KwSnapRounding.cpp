@@ -4,8 +4,8 @@
 // Sections
 //   1. Exact arithmetic: floors, fractions, the crossing point, a segment in a grid square
 //   2. Finding hot points: end points and rounded crossings (a sweep over x)
-//   3. Rerouting each segment through its hot points
-//   4. Splitting at hot points that lie on fragments, merging
+//   3. Rerouting each segment through its hot points, splitting at hot points on fragments
+//   4. Merging
 
 #include "kwgfx/path/detail/KwSnapRounding.h"
 
@@ -142,35 +142,55 @@ std::vector<TIPoint> HotPoints(const std::vector<TISegment>& Segments) {
     return hot;
 }
 
-// Calls F(point) for every hot point (sorted) within the box of A and B.
+// Calls F(point) for every hot point (sorted) within the box of A and B: a run of the
+// sorted points by x, each checked against the box's y extent (hot points rarely share an
+// x, so skipping by column would not pay).
 template <typename TVisit>
 void ForHotPointsIn(const std::vector<TIPoint>& Hot, const TIPoint& A, const TIPoint& B,
                     TVisit&& F) {
     const TSpan s = SpanOf(A, B);
     auto it = std::lower_bound(Hot.begin(), Hot.end(), TIPoint{s.X0, s.Y0});
-    for (; it != Hot.end() && it->X <= s.X1; ++it) {
-        if (it->Y < s.Y0) {
-            // Skip to this column's first point in range.
-            it = std::lower_bound(it, Hot.end(), TIPoint{it->X, s.Y0}) - 1;
-            continue;
-        }
-        if (it->Y > s.Y1) {
-            it = std::lower_bound(it, Hot.end(), TIPoint{it->X + 1, s.Y0}) - 1;
-            continue;
-        }
-        F(*it);
-    }
+    for (; it != Hot.end() && it->X <= s.X1; ++it)
+        if (it->Y >= s.Y0 && it->Y <= s.Y1) F(*it);
 }
 
-// ---------------------------------------------------------------- 3. Rerouting
+// ---------------------------------------------------------------- 3. Rerouting and splitting
 
-void Reroute(const TISegment& S, const std::vector<TIPoint>& Hot, std::vector<TISegment>& Out) {
-    struct TPass {
-        TBound Entry;
-        TIPoint Point;
-    };
-    std::vector<TPass> passes;
+// Appends the fragment from P to Q split at the hot points among Near that lie exactly on
+// it between its ends, each piece with P < Q.
+void AddSplit(TIPoint P, TIPoint Q, TWindings W, const std::vector<TIPoint>& Near,
+              std::vector<TFragment>& Out) {
+    if (Q < P) {
+        std::swap(P, Q);
+        W = {-W.A, -W.B};
+    }
+    const TSpan span = SpanOf(P, Q);
+    TIPoint from = P;
+    // Near comes sorted by x then y, which along a fragment with P < Q is its order.
+    for (const TIPoint& c : Near) {
+        if (c.X < span.X0 || c.X > span.X1 || c.Y < span.Y0 || c.Y > span.Y1) continue;
+        if (c == P || c == Q || Orient(P, Q, c) != 0) continue;
+        Out.push_back({from, c, W});
+        from = c;
+    }
+    Out.push_back({from, Q, W});
+}
+
+// Reroutes S through the hot points whose squares it passes, in the order it passes them,
+// and splits the fragments at hot points they run through exactly. A fragment lies within
+// the box of S (its ends are hot points within half a step of S, on whole coordinates), so
+// the hot points in that box are the only ones to look at, once.
+struct TPass {
+    TBound Entry;
+    TIPoint Point;
+};
+
+void Reroute(const TISegment& S, const std::vector<TIPoint>& Hot, std::vector<TIPoint>& Near,
+             std::vector<TPass>& passes, std::vector<TFragment>& Out) {
+    Near.clear();
+    passes.clear();
     ForHotPointsIn(Hot, S.From, S.To, [&](const TIPoint& C) {
+        Near.push_back(C);
         TBound lo, hi;
         if (SquareInterval(S.From, S.To, C, lo, hi)) passes.push_back({lo, C});
     });
@@ -182,35 +202,12 @@ void Reroute(const TISegment& S, const std::vector<TIPoint>& Hot, std::vector<TI
         return L.Entry.Closed && !R.Entry.Closed;
     });
     for (size_t i = 1; i < passes.size(); ++i)
-        Out.push_back({passes[i - 1].Point, passes[i].Point, S.W});
-}
-
-// ---------------------------------------------------------------- 4. Splitting and merging
-
-// Splits F at the hot points that lie exactly on it between its ends and appends the pieces,
-// each with P < Q.
-void SplitAtHotPoints(const TISegment& F, const std::vector<TIPoint>& Hot,
-                      std::vector<TFragment>& Out) {
-    TIPoint p = F.From, q = F.To;
-    TWindings w = F.W;
-    if (q < p) {
-        std::swap(p, q);
-        w = {-w.A, -w.B};
-    }
-    std::vector<TIPoint> on;
-    ForHotPointsIn(Hot, p, q, [&](const TIPoint& C) {
-        if (!(C == p) && !(C == q) && Orient(p, q, C) == 0) on.push_back(C);
-    });
-    // Hot points come sorted by x then y, which along a fragment with P < Q is its order.
-    TIPoint from = p;
-    for (const TIPoint& c : on) {
-        Out.push_back({from, c, w});
-        from = c;
-    }
-    Out.push_back({from, q, w});
+        AddSplit(passes[i - 1].Point, passes[i].Point, S.W, Near, Out);
 }
 
 } // namespace
+
+// ---------------------------------------------------------------- 4. Merging
 
 std::vector<TFragment> SnapRound(const std::vector<TISegment>& Segments) {
     std::vector<TISegment> segments;
@@ -219,13 +216,11 @@ std::vector<TFragment> SnapRound(const std::vector<TISegment>& Segments) {
         if (!(s.From == s.To) && !s.W.Zero()) segments.push_back(s);
     const std::vector<TIPoint> hot = HotPoints(segments);
 
-    std::vector<TISegment> rerouted;
-    rerouted.reserve(segments.size() + segments.size() / 4);
-    for (const TISegment& s : segments) Reroute(s, hot, rerouted);
-
     std::vector<TFragment> pieces;
-    pieces.reserve(rerouted.size());
-    for (const TISegment& f : rerouted) SplitAtHotPoints(f, hot, pieces);
+    pieces.reserve(segments.size() + segments.size() / 4);
+    std::vector<TIPoint> near;
+    std::vector<TPass> passes;
+    for (const TISegment& s : segments) Reroute(s, hot, near, passes, pieces);
 
     std::sort(pieces.begin(), pieces.end(), [](const TFragment& L, const TFragment& R) {
         if (!(L.P == R.P)) return L.P < R.P;

@@ -16,7 +16,6 @@
 // Coordinates must lie within +-2^29, which keeps every product of the exact tests within
 // 128-bit integers.
 
-#include <compare>
 #include <cstdint>
 #include <vector>
 
@@ -24,9 +23,15 @@ namespace kw::detail {
 
 inline constexpr int64_t MaxSnapCoordinate = int64_t(1) << 29;
 
+// A grid point, ordered by x, then y (spelled out: the sorts and searches of snap rounding
+// compare points more than anything else).
 struct TIPoint {
     int64_t X = 0, Y = 0;
-    friend constexpr auto operator<=>(const TIPoint&, const TIPoint&) = default;
+    friend constexpr bool operator==(const TIPoint&, const TIPoint&) = default;
+    friend constexpr bool operator<(const TIPoint& A, const TIPoint& B) {
+        return A.X < B.X || (A.X == B.X && A.Y < B.Y);
+    }
+    friend constexpr bool operator<=(const TIPoint& A, const TIPoint& B) { return !(B < A); }
 };
 
 // How much a segment adds to the winding number of each of the two operands, for the
