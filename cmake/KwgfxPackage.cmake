@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The Debian package, made by `cpack -G DEB` in a build tree:
 #
 #   libkwgfx-dev   the libraries (static, or shared when BUILD_SHARED_LIBS is on; kwgfx_gtk

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reads arbitrary bytes as the kwgfx program's command line (arguments split at zero
 // bytes, the first naming the command) and parses it as render, info or demo would, without
 // running anything. A bad command line must end in ToolError, never in another exception

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages the build, the tests and the tools need, when missing.
 # Needs root (apt-get); does nothing when everything is already there.
 set -euo pipefail

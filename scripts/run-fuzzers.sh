@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the libFuzzer targets with clang and runs each for the given number of seconds
 # on a copy of its seed corpus (fuzz/corpus/<target>/; libFuzzer writes the inputs it finds
 # into the folder it is given, so the seeds in the tree stay as they are).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// The library's main header: float geometry, the path object and the drawing routines.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// The umbrella header of the unit KwHintWindow: TKwHintWindow, the hint window that hides

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// Threads: what the library's objects and globals allow. This header holds no code; it is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Centring a rectangle on a point or in bounds, and fitting it into bounds with or without
 // keeping its aspect ratio, also through a matrix, and the matrix that fits bounds into a
 // rectangle (KwFitMatrix) by its mapped bounds.

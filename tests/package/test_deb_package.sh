@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The Debian package as a user gets it: cpack makes it from the build tree, lintian finds no
 # error in it (when lintian is installed), dpkg installs it into the system, the consumer
 # program (tests/consumer) is built against the installed files through find_package(kwgfx)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // FillSvgPath on the recording canvas: one sub-pixel fill under SVG's rule, on SVG's pixel
 // grid, without an outline, pen and brush put back (also when the canvas fails); curves
 // sampled at the fitted size; SVG's error rule.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The kwgfx program run as a user runs it: pictures it renders, what info prints, and how
 // it refuses bad input.
 

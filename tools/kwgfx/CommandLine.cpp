@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading the command lines of render, info and demo.
 
 #include "CommandLine.h"

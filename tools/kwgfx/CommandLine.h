@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the command line of render, info and demo asks for, read without running anything:
 // the commands call these first, and the argument fuzz target calls them alone. Every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The `demo` command (built with GTK only): the gallery's pages painted live in a window
 // by the library's canvas, with a menu bar made by CreateMenuItemChildren, a class tree
 // filled by CreateHierarchy with a search box (FindTextInTreeView), a grid of the pages

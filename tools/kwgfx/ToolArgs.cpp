@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Argument reading shared by the commands.
 
 #include "ToolArgs.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Reading the arguments the commands share: options with values, the path text (given
 // literally, from a file or from standard input), picture sizes and colours. Every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // DrawArrow: the caption, the shaft (a line or an outline) and the heads of one segment,
 // and the chain forms that spread the options over their segments.
 #include "kwgfx/drawing/Arrows.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The bevel painters: square and rounded Frame3DExt, and Frame3DEllipse.
 #include "kwgfx/drawing/Frame3D.h"
 

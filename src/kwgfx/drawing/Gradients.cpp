@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The four band painters: LineGradient, the two EllipseGradient forms and RectGradient.
 // They share the colour walk of GradientColorWalk and differ in the band shapes and in
 // the segment length S over which one colour passes into the next.

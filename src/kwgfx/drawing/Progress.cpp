@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The three progress indicators and what they share: the element count and the
 // colour sequence, with the pen and brush put back afterwards.
 #include "kwgfx/drawing/Progress.h"

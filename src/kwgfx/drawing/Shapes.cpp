@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // DrawShape in its two forms.
 //   - shape-type form: bevel colours by orientation, rectangle, circle,
 //   isosceles and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// TKwCustomKwRect: an observable float rectangle for components to embed; the float twin

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// TKwCustomRect: an observable integer rectangle for components to embed. Every change

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// TKwObjectKwRect: the observable float rectangle that publishes its four edges.

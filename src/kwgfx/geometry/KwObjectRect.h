@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// TKwObjectRect: the observable integer rectangle that publishes its four edges.

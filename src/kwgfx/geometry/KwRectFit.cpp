@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/geometry/KwRectFit.h"
 
 #include "kwgfx/geometry/KwConversions.h"

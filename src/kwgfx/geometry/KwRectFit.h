@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// Centring rectangles on points and in bounds, and fitting them into bounds (also as the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// TObjectSize: the observable integer rectangle that publishes its edges and its size.

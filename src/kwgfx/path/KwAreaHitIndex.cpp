@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The banded outline index of the area hit test (detail/KwAreaHitIndex.h).
 //
 // Sections: building the outline from the path; bands; queries.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/path/KwPathAreaFill.h"
 
 #include "kwgfx/path/detail/KwPathSampleCache.h"

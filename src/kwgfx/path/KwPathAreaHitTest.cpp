@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TKwPathData: the hit test of the area FillPathArea paints, on the index the path keeps
 // (detail/KwAreaHitIndex.h).
 

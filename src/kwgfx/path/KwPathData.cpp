@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TKwPathData: the entry array, copies, change notification and the building commands.
 //
 // Sections

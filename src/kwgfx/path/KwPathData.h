@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// TKwPathData: the library's vector path, an ordered list of tagged points that describes

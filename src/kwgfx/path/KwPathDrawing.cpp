@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TKwPathData: painting on a canvas. Each figure becomes one integer point list and one
 // canvas call (Polygon when filling, Polyline when outlining), so figures are never
 // combined: an inner figure is painted over, not cut out, whatever the fill mode. Curves

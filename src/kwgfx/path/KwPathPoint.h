@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// One entry of a path: a one-byte kind followed by a point, exactly 9 bytes with no

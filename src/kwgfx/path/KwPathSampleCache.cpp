@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The parts a path keeps between drawing and hit-testing calls (detail/KwPathSampleCache.h).
 
 #include "kwgfx/path/detail/KwPathSampleCache.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TKwPathData's strict SVG path data: reading through ParseSvgPath, writing through
 // WriteSvgPath, and the exact bounds of its curves.
 

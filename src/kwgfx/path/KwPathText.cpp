@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Path text: the lenient reader behind SetPathString / Append(text) and the writer behind
 // GetPathString.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// TKwPathValueCache: one value that a path works out on demand in a const member and keeps

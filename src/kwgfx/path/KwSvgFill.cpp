@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/path/KwSvgFill.h"
 
 #include "kwgfx/geometry/KwMatrix.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// Filling SVG path data the way an SVG renderer does, in one call.

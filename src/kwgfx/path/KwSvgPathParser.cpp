@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Strict SVG path data reader.
 //
 // Sections

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/ui/KwAutoHideHintWindow.h"
 
 #include "kwgfx/platform/base/Exceptions.h"

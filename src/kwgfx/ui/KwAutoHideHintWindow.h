@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// TKwHintWindow: the library's hint window, which hides itself an interval after it shows.

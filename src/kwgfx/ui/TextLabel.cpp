@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/ui/TextLabel.h"
 
 #include "kwgfx/drawing/TextMeasure.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The coverage rasteriser that fills and strokes of very many edges go through: hard edges cover
 // exactly the pixel centres the figures wind round, smooth edges agree with Cairo's
 // anti-aliasing, bands change nothing, and through a context it honours the transform and

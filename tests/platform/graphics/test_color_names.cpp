@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Colour names: the "$" hexadecimal form and the round trip of CanvasColorToString
 // through StringToCanvasColor.
 #include <kwgfx/platform/base/Exceptions.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// A canvas that draws with Cairo: on an image surface (usually a TBitmap's), on a vector

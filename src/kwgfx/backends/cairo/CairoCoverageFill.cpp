@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fills with very many edges through a coverage mask (detail/CairoCoverageFill.h).
 
 #include "kwgfx/backends/cairo/detail/CairoCoverageFill.h"

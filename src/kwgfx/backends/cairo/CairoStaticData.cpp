@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/backends/cairo/CairoStaticData.h"
 
 #if KWGFX_HAVE_PANGO

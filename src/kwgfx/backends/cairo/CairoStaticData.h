@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// Releases the caches Cairo, Pango and fontconfig keep for the life of the process, so that leak

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TCairoCanvas's simple text path: one face from fontconfig for every character, Cairo's own
 // text calls (no shaping, no bidirectional order, no fallback); sizes from TFont.Height,
 // drawing with background, underline and strike-out, rotation, measuring and text metrics.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The accumulation rasteriser for fills with very many edges (detail/CoverageRaster.h).
 //
 // Sections:

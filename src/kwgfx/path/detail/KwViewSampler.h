@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Sampling curves for a canvas that shows only part of the plane, so that the work grows
 // with what can be seen and not with the coordinates.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// THintWindow: the framework's plain hint (tooltip) window, shown until it is hidden.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// The drawing surface the library paints on. TCanvas is abstract: it owns a pen, a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The text layout behind TCanvas::DrawText: prefix markers, line breaks, word wrapping,
 // alignment and the measuring rectangle.
 #include "kwgfx/platform/graphics/Canvas.h"

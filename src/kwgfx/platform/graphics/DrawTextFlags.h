@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// Format flags of TCanvas::DrawText, with the window system's values.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// Colour names under the library's own names, in namespace kw: thin pass-throughs to the

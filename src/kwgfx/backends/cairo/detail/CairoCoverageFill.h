@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Internal to the Cairo canvas: fills and strokes with very many edges painted through a coverage
 // mask of our own (CoverageRaster.h) instead of Cairo's scan converters, so that a picture full of
