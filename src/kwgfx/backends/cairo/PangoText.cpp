@@ -136,9 +136,14 @@ TPangoText::~TPangoText() {
 void TPangoText::SetAntialias(bool Antialias) {
     if (Antialias == FAntialias) return;
     FAntialias = Antialias;
+    // Smooth text is rendered as GTK renders its own by default: grey anti-aliasing, slight
+    // (vertical only) hinting, unhinted metrics and unrounded glyph positions (set in the
+    // constructor), so that canvas text in a window looks like the labels beside it.
+    // Fontconfig still turns hinting off where it is configured to (small DejaVu sizes).
     cairo_font_options_t* options = cairo_font_options_create();
     cairo_font_options_set_antialias(options,
                                      Antialias ? CAIRO_ANTIALIAS_GRAY : CAIRO_ANTIALIAS_NONE);
+    if (Antialias) cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_SLIGHT);
     cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
     pango_cairo_context_set_font_options(FContext, options);
     cairo_font_options_destroy(options);
