@@ -50,6 +50,8 @@ constexpr char32_t CodePointAt(std::size_t I) {
 }
 
 constexpr uint8_t kLeftOut = 0xFF;
+// Longer lines are left to the layout, which keeps the buffers here small.
+constexpr std::size_t kLongestLine = 4096;
 // Fonts (a font in one script) kept per canvas.
 constexpr std::size_t kRunFontsKept = 16;
 constexpr unsigned kMaxFeatures = 32;
@@ -274,6 +276,7 @@ TPangoDirectShaper::TRunFont& TPangoDirectShaper::RunFont(const PangoFontDescrip
 std::optional<int32_t> TPangoDirectShaper::Advance(std::string_view Text,
                                                    const PangoFontDescription* Desc,
                                                    uint32_t FontSerial) {
+    if (Text.size() > kLongestLine) return std::nullopt;
     // One script at most, every character one the direct way takes.
     const auto& scripts = Scripts();
     const auto* begin = reinterpret_cast<const unsigned char*>(Text.data());
