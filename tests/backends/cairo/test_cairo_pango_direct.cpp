@@ -103,7 +103,8 @@ TEST(PangoDirectShaping, TakesTheLinesItMeasuresExactly) {
     for (const char* face : {"DejaVu Sans", "DejaVu Serif", "sans-serif"})
         for (const auto& c : cases) {
             SCOPED_TRACE(std::string(face) + ": " + c.Text);
-            pango.Select(FontOf(face, -13, 0), false, 0);
+            // Smooth and crisp text by turns: the fonts found for one serve the other.
+            pango.Select(FontOf(face, -13, 0), (&c - cases) % 2, 0);
             const auto direct = pango.DirectAdvance(c.Text);
             EXPECT_EQ(direct.has_value(), c.Direct);
             if (direct) {

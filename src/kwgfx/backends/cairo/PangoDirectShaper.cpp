@@ -222,10 +222,6 @@ TPangoDirectShaper::~TPangoDirectShaper() {
     hb_buffer_destroy(FBuffer);
 }
 
-void TPangoDirectShaper::Clear() {
-    FFonts.clear();
-}
-
 // The font, script and language Pango's itemiser would give a run of Script in Desc: the
 // description as the layout's attribute sets it over the context's, with the context's
 // gravity, loaded as a fontset for the derived language; its first font.

@@ -147,10 +147,9 @@ void TPangoText::SetAntialias(bool Antialias) {
     cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
     pango_cairo_context_set_font_options(FContext, options);
     cairo_font_options_destroy(options);
-    // Laid-out lines and the direct shaper hold fonts rendered the old way (the widths stay:
-    // metrics are unhinted whatever the anti-aliasing).
+    // Laid-out lines hold fonts rendered the old way. The widths and the direct shaper's fonts
+    // stay: metrics are unhinted, and glyphs and advances the same, whatever the rendering.
     FLines->Clear();
-    FDirect->Clear();
 }
 
 // The metrics of the face Desc selects (the first of its fallback list).

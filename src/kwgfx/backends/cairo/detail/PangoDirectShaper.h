@@ -34,8 +34,6 @@ public:
     // one run of the fontset's first font or holds a character the direct way leaves out.
     std::optional<int32_t> Advance(std::string_view Text, const PangoFontDescription* Desc,
                                    uint32_t FontSerial);
-    // Drops the fonts looked up so far (after the context's font options changed).
-    void Clear();
 
     struct TRunFont; // a font in one script (public for HarfBuzz's callbacks)
 
