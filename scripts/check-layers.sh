@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks the include rules of the library's layers and rooms (docs/architecture.md):
 #   - a layer includes only itself and the layers below it:
-#       platform < geometry < path < drawing < ui < package
+#       raster < platform < geometry < path < drawing < ui < package
+#     (raster, the rasteriser, includes nothing of kwgfx but itself)
 #   - inside platform, a room includes only the rooms it is allowed (table below);
 #     the Cairo room (platform/graphics/cairo) is for itself, the program, tests,
 #     benchmarks and fuzz targets: no core layer includes it
@@ -25,6 +26,7 @@ function unit_of(path,   p, n, parts) {
     # The unit a file or header belongs to: "layer" or "platform/room".
     p = path
     sub(/^src\//, "", p)
+    if (p ~ /^kwgfx\/raster\//) return "raster"
     if (p ~ /^kwgfx\/platform\/graphics\/cairo\//) return "platform/cairo"
     if (p ~ /^kwgfx\/platform\/windowing\/gtk\//) return "platform/gtk"
     if (p ~ /^kwgfx\/platform\//) { n = split(p, parts, "/"); return "platform/" parts[3] }
@@ -36,7 +38,7 @@ function unit_of(path,   p, n, parts) {
 }
 function layer_of(unit) { return (unit ~ /^platform\//) ? "platform" : unit }
 BEGIN {
-    rank["platform"] = 0; rank["geometry"] = 1; rank["path"] = 2
+    rank["raster"] = -1; rank["platform"] = 0; rank["geometry"] = 1; rank["path"] = 2
     rank["drawing"] = 3; rank["ui"] = 4; rank["package"] = 5
     # The rooms each platform room may include, itself always allowed.
     rooms["base"] = ""
@@ -62,7 +64,7 @@ BEGIN {
     # A test of a layer (tests/<layer>/, tests/platform/<room>/) keeps the rules of its layer.
     from = ""
     if (file ~ /^src\//) from = unit_of(file)
-    else if (file ~ /^tests\/(platform\/[a-z]+|geometry|path|drawing|ui|package)\//) {
+    else if (file ~ /^tests\/(platform\/[a-z]+|raster|geometry|path|drawing|ui|package)\//) {
         from = file; sub(/^tests\//, "", from)
         if (from ~ /^platform\//) { split(from, parts, "/"); from = "platform/" parts[2] }
         else sub(/\/.*/, "", from)

@@ -28,6 +28,8 @@ plant src/kwgfx/path/B.cpp '#include "kwgfx/path/detail/KwPathWalk.h"'
 plant src/kwgfx/platform/controls/C.h '#include "kwgfx/platform/windowing/Timer.h"'
 plant tests/path/test_d.cpp '#include "kwgfx/path/detail/KwPathWalk.h"'
 plant tools/kwgfx/e.cpp '#include <kwgfx/platform/graphics/cairo/Bitmap.h>'
+plant src/kwgfx/platform/graphics/F.cpp '#include "kwgfx/raster/Rasterizer.h"'
+plant tests/raster/test_g.cpp '#include "kwgfx/raster/detail/RasterKernels.h"'
 expect 0 "" "downward includes, own internals and the program's Cairo use pass"
 
 plant src/kwgfx/geometry/KwConstants.h '#include "kwgfx/KwVclCommon.h"'
@@ -54,5 +56,11 @@ expect 1 "only the Cairo room includes the Cairo room" "a core layer reaching Ca
 plant tests/geometry/test_y.cpp '#include "kwgfx/drawing/Arrows.h"'
 expect 1 "geometry includes the higher layer drawing" "a test of a layer reaching a higher layer"
 
-echo "$((9 - failures)) passed, $failures failed"
+plant src/kwgfx/raster/Z.cpp '#include "kwgfx/platform/graphics/PointD.h"'
+expect 1 "raster includes the higher layer platform" "the rasteriser reaching platform"
+
+plant src/kwgfx/path/W.cpp '#include "kwgfx/raster/detail/RasterKernels.h"'
+expect 1 "internal header of raster" "a layer using the rasteriser's internals"
+
+echo "$((11 - failures)) passed, $failures failed"
 [ "$failures" -eq 0 ]

@@ -1,0 +1,596 @@
+// SPDX-License-Identifier: MIT
+// The rasteriser (Rasterizer.h).
+//
+// Sections:
+//   1. State: clip box, bands, cells
+//   2. Figures: transform, curves cut down to what is visible, then flattened
+//   3. Edges: clipped to the box, kept per band
+//   4. Accumulation: smooth edges (area per cell), hard edges (crossings at pixel centres)
+//   5. Filling: band by band, accumulate then resolve
+
+#include "kwgfx/raster/Rasterizer.h"
+
+#include "kwgfx/raster/detail/CurveFlattening.h"
+#include "kwgfx/raster/detail/RasterKernels.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace kw::raster {
+
+using detail::kCellsPerBit;
+using detail::kCoverageOne;
+
+namespace {
+
+// An edge in the clip box's coordinates (device pixels less the box's top-left corner), as
+// it runs: from (X0, Y0) to (X1, Y1), Y0 != Y1.
+struct TEdge {
+    float X0, Y0, X1, Y1;
+};
+
+// Rows per band: as many as keep a band's cells within about this many bytes, a power of
+// two from 4 to 64.
+constexpr std::size_t kBandCellBytes = 64 * 1024;
+
+// Subpixel steps per pixel in y: smooth edges meet rows and each other on this grid, so
+// that each edge's parts add up exactly. A step moves an edge by at most 1/2048 of a
+// pixel, an eighth of a level of 255.
+constexpr int kSubpixels = 1024;
+// A cell's units per subpixel step of height over a whole pixel's width.
+constexpr int kUnit = kCoverageOne / kSubpixels;
+
+// Rounds a value known to be at least zero.
+inline int RoundUp(float V) {
+    return int(V + 0.5f);
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- 1. state
+
+struct TRasterizer::TState {
+    TPixelBox Clip;
+    int Width = 0;  // of the clip box
+    int Height = 0; // of the clip box
+    bool Antialias = true;
+    TAffine Transform; // user space to device pixels
+    TAffine ToBox;     // user space to the box's coordinates
+    double Tolerance = DefaultTolerance;
+
+    // The figure being built, in the box's coordinates.
+    std::vector<TVertex> Figure;
+    bool FigureFinite = true;
+
+    // Edges per band; bands FirstBand..LastBand may hold some.
+    int BandShift = 5;
+    std::vector<std::vector<TEdge>> Bands;
+    int FirstBand = 0;
+    int LastBand = -1;
+    std::size_t Edges = 0;
+    // The box of all edges, in the box's coordinates; RightCut when some reached past the
+    // right side (so the fill may run up to it).
+    double MinX = 0, MinY = 0, MaxX = 0, MaxY = 0;
+    bool RightCut = false;
+
+    // One band of cells and touched bits, and a row of coverage bytes; all zero between fills.
+    std::size_t CellStride = 0;
+    std::size_t BitWords = 0;
+    std::vector<std::uint32_t> Cells;
+    std::vector<std::uint64_t> Bits;
+    std::vector<std::uint8_t> Scratch;
+
+    int BandRows() const { return 1 << BandShift; }
+
+    void ResetEdges() {
+        for (int b = FirstBand; b <= LastBand; ++b) Bands[std::size_t(b)].clear();
+        FirstBand = 0;
+        LastBand = -1;
+        Edges = 0;
+        RightCut = false;
+        Figure.clear();
+        FigureFinite = true;
+    }
+
+    void AddEdge(TVertex A, TVertex B);
+    void AddClippedEdge(double X0, double Y0, double X1, double Y1);
+    void CloseFigure();
+    void AddCurve(const TVertex (&Points)[4], int Degree);
+
+    void AccumulateSmooth(const TEdge& E, int BandTop, int Rows);
+    void AccumulateHard(const TEdge& E, int BandTop, int Rows);
+    void Fill(detail::TResolveJob Job, std::uint8_t* Origin, std::ptrdiff_t Stride,
+              std::ptrdiff_t PixelBytes, int OutLeft, int OutTop, int OutRight, int OutBottom);
+
+    void Mark(std::uint64_t* RowBits, int Cell) {
+        const int group = Cell / kCellsPerBit;
+        RowBits[group >> 6] |= std::uint64_t(1) << (group & 63);
+    }
+};
+
+TRasterizer::TRasterizer() : F(std::make_unique<TState>()) {}
+
+TRasterizer::~TRasterizer() = default;
+
+void TRasterizer::Reset(const TPixelBox& Clip, bool Antialias) {
+    TState& s = *F;
+    s.ResetEdges();
+    s.Clip = Clip;
+    s.Width = Clip.Width();
+    s.Height = Clip.Height();
+    s.Antialias = Antialias;
+    SetTransform({});
+    if (s.Width == 0 || s.Height == 0) return;
+
+    // Cells: the columns, the one after the last (where edges on the right side end) and
+    // one more, rounded up to whole groups, with a spare group for the vector loops.
+    const std::size_t groups = (std::size_t(s.Width) + 2 + kCellsPerBit - 1) / kCellsPerBit + 1;
+    const std::size_t stride = groups * kCellsPerBit;
+    int shift = 6;
+    while (shift > 2 && (std::size_t(1) << shift) * stride * 4 > kBandCellBytes) --shift;
+    const int bands = ((s.Height - 1) >> shift) + 1;
+    const std::size_t words = (groups + 63) / 64;
+    const std::size_t rows = std::size_t(1) << shift;
+    // Cells and bits are all zero between fills, whatever layout they had.
+    if (s.Cells.size() < rows * stride) s.Cells.resize(rows * stride);
+    if (s.Bits.size() < rows * words) s.Bits.resize(rows * words);
+    s.CellStride = stride;
+    s.BitWords = words;
+    s.BandShift = shift;
+    if (s.Bands.size() < std::size_t(bands)) s.Bands.resize(std::size_t(bands));
+    if (s.Scratch.size() < stride + 16) s.Scratch.resize(stride + 16);
+}
+
+const TPixelBox& TRasterizer::Clip() const {
+    return F->Clip;
+}
+
+void TRasterizer::SetTransform(const TAffine& Transform) {
+    F->Transform = Transform;
+    F->ToBox = Transform.Moved(-F->Clip.Left, -F->Clip.Top);
+}
+
+void TRasterizer::SetTolerance(double Pixels) {
+    F->Tolerance = std::isfinite(Pixels) && Pixels > 1e-3 ? Pixels : DefaultTolerance;
+}
+
+// ---------------------------------------------------------------- 2. figures
+
+void TRasterizer::MoveTo(TVertex P) {
+    F->CloseFigure();
+    LineTo(P);
+}
+
+void TRasterizer::LineTo(TVertex P) {
+    const TVertex d = F->ToBox.Apply(P);
+    if (!std::isfinite(d.X) || !std::isfinite(d.Y)) F->FigureFinite = false;
+    F->Figure.push_back(d);
+}
+
+void TRasterizer::QuadTo(TVertex C, TVertex P) {
+    TState& s = *F;
+    if (s.Figure.empty()) return LineTo(P);
+    const TVertex points[4] = {s.Figure.back(), s.ToBox.Apply(C), s.ToBox.Apply(P), {}};
+    s.AddCurve(points, 2);
+}
+
+void TRasterizer::CubicTo(TVertex C1, TVertex C2, TVertex P) {
+    TState& s = *F;
+    if (s.Figure.empty()) return LineTo(P);
+    const TVertex points[4] = {s.Figure.back(), s.ToBox.Apply(C1), s.ToBox.Apply(C2),
+                               s.ToBox.Apply(P)};
+    s.AddCurve(points, 3);
+}
+
+void TRasterizer::ClosePath() {
+    F->CloseFigure();
+}
+
+void TRasterizer::AddPath(const TRasterPath& Path) {
+    const std::span<const TPathVerb> verbs = Path.Verbs();
+    const std::span<const TVertex> points = Path.Points();
+    std::size_t p = 0;
+    for (const TPathVerb verb : verbs) {
+        switch (verb) {
+        case TPathVerb::Move:
+            MoveTo(points[p++]);
+            break;
+        case TPathVerb::Line:
+            LineTo(points[p++]);
+            break;
+        case TPathVerb::Quad:
+            QuadTo(points[p], points[p + 1]);
+            p += 2;
+            break;
+        case TPathVerb::Cubic:
+            CubicTo(points[p], points[p + 1], points[p + 2]);
+            p += 3;
+            break;
+        case TPathVerb::Close:
+            ClosePath();
+            break;
+        }
+    }
+    ClosePath();
+}
+
+namespace {
+
+struct TCurveBox {
+    double Left, Top, Right, Bottom;
+};
+
+TCurveBox BoxOf(const TVertex* P, int Count) {
+    TCurveBox b{P[0].X, P[0].Y, P[0].X, P[0].Y};
+    for (int i = 1; i < Count; ++i) {
+        b.Left = std::min(b.Left, P[i].X);
+        b.Right = std::max(b.Right, P[i].X);
+        b.Top = std::min(b.Top, P[i].Y);
+        b.Bottom = std::max(b.Bottom, P[i].Y);
+    }
+    return b;
+}
+
+// Halves of a curve of Degree (2 or 3) at t = 1/2; the outer points stay as they are.
+void Split(const TVertex* P, int Degree, TVertex* Left, TVertex* Right) {
+    const auto mid = [](TVertex A, TVertex B) { return TVertex{(A.X + B.X) / 2, (A.Y + B.Y) / 2}; };
+    if (Degree == 2) {
+        const TVertex a = mid(P[0], P[1]), b = mid(P[1], P[2]), m = mid(a, b);
+        Left[0] = P[0], Left[1] = a, Left[2] = m;
+        Right[0] = m, Right[1] = b, Right[2] = P[2];
+        return;
+    }
+    const TVertex a = mid(P[0], P[1]), b = mid(P[1], P[2]), c = mid(P[2], P[3]);
+    const TVertex ab = mid(a, b), bc = mid(b, c), m = mid(ab, bc);
+    Left[0] = P[0], Left[1] = a, Left[2] = ab, Left[3] = m;
+    Right[0] = m, Right[1] = bc, Right[2] = c, Right[3] = P[3];
+}
+
+// Deepest cut of a curve reaching far out of the box: 64 halvings bring any finite curve
+// of double coordinates down to within reach of the box or wholly outside it.
+constexpr int kMaxCurveDepth = 64;
+
+} // namespace
+
+// A curve lies within the box of its control points. One wholly outside the clip box on one
+// side adds to no pixel what its chord would not (the two bound a region outside the box),
+// so it becomes its chord; one reaching far beyond the box is cut in halves until each
+// piece is either outside or near enough to flatten, so the segments grow with what can be
+// seen and not with the coordinates.
+void TRasterizer::TState::AddCurve(const TVertex (&Points)[4], int Degree) {
+    const int count = Degree + 1;
+    for (int i = 1; i < count; ++i)
+        if (!std::isfinite(Points[i].X) || !std::isfinite(Points[i].Y)) {
+            FigureFinite = false;
+            Figure.push_back(Points[Degree]);
+            return;
+        }
+    if (!FigureFinite) {
+        Figure.push_back(Points[Degree]);
+        return;
+    }
+    const auto sink = [this](TVertex P) { Figure.push_back(P); };
+    // Near: within the box grown by its own size (at least 256 pixels) on every side.
+    const double margin = std::max({256.0, double(Width), double(Height)});
+    struct TPiece {
+        TVertex P[4];
+        int Depth;
+    };
+    TPiece stack[kMaxCurveDepth + 1];
+    int top = 0;
+    stack[top].Depth = 0;
+    std::copy(Points, Points + count, stack[top].P);
+    ++top;
+    while (top > 0) {
+        const TPiece piece = stack[--top];
+        const TCurveBox b = BoxOf(piece.P, count);
+        const bool outside = b.Right <= 0 || b.Left >= Width || b.Bottom <= 0 || b.Top >= Height;
+        if (outside) {
+            Figure.push_back(piece.P[Degree]);
+            continue;
+        }
+        const bool near = b.Left >= -margin && b.Top >= -margin && b.Right <= Width + margin &&
+                          b.Bottom <= Height + margin;
+        if (near || piece.Depth == kMaxCurveDepth) {
+            if (Degree == 2)
+                detail::FlattenQuad(piece.P[0], piece.P[1], piece.P[2], Tolerance, sink);
+            else
+                detail::FlattenCubic(piece.P[0], piece.P[1], piece.P[2], piece.P[3], Tolerance,
+                                     sink);
+            continue;
+        }
+        TPiece left, right;
+        Split(piece.P, Degree, left.P, right.P);
+        left.Depth = right.Depth = piece.Depth + 1;
+        stack[top++] = right;
+        stack[top++] = left;
+    }
+}
+
+void TRasterizer::TState::CloseFigure() {
+    if (FigureFinite && Figure.size() >= 2 && Width > 0 && Height > 0) {
+        for (std::size_t i = 1; i < Figure.size(); ++i) AddEdge(Figure[i - 1], Figure[i]);
+        AddEdge(Figure.back(), Figure.front());
+    }
+    Figure.clear();
+    FigureFinite = true;
+}
+
+// ---------------------------------------------------------------- 3. edges
+
+// Whether V is a float exactly, and small enough that sums of a few stay exact in double.
+inline bool ExactFloat(double V) {
+    return std::abs(V) <= double(1 << 24) && double(float(V)) == V;
+}
+
+// Clips the edge to the box: parts above or below it go, parts right of it go (they change
+// no pixel inside), parts left of it run down the left side instead (they change every pixel
+// of their rows alike). A hard edge whose coordinates are floats exactly is kept whole:
+// its crossings with the row centres are then found exactly, and clamping them to the box
+// has the same effect as clipping.
+void TRasterizer::TState::AddEdge(TVertex A, TVertex B) {
+    if (A.Y == B.Y) return;
+    const double h = Height, w = Width;
+    if ((A.Y <= 0 && B.Y <= 0) || (A.Y >= h && B.Y >= h)) return;
+    if (A.X >= w && B.X >= w) {
+        RightCut = true;
+        return;
+    }
+    if (!Antialias && ExactFloat(A.X) && ExactFloat(A.Y) && ExactFloat(B.X) && ExactFloat(B.Y)) {
+        AddClippedEdge(A.X, A.Y, B.X, B.Y);
+        return;
+    }
+    // Cut to the rows 0..h, by the share of the height, so that far points cannot overflow.
+    const auto xAt = [&](double Y) { return A.X + (B.X - A.X) * ((Y - A.Y) / (B.Y - A.Y)); };
+    double x0 = A.X, y0 = A.Y, x1 = B.X, y1 = B.Y;
+    if (y0 < 0) x0 = xAt(0), y0 = 0;
+    if (y0 > h) x0 = xAt(h), y0 = h;
+    if (y1 < 0) x1 = xAt(0), y1 = 0;
+    if (y1 > h) x1 = xAt(h), y1 = h;
+    if (y0 == y1) return;
+    // The points where the edge crosses the left and the right side, in its own order.
+    TVertex points[4];
+    int n = 0;
+    points[n++] = {x0, y0};
+    double crossings[2], sides[2];
+    int k = 0;
+    for (const double side : {0.0, w})
+        if ((x0 < side) != (x1 < side)) {
+            crossings[k] = (side - x0) / (x1 - x0);
+            sides[k++] = side;
+        }
+    if (k == 2 && crossings[0] > crossings[1])
+        std::swap(crossings[0], crossings[1]), std::swap(sides[0], sides[1]);
+    for (int i = 0; i < k; ++i) points[n++] = {sides[i], y0 + (y1 - y0) * crossings[i]};
+    points[n++] = {x1, y1};
+    // Each piece between them lies on one side of both borders.
+    for (int i = 0; i + 1 < n; ++i) {
+        const TVertex a = points[i], b = points[i + 1];
+        const double mid = (a.X + b.X) / 2;
+        if (mid >= w)
+            RightCut = true;
+        else if (mid <= 0)
+            AddClippedEdge(0, a.Y, 0, b.Y);
+        else
+            AddClippedEdge(std::clamp(a.X, 0.0, w), a.Y, std::clamp(b.X, 0.0, w), b.Y);
+    }
+}
+
+// Keeps an edge in every band whose rows it reaches (within the box: a hard edge may reach
+// beyond it).
+void TRasterizer::TState::AddClippedEdge(double X0, double Y0, double X1, double Y1) {
+    const TEdge e{float(X0), float(Y0), float(X1), float(Y1)};
+    if (e.Y0 == e.Y1) return;
+    const float top = std::max(std::min(e.Y0, e.Y1), 0.0f);
+    const float bottom = std::min(std::max(e.Y0, e.Y1), float(Height));
+    const int last = (Height - 1) >> BandShift;
+    const int first = std::min(int(top) >> BandShift, last);
+    // An edge ending exactly on a band's top row adds nothing to that band.
+    const int end = std::max(first, std::min(int(std::ceil(bottom) - 1) >> BandShift, last));
+    for (int b = first; b <= end; ++b) Bands[std::size_t(b)].push_back(e);
+    const double w = Width;
+    if (std::max(X0, X1) > w) RightCut = true;
+    const double left = std::clamp(std::min(X0, X1), 0.0, w);
+    const double right = std::clamp(std::max(X0, X1), 0.0, w);
+    if (Edges == 0) {
+        FirstBand = first, LastBand = end;
+        MinX = left, MaxX = right, MinY = top, MaxY = bottom;
+    } else {
+        FirstBand = std::min(FirstBand, first), LastBand = std::max(LastBand, end);
+        MinX = std::min(MinX, left), MaxX = std::max(MaxX, right);
+        MinY = std::min<double>(MinY, top), MaxY = std::max<double>(MaxY, bottom);
+    }
+    ++Edges;
+}
+
+TPixelBox TRasterizer::Bounds() {
+    TState& s = *F;
+    s.CloseFigure();
+    if (s.Edges == 0) return {};
+    const int left = int(std::floor(s.MinX)), top = int(std::floor(s.MinY));
+    const int right = s.RightCut ? s.Width : std::min(s.Width, int(std::floor(s.MaxX)) + 1);
+    const int bottom = std::min(s.Height, int(std::ceil(s.MaxY)));
+    return TPixelBox{s.Clip.Left + left, s.Clip.Top + top, s.Clip.Left + right,
+                     s.Clip.Top + bottom};
+}
+
+std::size_t TRasterizer::EdgeCount() {
+    F->CloseFigure();
+    return F->Edges;
+}
+
+// ---------------------------------------------------------------- 4. accumulation
+
+// A smooth edge adds, in each row it crosses and each cell of that row it passes, the area
+// it leaves to its right within the cell (to the cell) and the rest of its height (to the
+// next cell), in units of kCoverageOne per pixel: summed along the row, that is the covered
+// share of every pixel, signed by the edge's direction. Heights are whole steps of
+// 1/kSubpixels, so each edge's parts add up exactly to its height and the sums of a closed
+// figure return exactly to zero.
+void TRasterizer::TState::AccumulateSmooth(const TEdge& E, int BandTop, int Rows) {
+    float xa = E.X0, ya = E.Y0, xb = E.X1, yb = E.Y1;
+    std::uint32_t sign = 1; // the direction, as a factor that wraps like the cells
+    if (ya > yb) {
+        std::swap(xa, xb), std::swap(ya, yb);
+        sign = ~std::uint32_t(0);
+    }
+    // The ends on the grid of subpixel steps, then the part within the band.
+    const int ja = RoundUp(ya * kSubpixels), jb = RoundUp(yb * kSubpixels);
+    const int low = BandTop * kSubpixels, high = (BandTop + Rows) * kSubpixels;
+    int ytop = std::max(ja, low);
+    const int yend = std::min(jb, high);
+    if (ytop >= yend) return;
+    const float dxdy = (xb - xa) / float(jb - ja);
+    const float w = float(Width);
+    float xtop = ytop == ja ? xa : xa + float(ytop - ja) * dxdy;
+    while (ytop < yend) {
+        const int row = (ytop - low) / kSubpixels;
+        const int ybot = std::min(yend, low + (row + 1) * kSubpixels);
+        const float xbot = ybot == jb ? xb : xa + float(ybot - ja) * dxdy;
+        std::uint32_t* cells = Cells.data() + std::size_t(row) * CellStride;
+        std::uint64_t* bits = Bits.data() + std::size_t(row) * BitWords;
+        const int dy = ybot - ytop; // 1..kSubpixels
+        float left = std::clamp(std::min(xtop, xbot), 0.0f, w);
+        float right = std::clamp(std::max(xtop, xbot), 0.0f, w);
+        const int c0 = int(left), c1 = int(right);
+        if (c0 == c1) {
+            // Within one cell: the area right of the piece is dy times the mean of its x.
+            const int area = RoundUp(float(dy) * ((left + right) * 0.5f - float(c0)) * kUnit);
+            cells[c0] += sign * std::uint32_t(dy * kUnit - area);
+            cells[c0 + 1] += sign * std::uint32_t(area);
+            Mark(bits, c0);
+            Mark(bits, c0 + 1);
+        } else {
+            // Across cells c0..c1: each gets the height the piece has within it (rounded so
+            // that they add up to dy) and carries its area on to the next.
+            const float dydx = float(dy) / (right - left);
+            float height = (float(c0 + 1) - left) * dydx;
+            int done = std::min(RoundUp(height), dy);
+            int part = done;
+            int carry = RoundUp(height * (left - float(c0) + 1.0f) * (kUnit / 2));
+            cells[c0] += sign * std::uint32_t(part * kUnit - carry);
+            Mark(bits, c0);
+            const int fullArea = RoundUp(dydx * (kUnit / 2));
+            for (int c = c0 + 1; c < c1; ++c) {
+                height += dydx;
+                const int now = std::min(RoundUp(height), dy);
+                part = now - done;
+                done = now;
+                cells[c] += sign * std::uint32_t(carry + part * kUnit - fullArea);
+                carry = fullArea;
+                Mark(bits, c);
+            }
+            const float tail = right - float(c1);
+            part = dy - done;
+            const int area = RoundUp(tail * tail * 0.5f * dydx * kUnit);
+            cells[c1] += sign * std::uint32_t(carry + part * kUnit - area);
+            cells[c1 + 1] += sign * std::uint32_t(area);
+            Mark(bits, c1);
+            Mark(bits, c1 + 1);
+        }
+        ytop = ybot;
+        xtop = xbot;
+    }
+}
+
+// A hard edge adds a whole pixel, signed by its direction, to the first cell whose centre
+// lies at or right of its crossing with each row centre it spans (top <= centre < bottom).
+// The crossing is computed as one quotient in double precision, so that crossings exactly on
+// a centre are found as such.
+void TRasterizer::TState::AccumulateHard(const TEdge& E, int BandTop, int Rows) {
+    double xa = E.X0, ya = E.Y0, xb = E.X1, yb = E.Y1;
+    std::uint32_t sign = 1;
+    if (ya > yb) {
+        std::swap(xa, xb), std::swap(ya, yb);
+        sign = ~std::uint32_t(0);
+    }
+    const int first = std::max(int(std::ceil(ya - 0.5)), BandTop);
+    const int last = std::min(int(std::ceil(yb - 0.5)) - 1, BandTop + Rows - 1);
+    const double dx = xb - xa, dy = yb - ya;
+    for (int row = first; row <= last; ++row) {
+        const double x = xa + ((row + 0.5 - ya) * dx) / dy;
+        const int c = int(std::clamp(std::ceil(x - 0.5), 0.0, double(Width)));
+        const std::size_t r = std::size_t(row - BandTop);
+        Cells[r * CellStride + std::size_t(c)] += sign * std::uint32_t(kCoverageOne);
+        Mark(Bits.data() + r * BitWords, c);
+    }
+}
+
+// ---------------------------------------------------------------- 5. filling
+
+void TRasterizer::TState::Fill(detail::TResolveJob Job, std::uint8_t* Origin, std::ptrdiff_t Stride,
+                               std::ptrdiff_t PixelBytes, int OutLeft, int OutTop, int OutRight,
+                               int OutBottom) {
+    CloseFigure();
+    if (Edges == 0) return;
+    // The written part, in the box's coordinates.
+    const int left = std::max(0, OutLeft - Clip.Left),
+              right = std::min(Width, OutRight - Clip.Left);
+    const int top = std::max(0, OutTop - Clip.Top), bottom = std::min(Height, OutBottom - Clip.Top);
+    if (left >= right || top >= bottom) return;
+    Job.Cells = Cells.data();
+    Job.CellStride = CellStride;
+    Job.Bits = Bits.data();
+    Job.BitWords = BitWords;
+    Job.Columns = Width;
+    Job.OutFirst = left;
+    Job.OutLast = right;
+    Job.OutStride = Stride;
+    Job.Scratch = Scratch.data();
+    for (int b = FirstBand; b <= LastBand; ++b) {
+        const std::vector<TEdge>& edges = Bands[std::size_t(b)];
+        if (edges.empty()) continue;
+        const int bandTop = b << BandShift;
+        const int rows = std::min(BandRows(), Height - bandTop);
+        for (const TEdge& e : edges) {
+            if (Antialias)
+                AccumulateSmooth(e, bandTop, rows);
+            else
+                AccumulateHard(e, bandTop, rows);
+        }
+        // Rows outside the written part are resolved too (that clears their cells), into a
+        // pointer that is never written: their spans are all clipped away.
+        for (int r = 0; r < rows;) {
+            const int y = bandTop + r;
+            const bool written = y >= top && y < bottom;
+            int run = 1;
+            while (r + run < rows &&
+                   ((bandTop + r + run >= top && bandTop + r + run < bottom) == written))
+                ++run;
+            detail::TResolveJob part = Job;
+            part.Cells += std::size_t(r) * CellStride;
+            part.Bits += std::size_t(r) * BitWords;
+            part.Rows = run;
+            if (written) {
+                part.Out = Origin + std::ptrdiff_t(Clip.Top + y - OutTop) * Stride +
+                           std::ptrdiff_t(Clip.Left + left - OutLeft) * PixelBytes;
+            } else {
+                part.OutFirst = part.OutLast = 0;
+                part.Out = Origin;
+                part.OutStride = 0;
+            }
+            detail::ResolveBand(part);
+            r += run;
+        }
+    }
+}
+
+void TRasterizer::FillSolid(const TImageView& Target, std::uint32_t Argb, TFillRule Rule,
+                            TCompositeOp Op) {
+    detail::TResolveJob job;
+    job.Rule = Rule;
+    job.Kind = Op == TCompositeOp::Over ? detail::TTargetKind::Over : detail::TTargetKind::Source;
+    job.Color = Argb;
+    F->Fill(job, Target.Data, Target.Stride, 4, 0, 0, Target.Width, Target.Height);
+}
+
+void TRasterizer::FillMask(const TMaskView& Mask, int MaskLeft, int MaskTop, TFillRule Rule) {
+    detail::TResolveJob job;
+    job.Rule = Rule;
+    job.Kind = detail::TTargetKind::Mask;
+    F->Fill(job, Mask.Data, Mask.Stride, 1, MaskLeft, MaskTop, MaskLeft + Mask.Width,
+            MaskTop + Mask.Height);
+}
+
+} // namespace kw::raster

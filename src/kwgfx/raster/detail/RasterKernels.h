@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// Internal to the rasteriser: the inner loops that turn a band of accumulation cells into
+// pixels, built once per instruction set and chosen at run time.
+//
+// A band holds Rows rows of cells, one 32-bit cell per pixel column and a few more. A cell
+// holds the change of coverage from the pixel before it, in units of 1/65536 of a pixel
+// (kCoverageOne): the running sum along a row is the winding-weighted area of each pixel.
+// Beside the cells, one bit per group of four cells (kCellsPerBit) tells which were
+// touched; untouched cells are zero, so the sum stays constant over them and a run of them
+// is one span of a single coverage. Resolving a band reads every touched group, writes the
+// pixels and leaves cells and bits zero again.
+
+#include "kwgfx/raster/RasterTypes.h"
+
+#include <cstddef>
+#include <cstdint>
+
+namespace kw::raster::detail {
+
+inline constexpr std::int32_t kCoverageOne = 1 << 16;
+inline constexpr int kCellsPerBit = 4;
+
+// What a band is resolved into.
+enum class TTargetKind : std::uint8_t {
+    Over,   // Color over 32-bit premultiplied pixels
+    Source, // Color replacing 32-bit pixels in proportion to the coverage
+    Mask    // coverage bytes, written where there is coverage
+};
+
+struct TResolveJob {
+    std::uint32_t* Cells = nullptr; // row 0 of the band (sums wrap, as two's complement)
+    std::size_t CellStride = 0;     // cells from one row to the next
+    std::uint64_t* Bits = nullptr;  // row 0's touched bits
+    std::size_t BitWords = 0;       // 64-bit words from one row to the next
+    int Rows = 0;                   // rows in the band
+    int Columns = 0;                // pixel columns the cells stand for
+    int OutFirst = 0;               // columns OutFirst..OutLast-1 are written,
+    int OutLast = 0;                // the others only summed
+    TFillRule Rule = TFillRule::NonZero;
+    TTargetKind Kind = TTargetKind::Over;
+    std::uint8_t* Out = nullptr;     // the pixel of column OutFirst in the band's first row
+    std::ptrdiff_t OutStride = 0;    // bytes between rows of Out
+    std::uint32_t Color = 0;         // premultiplied ARGB, for Over and Source
+    std::uint8_t* Scratch = nullptr; // Columns + 2 * kCellsPerBit + 8 bytes of coverage
+};
+
+// The instruction sets the inner loops are built for.
+enum class TSimdLevel : std::uint8_t {
+    Portable, // plain C++
+    Sse2,     // every x86-64 processor
+    Avx2      // x86-64 processors from about 2013 on
+};
+
+// The best level this processor and build can run.
+TSimdLevel BestSimdLevel();
+// The level in use: the best one unless UseSimdLevel chose a lower one.
+TSimdLevel ActiveSimdLevel();
+// Makes the rasteriser use Level (capped at the best one) from now on, for all threads; for
+// tests and benchmarks that compare the levels.
+void UseSimdLevel(TSimdLevel Level);
+
+// Resolves a band with the active level's loops.
+void ResolveBand(const TResolveJob& Job);
+
+// The loops of each level (RasterKernels*.cpp); a level this build has not got is absent.
+void ResolveBandPortable(const TResolveJob& Job);
+void ResolveBandSse2(const TResolveJob& Job);
+void ResolveBandAvx2(const TResolveJob& Job);
+
+} // namespace kw::raster::detail
