@@ -183,8 +183,9 @@ TEST(RasterCoverage, FiguresWithoutFiniteCornersAreLeftOut) {
 
 namespace {
 
-// Premultiplied pixels filled through coverage Mask by the formula Cairo uses: the paint
-// scaled by the coverage, over (or in place of the coverage's share of) what is there.
+// Premultiplied pixels filled through coverage Mask: an opaque paint, or one replacing what
+// is there, mixed with it in proportion to the coverage; a translucent one scaled by the
+// coverage and laid over it, as Cairo does.
 std::uint32_t Mul(std::uint32_t A, std::uint32_t B) {
     const std::uint32_t t = A * B + 0x80;
     return ((t >> 8) + t) >> 8;
@@ -192,6 +193,15 @@ std::uint32_t Mul(std::uint32_t A, std::uint32_t B) {
 
 std::uint32_t Composite(std::uint32_t Dest, std::uint32_t Color, std::uint32_t C, TCompositeOp Op) {
     std::uint32_t out = 0;
+    if (Op == TCompositeOp::Source || Color >> 24 == 255) {
+        // Mixed in proportion, the coverage taken as 0..256.
+        const std::uint32_t c = C + (C >> 7);
+        for (int shift = 0; shift < 32; shift += 8)
+            out |=
+                ((((Color >> shift) & 0xFF) * c + ((Dest >> shift) & 0xFF) * (256 - c) + 128) >> 8)
+                << shift;
+        return out;
+    }
     const std::uint32_t paintAlpha = Mul(Color >> 24, C);
     const std::uint32_t keep = 255 - (Op == TCompositeOp::Over ? paintAlpha : C);
     for (int shift = 0; shift < 32; shift += 8)

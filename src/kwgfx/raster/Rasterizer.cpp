@@ -24,10 +24,27 @@ using detail::kCoverageOne;
 
 namespace {
 
-// An edge in the clip box's coordinates (device pixels less the box's top-left corner), as
-// it runs: from (X0, Y0) to (X1, Y1), Y0 != Y1.
-struct TEdge {
+// A hard edge in the clip box's coordinates (device pixels less the box's top-left
+// corner), as it runs: from (X0, Y0) to (X1, Y1), Y0 != Y1.
+struct THardEdge {
     float X0, Y0, X1, Y1;
+};
+
+// A smooth edge in the box's coordinates, top end first: y on the grid of subpixel steps,
+// x in pixels as 32.32 fixed point, and the direction as a factor that wraps like the cells
+// (1 or -1).
+struct TSmoothEdge {
+    std::int64_t X0;    // at Y0
+    std::int64_t Slope; // x per subpixel step
+    std::int32_t Y0, Y1;
+    std::uint32_t Sign;
+    float Rise; // subpixel steps of height per pixel of width (infinite when upright)
+};
+
+// A piece of a curve reaching far out of the box, and how often it was halved.
+struct TCurvePiece {
+    TVertex P[4];
+    int Depth;
 };
 
 // Rows per band: as many as keep a band's cells within about this many bytes, a power of
@@ -42,8 +59,19 @@ constexpr int kSubpixels = 1024;
 constexpr int kUnit = kCoverageOne / kSubpixels;
 
 // Rounds a value known to be at least zero.
-inline int RoundUp(float V) {
-    return int(V + 0.5f);
+inline int RoundUp(double V) {
+    return int(V + 0.5);
+}
+
+// Marks the groups of cells First..Last as touched in a row's bits.
+inline void MarkCells(std::uint64_t* RowBits, int First, int Last) {
+    const int g0 = First / kCellsPerBit, g1 = Last / kCellsPerBit;
+    const int w0 = g0 >> 6, w1 = g1 >> 6;
+    if (w0 == w1) {
+        RowBits[w0] |= (~std::uint64_t(0) << (g0 & 63)) & (~std::uint64_t(0) >> (63 - (g1 & 63)));
+        return;
+    }
+    for (int g = g0; g <= g1; ++g) RowBits[g >> 6] |= std::uint64_t(1) << (g & 63);
 }
 
 } // namespace
@@ -62,29 +90,33 @@ struct TRasterizer::TState {
     // The figure being built, in the box's coordinates.
     std::vector<TVertex> Figure;
     bool FigureFinite = true;
+    // Pieces of a far-reaching curve still to be cut or flattened (AddCurve).
+    std::vector<TCurvePiece> CurveStack;
 
-    // Edges per band; bands FirstBand..LastBand may hold some.
+    // Edges per band (smooth or hard ones, as the fill is); bands FirstBand..LastBand may
+    // hold some. RightCut when some reached past the right side (so the fill may run up to
+    // it).
     int BandShift = 5;
-    std::vector<std::vector<TEdge>> Bands;
+    std::vector<std::vector<TSmoothEdge>> SmoothBands;
+    std::vector<std::vector<THardEdge>> HardBands;
     int FirstBand = 0;
     int LastBand = -1;
     std::size_t Edges = 0;
-    // The box of all edges, in the box's coordinates; RightCut when some reached past the
-    // right side (so the fill may run up to it).
-    double MinX = 0, MinY = 0, MaxX = 0, MaxY = 0;
     bool RightCut = false;
 
-    // One band of cells and touched bits, and a row of coverage bytes; all zero between fills.
+    // One band of cells and touched bits; all zero between fills.
     std::size_t CellStride = 0;
     std::size_t BitWords = 0;
     std::vector<std::uint32_t> Cells;
     std::vector<std::uint64_t> Bits;
-    std::vector<std::uint8_t> Scratch;
 
     int BandRows() const { return 1 << BandShift; }
 
     void ResetEdges() {
-        for (int b = FirstBand; b <= LastBand; ++b) Bands[std::size_t(b)].clear();
+        for (int b = FirstBand; b <= LastBand; ++b) {
+            SmoothBands[std::size_t(b)].clear();
+            HardBands[std::size_t(b)].clear();
+        }
         FirstBand = 0;
         LastBand = -1;
         Edges = 0;
@@ -98,15 +130,17 @@ struct TRasterizer::TState {
     void CloseFigure();
     void AddCurve(const TVertex (&Points)[4], int Degree);
 
-    void AccumulateSmooth(const TEdge& E, int BandTop, int Rows);
-    void AccumulateHard(const TEdge& E, int BandTop, int Rows);
+    void AccumulateSmooth(const TSmoothEdge& E, int BandTop, int Rows);
+    template <std::uint32_t Sign>
+    void AccumulateSmoothAs(const TSmoothEdge& E, int BandTop, int Rows);
+    void AccumulateHard(const THardEdge& E, int BandTop, int Rows);
+    void Touch(int First, int Last) {
+        if (Edges++ == 0) FirstBand = First, LastBand = Last;
+        FirstBand = std::min(FirstBand, First);
+        LastBand = std::max(LastBand, Last);
+    }
     void Fill(detail::TResolveJob Job, std::uint8_t* Origin, std::ptrdiff_t Stride,
               std::ptrdiff_t PixelBytes, int OutLeft, int OutTop, int OutRight, int OutBottom);
-
-    void Mark(std::uint64_t* RowBits, int Cell) {
-        const int group = Cell / kCellsPerBit;
-        RowBits[group >> 6] |= std::uint64_t(1) << (group & 63);
-    }
 };
 
 TRasterizer::TRasterizer() : F(std::make_unique<TState>()) {}
@@ -138,8 +172,10 @@ void TRasterizer::Reset(const TPixelBox& Clip, bool Antialias) {
     s.CellStride = stride;
     s.BitWords = words;
     s.BandShift = shift;
-    if (s.Bands.size() < std::size_t(bands)) s.Bands.resize(std::size_t(bands));
-    if (s.Scratch.size() < stride + 16) s.Scratch.resize(stride + 16);
+    if (s.SmoothBands.size() < std::size_t(bands)) {
+        s.SmoothBands.resize(std::size_t(bands));
+        s.HardBands.resize(std::size_t(bands));
+    }
 }
 
 const TPixelBox& TRasterizer::Clip() const {
@@ -261,50 +297,56 @@ constexpr int kMaxCurveDepth = 64;
 void TRasterizer::TState::AddCurve(const TVertex (&Points)[4], int Degree) {
     const int count = Degree + 1;
     for (int i = 1; i < count; ++i)
-        if (!std::isfinite(Points[i].X) || !std::isfinite(Points[i].Y)) {
-            FigureFinite = false;
-            Figure.push_back(Points[Degree]);
-            return;
-        }
+        if (!std::isfinite(Points[i].X) || !std::isfinite(Points[i].Y)) FigureFinite = false;
     if (!FigureFinite) {
         Figure.push_back(Points[Degree]);
         return;
     }
     const auto sink = [this](TVertex P) { Figure.push_back(P); };
-    // Near: within the box grown by its own size (at least 256 pixels) on every side.
-    const double margin = std::max({256.0, double(Width), double(Height)});
-    struct TPiece {
-        TVertex P[4];
-        int Depth;
+    const auto flatten = [&](const TVertex* P) {
+        if (Degree == 2)
+            detail::FlattenQuad(P[0], P[1], P[2], Tolerance, sink);
+        else
+            detail::FlattenCubic(P[0], P[1], P[2], P[3], Tolerance, sink);
     };
-    TPiece stack[kMaxCurveDepth + 1];
-    int top = 0;
-    stack[top].Depth = 0;
-    std::copy(Points, Points + count, stack[top].P);
-    ++top;
-    while (top > 0) {
-        const TPiece piece = stack[--top];
+    // Near: within the box grown by its own size (at least 256 pixels) on every side.
+    const double margin = std::max(256.0, double(std::max(Width, Height)));
+    const auto outside = [&](const TCurveBox& B) {
+        return B.Right <= 0 || B.Left >= Width || B.Bottom <= 0 || B.Top >= Height;
+    };
+    const auto near = [&](const TCurveBox& B) {
+        return B.Left >= -margin && B.Top >= -margin && B.Right <= Width + margin &&
+               B.Bottom <= Height + margin;
+    };
+    const TCurveBox whole = BoxOf(Points, count);
+    if (outside(whole)) {
+        Figure.push_back(Points[Degree]);
+        return;
+    }
+    if (near(whole)) {
+        flatten(Points);
+        return;
+    }
+    // Reaching far out: cut in halves, depth first with the left piece on top, so that the
+    // pieces come out in order.
+    std::vector<TCurvePiece>& stack = CurveStack;
+    stack.clear();
+    stack.push_back({{Points[0], Points[1], Points[2], Points[3]}, 0});
+    while (!stack.empty()) {
+        const TCurvePiece piece = stack.back();
+        stack.pop_back();
         const TCurveBox b = BoxOf(piece.P, count);
-        const bool outside = b.Right <= 0 || b.Left >= Width || b.Bottom <= 0 || b.Top >= Height;
-        if (outside) {
+        if (outside(b)) {
             Figure.push_back(piece.P[Degree]);
-            continue;
+        } else if (near(b) || piece.Depth == kMaxCurveDepth) {
+            flatten(piece.P);
+        } else {
+            TCurvePiece left, right;
+            Split(piece.P, Degree, left.P, right.P);
+            left.Depth = right.Depth = piece.Depth + 1;
+            stack.push_back(right);
+            stack.push_back(left);
         }
-        const bool near = b.Left >= -margin && b.Top >= -margin && b.Right <= Width + margin &&
-                          b.Bottom <= Height + margin;
-        if (near || piece.Depth == kMaxCurveDepth) {
-            if (Degree == 2)
-                detail::FlattenQuad(piece.P[0], piece.P[1], piece.P[2], Tolerance, sink);
-            else
-                detail::FlattenCubic(piece.P[0], piece.P[1], piece.P[2], piece.P[3], Tolerance,
-                                     sink);
-            continue;
-        }
-        TPiece left, right;
-        Split(piece.P, Degree, left.P, right.P);
-        left.Depth = right.Depth = piece.Depth + 1;
-        stack[top++] = right;
-        stack[top++] = left;
     }
 }
 
@@ -332,12 +374,18 @@ inline bool ExactFloat(double V) {
 void TRasterizer::TState::AddEdge(TVertex A, TVertex B) {
     if (A.Y == B.Y) return;
     const double h = Height, w = Width;
+    const bool xInside = A.X >= 0 && A.X <= w && B.X >= 0 && B.X <= w;
+    if (xInside && A.Y >= 0 && A.Y <= h && B.Y >= 0 && B.Y <= h) {
+        AddClippedEdge(A.X, A.Y, B.X, B.Y);
+        return;
+    }
     if ((A.Y <= 0 && B.Y <= 0) || (A.Y >= h && B.Y >= h)) return;
     if (A.X >= w && B.X >= w) {
         RightCut = true;
         return;
     }
     if (!Antialias && ExactFloat(A.X) && ExactFloat(A.Y) && ExactFloat(B.X) && ExactFloat(B.Y)) {
+        if (!xInside) RightCut = true;
         AddClippedEdge(A.X, A.Y, B.X, B.Y);
         return;
     }
@@ -377,42 +425,64 @@ void TRasterizer::TState::AddEdge(TVertex A, TVertex B) {
     }
 }
 
-// Keeps an edge in every band whose rows it reaches (within the box: a hard edge may reach
-// beyond it).
+// Keeps an edge in every band whose rows it reaches. A smooth edge lies in the box and goes
+// onto the grid of subpixel steps; a hard one may reach beyond the box.
 void TRasterizer::TState::AddClippedEdge(double X0, double Y0, double X1, double Y1) {
-    const TEdge e{float(X0), float(Y0), float(X1), float(Y1)};
+    const int last = (Height - 1) >> BandShift;
+    if (Antialias) {
+        TSmoothEdge e;
+        e.Sign = 1;
+        if (Y0 > Y1) std::swap(X0, X1), std::swap(Y0, Y1), e.Sign = ~std::uint32_t(0);
+        e.Y0 = RoundUp(Y0 * kSubpixels);
+        e.Y1 = RoundUp(Y1 * kSubpixels);
+        if (e.Y0 == e.Y1) return;
+        constexpr double one = 4294967296.0; // 2^32
+        const double slope = (X1 - X0) / (e.Y1 - e.Y0);
+        e.X0 = std::int64_t(X0 * one + 0.5);
+        e.Slope = std::int64_t(std::floor(slope * one + 0.5));
+        e.Rise = float(1 / std::abs(slope));
+        // An edge ending exactly on a band's top row adds nothing to that band.
+        const int first = std::min((e.Y0 / kSubpixels) >> BandShift, last);
+        const int end = std::min(((e.Y1 - 1) / kSubpixels) >> BandShift, last);
+        for (int b = first; b <= end; ++b) SmoothBands[std::size_t(b)].push_back(e);
+        Touch(first, end);
+        return;
+    }
+    const THardEdge e{float(X0), float(Y0), float(X1), float(Y1)};
     if (e.Y0 == e.Y1) return;
     const float top = std::max(std::min(e.Y0, e.Y1), 0.0f);
     const float bottom = std::min(std::max(e.Y0, e.Y1), float(Height));
-    const int last = (Height - 1) >> BandShift;
     const int first = std::min(int(top) >> BandShift, last);
-    // An edge ending exactly on a band's top row adds nothing to that band.
     const int end = std::max(first, std::min(int(std::ceil(bottom) - 1) >> BandShift, last));
-    for (int b = first; b <= end; ++b) Bands[std::size_t(b)].push_back(e);
-    const double w = Width;
-    if (std::max(X0, X1) > w) RightCut = true;
-    const double left = std::clamp(std::min(X0, X1), 0.0, w);
-    const double right = std::clamp(std::max(X0, X1), 0.0, w);
-    if (Edges == 0) {
-        FirstBand = first, LastBand = end;
-        MinX = left, MaxX = right, MinY = top, MaxY = bottom;
-    } else {
-        FirstBand = std::min(FirstBand, first), LastBand = std::max(LastBand, end);
-        MinX = std::min(MinX, left), MaxX = std::max(MaxX, right);
-        MinY = std::min<double>(MinY, top), MaxY = std::max<double>(MaxY, bottom);
-    }
-    ++Edges;
+    for (int b = first; b <= end; ++b) HardBands[std::size_t(b)].push_back(e);
+    Touch(first, end);
 }
 
 TPixelBox TRasterizer::Bounds() {
     TState& s = *F;
     s.CloseFigure();
     if (s.Edges == 0) return {};
-    const int left = int(std::floor(s.MinX)), top = int(std::floor(s.MinY));
-    const int right = s.RightCut ? s.Width : std::min(s.Width, int(std::floor(s.MaxX)) + 1);
-    const int bottom = std::min(s.Height, int(std::ceil(s.MaxY)));
-    return TPixelBox{s.Clip.Left + left, s.Clip.Top + top, s.Clip.Left + right,
-                     s.Clip.Top + bottom};
+    // The box of the edges' ends, clamped to the clip box.
+    double left = s.Width, right = 0, top = s.Height, bottom = 0;
+    const auto take = [&](double X0, double Y0, double X1, double Y1) {
+        left = std::min({left, X0, X1}), right = std::max({right, X0, X1});
+        top = std::min({top, Y0, Y1}), bottom = std::max({bottom, Y0, Y1});
+    };
+    for (int b = s.FirstBand; b <= s.LastBand; ++b) {
+        for (const TSmoothEdge& e : s.SmoothBands[std::size_t(b)]) {
+            const double x0 = double(e.X0) / 4294967296.0;
+            const double x1 = x0 + double(e.Slope) * (e.Y1 - e.Y0) / 4294967296.0;
+            take(x0, double(e.Y0) / kSubpixels, x1, double(e.Y1) / kSubpixels);
+        }
+        for (const THardEdge& e : s.HardBands[std::size_t(b)]) take(e.X0, e.Y0, e.X1, e.Y1);
+    }
+    const int l = int(std::floor(std::clamp(left, 0.0, double(s.Width))));
+    const int t = int(std::floor(std::clamp(top, 0.0, double(s.Height))));
+    const int r =
+        s.RightCut ? s.Width : std::min(s.Width, int(std::floor(std::max(right, 0.0))) + 1);
+    const int bt = int(std::ceil(std::clamp(bottom, 0.0, double(s.Height))));
+    if (l >= r || t >= bt) return {};
+    return TPixelBox{s.Clip.Left + l, s.Clip.Top + t, s.Clip.Left + r, s.Clip.Top + bt};
 }
 
 std::size_t TRasterizer::EdgeCount() {
@@ -425,80 +495,105 @@ std::size_t TRasterizer::EdgeCount() {
 // A smooth edge adds, in each row it crosses and each cell of that row it passes, the area
 // it leaves to its right within the cell (to the cell) and the rest of its height (to the
 // next cell), in units of kCoverageOne per pixel: summed along the row, that is the covered
-// share of every pixel, signed by the edge's direction. Heights are whole steps of
-// 1/kSubpixels, so each edge's parts add up exactly to its height and the sums of a closed
-// figure return exactly to zero.
-void TRasterizer::TState::AccumulateSmooth(const TEdge& E, int BandTop, int Rows) {
-    float xa = E.X0, ya = E.Y0, xb = E.X1, yb = E.Y1;
-    std::uint32_t sign = 1; // the direction, as a factor that wraps like the cells
-    if (ya > yb) {
-        std::swap(xa, xb), std::swap(ya, yb);
-        sign = ~std::uint32_t(0);
+// share of every pixel, signed by the edge's direction. Heights are whole subpixel steps
+// and x is in 1/65536 of a pixel, so each edge's parts add up exactly to its height and the
+// sums of a closed figure return exactly to zero.
+void TRasterizer::TState::AccumulateSmooth(const TSmoothEdge& E, int BandTop, int Rows) {
+    if (E.Sign == 1)
+        AccumulateSmoothAs<1>(E, BandTop, Rows);
+    else
+        AccumulateSmoothAs<~std::uint32_t(0)>(E, BandTop, Rows);
+}
+
+namespace {
+
+// One piece of a smooth edge within a row: Dy subpixel steps high, from Left to Right
+// (16.16, Left <= Right) on the row's cells, signed by Sign.
+template <std::uint32_t Sign>
+[[gnu::always_inline]] inline void AddRowPiece(std::uint32_t* Cells, std::uint64_t* Bits, int Dy,
+                                               std::int32_t Left, std::int32_t Right, float Rise) {
+    const int c0 = Left >> 16, c1 = Right >> 16;
+    if (c0 == c1) {
+        // Within one cell: the area right of the piece is Dy times the mean of its x.
+        const int area = (Dy * ((Left + Right) - (c0 << 17))) >> 11;
+        Cells[c0] += Sign * std::uint32_t(Dy * kUnit - area);
+        Cells[c0 + 1] += Sign * std::uint32_t(area);
+        const int g0 = c0 / kCellsPerBit, g1 = (c0 + 1) / kCellsPerBit;
+        Bits[g0 >> 6] |= std::uint64_t(1) << (g0 & 63);
+        Bits[g1 >> 6] |= std::uint64_t(1) << (g1 & 63);
+        return;
     }
-    // The ends on the grid of subpixel steps, then the part within the band.
-    const int ja = RoundUp(ya * kSubpixels), jb = RoundUp(yb * kSubpixels);
-    const int low = BandTop * kSubpixels, high = (BandTop + Rows) * kSubpixels;
-    int ytop = std::max(ja, low);
-    const int yend = std::min(jb, high);
+    // Across cells c0..c1: each gets the height the piece has within it (the heights at the
+    // cells' borders rounded, never beyond Dy, the last taking the rest) and passes the area
+    // right of the piece on to the next cell.
+    float height = float(((c0 + 1) << 16) - Left) * (Rise / 65536.0f);
+    int done = std::min(int(height + 0.5f), Dy);
+    int carry = (done * ((Left & 0xFFFF) + 65536)) >> 11;
+    Cells[c0] += Sign * std::uint32_t(done * kUnit - carry);
+    for (int c = c0 + 1; c < c1; ++c) {
+        height += Rise;
+        const int now = std::min(int(height + 0.5f), Dy);
+        const int part = now - done;
+        done = now;
+        Cells[c] += Sign * std::uint32_t(carry + part * (kUnit / 2));
+        carry = part * (kUnit / 2);
+    }
+    const int part = Dy - done;
+    const int area = (part * (Right & 0xFFFF)) >> 11;
+    Cells[c1] += Sign * std::uint32_t(carry + part * kUnit - area);
+    Cells[c1 + 1] += Sign * std::uint32_t(area);
+    MarkCells(Bits, c0, c1 + 1);
+}
+
+} // namespace
+
+template <std::uint32_t Sign>
+void TRasterizer::TState::AccumulateSmoothAs(const TSmoothEdge& E, int BandTop, int Rows) {
+    static_assert(kSubpixels == 1 << 10);
+    const int low = BandTop * kSubpixels;
+    int ytop = std::max(E.Y0, low);
+    const int yend = std::min(E.Y1, (BandTop + Rows) * kSubpixels);
     if (ytop >= yend) return;
-    const float dxdy = (xb - xa) / float(jb - ja);
-    const float w = float(Width);
-    float xtop = ytop == ja ? xa : xa + float(ytop - ja) * dxdy;
-    while (ytop < yend) {
-        const int row = (ytop - low) / kSubpixels;
-        const int ybot = std::min(yend, low + (row + 1) * kSubpixels);
-        const float xbot = ybot == jb ? xb : xa + float(ybot - ja) * dxdy;
-        std::uint32_t* cells = Cells.data() + std::size_t(row) * CellStride;
-        std::uint64_t* bits = Bits.data() + std::size_t(row) * BitWords;
-        const int dy = ybot - ytop; // 1..kSubpixels
-        float left = std::clamp(std::min(xtop, xbot), 0.0f, w);
-        float right = std::clamp(std::max(xtop, xbot), 0.0f, w);
-        const int c0 = int(left), c1 = int(right);
-        if (c0 == c1) {
-            // Within one cell: the area right of the piece is dy times the mean of its x.
-            const int area = RoundUp(float(dy) * ((left + right) * 0.5f - float(c0)) * kUnit);
-            cells[c0] += sign * std::uint32_t(dy * kUnit - area);
-            cells[c0 + 1] += sign * std::uint32_t(area);
-            Mark(bits, c0);
-            Mark(bits, c0 + 1);
-        } else {
-            // Across cells c0..c1: each gets the height the piece has within it (rounded so
-            // that they add up to dy) and carries its area on to the next.
-            const float dydx = float(dy) / (right - left);
-            float height = (float(c0 + 1) - left) * dydx;
-            int done = std::min(RoundUp(height), dy);
-            int part = done;
-            int carry = RoundUp(height * (left - float(c0) + 1.0f) * (kUnit / 2));
-            cells[c0] += sign * std::uint32_t(part * kUnit - carry);
-            Mark(bits, c0);
-            const int fullArea = RoundUp(dydx * (kUnit / 2));
-            for (int c = c0 + 1; c < c1; ++c) {
-                height += dydx;
-                const int now = std::min(RoundUp(height), dy);
-                part = now - done;
-                done = now;
-                cells[c] += sign * std::uint32_t(carry + part * kUnit - fullArea);
-                carry = fullArea;
-                Mark(bits, c);
-            }
-            const float tail = right - float(c1);
-            part = dy - done;
-            const int area = RoundUp(tail * tail * 0.5f * dydx * kUnit);
-            cells[c1] += sign * std::uint32_t(carry + part * kUnit - area);
-            cells[c1 + 1] += sign * std::uint32_t(area);
-            Mark(bits, c1);
-            Mark(bits, c1 + 1);
-        }
-        ytop = ybot;
+    // x (32.32) at a subpixel row of the edge, and as 16.16 never left of the box.
+    std::int64_t x = E.X0 + std::int64_t(ytop - E.Y0) * E.Slope;
+    const auto pixels = [](std::int64_t X) { return std::max(std::int32_t(X >> 16), 0); };
+    const int row = (ytop - low) >> 10;
+    std::uint32_t* cells = Cells.data() + std::size_t(row) * CellStride;
+    std::uint64_t* bits = Bits.data() + std::size_t(row) * BitWords;
+    const auto piece = [&](int Ybot) {
+        const std::int64_t xbot = Ybot == E.Y1 ? E.X0 + std::int64_t(Ybot - E.Y0) * E.Slope
+                                               : x + std::int64_t(Ybot - ytop) * E.Slope;
+        const std::int32_t a = pixels(x), b = pixels(xbot);
+        AddRowPiece<Sign>(cells, bits, Ybot - ytop, std::min(a, b), std::max(a, b), E.Rise);
+        ytop = Ybot;
+        x = xbot;
+        cells += CellStride;
+        bits += BitWords;
+    };
+    // A first row entered below its top.
+    if ((ytop & (kSubpixels - 1)) != 0) piece(std::min(yend, (ytop | (kSubpixels - 1)) + 1));
+    // Whole rows: the same height, the same step of x.
+    const std::int64_t step = E.Slope * kSubpixels;
+    std::int32_t xtop = pixels(x);
+    while (ytop + kSubpixels <= yend) {
+        x += step;
+        const std::int32_t xbot = pixels(x);
+        AddRowPiece<Sign>(cells, bits, kSubpixels, std::min(xtop, xbot), std::max(xtop, xbot),
+                          E.Rise);
         xtop = xbot;
+        ytop += kSubpixels;
+        cells += CellStride;
+        bits += BitWords;
     }
+    // A last row left above its bottom.
+    if (ytop < yend) piece(yend);
 }
 
 // A hard edge adds a whole pixel, signed by its direction, to the first cell whose centre
 // lies at or right of its crossing with each row centre it spans (top <= centre < bottom).
 // The crossing is computed as one quotient in double precision, so that crossings exactly on
 // a centre are found as such.
-void TRasterizer::TState::AccumulateHard(const TEdge& E, int BandTop, int Rows) {
+void TRasterizer::TState::AccumulateHard(const THardEdge& E, int BandTop, int Rows) {
     double xa = E.X0, ya = E.Y0, xb = E.X1, yb = E.Y1;
     std::uint32_t sign = 1;
     if (ya > yb) {
@@ -513,7 +608,7 @@ void TRasterizer::TState::AccumulateHard(const TEdge& E, int BandTop, int Rows) 
         const int c = int(std::clamp(std::ceil(x - 0.5), 0.0, double(Width)));
         const std::size_t r = std::size_t(row - BandTop);
         Cells[r * CellStride + std::size_t(c)] += sign * std::uint32_t(kCoverageOne);
-        Mark(Bits.data() + r * BitWords, c);
+        MarkCells(Bits.data() + r * BitWords, c, c);
     }
 }
 
@@ -537,18 +632,14 @@ void TRasterizer::TState::Fill(detail::TResolveJob Job, std::uint8_t* Origin, st
     Job.OutFirst = left;
     Job.OutLast = right;
     Job.OutStride = Stride;
-    Job.Scratch = Scratch.data();
     for (int b = FirstBand; b <= LastBand; ++b) {
-        const std::vector<TEdge>& edges = Bands[std::size_t(b)];
-        if (edges.empty()) continue;
+        const std::vector<TSmoothEdge>& smooth = SmoothBands[std::size_t(b)];
+        const std::vector<THardEdge>& hard = HardBands[std::size_t(b)];
+        if (smooth.empty() && hard.empty()) continue;
         const int bandTop = b << BandShift;
         const int rows = std::min(BandRows(), Height - bandTop);
-        for (const TEdge& e : edges) {
-            if (Antialias)
-                AccumulateSmooth(e, bandTop, rows);
-            else
-                AccumulateHard(e, bandTop, rows);
-        }
+        for (const TSmoothEdge& e : smooth) AccumulateSmooth(e, bandTop, rows);
+        for (const THardEdge& e : hard) AccumulateHard(e, bandTop, rows);
         // Rows outside the written part are resolved too (that clears their cells), into a
         // pointer that is never written: their spans are all clipped away.
         for (int r = 0; r < rows;) {

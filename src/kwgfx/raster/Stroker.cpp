@@ -18,7 +18,7 @@ namespace kw::raster {
 namespace {
 
 TVertex Direction(TVertex A, TVertex B) {
-    const double dx = B.X - A.X, dy = B.Y - A.Y, len = std::hypot(dx, dy);
+    const double dx = B.X - A.X, dy = B.Y - A.Y, len = std::sqrt(dx * dx + dy * dy);
     return {dx / len, dy / len};
 }
 
@@ -128,7 +128,7 @@ void ForEachDash(std::span<const TVertex> P, bool Closed, std::span<const double
     const std::size_t segments = Closed ? P.size() : P.size() - 1;
     for (std::size_t i = 0; i < segments; ++i) {
         const TVertex a = P[i], b = P[(i + 1) % P.size()];
-        length += std::hypot(b.X - a.X, b.Y - a.Y);
+        length += std::sqrt((b.X - a.X) * (b.X - a.X) + (b.Y - a.Y) * (b.Y - a.Y));
     }
     if (!(period > 0) || !std::isfinite(length) || length / period > kMaxDashes)
         return Piece(P, Closed);
@@ -145,7 +145,7 @@ void ForEachDash(std::span<const TVertex> P, bool Closed, std::span<const double
     if (on) Buffer.push_back(P[0]);
     for (std::size_t i = 0; i < segments; ++i) {
         const TVertex a = P[i], b = P[(i + 1) % P.size()];
-        const double len = std::hypot(b.X - a.X, b.Y - a.Y);
+        const double len = std::sqrt((b.X - a.X) * (b.X - a.X) + (b.Y - a.Y) * (b.Y - a.Y));
         double at = 0;
         while (len - at > left) {
             at += left;

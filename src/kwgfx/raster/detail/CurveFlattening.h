@@ -28,6 +28,21 @@ inline constexpr int kMaxCurveSegments = 1 << 14;
 // chords.
 inline constexpr double kCubicToQuadShare = 0.2;
 
+// Curves that even steps of the parameter bring within tolerance in at most this many
+// chords are cut so: the parabola's chords could save at most one of them, and the steps
+// cost far less to find.
+inline constexpr int kEvenStepsUpTo = 4;
+
+// The fewest even steps, up to kEvenStepsUpTo, whose chords keep within Tolerance when
+// one step strays Offset (squared: OffsetSquared) from the curve and n steps 1/n^2 of it;
+// 0 when more are needed.
+inline int FewEvenSteps(double OffsetSquared, double Tolerance) {
+    const double t2 = Tolerance * Tolerance;
+    for (int n = 1; n <= kEvenStepsUpTo; ++n)
+        if (OffsetSquared <= t2 * n * n * n * n) return n;
+    return 0;
+}
+
 // About integral_0^x (1 + 4 s^2)^(-1/4) ds, and its inverse.
 inline double ParabolaIntegral(double X) {
     constexpr double d = 0.67;
@@ -52,12 +67,15 @@ void FlattenQuad(const TVertex& P0, const TVertex& P1, const TVertex& P2, double
     const double ddx = P0.X - 2 * P1.X + P2.X, ddy = P0.Y - 2 * P1.Y + P2.Y;
     const double d01x = P1.X - P0.X, d01y = P1.Y - P0.Y;
     const double d12x = P2.X - P1.X, d12y = P2.Y - P1.Y;
-    const double dd = std::hypot(ddx, ddy);
-    // The curve's own offset from its chord is at most dd / 4; within tolerance it is a line.
-    if (!(dd > 4 * Tolerance)) {
+    // The curve strays at most dd / 4 from its chord, a quarter of that from each of two
+    // chords of half the parameter, and so on.
+    const double dd2 = ddx * ddx + ddy * ddy;
+    if (const int few = FewEvenSteps(dd2 / 16, Tolerance); few > 0 || !(dd2 < 1e300)) {
+        for (int i = 1; i < few; ++i) Sink(QuadAt(P0, P1, P2, double(i) / few));
         Sink(P2);
         return;
     }
+    const double dd = std::sqrt(dd2);
     // Parabola coordinates: x runs across the axis (the direction dd), linearly in t.
     const double cross = d01x * ddy - d01y * ddx;
     const double x0 = (d01x * ddx + d01y * ddy) / (2 * cross);
@@ -113,18 +131,28 @@ void FlattenCubic(const TVertex& P0, const TVertex& P1, const TVertex& P2, const
     const auto slope = [&](double T) -> TVertex {
         return {(3 * ax * T + 2 * bx) * T + cx, (3 * ay * T + 2 * by) * T + cy};
     };
-    // A quadratic through a cubic's ends strays at most sqrt(3)/36 |P3 - 3 P2 + 3 P1 - P0|
-    // from it (its control point the mean of the two the cubic's tangents suggest); cut into
-    // m pieces, the cube of m less.
-    const double third =
-        std::hypot(P3.X - 3 * P2.X + 3 * P1.X - P0.X, P3.Y - 3 * P2.Y + 3 * P1.Y - P0.Y);
-    const double quadTolerance = kCubicToQuadShare * Tolerance;
-    const double pieces = std::ceil(std::cbrt(std::sqrt(3.0) / 36 * third / quadTolerance));
-    if (!std::isfinite(pieces)) {
+    // Even steps stray at most 3/4 of the larger second difference of the control points
+    // from the curve, divided by the square of their number.
+    const double d1x = P0.X - 2 * P1.X + P2.X, d1y = P0.Y - 2 * P1.Y + P2.Y;
+    const double d2x = P1.X - 2 * P2.X + P3.X, d2y = P1.Y - 2 * P2.Y + P3.Y;
+    const double second = std::max(d1x * d1x + d1y * d1y, d2x * d2x + d2y * d2y);
+    if (const int few = FewEvenSteps(0.5625 * second, Tolerance); few > 0 || !(second < 1e300)) {
+        for (int i = 1; i < few; ++i) Sink(at(double(i) / few));
         Sink(P3);
         return;
     }
-    const int m = int(std::clamp(pieces, 1.0, 64.0));
+    // A quadratic through a cubic's ends strays at most sqrt(3)/36 |P3 - 3 P2 + 3 P1 - P0|
+    // from it (its control point the mean of the two the cubic's tangents suggest); cut into
+    // m pieces, the cube of m less.
+    const double tx = P3.X - 3 * P2.X + 3 * P1.X - P0.X, ty = P3.Y - 3 * P2.Y + 3 * P1.Y - P0.Y;
+    const double quadTolerance = kCubicToQuadShare * Tolerance;
+    const double cube = std::sqrt(3.0) / 36 * std::sqrt(tx * tx + ty * ty) / quadTolerance;
+    if (!std::isfinite(cube)) {
+        Sink(P3);
+        return;
+    }
+    int m = 1;
+    while (m < 64 && double(m) * m * m < cube) ++m;
     const double chordTolerance = Tolerance - quadTolerance;
     TVertex start = P0;
     TVertex startSlope = slope(0);

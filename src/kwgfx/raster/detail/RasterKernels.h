@@ -6,7 +6,7 @@
 // A band holds Rows rows of cells, one 32-bit cell per pixel column and a few more. A cell
 // holds the change of coverage from the pixel before it, in units of 1/65536 of a pixel
 // (kCoverageOne): the running sum along a row is the winding-weighted area of each pixel.
-// Beside the cells, one bit per group of four cells (kCellsPerBit) tells which were
+// Beside the cells, one bit per group of eight cells (kCellsPerBit) tells which were
 // touched; untouched cells are zero, so the sum stays constant over them and a run of them
 // is one span of a single coverage. Resolving a band reads every touched group, writes the
 // pixels and leaves cells and bits zero again.
@@ -19,7 +19,7 @@
 namespace kw::raster::detail {
 
 inline constexpr std::int32_t kCoverageOne = 1 << 16;
-inline constexpr int kCellsPerBit = 4;
+inline constexpr int kCellsPerBit = 8;
 
 // What a band is resolved into.
 enum class TTargetKind : std::uint8_t {
@@ -39,10 +39,9 @@ struct TResolveJob {
     int OutLast = 0;                // the others only summed
     TFillRule Rule = TFillRule::NonZero;
     TTargetKind Kind = TTargetKind::Over;
-    std::uint8_t* Out = nullptr;     // the pixel of column OutFirst in the band's first row
-    std::ptrdiff_t OutStride = 0;    // bytes between rows of Out
-    std::uint32_t Color = 0;         // premultiplied ARGB, for Over and Source
-    std::uint8_t* Scratch = nullptr; // Columns + 2 * kCellsPerBit + 8 bytes of coverage
+    std::uint8_t* Out = nullptr;  // the pixel of column OutFirst in the band's first row
+    std::ptrdiff_t OutStride = 0; // bytes between rows of Out
+    std::uint32_t Color = 0;      // premultiplied ARGB, for Over and Source
 };
 
 // The instruction sets the inner loops are built for.

@@ -8,7 +8,7 @@
 // Sections:
 //   1. Coverage from running sums (a pixel at a time, four at a time)
 //   2. Pixels: the premultiplied blend
-//   3. Spans: one coverage, or a coverage per pixel
+//   3. Spans of one coverage, groups of four pixels
 //   4. Rows and bands
 
 #ifndef KWGFX_RASTER_LEVEL
@@ -73,21 +73,6 @@ inline __m128i CoverageOf4(__m128i Sum) {
     return _mm_srli_epi32(_mm_add_epi32(scaled, _mm_set1_epi32(kCoverageOne / 2)), 16);
 }
 
-// Sums a group of four cells onto Running (all four lanes), writes their four coverage
-// bytes to Out, zeroes the cells, and returns the new running sum in all lanes.
-template <TFillRule Rule>
-inline __m128i ResolveGroup(std::uint32_t* Cells, __m128i Running, std::uint8_t* Out) {
-    __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(Cells));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(Cells), _mm_setzero_si128());
-    v = _mm_add_epi32(v, _mm_slli_si128(v, 4));
-    v = _mm_add_epi32(v, _mm_slli_si128(v, 8));
-    v = _mm_add_epi32(v, Running);
-    const __m128i c = CoverageOf4<Rule>(v);
-    const __m128i words = _mm_packs_epi32(c, c);
-    const int bytes = _mm_cvtsi128_si32(_mm_packus_epi16(words, words));
-    std::memcpy(Out, &bytes, 4);
-    return _mm_shuffle_epi32(v, _MM_SHUFFLE(3, 3, 3, 3));
-}
 #endif
 
 // ---------------------------------------------------------------- 2. pixels
@@ -120,7 +105,25 @@ inline std::uint32_t BlendPixel(std::uint32_t Dest, TCoveredPaint P) {
     return P.Paint + ScalePixel(Dest, P.Keep);
 }
 
+// An opaque paint (or any paint replacing the pixel) covering Coverage of a pixel: the two
+// mixed in proportion, the coverage taken as 0..256 so that a shift divides.
+inline std::uint32_t MixPixel(std::uint32_t Dest, std::uint32_t Color, std::uint32_t Coverage) {
+    const std::uint32_t c = Coverage + (Coverage >> 7), k = 256 - c;
+    std::uint32_t out = 0;
+    for (int shift = 0; shift < 32; shift += 8)
+        out |= ((((Color >> shift) & 0xFF) * c + ((Dest >> shift) & 0xFF) * k + 128) >> 8) << shift;
+    return out;
+}
+
 #if KWGFX_RASTER_LEVEL >= 1
+// MixPixel for two pixels in 16-bit lanes, C the coverage 0..255 per lane.
+inline __m128i Mix2(__m128i Dest, __m128i Color, __m128i C) {
+    const __m128i c = _mm_add_epi16(C, _mm_srli_epi16(C, 7));
+    const __m128i k = _mm_sub_epi16(_mm_set1_epi16(256), c);
+    const __m128i sum = _mm_add_epi16(_mm_mullo_epi16(Color, c), _mm_mullo_epi16(Dest, k));
+    return _mm_srli_epi16(_mm_add_epi16(sum, _mm_set1_epi16(128)), 8);
+}
+
 // a * b / 255 in 16-bit lanes, rounded as Mul255.
 inline __m128i Mul255x8(__m128i A, __m128i B) {
     const __m128i t = _mm_add_epi16(_mm_mullo_epi16(A, B), _mm_set1_epi16(0x80));
@@ -133,7 +136,8 @@ inline __m128i AlphaLanes(__m128i V) {
                                _MM_SHUFFLE(3, 3, 3, 3));
 }
 
-// Two pixels (as 16-bit lanes) under coverages C (16-bit lanes, one per channel).
+// Two pixels (as 16-bit lanes) under coverages C (16-bit lanes, one per channel), the paint
+// translucent and over them.
 template <TTargetKind Kind>
 inline __m128i Blend2(__m128i Dest, __m128i Color, __m128i C) {
     const __m128i paint = Mul255x8(Color, C);
@@ -142,57 +146,9 @@ inline __m128i Blend2(__m128i Dest, __m128i Color, __m128i C) {
     return _mm_add_epi16(paint, Mul255x8(Dest, keep));
 }
 
-// Four pixels at P under the coverage bytes of Coverage4.
-template <TTargetKind Kind>
-inline void Blend4(std::uint8_t* P, std::uint32_t Coverage4, __m128i Color) {
-    const __m128i zero = _mm_setzero_si128();
-    const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(P));
-    __m128i c = _mm_cvtsi32_si128(int(Coverage4));
-    c = _mm_unpacklo_epi8(c, c);
-    c = _mm_unpacklo_epi16(c, c);
-    const __m128i lo = Blend2<Kind>(_mm_unpacklo_epi8(d, zero), Color, _mm_unpacklo_epi8(c, zero));
-    const __m128i hi = Blend2<Kind>(_mm_unpackhi_epi8(d, zero), Color, _mm_unpackhi_epi8(c, zero));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(P), _mm_packus_epi16(lo, hi));
-}
 #endif
 
-#if KWGFX_RASTER_LEVEL >= 2
-inline __m256i Mul255x16(__m256i A, __m256i B) {
-    const __m256i t = _mm256_add_epi16(_mm256_mullo_epi16(A, B), _mm256_set1_epi16(0x80));
-    return _mm256_srli_epi16(_mm256_add_epi16(t, _mm256_srli_epi16(t, 8)), 8);
-}
-
-template <TTargetKind Kind>
-inline __m256i Blend4x16(__m256i Dest, __m256i Color, __m256i C) {
-    const __m256i paint = Mul255x16(Color, C);
-    const __m256i used =
-        Kind == TTargetKind::Over
-            ? _mm256_shufflehi_epi16(_mm256_shufflelo_epi16(paint, _MM_SHUFFLE(3, 3, 3, 3)),
-                                     _MM_SHUFFLE(3, 3, 3, 3))
-            : C;
-    const __m256i keep = _mm256_sub_epi16(_mm256_set1_epi16(255), used);
-    return _mm256_add_epi16(paint, Mul255x16(Dest, keep));
-}
-
-// Eight pixels at P under the eight coverage bytes of Coverage8.
-template <TTargetKind Kind>
-inline void Blend8(std::uint8_t* P, std::uint64_t Coverage8, __m256i Color) {
-    const __m256i zero = _mm256_setzero_si256();
-    const __m256i d = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(P));
-    // Each coverage byte repeated over its pixel's four bytes.
-    const __m256i bytes = _mm256_set1_epi64x(std::int64_t(Coverage8));
-    const __m256i spread = _mm256_shuffle_epi8(
-        bytes, _mm256_setr_epi8(0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2, 2, 3, 3, 3, 3, 4, 4, 4, 4, 5, 5, 5,
-                                5, 6, 6, 6, 6, 7, 7, 7, 7));
-    const __m256i lo =
-        Blend4x16<Kind>(_mm256_unpacklo_epi8(d, zero), Color, _mm256_unpacklo_epi8(spread, zero));
-    const __m256i hi =
-        Blend4x16<Kind>(_mm256_unpackhi_epi8(d, zero), Color, _mm256_unpackhi_epi8(spread, zero));
-    _mm256_storeu_si256(reinterpret_cast<__m256i*>(P), _mm256_packus_epi16(lo, hi));
-}
-#endif
-
-// ---------------------------------------------------------------- 3. spans
+// ---------------------------------------------------------------- 3. spans and groups
 
 inline void FillPixels(std::uint8_t* P, int Count, std::uint32_t Color) {
     int i = 0;
@@ -207,150 +163,285 @@ inline void FillPixels(std::uint8_t* P, int Count, std::uint32_t Color) {
     for (; i < Count; ++i) std::memcpy(P + 4 * i, &Color, 4);
 }
 
-// A span of pixels under one coverage.
+// The paint of a job, prepared once for all its rows.
+struct TPaint {
+    std::uint32_t Color; // premultiplied
+    bool Solid;          // full coverage replaces the pixel with Color
+#if KWGFX_RASTER_LEVEL >= 1
+    __m128i Color16; // Color's channels in 16-bit lanes, twice
+#endif
+};
+
 template <TTargetKind Kind>
-inline void ConstantSpan(const TResolveJob& Job, std::uint8_t* Row, int From, int To,
-                         std::uint32_t Coverage) {
+inline TPaint PaintOf(const TResolveJob& Job) {
+    TPaint p;
+    p.Color = Job.Color;
+    p.Solid = Kind == TTargetKind::Source || (Job.Color >> 24) == 255;
+#if KWGFX_RASTER_LEVEL >= 1
+    p.Color16 = _mm_unpacklo_epi8(_mm_set1_epi32(int(Job.Color)), _mm_setzero_si128());
+#endif
+    return p;
+}
+
+// One pixel (or mask byte) at P under coverage C.
+template <TTargetKind Kind>
+inline void PutPixel(std::uint8_t* P, std::uint32_t C, const TPaint& Paint) {
+    if (C == 0) return;
+    if constexpr (Kind == TTargetKind::Mask) {
+        *P = std::uint8_t(C);
+    } else {
+        std::uint32_t d = Paint.Color;
+        if (C != 255 || !Paint.Solid) {
+            std::memcpy(&d, P, 4);
+            d = Paint.Solid ? MixPixel(d, Paint.Color, C)
+                            : BlendPixel(d, CoveredPaint<Kind>(Paint.Color, C));
+        }
+        std::memcpy(P, &d, 4);
+    }
+}
+
+// A span of pixels From..To-1 of Row under one coverage.
+template <TTargetKind Kind>
+inline void ConstantSpan(std::uint8_t* Row, int From, int To, std::uint32_t Coverage,
+                         const TPaint& Paint) {
     if (Coverage == 0 || From >= To) return;
     if constexpr (Kind == TTargetKind::Mask) {
         std::memset(Row + From, int(Coverage), std::size_t(To - From));
     } else {
         std::uint8_t* p = Row + 4 * std::ptrdiff_t(From);
         const int count = To - From;
-        if (Coverage == 255 && (Kind == TTargetKind::Source || (Job.Color >> 24) == 255)) {
-            FillPixels(p, count, Job.Color);
+        if (Coverage == 255 && Paint.Solid) {
+            FillPixels(p, count, Paint.Color);
             return;
         }
-        const TCoveredPaint paint = CoveredPaint<Kind>(Job.Color, Coverage);
         int i = 0;
 #if KWGFX_RASTER_LEVEL >= 1
-        const std::uint32_t cov4 = Coverage * 0x01010101u;
-        const __m128i color =
-            _mm_unpacklo_epi8(_mm_set1_epi32(int(Job.Color)), _mm_setzero_si128());
-        for (; i + 4 <= count; i += 4) Blend4<Kind>(p + 4 * i, cov4, color);
+        const __m128i c = _mm_set1_epi16(short(Coverage));
+        for (; i + 4 <= count; i += 4) {
+            const __m128i zero = _mm_setzero_si128();
+            std::uint8_t* q = p + 4 * i;
+            const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q));
+            const __m128i dlo = _mm_unpacklo_epi8(d, zero), dhi = _mm_unpackhi_epi8(d, zero);
+            const __m128i lo =
+                Paint.Solid ? Mix2(dlo, Paint.Color16, c) : Blend2<Kind>(dlo, Paint.Color16, c);
+            const __m128i hi =
+                Paint.Solid ? Mix2(dhi, Paint.Color16, c) : Blend2<Kind>(dhi, Paint.Color16, c);
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(q), _mm_packus_epi16(lo, hi));
+        }
 #endif
+        const TCoveredPaint paint = CoveredPaint<Kind>(Paint.Color, Coverage);
         for (; i < count; ++i) {
             std::uint32_t d;
             std::memcpy(&d, p + 4 * i, 4);
-            d = BlendPixel(d, paint);
+            d = Paint.Solid ? MixPixel(d, Paint.Color, Coverage) : BlendPixel(d, paint);
             std::memcpy(p + 4 * i, &d, 4);
         }
     }
 }
 
-// A span of pixels under the coverage bytes Coverage[From..To-1].
-template <TTargetKind Kind>
-inline void VaryingSpan(const TResolveJob& Job, std::uint8_t* Row, int From, int To,
-                        const std::uint8_t* Coverage) {
-    if (From >= To) return;
-    if constexpr (Kind == TTargetKind::Mask) {
-        std::memcpy(Row + From, Coverage + From, std::size_t(To - From));
-    } else {
-        const bool solid = Kind == TTargetKind::Source || (Job.Color >> 24) == 255;
-        int x = From;
-#if KWGFX_RASTER_LEVEL >= 2
-        const __m256i color8 =
-            _mm256_unpacklo_epi8(_mm256_set1_epi32(int(Job.Color)), _mm256_setzero_si256());
-        for (; x + 8 <= To; x += 8) {
-            std::uint64_t c8;
-            std::memcpy(&c8, Coverage + x, 8);
-            std::uint8_t* p = Row + 4 * std::ptrdiff_t(x);
-            if (c8 == 0) continue;
-            if (c8 == ~std::uint64_t(0) && solid) {
-                FillPixels(p, 8, Job.Color);
-                continue;
-            }
-            Blend8<Kind>(p, c8, color8);
-        }
-#endif
 #if KWGFX_RASTER_LEVEL >= 1
-        const __m128i color4 =
-            _mm_unpacklo_epi8(_mm_set1_epi32(int(Job.Color)), _mm_setzero_si128());
-        for (; x + 4 <= To; x += 4) {
-            std::uint32_t c4;
-            std::memcpy(&c4, Coverage + x, 4);
-            std::uint8_t* p = Row + 4 * std::ptrdiff_t(x);
-            if (c4 == 0) continue;
-            if (c4 == 0xFFFFFFFFu && solid) {
-                FillPixels(p, 4, Job.Color);
-                continue;
-            }
-            Blend4<Kind>(p, c4, color4);
+// Four pixels (or mask bytes) at P under the coverages of the four lanes of C.
+template <TTargetKind Kind>
+inline void PutGroup(std::uint8_t* P, __m128i C, const TPaint& Paint) {
+    const __m128i zero = _mm_setzero_si128();
+    if (_mm_movemask_epi8(_mm_cmpeq_epi32(C, zero)) == 0xFFFF) return;
+    if constexpr (Kind == TTargetKind::Mask) {
+        const __m128i words = _mm_packs_epi32(C, C);
+        const int bytes = _mm_cvtsi128_si32(_mm_packus_epi16(words, words));
+        std::memcpy(P, &bytes, 4);
+    } else {
+        if (Paint.Solid && _mm_movemask_epi8(_mm_cmpeq_epi32(C, _mm_set1_epi32(255))) == 0xFFFF) {
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(P), _mm_set1_epi32(int(Paint.Color)));
+            return;
         }
-#endif
-        for (; x < To; ++x) {
-            const std::uint32_t c = Coverage[x];
-            if (c == 0) continue;
-            std::uint8_t* p = Row + 4 * std::ptrdiff_t(x);
-            std::uint32_t d = Job.Color;
-            if (c != 255 || !solid) {
-                std::memcpy(&d, p, 4);
-                d = BlendPixel(d, CoveredPaint<Kind>(Job.Color, c));
-            }
-            std::memcpy(p, &d, 4);
-        }
+        const __m128i words = _mm_packs_epi32(C, C);            // c0 c1 c2 c3 c0 c1 c2 c3
+        const __m128i pairs = _mm_unpacklo_epi16(words, words); // c0 c0 c1 c1 c2 c2 c3 c3
+        const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(P));
+        const __m128i dlo = _mm_unpacklo_epi8(d, zero), dhi = _mm_unpackhi_epi8(d, zero);
+        const __m128i clo = _mm_unpacklo_epi32(pairs, pairs),
+                      chi = _mm_unpackhi_epi32(pairs, pairs);
+        const __m128i lo =
+            Paint.Solid ? Mix2(dlo, Paint.Color16, clo) : Blend2<Kind>(dlo, Paint.Color16, clo);
+        const __m128i hi =
+            Paint.Solid ? Mix2(dhi, Paint.Color16, chi) : Blend2<Kind>(dhi, Paint.Color16, chi);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(P), _mm_packus_epi16(lo, hi));
     }
 }
+#endif
 
 // ---------------------------------------------------------------- 4. rows and bands
 
-// Sums one row of cells, writes its pixels and clears the cells and bits it read.
-template <TTargetKind Kind, TFillRule Rule>
-inline void ResolveRow(const TResolveJob& Job, std::uint32_t* Cells, std::uint64_t* Bits,
-                       std::uint8_t* Row) {
-    std::uint8_t* coverage = Job.Scratch;
-    const int first = Job.OutFirst, last = Job.OutLast;
-    // Spans are clipped to the written columns and counted from the first of them, where
-    // Row points.
-    const auto constant = [&](int From, int To, std::uint32_t Coverage) {
-        ConstantSpan<Kind>(Job, Row, MaxInt(From, first) - first, MinInt(To, last) - first,
-                           Coverage);
-    };
-    const auto varying = [&](int From, int To) {
-        VaryingSpan<Kind>(Job, Row, MaxInt(From, first) - first, MinInt(To, last) - first,
-                          coverage + first);
-    };
-    std::uint32_t running = 0;
-#if KWGFX_RASTER_LEVEL >= 1
-    __m128i runningLanes = _mm_setzero_si128();
+#if KWGFX_RASTER_LEVEL >= 2
+// The same for eight sums.
+template <TFillRule Rule>
+inline __m256i CoverageOf8(__m256i Sum) {
+    __m256i a = _mm256_abs_epi32(Sum);
+    if constexpr (Rule == TFillRule::NonZero) {
+        a = _mm256_min_epu32(a, _mm256_set1_epi32(kCoverageOne));
+    } else {
+        a = _mm256_and_si256(a, _mm256_set1_epi32(2 * kCoverageOne - 1));
+        a = _mm256_min_epi32(a, _mm256_sub_epi32(_mm256_set1_epi32(2 * kCoverageOne), a));
+    }
+    const __m256i scaled = _mm256_sub_epi32(_mm256_slli_epi32(a, 8), a);
+    return _mm256_srli_epi32(_mm256_add_epi32(scaled, _mm256_set1_epi32(kCoverageOne / 2)), 16);
+}
+
+inline __m256i Mul255x16(__m256i A, __m256i B) {
+    const __m256i t = _mm256_add_epi16(_mm256_mullo_epi16(A, B), _mm256_set1_epi16(0x80));
+    return _mm256_srli_epi16(_mm256_add_epi16(t, _mm256_srli_epi16(t, 8)), 8);
+}
+
+// Mix2 for four pixels (two in each half).
+inline __m256i Mix4x16(__m256i Dest, __m256i Color, __m256i C) {
+    const __m256i c = _mm256_add_epi16(C, _mm256_srli_epi16(C, 7));
+    const __m256i k = _mm256_sub_epi16(_mm256_set1_epi16(256), c);
+    const __m256i sum = _mm256_add_epi16(_mm256_mullo_epi16(Color, c), _mm256_mullo_epi16(Dest, k));
+    return _mm256_srli_epi16(_mm256_add_epi16(sum, _mm256_set1_epi16(128)), 8);
+}
+
+// Four pixels (as 16-bit lanes, two in each half) under coverages C, the paint translucent
+// and over them.
+template <TTargetKind Kind>
+inline __m256i Blend4x16(__m256i Dest, __m256i Color, __m256i C) {
+    const __m256i paint = Mul255x16(Color, C);
+    const __m256i used =
+        Kind == TTargetKind::Over
+            ? _mm256_shufflehi_epi16(_mm256_shufflelo_epi16(paint, _MM_SHUFFLE(3, 3, 3, 3)),
+                                     _MM_SHUFFLE(3, 3, 3, 3))
+            : C;
+    const __m256i keep = _mm256_sub_epi16(_mm256_set1_epi16(255), used);
+    return _mm256_add_epi16(paint, Mul255x16(Dest, keep));
+}
+
+// Eight pixels (or mask bytes) at P under the coverages of the eight lanes of C. Every
+// group is blended the same way, without branches on its coverage: a group of the edge of a
+// shape is as likely to be partly covered as not, and a mispredicted branch costs more than
+// the blend.
+template <TTargetKind Kind>
+inline void PutGroup8(std::uint8_t* P, __m256i C, __m256i Color16, const TPaint& Paint) {
+    const __m256i words = _mm256_packs_epi32(C, C); // c0..c3 c0..c3 | c4..c7 c4..c7
+    if constexpr (Kind == TTargetKind::Mask) {
+        const __m256i bytes = _mm256_packus_epi16(words, words);
+        const __m256i both =
+            _mm256_permutevar8x32_epi32(bytes, _mm256_setr_epi32(0, 4, 0, 4, 0, 4, 0, 4));
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(P), _mm256_castsi256_si128(both));
+    } else {
+        const __m256i zero = _mm256_setzero_si256();
+        const __m256i pairs = _mm256_unpacklo_epi16(words, words);
+        const __m256i d = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(P));
+        const __m256i dlo = _mm256_unpacklo_epi8(d, zero), dhi = _mm256_unpackhi_epi8(d, zero);
+        const __m256i clo = _mm256_unpacklo_epi32(pairs, pairs);
+        const __m256i chi = _mm256_unpackhi_epi32(pairs, pairs);
+        const __m256i lo =
+            Paint.Solid ? Mix4x16(dlo, Color16, clo) : Blend4x16<Kind>(dlo, Color16, clo);
+        const __m256i hi =
+            Paint.Solid ? Mix4x16(dhi, Color16, chi) : Blend4x16<Kind>(dhi, Color16, chi);
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(P), _mm256_packus_epi16(lo, hi));
+    }
+}
 #endif
-    int x = 0;         // the first column not yet resolved
-    int runStart = -1; // the start of the run of touched groups being resolved
+
+// ---------------------------------------------------------------- 4. rows and bands
+
+// Sums one row of cells, writes its pixels and clears the cells and bits it read. Row
+// points at column First, the first one written; columns before First or from Last on are
+// summed but not written.
+template <TTargetKind Kind, TFillRule Rule>
+inline void ResolveRow(const TResolveJob& Job, const TPaint& Paint, std::uint32_t* Cells,
+                       std::uint64_t* Bits, std::uint8_t* Row) {
+    static_assert(kCellsPerBit == 8);
+    constexpr std::ptrdiff_t bytes = Kind == TTargetKind::Mask ? 1 : 4;
+    const int first = Job.OutFirst, last = Job.OutLast;
+    const auto constant = [&](int From, int To, std::uint32_t Coverage) {
+        ConstantSpan<Kind>(Row, MaxInt(From, first) - first, MinInt(To, last) - first, Coverage,
+                           Paint);
+    };
+    // Pixels of a group that lies partly outside the written columns, one by one.
+    const auto clipped = [&](int C, const std::uint32_t* Coverage) {
+        for (int k = 0; k < kCellsPerBit; ++k)
+            if (C + k >= first && C + k < last)
+                PutPixel<Kind>(Row + (C + k - first) * bytes, Coverage[k], Paint);
+    };
+#if KWGFX_RASTER_LEVEL >= 2
+    const __m256i color16 = _mm256_broadcastsi128_si256(Paint.Color16);
+    __m256i running = _mm256_setzero_si256();
+    const auto total = [&] { return std::uint32_t(_mm256_cvtsi256_si32(running)); };
+#elif KWGFX_RASTER_LEVEL >= 1
+    __m128i running = _mm_setzero_si128();
+    const auto total = [&] { return std::uint32_t(_mm_cvtsi128_si32(running)); };
+#else
+    std::uint32_t running = 0;
+    const auto total = [&] { return running; };
+#endif
+    int x = 0; // the first column not yet resolved
     for (std::size_t w = 0; w < Job.BitWords; ++w) {
         std::uint64_t word = Bits[w];
         if (word == 0) continue;
         Bits[w] = 0;
         while (word != 0) {
-            const int group = int(w * 64) + __builtin_ctzll(word);
+            const int c = (int(w * 64) + __builtin_ctzll(word)) * kCellsPerBit;
             word &= word - 1;
-            const int c = group * kCellsPerBit;
             if (c > x) {
-                if (runStart >= 0) varying(runStart, x);
-                runStart = -1;
-                constant(x, c, CoverageOf<Rule>(running));
+                const std::uint32_t sum = total();
+                if (sum != 0) constant(x, c, CoverageOf<Rule>(sum));
             }
-            if (runStart < 0) runStart = c;
-#if KWGFX_RASTER_LEVEL >= 1
-            runningLanes = ResolveGroup<Rule>(Cells + c, runningLanes, coverage + c);
-            running = std::uint32_t(_mm_cvtsi128_si32(runningLanes));
-#else
-            for (int k = 0; k < kCellsPerBit; ++k) {
-                running += Cells[c + k];
-                Cells[c + k] = 0;
-                coverage[c + k] = std::uint8_t(CoverageOf<Rule>(running));
-            }
-#endif
             x = c + kCellsPerBit;
+            std::uint32_t* cells = Cells + c;
+            const bool inside = c >= first && c + kCellsPerBit <= last;
+#if KWGFX_RASTER_LEVEL >= 2
+            __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(cells));
+            _mm256_storeu_si256(reinterpret_cast<__m256i*>(cells), _mm256_setzero_si256());
+            v = _mm256_add_epi32(v, _mm256_slli_si256(v, 4));
+            v = _mm256_add_epi32(v, _mm256_slli_si256(v, 8));
+            // The lower half's total onto the upper half, then the running sum onto all.
+            const __m256i low = _mm256_permutevar8x32_epi32(v, _mm256_set1_epi32(3));
+            v = _mm256_add_epi32(v, _mm256_blend_epi32(_mm256_setzero_si256(), low, 0xF0));
+            v = _mm256_add_epi32(v, running);
+            running = _mm256_permutevar8x32_epi32(v, _mm256_set1_epi32(7));
+            const __m256i coverage = CoverageOf8<Rule>(v);
+            if (inside) {
+                PutGroup8<Kind>(Row + (c - first) * bytes, coverage, color16, Paint);
+            } else {
+                alignas(32) std::uint32_t each[kCellsPerBit];
+                _mm256_store_si256(reinterpret_cast<__m256i*>(each), coverage);
+                clipped(c, each);
+            }
+#elif KWGFX_RASTER_LEVEL >= 1
+            alignas(16) std::uint32_t each[kCellsPerBit];
+            for (int half = 0; half < kCellsPerBit; half += 4) {
+                __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(cells + half));
+                _mm_storeu_si128(reinterpret_cast<__m128i*>(cells + half), _mm_setzero_si128());
+                v = _mm_add_epi32(v, _mm_slli_si128(v, 4));
+                v = _mm_add_epi32(v, _mm_slli_si128(v, 8));
+                v = _mm_add_epi32(v, running);
+                running = _mm_shuffle_epi32(v, _MM_SHUFFLE(3, 3, 3, 3));
+                const __m128i coverage = CoverageOf4<Rule>(v);
+                if (inside)
+                    PutGroup<Kind>(Row + (c + half - first) * bytes, coverage, Paint);
+                else
+                    _mm_store_si128(reinterpret_cast<__m128i*>(each + half), coverage);
+            }
+            if (!inside) clipped(c, each);
+#else
+            std::uint32_t each[kCellsPerBit];
+            for (int k = 0; k < kCellsPerBit; ++k) {
+                running += cells[k];
+                cells[k] = 0;
+                each[k] = CoverageOf<Rule>(running);
+            }
+            clipped(c, each);
+            (void)inside;
+#endif
         }
     }
-    if (runStart >= 0) varying(runStart, x);
-    if (x < Job.Columns) constant(x, Job.Columns, CoverageOf<Rule>(running));
+    if (x < Job.Columns) constant(x, Job.Columns, CoverageOf<Rule>(total()));
 }
 
 template <TTargetKind Kind, TFillRule Rule>
 void ResolveRows(const TResolveJob& Job) {
+    const TPaint paint = PaintOf<Kind>(Job);
     for (int r = 0; r < Job.Rows; ++r)
-        ResolveRow<Kind, Rule>(Job, Job.Cells + std::size_t(r) * Job.CellStride,
+        ResolveRow<Kind, Rule>(Job, paint, Job.Cells + std::size_t(r) * Job.CellStride,
                                Job.Bits + std::size_t(r) * Job.BitWords,
                                Job.Out + r * Job.OutStride);
 }
