@@ -2,9 +2,9 @@
 // band by the library, against the same gradient filled in one call with a Cairo
 // pattern (linear, radial, and a mesh of 16 patches for the concentric rectangles).
 // "bands" is the rate of canvas fills the library's painter issues.
+#include "kwgfx/backends/cairo/Bitmap.h"
 #include "kwgfx/drawing/Gradients.h"
 #include "kwgfx/platform/graphics/RecordingCanvas.h"
-#include "kwgfx/platform/graphics/cairo/Bitmap.h"
 
 #include <benchmark/benchmark.h>
 #include <cairo.h>

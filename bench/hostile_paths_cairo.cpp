@@ -1,15 +1,15 @@
-// Rendering hostile path texts of about 1 MB (HostilePathText.h) at 256 x 256, as the
+// Rendering hostile path texts of about 1 MB (tests/support/HostilePathText.h) at 256 x 256, as the
 // program's render command does: read the text, fill it as one area without anti-aliasing
 // (and, in BM_RenderHostileStroked, outline it with a one-pixel pen too). The goal is under
 // 2 s for each; the peak memory is measured on the program by
 // scripts/measure-hostile-render.sh, which calls this program with --write-inputs=DIR to
 // write the texts to files.
 
-#include "HostilePathText.h"
+#include "support/HostilePathText.h"
 
+#include <kwgfx/backends/cairo/Bitmap.h>
 #include <kwgfx/path/KwPathAreaFill.h>
 #include <kwgfx/path/KwPathData.h>
-#include <kwgfx/platform/graphics/cairo/Bitmap.h>
 
 #include <benchmark/benchmark.h>
 

@@ -21,12 +21,14 @@
 // into 256 x 256 are filled with hard edges (FillPath, FillPathArea) and outlined with solid
 // pens of 1 and 3 pixels (DrawPath), each against Cairo doing the same work itself.
 
+#include <kwgfx/backends/cairo/Bitmap.h>
 #include <kwgfx/path/KwPathAreaFill.h>
 #include <kwgfx/path/KwPathData.h>
 #include <kwgfx/path/KwSvgFill.h>
 #include <kwgfx/path/KwSvgPathParser.h>
 #include <kwgfx/platform/graphics/RecordingCanvas.h>
-#include <kwgfx/platform/graphics/cairo/Bitmap.h>
+
+#include "support/IconSample.h"
 
 #include <benchmark/benchmark.h>
 #include <cairo.h>
@@ -79,17 +81,14 @@ private:
 
 // The icon "heart-cog-outline" (24 x 24, lines and curves only) fitted to Box x Box.
 void AddIcon(TKwPathData& Path, float Box) {
-    const auto file = std::filesystem::path(KWGFX_TEST_DATA_DIR) / "icons/icons.txt";
-    std::ifstream in(file);
-    std::string line;
-    while (std::getline(in, line)) {
-        if (line.find("\theart-cog-outline\t") == std::string::npos) continue;
+    for (const kwtest::TIconSample& icon : kwtest::LoadIconSample()) {
+        if (icon.Name != "heart-cog-outline") continue;
         TPathSink sink(Path);
-        ParseSvgPath(line.substr(line.rfind('\t') + 1), sink);
+        ParseSvgPath(icon.Data, sink);
         Path.Scale(Box / 24, Box / 24);
         return;
     }
-    throw std::runtime_error("icon not found in " + file.string());
+    throw std::runtime_error("icon heart-cog-outline not found in the icon sample");
 }
 
 struct TInputs {

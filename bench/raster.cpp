@@ -13,7 +13,7 @@
 #include <kwgfx/path/KwSvgFill.h>
 #include <kwgfx/raster/Rasterizer.h>
 #include <kwgfx/raster/Stroker.h>
-#include <kwgfx/raster/detail/RasterKernels.h>
+#include <kwgfx/raster/SimdLevel.h>
 
 #include <benchmark/benchmark.h>
 
@@ -136,14 +136,14 @@ void BM_RasterIcons(benchmark::State& State) {
 BENCHMARK(BM_RasterIcons)->Arg(32)->Arg(256)->Arg(1024);
 
 void BM_RasterIconsLevel(benchmark::State& State) {
-    const auto level = raster::detail::TSimdLevel(State.range(0));
-    if (level > raster::detail::BestSimdLevel()) {
+    const auto level = raster::TSimdLevel(State.range(0));
+    if (level > raster::BestSimdLevel()) {
         State.SkipWithError("the processor lacks this instruction set");
         return;
     }
-    raster::detail::UseSimdLevel(level);
+    raster::UseSimdLevel(level);
     FillIcons(State, 256, true);
-    raster::detail::UseSimdLevel(raster::detail::BestSimdLevel());
+    raster::UseSimdLevel(raster::BestSimdLevel());
 }
 BENCHMARK(BM_RasterIconsLevel)->Arg(0)->Arg(1)->Arg(2);
 

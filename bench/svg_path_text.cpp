@@ -10,6 +10,8 @@
 
 #include <kwgfx/path/KwPathData.h>
 
+#include "support/IconSample.h"
+
 #include <benchmark/benchmark.h>
 
 #include <charconv>
@@ -22,14 +24,10 @@
 
 namespace {
 
+// The path data of every icon of the sample.
 std::vector<std::string> IconPaths() {
-    std::ifstream in(std::string(KWGFX_TEST_DATA_DIR) + "/icons/icons.txt");
     std::vector<std::string> paths;
-    if (!in) throw std::runtime_error("icons.txt not found below " KWGFX_TEST_DATA_DIR);
-    for (std::string line; std::getline(in, line);) {
-        const auto tab = line.rfind('\t');
-        if (tab != std::string::npos) paths.push_back(line.substr(tab + 1));
-    }
+    for (const kwtest::TIconSample& icon : kwtest::LoadIconSample()) paths.push_back(icon.Data);
     return paths;
 }
 

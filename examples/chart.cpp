@@ -18,8 +18,8 @@
 
 #include <kwgfx/KwGraphics.h>
 #include <kwgfx/KwVclGraphics.h>
-#include <kwgfx/platform/graphics/cairo/Bitmap.h>
-#include <kwgfx/platform/graphics/cairo/CairoStaticData.h>
+#include <kwgfx/backends/cairo/Bitmap.h>
+#include <kwgfx/backends/cairo/CairoStaticData.h>
 
 #include <cmath>
 #include <cstdio>

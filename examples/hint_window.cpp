@@ -8,8 +8,8 @@
 // was up and ends. The hint's picture, as it was while shown, is saved to OUT.png.
 
 #include <kwgfx/KwHintWindow.h>
-#include <kwgfx/platform/graphics/cairo/BitmapWindowSurface.h>
-#include <kwgfx/platform/graphics/cairo/CairoStaticData.h>
+#include <kwgfx/backends/cairo/BitmapWindowSurface.h>
+#include <kwgfx/backends/cairo/CairoStaticData.h>
 
 #include <chrono>
 #include <cstdio>

@@ -12,7 +12,7 @@
 
 // [README: Render an icon]
 #include <kwgfx/KwGraphics.h>
-#include <kwgfx/platform/graphics/cairo/Bitmap.h>
+#include <kwgfx/backends/cairo/Bitmap.h>
 
 kw::TKwSvgPathResult RenderIcon(std::string_view PathData, int Size, kw::TColor Color,
                                 const std::string& PngFile) {

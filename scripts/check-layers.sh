@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
 # Checks the include rules of the library's layers and rooms (docs/architecture.md):
-#   - a layer includes only itself and the layers below it:
-#       raster < platform < geometry < path < drawing < ui < package
-#     (raster, the rasteriser, includes nothing of kwgfx but itself)
-#   - inside platform, a room includes only the rooms it is allowed (table below);
-#     the Cairo room (platform/graphics/cairo) is for itself, the program, tests,
-#     benchmarks and fuzz targets: no core layer includes it
-#   - the GTK room (platform/windowing/gtk) likewise: only itself, the program, tests and
-#     examples include it; it may include the rooms below it and the Cairo room
-#   - tests of a layer (tests/<layer>/, tests/platform/<room>/) keep that layer's rules
-#   - a detail/ header is internal: only its own layer (inside platform, its own room)
-#     and that layer's tests (tests/<layer>/, tests/platform/<room>/) include it
+#   - every unit (a layer, a room of platform/ or of backends/) includes only itself and the
+#     units the table below allows it; the table runs one way, so no two units include each
+#     other: raster < platform rooms < backends < geometry < path < drawing < ui < package,
+#     with backends off to the side (nothing in the library includes a backend but a backend);
+#     raster, the rasteriser, includes nothing of kwgfx, and every unit may include it
+#   - tests of a layer or a platform room (tests/<layer>/, tests/platform/<room>/) keep that
+#     unit's rules; the program, examples, benchmarks, fuzz targets and other tests (those of
+#     a backend among them: they draw the library's routines on it) may include every public
+#     header
+#   - a detail/ header is internal: only its own unit and that unit's tests (tests/<unit>/)
+#     include it
+#   - no folder of src/ takes part in a cycle of includes between folders (a detail/ folder
+#     counts as its parent), whatever the table says
 # Usage: scripts/check-layers.sh [ROOT]   (ROOT: a source tree, by default this one)
 # Prints every offending include and exits 1 when there is one.
 set -euo pipefail
@@ -22,78 +24,97 @@ for d in src tools tests bench fuzz examples; do [ -d "$d" ] && dirs+=("$d"); do
 
 grep -rHnE --include='*.h' --include='*.cpp' '^[[:space:]]*#[[:space:]]*include[[:space:]]*[<"]kwgfx/' \
     "${dirs[@]}" | awk '
-function unit_of(path,   p, n, parts) {
-    # The unit a file or header belongs to: "layer" or "platform/room".
+function unit_of(path,   p, parts) {
+    # The unit a file or header belongs to: "layer", "platform/room" or "backends/room".
     p = path
     sub(/^src\//, "", p)
-    if (p ~ /^kwgfx\/raster\//) return "raster"
-    if (p ~ /^kwgfx\/platform\/graphics\/cairo\//) return "platform/cairo"
-    if (p ~ /^kwgfx\/platform\/windowing\/gtk\//) return "platform/gtk"
-    if (p ~ /^kwgfx\/platform\//) { n = split(p, parts, "/"); return "platform/" parts[3] }
-    if (p ~ /^kwgfx\/(geometry|path|drawing|ui|package)\//) { n = split(p, parts, "/"); return parts[2] }
+    if (p ~ /^kwgfx\/(platform|backends)\/[a-z]+\//) { split(p, parts, "/"); return parts[2] "/" parts[3] }
+    if (p ~ /^kwgfx\/(raster|geometry|path|drawing|ui|package)\//) { split(p, parts, "/"); return parts[2] }
     if (p ~ /^kwgfx\/KwGraphics\.h$/) return "drawing"
     if (p ~ /^kwgfx\/Kw(VclGraphics|VclHelperFunctions|DeltaFont|HintWindow)\.h$/) return "ui"
     if (p ~ /^kwgfx\/KwVclCommon\.h$/) return "package"
     return "?"
 }
-function layer_of(unit) { return (unit ~ /^platform\//) ? "platform" : unit }
+function folder_of(path,   f) {
+    # The folder of a file below src/kwgfx, a detail/ folder counted as its parent.
+    f = path; sub(/^src\//, "", f); sub(/\/[^\/]*$/, "", f); sub(/\/detail$/, "", f)
+    return f
+}
 BEGIN {
-    rank["raster"] = -1; rank["platform"] = 0; rank["geometry"] = 1; rank["path"] = 2
-    rank["drawing"] = 3; rank["ui"] = 4; rank["package"] = 5
-    # The rooms each platform room may include, itself always allowed.
-    rooms["base"] = ""
-    rooms["text"] = "base"
-    rooms["streams"] = "base text"
-    rooms["graphics"] = "base text streams"
-    rooms["windowing"] = "base text streams graphics"
-    rooms["controls"] = "base text streams graphics windowing"
-    rooms["system"] = "base text"
-    rooms["common"] = "base text graphics"
-    rooms["cairo"] = "base text streams graphics windowing"
-    rooms["gtk"] = "base text streams graphics cairo windowing controls"
+    # What each unit may include besides itself.
+    platform = "platform/base platform/text platform/streams platform/graphics platform/windowing platform/controls platform/system platform/common"
+    # The rasteriser is the lowest unit: it includes nothing, everything may include it.
+    allowed["raster"] = ""
+    allowed["platform/base"] = "raster"
+    allowed["platform/text"] = "raster platform/base"
+    allowed["platform/streams"] = "raster platform/base platform/text"
+    allowed["platform/graphics"] = "raster platform/base platform/text platform/streams"
+    allowed["platform/windowing"] = "raster platform/base platform/text platform/streams platform/graphics"
+    allowed["platform/controls"] = allowed["platform/windowing"] " platform/windowing"
+    allowed["platform/system"] = "raster platform/base platform/text"
+    allowed["platform/common"] = "raster platform/base platform/text platform/graphics"
+    allowed["backends/cairo"] = allowed["platform/controls"]
+    allowed["backends/gtk"] = "raster " platform " backends/cairo"
+    allowed["geometry"] = "raster " platform
+    allowed["path"] = allowed["geometry"] " geometry"
+    allowed["drawing"] = allowed["path"] " path"
+    allowed["ui"] = allowed["drawing"] " drawing"
+    allowed["package"] = allowed["ui"] " ui"
     bad = 0
+    nedges = 0
 }
 {
     file = $0; sub(/:.*/, "", file)
     line = $0; sub(/^[^:]*:/, "", line); lineno = line; sub(/:.*/, "", lineno)
     inc = line; sub(/^[^<"]*[<"]/, "", inc); sub(/[>"].*$/, "", inc)
     target = unit_of(inc)
-    if (target == "?") { report(file, lineno, inc, "no such layer or room"); next }
+    if (target == "?" || !(target in allowed)) { report(file, lineno, inc, "no such layer or room"); next }
     internal = (inc ~ /\/detail\//)
 
-    # A test of a layer (tests/<layer>/, tests/platform/<room>/) keeps the rules of its layer.
+    # The folder graph of the library itself, for the cycle check.
+    if (file ~ /^src\/kwgfx\//) {
+        a = folder_of(file); b = folder_of("src/" inc)
+        if (a != b && !((a, b) in edge)) { edge[a, b] = 1; out[a] = out[a] " " b; folders[a] = 1; folders[b] = 1 }
+    }
+
+    # The unit whose rules a file keeps: its own in src/, its unit'"'"'s for the unit'"'"'s tests.
     from = ""
     if (file ~ /^src\//) from = unit_of(file)
-    else if (file ~ /^tests\/(platform\/[a-z]+|raster|geometry|path|drawing|ui|package)\//) {
-        from = file; sub(/^tests\//, "", from)
-        if (from ~ /^platform\//) { split(from, parts, "/"); from = "platform/" parts[2] }
-        else sub(/\/.*/, "", from)
-    }
+    else if (file ~ /^tests\/platform\/[a-z]+\//) { split(file, parts, "/"); from = parts[2] "/" parts[3] }
+    else if (file ~ /^tests\/(raster|geometry|path|drawing|ui|package)\//) { split(file, parts, "/"); from = parts[2] }
+
     if (from != "") {
-        if (from == "?") { report(file, lineno, inc, "file outside every layer"); next }
-        fl = layer_of(from); tl = layer_of(target)
+        if (from == "?" || !(from in allowed)) { report(file, lineno, inc, "file outside every layer"); next }
         if (internal && from != target) { report(file, lineno, inc, "internal header of " target); next }
-        if (target == "platform/gtk" && from != "platform/gtk") { report(file, lineno, inc, "only the GTK room includes the GTK room"); next }
-        if (target == "platform/cairo" && from != "platform/cairo" && from != "platform/gtk") { report(file, lineno, inc, "only the Cairo room includes the Cairo room"); next }
-        if (rank[tl] > rank[fl]) { report(file, lineno, inc, fl " includes the higher layer " tl); next }
-        if (fl == "platform" && tl == "platform" && from != target) {
-            r = substr(from, 10); t = substr(target, 10)
-            if ((" " rooms[r] " ") !~ (" " t " ")) { report(file, lineno, inc, "room " r " may not include room " t); next }
+        if (from != target && (" " allowed[from] " ") !~ (" " target " ")) {
+            report(file, lineno, inc, from " may not include " target); next
         }
-    } else if (internal) {
-        # Tests of a layer (or room) may use its internal headers; nothing else may.
-        owner = file; sub(/^tests\//, "", owner)
-        ok = 0
-        if (file ~ /^tests\//) {
-            if (target ~ /^platform\//) {
-                room = substr(target, 10)
-                if (room == "cairo" && owner ~ /^cairo\//) ok = 1
-                if (owner ~ ("^platform/" room "/")) ok = 1
-            } else if (owner ~ ("^" target "/")) ok = 1
-        }
-        if (!ok) report(file, lineno, inc, "internal header of " target)
+    } else if (internal && index(file, "tests/" target "/") != 1) {
+        report(file, lineno, inc, "internal header of " target)
     }
 }
 function report(f, n, i, why) { printf "%s:%s: includes %s: %s\n", f, n, i, why; bad = 1 }
-END { exit bad }
+function visit(f,   n, i, nexts) {
+    # Depth-first search; a folder met again while still on the path closes a cycle.
+    state[f] = 1; stack[++depth] = f
+    n = split(out[f], nexts, " ")
+    for (i = 1; i <= n; i++) {
+        if (state[nexts[i]] == 1) { print_cycle(nexts[i]); continue }
+        if (state[nexts[i]] == 0) visit(nexts[i])
+    }
+    state[f] = 2; depth--
+}
+function print_cycle(f,   i, s, start) {
+    for (i = depth; i >= 1; i--) if (stack[i] == f) { start = i; break }
+    s = ""
+    for (i = start; i <= depth; i++) s = s stack[i] " -> "
+    printf "src/%s: folder cycle: %s%s\n", f, s, f
+    bad = 1
+}
+END {
+    depth = 0
+    for (f in folders) state[f] = 0
+    for (f in folders) if (state[f] == 0) visit(f)
+    exit bad
+}
 '

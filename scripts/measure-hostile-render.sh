@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Writes the hostile path texts (bench/HostilePathText.h) to files and renders each with the
+# Writes the hostile path texts (tests/support/HostilePathText.h) to files and renders each with the
 # program at the default 256 x 256, printing wall time and peak memory from /usr/bin/time -v.
 # Needs a build with the benchmarks: cmake -S . -B build -DKWGFX_BUILD_BENCH=ON.
 #

@@ -62,7 +62,7 @@
 ///      DefaultWrapBreakChars, KwIdentityMatrix, the class records.
 ///    - The raster canvas keeps no globals of its own. Cairo, fontconfig and FreeType keep
 ///      process-wide font and face caches behind their own locks. ReleaseCairoStaticData()
-///      (platform/graphics/cairo/CairoStaticData.h) empties them: call it once at the very
+///      (backends/cairo/CairoStaticData.h) empties them: call it once at the very
 ///      end, when no thread draws any more.
 ///
 /// 5. The user-interface half

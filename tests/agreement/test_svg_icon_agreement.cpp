@@ -19,12 +19,14 @@
 //   3. Library images
 //   4. Comparison
 
+#include <kwgfx/backends/cairo/Bitmap.h>
 #include <kwgfx/path/KwPathAreaFill.h>
 #include <kwgfx/path/KwPathData.h>
 #include <kwgfx/platform/graphics/Colors.h>
-#include <kwgfx/platform/graphics/cairo/Bitmap.h>
 
+#include "support/IconSample.h"
 #include <cairo.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -42,29 +44,14 @@ using namespace kw;
 
 namespace {
 
+using kwtest::TIconSample;
+
 constexpr int Size = 512;  // each icon is drawn to fill Size x Size
 constexpr int Pitch = 528; // tile pitch in the batched reference image: a gap between icons
 constexpr int Columns = 4; // tiles per row and column of one reference image
 using TMask = std::vector<uint8_t>; // Size*Size, 1 where coverage is at least one half
 
 // ---------------------------------------------------------------- 1. Icons and the fit transform
-
-struct TIcon {
-    std::string Set, Name, FillRule, Data;
-};
-
-std::vector<TIcon> LoadIcons() {
-    std::ifstream in(std::string(KWGFX_TEST_DATA_DIR) + "/icons/icons.txt");
-    std::vector<TIcon> icons;
-    std::string line;
-    while (std::getline(in, line)) {
-        std::vector<std::string> f;
-        std::stringstream ss(line);
-        for (std::string part; std::getline(ss, part, '\t');) f.push_back(part);
-        if (f.size() == 5) icons.push_back({f[0], f[1], f[2], f[4]});
-    }
-    return icons;
-}
 
 // x' = X*Sx + Tx, y' = Y*Sy + Ty: the icon's exact bounds onto (0,0)-(Size,Size). The
 // library moves its path with Translate(-Left, -Top) and Scale(Sx, Sy); the SVG gets the
@@ -120,7 +107,7 @@ TMask MaskFromArgb(cairo_surface_t* S, int X0, int Y0) {
 }
 
 // Renders up to Columns*Columns icons in one rsvg-convert run, each in its own tile.
-std::vector<TMask> RenderWithRsvg(const std::vector<const TIcon*>& Icons,
+std::vector<TMask> RenderWithRsvg(const std::vector<const TIconSample*>& Icons,
                                   const std::vector<TFit>& Fits, const TScratchDir& Dir) {
     const std::filesystem::path svg = Dir.Path() / "batch.svg";
     const std::filesystem::path png = Dir.Path() / "batch.png";
@@ -192,7 +179,7 @@ double IntersectionOverUnion(const TMask& A, const TMask& B) {
 
 struct TScore {
     double Iou;
-    const TIcon* Icon;
+    const TIconSample* Icon;
 };
 
 void Summarise(const char* Reader, std::vector<TScore> Scores, double Threshold) {
@@ -209,14 +196,14 @@ void Summarise(const char* Reader, std::vector<TScore> Scores, double Threshold)
 } // namespace
 
 TEST(SvgIconAgreement, StrictReaderMatchesAnIndependentRenderer) {
-    const std::vector<TIcon> icons = LoadIcons();
+    const std::vector<TIconSample> icons = kwtest::LoadIconSample();
     ASSERT_GE(icons.size(), 300u);
     TScratchDir dir;
     std::vector<TScore> scores, compatibleScores;
     constexpr double threshold = 0.98;
 
     for (std::size_t first = 0; first < icons.size(); first += Columns * Columns) {
-        std::vector<const TIcon*> batch;
+        std::vector<const TIconSample*> batch;
         std::vector<TFit> fits;
         std::vector<TMask> ours, theirs;
         for (std::size_t i = first; i < std::min(icons.size(), first + Columns * Columns); ++i) {

@@ -23,9 +23,12 @@
 //   6. Text in the PDF
 //   7. The render command
 
-#include <kwgfx/platform/graphics/cairo/VectorDocument.h>
+#include <kwgfx/backends/cairo/VectorDocument.h>
 
+#include "support/ProcessRun.h"
+#include "support/ScratchFolder.h"
 #include <cairo.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -53,7 +56,7 @@ const std::string kRsvg = KWGFX_RSVG_CONVERT; // may be empty: SVG cases skip
 const std::string kPs2pdf = KWGFX_PS2PDF;     // may be empty: PostScript cases skip
 
 std::string Quote(const fs::path& P) {
-    return "'" + P.string() + "'";
+    return kwtest::Quote(P.string());
 }
 
 // Runs Command in a shell and gives its standard output; a failing command fails the test.
@@ -68,23 +71,6 @@ std::string Shell(const std::string& Command) {
     EXPECT_EQ(status, 0) << Command;
     return out;
 }
-
-class TScratchFolder {
-public:
-    explicit TScratchFolder(const std::string& Name) {
-        FPath = fs::temp_directory_path() / ("kwgfx-" + Name + "-" + std::to_string(::getpid()));
-        fs::remove_all(FPath);
-        fs::create_directories(FPath);
-    }
-    ~TScratchFolder() {
-        std::error_code ec;
-        fs::remove_all(FPath, ec);
-    }
-    fs::path operator/(const std::string& Name) const { return FPath / Name; }
-
-private:
-    fs::path FPath;
-};
 
 // ---------------------------------------------------------------- 2. Pictures
 
@@ -263,7 +249,7 @@ TEST_P(VectorGalleryAgreement, PagesMatchTheAntialiasedBitmap) {
     const TFormatCase& f = GetParam();
     if (f.Format == TFormat::Svg && kRsvg.empty()) GTEST_SKIP() << "rsvg-convert not found";
     if (f.Format == TFormat::PostScript && kPs2pdf.empty()) GTEST_SKIP() << "ps2pdf not found";
-    TScratchFolder scratch(std::string("gallery-") + f.Name);
+    kwtest::TScratchFolder scratch(std::string("kwgfx-gallery-") + f.Name);
     Shell(Quote(kTool) + " gallery " + Quote(scratch / "bitmap") + " --antialias");
     Shell(Quote(kTool) + " gallery " + Quote(scratch / "bitmap-figures") +
           " --antialias --no-labels");
@@ -312,7 +298,7 @@ std::vector<std::string> PdfPageSizes(const fs::path& Pdf) {
 }
 
 TEST(VectorDocumentPages, CountAndSizeAsAsked) {
-    TScratchFolder scratch("pages");
+    kwtest::TScratchFolder scratch("kwgfx-pages");
     // Three pages: 400 x 300 pixels, then 123 x 77 twice, the last one left blank.
     const auto fill = [](TPagedDocument& D) {
         D.Canvas().Rectangle(10, 10, 60, 40);
@@ -355,7 +341,7 @@ std::string Squeezed(const std::string& Text) {
 }
 
 TEST(VectorDocumentText, PdfTextCanBeFoundAgain) {
-    TScratchFolder scratch("text");
+    kwtest::TScratchFolder scratch("kwgfx-text");
     const fs::path file = scratch / "text.pdf";
     {
         TPdfDocument pdf(file.string(), 500, 200);
@@ -399,7 +385,7 @@ TEST(VectorDocumentText, PdfTextCanBeFoundAgain) {
 // ---------------------------------------------------------------- 7. The render command
 
 TEST(RenderCommand, WritesTheFormatItsExtensionNames) {
-    TScratchFolder scratch("render");
+    kwtest::TScratchFolder scratch("kwgfx-render");
     const std::string path = "'M 20 20 L 230 60 L 120 240 Z M 90 80 L 150 90 L 120 150 Z'";
     const std::string common =
         " " + path +

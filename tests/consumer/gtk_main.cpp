@@ -3,9 +3,11 @@
 // Without a display (as the install test runs it) it says so and succeeds; with one it
 // builds a menu bar from menu items and reads back the submenu its item opens.
 #include <kwgfx/KwVclHelperFunctions.h>
+#include <kwgfx/backends/gtk/GtkMenuBar.h>
+#include <kwgfx/backends/gtk/GtkPlatform.h>
 #include <kwgfx/platform/controls/MenuItem.h>
-#include <kwgfx/platform/windowing/gtk/GtkMenuBar.h>
-#include <kwgfx/platform/windowing/gtk/GtkPlatform.h>
+// The include path of the previous release, forwarding to backends/gtk.
+#include <kwgfx/platform/windowing/gtk/GtkLoopHost.h>
 
 #include <gtk/gtk.h>
 
@@ -25,8 +27,8 @@ int main() {
     }
     GtkWidget* bar = kg::NewMenuBar(root);
     g_object_ref_sink(bar);
-    const bool ok = kg::MenuBarShows(bar, *file) == kg::TMenuBarShows::Submenu &&
-                    kw::IsSubmenuVisible(file);
+    const bool ok =
+        kg::MenuBarShows(bar, *file) == kg::TMenuBarShows::Submenu && kw::IsSubmenuVisible(file);
     g_object_unref(bar);
     std::printf("gtk consumer: %s\n", ok ? "menu bar built" : "wrong menu");
     return ok ? 0 : 1;

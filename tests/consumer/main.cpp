@@ -10,7 +10,9 @@
 #include <kwgfx/KwVclHelperFunctions.h>
 
 #if KWGFX_CONSUMER_RASTER
-#include <kwgfx/platform/graphics/cairo/Bitmap.h>
+#include <kwgfx/backends/cairo/Bitmap.h>
+// The include path of the previous release, forwarding to backends/cairo.
+#include <kwgfx/platform/graphics/cairo/VectorDocument.h>
 
 #include <cairo.h>
 #endif

@@ -41,7 +41,7 @@ set(ENV{LD_LIBRARY_PATH} ${libdir})
 
 file(GLOB_RECURSE gtk_library ${prefix}/lib*/libkwgfx_gtk.a ${prefix}/lib*/libkwgfx_gtk.so)
 file(GLOB_RECURSE gtk_pc_file ${prefix}/lib*/kwgfx-gtk.pc)
-file(GLOB gtk_headers ${prefix}/include/kwgfx/platform/windowing/gtk/*.h)
+file(GLOB gtk_headers ${prefix}/include/kwgfx/backends/gtk/*.h)
 if(KWGFX_HAVE_GTK AND NOT (gtk_library AND gtk_pc_file AND gtk_headers))
     message(FATAL_ERROR "built with GTK, but the install lacks the GTK library, "
                         "kwgfx-gtk.pc or the GTK headers")

@@ -4,9 +4,12 @@
 // read back by the library itself; the hint that hides itself on real time and ends the
 // program.
 #include "kwgfx/KwGraphics.h"
+#include "kwgfx/backends/cairo/Bitmap.h"
 #include "kwgfx/platform/graphics/SystemColors.h"
-#include "kwgfx/platform/graphics/cairo/Bitmap.h"
 #include "kwgfx/platform/streams/ObjectStreaming.h"
+#include "support/PixelInk.h"
+#include "support/ProcessRun.h"
+#include "support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -20,56 +23,20 @@
 #include <string>
 #include <vector>
 
-#include <sys/wait.h>
-
 namespace {
 
 namespace fs = std::filesystem;
 using namespace kw::platform;
-
-struct TRun {
-    int ExitCode = -1;
-    std::string Out;
-    std::string Err;
-};
-
-std::string Quote(const std::string& Arg) {
-    std::string q = "'";
-    for (char c : Arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-std::string Slurp(const fs::path& File) {
-    std::ifstream in(File, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using kwtest::InkWhere;
+using kwtest::Quote;
+using kwtest::RunShell;
+using kwtest::Slurp;
+using kwtest::TInk;
+using kwtest::TRun;
 
 int PngColorType(const fs::path& File) {
     const std::string bytes = Slurp(File);
     return bytes.size() > 25 ? static_cast<unsigned char>(bytes[25]) : -1;
-}
-
-// Where the pixels that match lie (Right and Bottom inclusive).
-struct TInk {
-    int Count = 0;
-    int Left = 1 << 30, Top = 1 << 30, Right = -1, Bottom = -1;
-};
-
-template <typename Predicate>
-TInk InkWhere(const TBitmap& B, Predicate Matches) {
-    TInk ink;
-    for (int y = 0; y < B.Height(); ++y)
-        for (int x = 0; x < B.Width(); ++x)
-            if (Matches(B.GetPixelRGBA(x, y))) {
-                ++ink.Count;
-                ink.Left = std::min(ink.Left, x);
-                ink.Top = std::min(ink.Top, y);
-                ink.Right = std::max(ink.Right, x);
-                ink.Bottom = std::max(ink.Bottom, y);
-            }
-    return ink;
 }
 
 TRGBA Opaque(TColor C) {
@@ -78,31 +45,15 @@ TRGBA Opaque(TColor C) {
 
 class Examples : public ::testing::Test {
 protected:
-    void SetUp() override {
-        FDir = fs::temp_directory_path() /
-               ("kwgfx_examples_" +
-                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(FDir);
-        fs::create_directories(FDir);
-    }
-    void TearDown() override { fs::remove_all(FDir); }
-
     fs::path File(const std::string& Name) const { return FDir / Name; }
 
     TRun Run(const std::string& Program, const std::vector<std::string>& Args) {
         std::string cmd = Quote(Program);
         for (const std::string& a : Args) cmd += " " + Quote(a);
-        cmd += " < /dev/null > " + Quote(File("out.txt").string()) + " 2> " +
-               Quote(File("err.txt").string());
-        const int status = std::system(cmd.c_str());
-        TRun r;
-        r.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        r.Out = Slurp(File("out.txt"));
-        r.Err = Slurp(File("err.txt"));
-        return r;
+        return RunShell(cmd + " < /dev/null", FDir.Path());
     }
 
-    fs::path FDir;
+    kwtest::TScratchFolder FDir{"kwgfx-examples"};
 };
 
 const std::string kIcons = std::string(KWGFX_EXAMPLES_DIR) + "/icons/";

@@ -1,7 +1,7 @@
 // PointInPathArea: the hit test of what FillPathArea paints, all figures as one area under
 // the path's fill mode. Checked against brute-force winding numbers over the figures that
 // FillPathArea hands the canvas.
-#include "AreaOracle.h"
+#include "support/AreaOracle.h"
 
 #include "kwgfx/geometry/KwIntersections.h"
 #include "kwgfx/path/KwPathAreaFill.h"

@@ -3,6 +3,8 @@
 
 #include <kwgfx/path/KwPathData.h>
 
+#include "support/IconSample.h"
+
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -15,14 +17,6 @@
 using namespace kw;
 
 namespace {
-
-std::vector<std::string> IconPaths() {
-    std::ifstream in(std::string(KWGFX_TEST_DATA_DIR) + "/icons/icons.txt");
-    std::vector<std::string> paths;
-    for (std::string line; std::getline(in, line);)
-        paths.push_back(line.substr(line.rfind('\t') + 1));
-    return paths;
-}
 
 bool SameBits(const TKwPathData& A, const TKwPathData& B) {
     if (A.Count() != B.Count()) return false;
@@ -125,9 +119,10 @@ TEST(SvgPathData, ArcsGoThroughTheArcBuilderAndEndOnTheirEndPoint) {
 }
 
 TEST(SvgPathData, WrittenIconsReadBackBitForBit) {
-    const std::vector<std::string> icons = IconPaths();
+    const std::vector<kwtest::TIconSample> icons = kwtest::LoadIconSample();
     ASSERT_GE(icons.size(), 300u);
-    for (const std::string& d : icons) {
+    for (const kwtest::TIconSample& icon : icons) {
+        const std::string& d = icon.Data;
         TKwPathData first, second;
         ASSERT_TRUE(first.SetSvgPathString(d)) << d;
         const std::string written = first.GetSvgPathString();

@@ -6,7 +6,7 @@
 #include "ExactAreaOracle.h"
 
 #include "kwgfx/raster/Rasterizer.h"
-#include "kwgfx/raster/detail/RasterKernels.h"
+#include "kwgfx/raster/SimdLevel.h"
 
 #include <gtest/gtest.h>
 
@@ -215,7 +215,6 @@ std::uint32_t Composite(std::uint32_t Dest, std::uint32_t Color, std::uint32_t C
 // coverage the mask gets: over and source, opaque and translucent paint, on a picture whose
 // rows are longer than its width, through a clip box and a transform.
 TEST(RasterCoverage, EveryInstructionSetPaintsTheFormula) {
-    using detail::TSimdLevel;
     const int W = 53, H = 31, stride = 4 * 64;
     std::mt19937 rng(13);
     std::vector<std::uint8_t> background(std::size_t(stride) * H);
@@ -250,14 +249,14 @@ TEST(RasterCoverage, EveryInstructionSetPaintsTheFormula) {
                             d = Composite(d, color, c, op);
                             std::memcpy(&expected[std::size_t(y) * stride + 4 * x], &d, 4);
                         }
-                    for (int level = 0; level <= int(detail::BestSimdLevel()); ++level) {
-                        detail::UseSimdLevel(TSimdLevel(level));
+                    for (int level = 0; level <= int(BestSimdLevel()); ++level) {
+                        UseSimdLevel(TSimdLevel(level));
                         std::vector<std::uint8_t> pixels = background;
                         raster.FillSolid({pixels.data(), W, H, stride}, color, rule, op);
                         ASSERT_EQ(pixels, expected) << "level " << level << " rule " << int(rule)
                                                     << " op " << int(op) << " aa " << antialias;
                     }
-                    detail::UseSimdLevel(detail::BestSimdLevel());
+                    UseSimdLevel(BestSimdLevel());
                 }
             // Pixels outside the clip box stay as they were; inside, the transform placed
             // the figures as if their corners had been moved first (smooth edges within a

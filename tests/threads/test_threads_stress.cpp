@@ -11,9 +11,9 @@
 // and asks it about fonts while the workers make and destroy canvases of their own.
 
 #include "kwgfx/KwGraphics.h"
+#include "kwgfx/backends/cairo/Bitmap.h"
 #include "kwgfx/platform/graphics/DrawTextFlags.h"
 #include "kwgfx/platform/graphics/ScreenFont.h"
-#include "kwgfx/platform/graphics/cairo/Bitmap.h"
 #include "kwgfx/platform/streams/MemoryStream.h"
 
 #include <gtest/gtest.h>

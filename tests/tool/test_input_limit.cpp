@@ -3,6 +3,9 @@
 // stops with one error line and a failure status. KWGFX_MAX_INPUT_BYTES lowers the limit
 // so that the test needs no 256 MiB input.
 
+#include "support/ProcessRun.h"
+#include "support/ScratchFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -14,48 +17,25 @@
 #include <sstream>
 #include <string>
 
-#include <sys/wait.h>
-
 namespace {
 
 namespace fs = std::filesystem;
-
-struct TRun {
-    int ExitCode = -1;
-    std::string Out;
-    std::string Err;
-};
+using kwtest::RunShell;
+using kwtest::TRun;
 
 class InputLimit : public ::testing::Test {
 protected:
-    void SetUp() override {
-        FDir = fs::temp_directory_path() /
-               ("kwgfx_limit_" +
-                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::create_directories(FDir);
-    }
-    void TearDown() override { fs::remove_all(FDir); }
-
-    std::string File(const std::string& Name) const { return (FDir / Name).string(); }
+    std::string File(const std::string& Name) const { return FDir.File(Name); }
 
     // Runs "kwgfx <Args>" (already quoted for the shell) with the given limit, "" for none.
     TRun Run(const std::string& Limit, const std::string& Args, const std::string& StdIn) {
         const std::string cmd = (Limit.empty() ? "env -u KWGFX_MAX_INPUT_BYTES "
                                                : "env KWGFX_MAX_INPUT_BYTES='" + Limit + "' ") +
-                                "'" KWGFX_TOOL "' " + Args + " < " + StdIn + " > " + File("out") +
-                                " 2> " + File("err");
-        const int status = std::system(cmd.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(File("out")),
-                Slurp(File("err"))};
-    }
-    static std::string Slurp(const std::string& Name) {
-        std::ifstream in(Name, std::ios::binary);
-        std::ostringstream s;
-        s << in.rdbuf();
-        return s.str();
+                                "'" KWGFX_TOOL "' " + Args + " < " + StdIn;
+        return RunShell(cmd, FDir.Path());
     }
 
-    fs::path FDir;
+    kwtest::TScratchFolder FDir{"kwgfx-limit"};
 };
 
 // Path text of exactly Size bytes: a line, then spaces.

@@ -1,7 +1,10 @@
 // The kwgfx program run as a user runs it: pictures it renders, what info prints, and how
 // it refuses bad input.
 
-#include "kwgfx/platform/graphics/cairo/Bitmap.h"
+#include "kwgfx/backends/cairo/Bitmap.h"
+
+#include "support/ProcessRun.h"
+#include "support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -14,43 +17,17 @@
 #include <string>
 #include <vector>
 
-#include <sys/wait.h>
-
 namespace {
 
 namespace fs = std::filesystem;
 using kw::platform::TBitmap;
-
-struct TRun {
-    int ExitCode = -1;
-    std::string Out;
-    std::string Err;
-};
-
-std::string Quote(const std::string& Arg) {
-    std::string q = "'";
-    for (char c : Arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-std::string Slurp(const fs::path& File) {
-    std::ifstream in(File, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using kwtest::Quote;
+using kwtest::RunShell;
+using kwtest::Slurp;
+using kwtest::TRun;
 
 class KwgfxTool : public ::testing::Test {
 protected:
-    void SetUp() override {
-        FDir = fs::temp_directory_path() /
-               ("kwgfx_tool_" +
-                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(FDir);
-        fs::create_directories(FDir);
-    }
-    void TearDown() override { fs::remove_all(FDir); }
-
     fs::path File(const std::string& Name) const { return FDir / Name; }
 
     // Runs the program with Args; StdIn, when given, is fed from a file.
@@ -63,16 +40,10 @@ protected:
         } else {
             cmd += " < /dev/null";
         }
-        cmd += " > " + Quote(File("out.txt").string()) + " 2> " + Quote(File("err.txt").string());
-        const int status = std::system(cmd.c_str());
-        TRun r;
-        r.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        r.Out = Slurp(File("out.txt"));
-        r.Err = Slurp(File("err.txt"));
-        return r;
+        return RunShell(cmd, FDir.Path());
     }
 
-    fs::path FDir;
+    kwtest::TScratchFolder FDir{"kwgfx-tool"};
 };
 
 // A shape with straight and curved edges in a 0..100 box.
@@ -207,7 +178,7 @@ TEST_F(KwgfxTool, BadInputGivesOneLineAndAFailureStatus) {
     const std::string out = File("never.png").string();
     const std::vector<std::vector<std::string>> cases = {
         {"render", "@" + File("missing.txt").string(), "-o", out},
-        {"render", "--file", FDir.string(), "-o", out},
+        {"render", "--file", FDir.Path().string(), "-o", out},
         {"render", kSample, "-o", out, "--size", "0x10"},
         {"render", kSample, "-o", out, "--size", "100"},
         {"render", kSample, "-o", out, "--size", "99999x10"},

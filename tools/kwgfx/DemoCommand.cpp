@@ -15,18 +15,18 @@
 #include "gallery/GalleryPages.h"
 
 #include <kwgfx/KwHintWindow.h>
+#include <kwgfx/backends/cairo/Bitmap.h>
+#include <kwgfx/backends/cairo/CairoCanvas.h>
+#include <kwgfx/backends/gtk/GtkGridView.h>
+#include <kwgfx/backends/gtk/GtkMenuBar.h>
+#include <kwgfx/backends/gtk/GtkMessageDialog.h>
+#include <kwgfx/backends/gtk/GtkPlatform.h>
+#include <kwgfx/backends/gtk/GtkTreeList.h>
 #include <kwgfx/platform/controls/StringGrid.h>
 #include <kwgfx/platform/controls/TreeView.h>
-#include <kwgfx/platform/graphics/cairo/Bitmap.h>
-#include <kwgfx/platform/graphics/cairo/CairoCanvas.h>
 #include <kwgfx/platform/system/ClassRegistry.h>
 #include <kwgfx/platform/windowing/Application.h>
 #include <kwgfx/platform/windowing/Timer.h>
-#include <kwgfx/platform/windowing/gtk/GtkGridView.h>
-#include <kwgfx/platform/windowing/gtk/GtkMenuBar.h>
-#include <kwgfx/platform/windowing/gtk/GtkMessageDialog.h>
-#include <kwgfx/platform/windowing/gtk/GtkPlatform.h>
-#include <kwgfx/platform/windowing/gtk/GtkTreeList.h>
 #include <kwgfx/ui/KwClassHierarchy.h>
 #include <kwgfx/ui/KwGridSort.h>
 #include <kwgfx/ui/KwHelpWindow.h>

@@ -6,8 +6,8 @@
 //   - TPageOutput: a series of pages (gallery), one file per page (PNG, SVG) or all pages
 //     in one document (PDF, PostScript)
 
-#include <kwgfx/platform/graphics/cairo/Bitmap.h>
-#include <kwgfx/platform/graphics/cairo/VectorDocument.h>
+#include <kwgfx/backends/cairo/Bitmap.h>
+#include <kwgfx/backends/cairo/VectorDocument.h>
 
 #include <cstddef>
 #include <filesystem>

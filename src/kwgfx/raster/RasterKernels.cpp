@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-// Choosing the band loops for the processor at run time (detail/RasterKernels.h).
+// Choosing the band loops for the processor at run time (SimdLevel.h, detail/RasterKernels.h).
 #include "kwgfx/raster/detail/RasterKernels.h"
 
 #include <atomic>
 
-namespace kw::raster::detail {
+namespace kw::raster {
 
 namespace {
 
@@ -37,6 +37,10 @@ TSimdLevel ActiveSimdLevel() {
 void UseSimdLevel(TSimdLevel Level) {
     Active().store(Level < BestSimdLevel() ? Level : BestSimdLevel(), std::memory_order_relaxed);
 }
+
+} // namespace kw::raster
+
+namespace kw::raster::detail {
 
 void ResolveBand(const TResolveJob& Job) {
     switch (ActiveSimdLevel()) {

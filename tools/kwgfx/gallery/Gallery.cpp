@@ -7,7 +7,7 @@
 #include "GalleryPages.h"
 #include "PictureOutput.h"
 
-#include <kwgfx/platform/graphics/cairo/Bitmap.h>
+#include <kwgfx/backends/cairo/Bitmap.h>
 
 #include <cstdio>
 #include <exception>

@@ -7,11 +7,11 @@
 #include "GalleryLabels.h"
 #include "GalleryPages.h"
 
+#include <kwgfx/backends/cairo/Bitmap.h>
 #include <kwgfx/drawing/Frame3D.h>
 #include <kwgfx/drawing/Gradients.h>
 #include <kwgfx/drawing/PieSlice.h>
 #include <kwgfx/drawing/Shapes.h>
-#include <kwgfx/platform/graphics/cairo/Bitmap.h>
 
 #include <string>
 

@@ -3,9 +3,9 @@
 #include "GalleryIcons.h"
 #include "GalleryPages.h"
 
+#include <kwgfx/backends/cairo/Bitmap.h>
 #include <kwgfx/path/KwPathAreaFill.h>
 #include <kwgfx/path/KwPathData.h>
-#include <kwgfx/platform/graphics/cairo/Bitmap.h>
 
 #include <algorithm>
 #include <span>

@@ -8,12 +8,12 @@
 
 #include <kwgfx/KwHintWindow.h>
 #include <kwgfx/KwVclGraphics.h>
+#include <kwgfx/backends/cairo/Bitmap.h>
+#include <kwgfx/backends/cairo/BitmapWindowSurface.h>
 #include <kwgfx/drawing/TextWrap.h>
 #include <kwgfx/geometry/KwConstants.h>
 #include <kwgfx/platform/graphics/Colors.h>
 #include <kwgfx/platform/graphics/PixelRounding.h>
-#include <kwgfx/platform/graphics/cairo/Bitmap.h>
-#include <kwgfx/platform/graphics/cairo/BitmapWindowSurface.h>
 
 #include <cmath>
 #include <cstdint>

@@ -12,6 +12,7 @@
 // pixels and leaves cells and bits zero again.
 
 #include "kwgfx/raster/RasterTypes.h"
+#include "kwgfx/raster/SimdLevel.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -43,21 +44,6 @@ struct TResolveJob {
     std::ptrdiff_t OutStride = 0; // bytes between rows of Out
     std::uint32_t Color = 0;      // premultiplied ARGB, for Over and Source
 };
-
-// The instruction sets the inner loops are built for.
-enum class TSimdLevel : std::uint8_t {
-    Portable, // plain C++
-    Sse2,     // every x86-64 processor
-    Avx2      // x86-64 processors from about 2013 on
-};
-
-// The best level this processor and build can run.
-TSimdLevel BestSimdLevel();
-// The level in use: the best one unless UseSimdLevel chose a lower one.
-TSimdLevel ActiveSimdLevel();
-// Makes the rasteriser use Level (capped at the best one) from now on, for all threads; for
-// tests and benchmarks that compare the levels.
-void UseSimdLevel(TSimdLevel Level);
 
 // Resolves a band with the active level's loops.
 void ResolveBand(const TResolveJob& Job);

@@ -1,0 +1,5 @@
+#pragma once
+/// \file
+/// The include path of release 0.1.0, kept for one release: include
+/// <kwgfx/backends/cairo/VectorDocument.h> instead.
+#include "kwgfx/backends/cairo/VectorDocument.h"

@@ -1,0 +1,463 @@
+// TCairoCanvas's drawing calls, everything but text. The pen and brush sources live in
+// CairoPenBrush.cpp, the clipping of far coordinates in CairoFarClip.cpp.
+//
+// Sections:
+//   1. Life cycle and per-call state
+//   2. Lines and polygons
+//   3. Box shapes: rectangle, rounded rectangle, ellipse, chord, pie, fill
+//   4. Pictures: Draw and StretchDraw
+//   5. Triangle gradient fill
+#include "kwgfx/backends/cairo/CairoCanvas.h"
+#include "kwgfx/backends/cairo/Bitmap.h"
+#include "kwgfx/backends/cairo/detail/CairoConvert.h"
+#include "kwgfx/backends/cairo/detail/CairoCoverageFill.h"
+#include "kwgfx/backends/cairo/detail/CairoFarClip.h"
+#include "kwgfx/backends/cairo/detail/CairoHandles.h"
+#include "kwgfx/backends/cairo/detail/CairoPenBrush.h"
+#include "kwgfx/backends/cairo/detail/CairoShapePath.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <functional>
+#include <numbers>
+#include <vector>
+
+namespace kw::platform {
+
+using namespace cairo_detail;
+
+// ---------------------------------------------------------------- 1. life cycle
+
+TCairoCanvas::TCairoCanvas(cairo_surface_t* Surface) {
+    Attach(Surface);
+}
+
+TCairoCanvas::TCairoCanvas(cairo_t* Context) {
+    Attach(Context);
+}
+
+TCairoCanvas::~TCairoCanvas() {
+    if (FFace) cairo_font_face_destroy(FFace);
+    if (FMeasure) cairo_destroy(FMeasure);
+    if (FContext) cairo_destroy(FContext);
+    if (FSurface) cairo_surface_destroy(FSurface);
+}
+
+void TCairoCanvas::Attach(cairo_surface_t* Surface) {
+    const TCairoContextHandle context(cairo_create(Surface));
+    Attach(context.get());
+}
+
+void TCairoCanvas::Attach(cairo_t* Context) {
+    // The target is kept apart from the context: an errored context no longer gives it.
+    cairo_t* context = cairo_reference(Context);
+    cairo_surface_t* surface = cairo_surface_reference(cairo_get_target(Context));
+    if (FContext) cairo_destroy(FContext);
+    if (FSurface) cairo_surface_destroy(FSurface);
+    FContext = context;
+    FSurface = surface;
+    if (!FBaseMatrix) FBaseMatrix = std::make_unique<cairo_matrix_t>();
+    cairo_get_matrix(FContext, FBaseMatrix.get());
+    if (!FMeasure) {
+        const TCairoSurfaceHandle pixel(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1));
+        FMeasure = cairo_create(pixel.get());
+    }
+}
+
+// The context's clip extents in canvas coordinates: the bitmap, the document page, or the
+// part of a window's context that GTK lets the canvas draw, whatever its transform.
+std::optional<TRect> TCairoCanvas::DoClipBox() const {
+    if (!FContext) return std::nullopt;
+    double l = 0, t = 0, r = 0, b = 0;
+    cairo_clip_extents(FContext, &l, &t, &r, &b);
+    if (!(l < r && t < b)) return std::nullopt;
+    const auto pixel = [](double v) { return static_cast<int32_t>(std::clamp(v, -2e9, 2e9)); };
+    return TRect{pixel(std::floor(l)), pixel(std::floor(t)), pixel(std::ceil(r)),
+                 pixel(std::ceil(b))};
+}
+
+// Every drawing call starts from a clean state, so nothing leaks from one call to the next.
+void TCairoCanvas::BeginDrawing() {
+    cairo_save(FContext);
+    cairo_new_path(FContext);
+    cairo_set_antialias(FContext, to_cairo_antialias(FAntialias));
+}
+
+// A context that went into an error state refuses all further drawing; start a fresh one
+// so that one bad call does not disable the canvas.
+void TCairoCanvas::EndDrawing() {
+    cairo_restore(FContext);
+    if (cairo_status(FContext) != CAIRO_STATUS_SUCCESS) {
+        cairo_destroy(FContext);
+        FContext = cairo_create(FSurface);
+        cairo_set_matrix(FContext, FBaseMatrix.get());
+    }
+}
+
+// ---------------------------------------------------------------- 2. lines and polygons
+
+// Points name pixels: the path runs through pixel centres.
+static void PixelCentrePath(cairo_t* Cr, std::span<const TPoint> Points) {
+    cairo_move_to(Cr, Points[0].X + 0.5, Points[0].Y + 0.5);
+    for (std::size_t i = 1; i < Points.size(); ++i)
+        cairo_line_to(Cr, Points[i].X + 0.5, Points[i].Y + 0.5);
+}
+
+// Moves P by Distance towards Target (away from it when negative); a P on Target stays.
+static void MoveTowards(TPointD& P, const TPointD& Target, double Distance) {
+    const double dx = Target.X - P.X, dy = Target.Y - P.Y;
+    const double len = std::hypot(dx, dy);
+    if (len == 0) return;
+    P.X += Distance * dx / len;
+    P.Y += Distance * dy / len;
+}
+
+// An open line through pixel centres that covers its first pixel and leaves out its last:
+// both ends move half a pixel back along their segment.
+void TCairoCanvas::StrokeOpenPath(std::span<const TPoint> Points) {
+    if (Points.size() < 2) return;
+    BeginDrawing();
+    if (SetPenSource(FContext, Pen())) {
+        std::vector<TPointD> pts;
+        pts.reserve(Points.size());
+        for (const TPoint& p : Points) pts.emplace_back(p.X + 0.5, p.Y + 0.5);
+        // The first point moves away from its neighbour, the last one towards its own.
+        MoveTowards(pts.front(), pts[1], -0.5);
+        MoveTowards(pts.back(), pts[pts.size() - 2], 0.5);
+        const TBoxD reach = FarReach(FContext);
+        if (FigureInsideBox(pts, reach)) {
+            if (StrokeByCoverage(FContext, pts)) {
+                EndDrawing();
+                return;
+            }
+            cairo_move_to(FContext, pts[0].X, pts[0].Y);
+            for (std::size_t i = 1; i < pts.size(); ++i)
+                cairo_line_to(FContext, pts[i].X, pts[i].Y);
+        } else {
+            // A long line reaching far out: its pieces in reach may still be very many.
+            if (pts.size() > kCoverageFillMinEdges && cairo_get_dash_count(FContext) == 0 &&
+                StrokeByCoverage(FContext, ClipLineToBox(pts, reach))) {
+                EndDrawing();
+                return;
+            }
+            AddClippedLine(FContext, pts, reach);
+        }
+        cairo_stroke(FContext);
+    }
+    EndDrawing();
+}
+
+void TCairoCanvas::DoLineTo(TPoint From, TPoint To) {
+    const TPoint line[] = {From, To};
+    StrokeOpenPath(line);
+}
+
+void TCairoCanvas::DoPolyline(std::span<const TPoint> Points) {
+    StrokeOpenPath(Points);
+}
+
+void TCairoCanvas::DoPolygon(std::span<const TPoint> Points) {
+    if (Points.empty()) return;
+    if (!PointsInsideBox(Points, FarReach(FContext))) {
+        // Filled even-odd, then outlined: the same drawing at exact coordinates, clipped.
+        const std::vector<std::vector<TPointD>> figure{ToPointsD(Points)};
+        DoPolyPolygonF(figure, pfAlternate);
+        return;
+    }
+    BeginDrawing();
+    if (SetBrushSource(FContext, Brush())) {
+        PixelCentrePath(FContext, Points);
+        cairo_close_path(FContext);
+        cairo_set_fill_rule(FContext, CAIRO_FILL_RULE_EVEN_ODD);
+        cairo_fill(FContext);
+    }
+    if (SetPenSource(FContext, Pen())) {
+        PixelCentrePath(FContext, Points);
+        cairo_close_path(FContext);
+        cairo_stroke(FContext);
+    }
+    EndDrawing();
+}
+
+// Fills the figures that AddFigures puts into the path with the brush under FillMode, then
+// strokes them with the pen; each pass builds the path afresh. Figures, when given, are the
+// same figures (points on pixel centres): a fill of very many edges goes through our own
+// coverage mask.
+void TCairoCanvas::FillThenStroke(const std::function<void()>& AddFigures, TPolyFillMode FillMode,
+                                  std::span<const std::span<const TPointD>> Figures) {
+    if (SetBrushSource(FContext, Brush()) && !FillByCoverage(FContext, Figures, FillMode, 0.5)) {
+        AddFigures();
+        cairo_set_fill_rule(FContext, to_cairo_fill_rule(FillMode));
+        cairo_fill(FContext);
+    }
+    if (SetPenSource(FContext, Pen())) {
+        AddFigures();
+        cairo_stroke(FContext);
+    }
+}
+
+void TCairoCanvas::DoPolyPolygon(std::span<const std::vector<TPoint>> Polygons,
+                                 TPolyFillMode FillMode) {
+    const TBoxD reach = FarReach(FContext);
+    if (!std::all_of(Polygons.begin(), Polygons.end(), [&](const std::vector<TPoint>& Figure) {
+            return PointsInsideBox(Figure, reach);
+        })) {
+        std::vector<std::vector<TPointD>> figures;
+        figures.reserve(Polygons.size());
+        for (const std::vector<TPoint>& figure : Polygons) figures.push_back(ToPointsD(figure));
+        DoPolyPolygonF(figures, FillMode);
+        return;
+    }
+    BeginDrawing();
+    // All figures go into one Cairo path, so the fill rule sees them together.
+    const auto addFigures = [&] {
+        for (const std::vector<TPoint>& figure : Polygons) {
+            if (figure.empty()) continue;
+            PixelCentrePath(FContext, figure);
+            cairo_close_path(FContext);
+        }
+    };
+    FillThenStroke(addFigures, FillMode);
+    EndDrawing();
+}
+
+// Filled and outlined as DoPolyPolygon does, at the exact coordinates.
+void TCairoCanvas::DoPolyPolygonF(std::span<const std::vector<TPointD>> Polygons,
+                                  TPolyFillMode FillMode) {
+    const TFiguresInReach inReach(Polygons, FarReach(FContext));
+    BeginDrawing();
+    // All figures go into one Cairo path, so the fill rule sees them together.
+    const auto addFigures = [&] {
+        for (std::span<const TPointD> figure : inReach.Figures()) {
+            cairo_move_to(FContext, figure[0].X + 0.5, figure[0].Y + 0.5);
+            for (std::size_t i = 1; i < figure.size(); ++i)
+                cairo_line_to(FContext, figure[i].X + 0.5, figure[i].Y + 0.5);
+            cairo_close_path(FContext);
+        }
+    };
+    FillThenStroke(addFigures, FillMode, inReach.Figures());
+    EndDrawing();
+}
+
+// ---------------------------------------------------------------- 3. box shapes
+
+static TRect Normalized(TRect R) {
+    if (R.Left > R.Right) std::swap(R.Left, R.Right);
+    if (R.Top > R.Bottom) std::swap(R.Top, R.Bottom);
+    return R;
+}
+
+// Fills the shape with the brush, then strokes its outline with the pen inside the box:
+// the outline's path is the shape shrunk by half the pen width. A box too small for two
+// pen widths is filled with the pen colour instead. A box reaching past the far reach is
+// drawn from its flattened, clipped outline.
+void TCairoCanvas::FillAndOutline(TRect Box, const TBoxPath& Path) {
+    Box = Normalized(Box);
+    if (Box.Left == Box.Right || Box.Top == Box.Bottom) return;
+    const double l = Box.Left, t = Box.Top, r = Box.Right, b = Box.Bottom;
+    const TBoxD reach = FarReach(FContext);
+    const bool far = l < reach.Left || t < reach.Top || r > reach.Right || b > reach.Bottom;
+    const auto addPath = [&](double Inset) {
+        if (!far) {
+            TShapePath path(FContext);
+            Path(path, l, t, r, b, Inset);
+            return;
+        }
+        TShapePath path;
+        Path(path, l, t, r, b, Inset);
+        AddClippedFigures(FContext, path.Figures(), reach);
+    };
+    BeginDrawing();
+    if (SetBrushSource(FContext, Brush())) {
+        addPath(0);
+        cairo_fill(FContext);
+    }
+    if (const std::optional<int32_t> penWidth = SetPenSource(FContext, Pen())) {
+        const int32_t width = *penWidth;
+        if (2.0 * width >= r - l || 2.0 * width >= b - t) {
+            addPath(0);
+            cairo_fill(FContext);
+        } else {
+            addPath(width / 2.0);
+            cairo_stroke(FContext);
+        }
+    }
+    EndDrawing();
+}
+
+void TCairoCanvas::DoRectangle(const TRect& Box) {
+    FillAndOutline(Box, [](TShapePath& P, double L, double T, double R, double B, double Inset) {
+        P.Rectangle(L + Inset, T + Inset, R - L - 2 * Inset, B - T - 2 * Inset);
+    });
+}
+
+void TCairoCanvas::DoRoundRect(const TRect& Box, int32_t CornerWidth, int32_t CornerHeight) {
+    const double cw = std::abs(double(CornerWidth)) / 2, ch = std::abs(double(CornerHeight)) / 2;
+    FillAndOutline(Box,
+                   [cw, ch](TShapePath& P, double L, double T, double R, double B, double Inset) {
+                       L += Inset, T += Inset, R -= Inset, B -= Inset;
+                       const double rx = std::clamp(cw - Inset, 0.0, (R - L) / 2);
+                       const double ry = std::clamp(ch - Inset, 0.0, (B - T) / 2);
+                       constexpr double pi = std::numbers::pi;
+                       P.NewSubPath();
+                       P.EllipseArc(R - rx, T + ry, rx, ry, -pi / 2, 0, false);
+                       P.EllipseArc(R - rx, B - ry, rx, ry, 0, pi / 2, false);
+                       P.EllipseArc(L + rx, B - ry, rx, ry, pi / 2, pi, false);
+                       P.EllipseArc(L + rx, T + ry, rx, ry, pi, 3 * pi / 2, false);
+                       P.ClosePath();
+                   });
+}
+
+void TCairoCanvas::DoEllipse(const TRect& Box) {
+    FillAndOutline(Box, [](TShapePath& P, double L, double T, double R, double B, double Inset) {
+        P.NewSubPath();
+        P.EllipseArc((L + R) / 2, (T + B) / 2, (R - L) / 2 - Inset, (B - T) / 2 - Inset, 0,
+                     2 * std::numbers::pi, false);
+        P.ClosePath();
+    });
+}
+
+// Chord and pie: the arc runs counter-clockwise on screen, which is towards smaller Cairo
+// angles (Cairo's y axis points down). The radial angles are taken on the box's ellipse,
+// so that a point on the radial anywhere gives the same angle.
+void TCairoCanvas::DrawArcShape(const TRect& Box, TPoint Start, TPoint End, bool Wedge) {
+    const TRect box = Normalized(Box);
+    const double cx = (double(box.Left) + box.Right) / 2, cy = (double(box.Top) + box.Bottom) / 2;
+    const double rx = (double(box.Right) - box.Left) / 2, ry = (double(box.Bottom) - box.Top) / 2;
+    if (rx == 0 || ry == 0) return;
+    const double a1 = std::atan2((Start.Y - cy) / ry, (Start.X - cx) / rx);
+    double a2 = std::atan2((End.Y - cy) / ry, (End.X - cx) / rx);
+    if (a2 >= a1) a2 -= 2 * std::numbers::pi; // equal radials: the whole ellipse
+    FillAndOutline(box, [=](TShapePath& P, double, double, double, double, double Inset) {
+        if (Wedge)
+            P.MoveTo(cx, cy);
+        else
+            P.NewSubPath();
+        P.EllipseArc(cx, cy, rx - Inset, ry - Inset, a1, a2, true);
+        P.ClosePath();
+    });
+}
+
+void TCairoCanvas::DoChord(const TRect& Box, TPoint Start, TPoint End) {
+    DrawArcShape(Box, Start, End, false);
+}
+
+void TCairoCanvas::DoPie(const TRect& Box, TPoint Start, TPoint End) {
+    DrawArcShape(Box, Start, End, true);
+}
+
+// The rectangle is clamped to the far reach; its width is taken in double, as the sides
+// may lie further apart than an int32 can count.
+void TCairoCanvas::DoFillRect(const TRect& Rect) {
+    if (Rect.Right <= Rect.Left || Rect.Bottom <= Rect.Top) return;
+    const TBoxD reach = FarReach(FContext);
+    const double l = std::max<double>(Rect.Left, reach.Left);
+    const double t = std::max<double>(Rect.Top, reach.Top);
+    const double r = std::min<double>(Rect.Right, reach.Right);
+    const double b = std::min<double>(Rect.Bottom, reach.Bottom);
+    if (r <= l || b <= t) return;
+    BeginDrawing();
+    if (SetBrushSource(FContext, Brush())) {
+        cairo_rectangle(FContext, l, t, r - l, b - t);
+        cairo_fill(FContext);
+    }
+    EndDrawing();
+}
+
+// ---------------------------------------------------------------- 4. pictures
+
+// A Cairo surface holding the graphic's pixels: a TBitmap's own surface (copied when it
+// is the one being drawn on), otherwise a new surface filled through ReadPixels.
+static TCairoSurfaceHandle SourceSurface(const TGraphic& Graphic, cairo_surface_t* Target) {
+    const auto* bitmap = dynamic_cast<const TBitmap*>(&Graphic);
+    if (bitmap && bitmap->Surface() != Target)
+        return TCairoSurfaceHandle(cairo_surface_reference(bitmap->Surface()));
+    const int w = Graphic.Width(), h = Graphic.Height();
+    TCairoSurfaceHandle handle(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h));
+    cairo_surface_t* s = handle.get();
+    if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) return handle;
+    std::vector<uint32_t> pixels(static_cast<std::size_t>(w) * h);
+    Graphic.ReadPixels(pixels);
+    cairo_surface_flush(s);
+    unsigned char* data = cairo_image_surface_get_data(s);
+    const int stride = cairo_image_surface_get_stride(s);
+    for (int y = 0; y < h; ++y)
+        std::memcpy(data + y * stride, pixels.data() + static_cast<std::size_t>(y) * w,
+                    static_cast<std::size_t>(w) * 4);
+    cairo_surface_mark_dirty(s);
+    return handle;
+}
+
+void TCairoCanvas::PaintGraphic(const TGraphic& Graphic, const TRect& Dest) {
+    const TRect dest = Normalized(Dest);
+    if (Graphic.Empty() || dest.Width() == 0 || dest.Height() == 0) return;
+    const TCairoSurfaceHandle source(SourceSurface(Graphic, FSurface));
+    if (cairo_surface_status(source.get()) == CAIRO_STATUS_SUCCESS) {
+        BeginDrawing();
+        cairo_rectangle(FContext, dest.Left, dest.Top, dest.Width(), dest.Height());
+        cairo_clip(FContext);
+        cairo_translate(FContext, dest.Left, dest.Top);
+        cairo_scale(FContext, double(dest.Width()) / Graphic.Width(),
+                    double(dest.Height()) / Graphic.Height());
+        cairo_set_source_surface(FContext, source.get(), 0, 0);
+        cairo_pattern_t* pattern = cairo_get_source(FContext);
+        // An image at its own size needs no smoothing. A bitmap target finds that out for
+        // itself; a vector target would tell the viewer to smooth it, blurring its edges.
+        const bool scaled = dest.Width() != Graphic.Width() || dest.Height() != Graphic.Height();
+        cairo_pattern_set_filter(pattern, to_cairo_filter(FAntialias && scaled));
+        cairo_pattern_set_extend(pattern, CAIRO_EXTEND_PAD);
+        cairo_paint(FContext);
+        EndDrawing();
+    }
+}
+
+void TCairoCanvas::DoDraw(int32_t X, int32_t Y, const TGraphic& Graphic) {
+    PaintGraphic(Graphic, {X, Y, X + Graphic.Width(), Y + Graphic.Height()});
+}
+
+void TCairoCanvas::DoStretchDraw(const TRect& Rect, const TGraphic& Graphic) {
+    PaintGraphic(Graphic, Rect);
+}
+
+// ---------------------------------------------------------------- 5. gradient fill
+
+// One mesh patch per triangle, its corners coloured from the vertices (alpha is ignored:
+// the fill is opaque), painted through a clip of the triangles so that the edges follow
+// the canvas's anti-aliasing setting.
+void TCairoCanvas::DoGradientFill(std::span<const TTriVertex> Vertices,
+                                  std::span<const TGradientTriangle> Triangles) {
+    if (Triangles.empty()) return;
+    const TCairoPatternHandle meshHandle(cairo_pattern_create_mesh());
+    cairo_pattern_t* mesh = meshHandle.get();
+    BeginDrawing();
+    for (const TGradientTriangle& t : Triangles) {
+        const TTriVertex* corners[] = {&Vertices[t.Vertex1], &Vertices[t.Vertex2],
+                                       &Vertices[t.Vertex3]};
+        cairo_mesh_pattern_begin_patch(mesh);
+        cairo_mesh_pattern_move_to(mesh, corners[0]->x, corners[0]->y);
+        cairo_mesh_pattern_line_to(mesh, corners[1]->x, corners[1]->y);
+        cairo_mesh_pattern_line_to(mesh, corners[2]->x, corners[2]->y);
+        for (unsigned i = 0; i < 3; ++i)
+            cairo_mesh_pattern_set_corner_color_rgb(mesh, i, to_cairo_channel(corners[i]->Red),
+                                                    to_cairo_channel(corners[i]->Green),
+                                                    to_cairo_channel(corners[i]->Blue));
+        cairo_mesh_pattern_end_patch(mesh);
+        // Every clip triangle runs the same way round, so that their union has no holes.
+        const double cross =
+            double(corners[1]->x - corners[0]->x) * (corners[2]->y - corners[0]->y) -
+            double(corners[1]->y - corners[0]->y) * (corners[2]->x - corners[0]->x);
+        if (cross < 0) std::swap(corners[1], corners[2]);
+        cairo_move_to(FContext, corners[0]->x, corners[0]->y);
+        cairo_line_to(FContext, corners[1]->x, corners[1]->y);
+        cairo_line_to(FContext, corners[2]->x, corners[2]->y);
+        cairo_close_path(FContext);
+    }
+    cairo_set_fill_rule(FContext, CAIRO_FILL_RULE_WINDING);
+    cairo_clip(FContext);
+    cairo_set_source(FContext, mesh);
+    cairo_paint(FContext);
+    EndDrawing();
+}
+
+} // namespace kw::platform

@@ -1,0 +1,134 @@
+#pragma once
+/// \file
+/// A canvas that draws with Cairo: on an image surface (usually a TBitmap's), on a vector
+/// document's page, or through any cairo_t it is given (a window's, for instance). It follows
+/// the raster conventions of TCanvas: pixel (x, y) is the square from (x, y) to (x+1, y+1); a
+/// box (L, T, R, B) covers columns L..R-1 and rows T..B-1 and shapes keep their outline
+/// inside it; polygon and line points name pixels, so a polygon covers its vertex pixels and
+/// a line leaves out its end pixel. PolyPolygonF keeps its sub-pixel coordinates under the
+/// same convention: a point (x, y) is the device point (x + 0.5, y + 0.5). Pen widths are whole
+/// pixels. Anti-aliasing is off unless SetAntialias(true); it applies to shapes, images and text
+/// alike.
+///
+/// A canvas pixel is one unit of the context's user space as the canvas found it: a canvas
+/// given a context scaled by 0.75 draws a pixel as 0.75 device units (a point on a PDF page).
+///
+/// Text goes through fontconfig and FreeType: Font.Name picks the family ("Default" is
+/// DejaVu Sans), Font.Height the size, Font.Orientation rotates around the text's top-left.
+/// Text is measured and laid out in canvas pixels on an image surface of the canvas's own,
+/// so that it measures and places its glyphs the same on every target; the target only
+/// renders the glyphs (a vector target keeps them as text).
+
+#include "kwgfx/platform/graphics/Canvas.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+typedef struct _cairo cairo_t;
+typedef struct _cairo_surface cairo_surface_t;
+typedef struct _cairo_font_face cairo_font_face_t;
+typedef struct _cairo_matrix cairo_matrix_t;
+
+namespace kw::platform {
+
+namespace cairo_detail {
+class TShapePath;
+}
+
+/// A canvas that draws with Cairo; see the file's description.
+class TCairoCanvas : public TCanvas {
+public:
+    /// Draws on Surface through a context of its own; canvas pixels are the surface's units.
+    explicit TCairoCanvas(cairo_surface_t* Surface);
+    /// Draws through Context as it stands: its transformation and clip at this moment are
+    /// the canvas's. The canvas keeps a reference to Context and leaves its state as it
+    /// found it after every call. A call that puts the context into an error state moves
+    /// the canvas to a fresh context on the same target with the same transformation (the
+    /// clip is lost), so that one bad call does not disable the canvas.
+    explicit TCairoCanvas(cairo_t* Context);
+    ~TCairoCanvas() override;
+    TCairoCanvas(const TCairoCanvas&) = delete;
+    TCairoCanvas& operator=(const TCairoCanvas&) = delete;
+
+    /// Smooth edges for shapes, images and text; off unless set.
+    ///@{
+    bool Antialias() const override { return FAntialias; }
+    void SetAntialias(bool Value) override { FAntialias = Value; }
+    ///@}
+
+    /// Moves the canvas to another surface or context; pen, brush, font and pen position stay.
+    ///@{
+    void Attach(cairo_surface_t* Surface);
+    void Attach(cairo_t* Context);
+    ///@}
+    /// The surface the canvas draws on and the context it draws through.
+    ///@{
+    cairo_surface_t* Surface() const { return FSurface; }
+    cairo_t* Context() const { return FContext; }
+    ///@}
+
+protected:
+    /// The context's clip extents in canvas pixels, on every target: a bitmap's pixels, a
+    /// document's page, the part of a window that may be drawn; none when the clip is empty.
+    std::optional<TRect> DoClipBox() const override;
+    void DoLineTo(TPoint From, TPoint To) override;
+    void DoPolygon(std::span<const TPoint> Points) override;
+    void DoPolyPolygon(std::span<const std::vector<TPoint>> Polygons,
+                       TPolyFillMode FillMode) override;
+    void DoPolyPolygonF(std::span<const std::vector<TPointD>> Polygons,
+                        TPolyFillMode FillMode) override;
+    void DoPolyline(std::span<const TPoint> Points) override;
+    void DoRectangle(const TRect& Box) override;
+    void DoRoundRect(const TRect& Box, int32_t CornerWidth, int32_t CornerHeight) override;
+    void DoEllipse(const TRect& Box) override;
+    void DoChord(const TRect& Box, TPoint Start, TPoint End) override;
+    void DoPie(const TRect& Box, TPoint Start, TPoint End) override;
+    void DoFillRect(const TRect& Rect) override;
+    void DoDraw(int32_t X, int32_t Y, const TGraphic& Graphic) override;
+    void DoStretchDraw(const TRect& Rect, const TGraphic& Graphic) override;
+    void DoTextOut(int32_t X, int32_t Y, std::string_view Text) override;
+    TSize DoTextExtent(std::string_view Text) override;
+    TTextMetric DoGetTextMetrics() override;
+    void DoGradientFill(std::span<const TTriVertex> Vertices,
+                        std::span<const TGradientTriangle> Triangles) override;
+    void DoTextLine(int32_t X, int32_t Y, std::string_view Text, const TRect* Clip) override;
+
+private:
+    // Shapes (CairoCanvas.cpp; pen and brush in CairoPenBrush.cpp, far coordinates in
+    // CairoFarClip.cpp).
+    // Builds a shape's path in the box (L, T, R, B) shrunk by Inset on every side.
+    using TBoxPath = std::function<void(cairo_detail::TShapePath&, double L, double T, double R,
+                                        double B, double Inset)>;
+    void BeginDrawing();
+    void EndDrawing();
+    void FillThenStroke(const std::function<void()>& AddFigures, TPolyFillMode FillMode,
+                        std::span<const std::span<const TPointD>> Figures = {});
+    void FillAndOutline(TRect Box, const TBoxPath& Path);
+    void StrokeOpenPath(std::span<const TPoint> Points);
+    void DrawArcShape(const TRect& Box, TPoint Start, TPoint End, bool Wedge);
+    void PaintGraphic(const TGraphic& Graphic, const TRect& Dest);
+
+    // Text (CairoText.cpp).
+    struct TFontKey {
+        std::string Face;
+        bool Bold = false;
+        bool Italic = false;
+        bool operator==(const TFontKey&) const = default;
+    };
+    void SelectFont();
+    void ShowGlyphs(const std::string& Text, double Baseline, double Angle);
+    void DrawTextAt(int32_t X, int32_t Y, std::string_view Text, const TRect* Clip);
+
+    cairo_surface_t* FSurface = nullptr;
+    cairo_t* FContext = nullptr;
+    std::unique_ptr<cairo_matrix_t> FBaseMatrix; // the context's transformation when attached
+    cairo_t* FMeasure = nullptr;                 // text measuring, on a 1 x 1 image surface
+    bool FAntialias = false;
+
+    cairo_font_face_t* FFace = nullptr;
+    TFontKey FFaceKey;
+    bool FFaceScalable = true;
+};
+
+} // namespace kw::platform

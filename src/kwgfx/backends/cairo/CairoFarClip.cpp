@@ -1,0 +1,104 @@
+// The Cairo canvas's clipping of figures that reach far outside the surface.
+#include "kwgfx/backends/cairo/detail/CairoFarClip.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace kw::platform::cairo_detail {
+
+TBoxD FarReach(cairo_t* Cr) {
+    double l = 0, t = 0, r = 0, b = 0;
+    cairo_clip_extents(Cr, &l, &t, &r, &b);
+    return {l - kFarMargin, t - kFarMargin, r + kFarMargin, b + kFarMargin};
+}
+
+bool PointsInsideBox(std::span<const TPoint> Points, const TBoxD& Box) {
+    return std::all_of(Points.begin(), Points.end(), [&](const TPoint& P) {
+        return P.X >= Box.Left && P.X <= Box.Right && P.Y >= Box.Top && P.Y <= Box.Bottom;
+    });
+}
+
+std::vector<TPointD> ToPointsD(std::span<const TPoint> Points) {
+    std::vector<TPointD> out;
+    out.reserve(Points.size());
+    for (const TPoint& p : Points) out.emplace_back(p.X, p.Y);
+    return out;
+}
+
+// Dashes keep the phase they have on the whole line, as each piece starts its stroke at its
+// true distance along it.
+void AddClippedLine(cairo_t* Cr, std::span<const TPointD> Points, const TBoxD& Reach) {
+    const int dashCount = cairo_get_dash_count(Cr);
+    std::vector<double> dashes(static_cast<std::size_t>(dashCount));
+    double dashOffset = 0, period = 0;
+    if (dashCount > 0) {
+        cairo_get_dash(Cr, dashes.data(), &dashOffset);
+        for (double d : dashes) period += d;
+    }
+    double travelled = 0; // along the true line to the current segment's start
+    bool drawing = false;
+    TPointD last;
+    for (std::size_t i = 1; i < Points.size(); ++i) {
+        const TPointD a = Points[i - 1], b = Points[i];
+        TPointD from = a, to = b;
+        if (ClipSegmentToBox(from, to, Reach)) {
+            if (!drawing || !(from == last)) {
+                if (period > 0) {
+                    // Dashes restart with each stroke; a stroke of its own per piece lets
+                    // each one start at its own phase.
+                    if (drawing) cairo_stroke(Cr);
+                    const double along = travelled + std::hypot(from.X - a.X, from.Y - a.Y);
+                    cairo_set_dash(Cr, dashes.data(), dashCount,
+                                   std::fmod(dashOffset + along, period));
+                }
+                cairo_move_to(Cr, from.X, from.Y);
+            }
+            cairo_line_to(Cr, to.X, to.Y);
+            last = to;
+            drawing = true;
+        }
+        travelled += std::hypot(b.X - a.X, b.Y - a.Y);
+    }
+}
+
+std::vector<std::vector<TPointD>> ClipLineToBox(std::span<const TPointD> Points,
+                                                const TBoxD& Reach) {
+    std::vector<std::vector<TPointD>> pieces;
+    for (std::size_t i = 1; i < Points.size(); ++i) {
+        TPointD from = Points[i - 1], to = Points[i];
+        if (!ClipSegmentToBox(from, to, Reach)) continue;
+        if (pieces.empty() || !(from == pieces.back().back())) pieces.push_back({from});
+        pieces.back().push_back(to);
+    }
+    return pieces;
+}
+
+void AddClippedFigures(cairo_t* Cr, std::span<const std::vector<TPointD>> Figures,
+                       const TBoxD& Reach) {
+    for (const std::vector<TPointD>& figure : Figures) {
+        if (figure.empty()) continue;
+        const std::vector<TPointD> clipped = ClipFigureToBox(figure, Reach);
+        if (clipped.empty()) continue;
+        cairo_move_to(Cr, clipped[0].X, clipped[0].Y);
+        for (std::size_t i = 1; i < clipped.size(); ++i)
+            cairo_line_to(Cr, clipped[i].X, clipped[i].Y);
+        cairo_close_path(Cr);
+    }
+}
+
+TFiguresInReach::TFiguresInReach(std::span<const std::vector<TPointD>> Polygons,
+                                 const TBoxD& Reach) {
+    FClipped.reserve(Polygons.size());
+    FFigures.reserve(Polygons.size());
+    for (const std::vector<TPointD>& figure : Polygons) {
+        if (figure.empty() || !std::all_of(figure.begin(), figure.end(), IsFinitePoint)) continue;
+        if (FigureInsideBox(figure, Reach)) {
+            FFigures.emplace_back(figure);
+            continue;
+        }
+        FClipped.push_back(ClipFigureToBox(figure, Reach));
+        if (!FClipped.back().empty()) FFigures.emplace_back(FClipped.back());
+    }
+}
+
+} // namespace kw::platform::cairo_detail

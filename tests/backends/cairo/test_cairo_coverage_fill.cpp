@@ -1,0 +1,386 @@
+// The coverage rasteriser that fills and strokes of very many edges go through: hard edges cover
+// exactly the pixel centres the figures wind round, smooth edges agree with Cairo's
+// anti-aliasing, bands change nothing, and through a context it honours the transform and
+// the clip as cairo_fill does.
+#include "support/AreaOracle.h"
+
+#include "kwgfx/backends/cairo/Bitmap.h"
+#include "kwgfx/backends/cairo/detail/CairoCoverageFill.h"
+#include "kwgfx/backends/cairo/detail/CairoFarClip.h"
+#include "kwgfx/backends/cairo/detail/CoverageRaster.h"
+#include "kwgfx/path/KwPathAreaFill.h"
+#include "kwgfx/path/KwPathData.h"
+#include "kwgfx/platform/graphics/Colors.h"
+
+#include <cairo.h>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <functional>
+#include <numbers>
+#include <random>
+#include <span>
+#include <vector>
+
+using namespace kw;
+using kw::platform::TPointD;
+using kw::platform::cairo_detail::FillByCoverage;
+using kw::platform::cairo_detail::TCoverageRaster;
+
+namespace {
+
+constexpr int W = 96, H = 80;
+
+// Random figures that reach past every border, turn both ways and cross themselves.
+test::TFiguresD RandomFigures(std::mt19937& Rng, int Count) {
+    std::uniform_real_distribution<double> coord(-30, W + 30);
+    std::uniform_int_distribution<int> points(3, 9);
+    test::TFiguresD figures(Count);
+    for (auto& figure : figures)
+        for (int i = points(Rng); i > 0; --i) figure.push_back({coord(Rng), coord(Rng) * H / W});
+    return figures;
+}
+
+// A star polygon round (Cx, Cy): one figure that never crosses itself.
+std::vector<TPointD> Star(double Cx, double Cy, double R, int Spikes, double Turn) {
+    std::vector<TPointD> points;
+    for (int i = 0; i < 2 * Spikes; ++i) {
+        const double a = Turn + i * std::numbers::pi / Spikes;
+        const double r = i % 2 ? R * 0.45 : R;
+        points.push_back({Cx + r * std::cos(a), Cy + r * std::sin(a)});
+    }
+    return points;
+}
+
+std::vector<std::uint8_t> Rasterise(const test::TFiguresD& Figures, bool Smooth, bool NonZero,
+                                    std::size_t BandCells = TCoverageRaster::DefaultBandCells) {
+    TCoverageRaster raster(W, H, Smooth, BandCells);
+    for (const auto& figure : Figures) raster.AddFigure(figure);
+    std::vector<std::uint8_t> out(std::size_t(W) * H, 7);
+    raster.Resolve(NonZero, out.data(), W);
+    return out;
+}
+
+// The same figures filled by Cairo itself into an A8 surface.
+std::vector<std::uint8_t> CairoCoverage(const test::TFiguresD& Figures, bool Smooth, bool NonZero) {
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_A8, W, H);
+    cairo_t* cr = cairo_create(surface);
+    cairo_set_antialias(cr, Smooth ? CAIRO_ANTIALIAS_DEFAULT : CAIRO_ANTIALIAS_NONE);
+    cairo_set_fill_rule(cr, NonZero ? CAIRO_FILL_RULE_WINDING : CAIRO_FILL_RULE_EVEN_ODD);
+    for (const auto& figure : Figures) {
+        cairo_move_to(cr, figure[0].X, figure[0].Y);
+        for (const TPointD& p : figure) cairo_line_to(cr, p.X, p.Y);
+        cairo_close_path(cr);
+    }
+    cairo_fill(cr);
+    cairo_surface_flush(surface);
+    std::vector<std::uint8_t> out(std::size_t(W) * H);
+    const unsigned char* data = cairo_image_surface_get_data(surface);
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x)
+            out[std::size_t(y) * W + x] = data[y * cairo_image_surface_get_stride(surface) + x];
+    cairo_destroy(cr);
+    cairo_surface_destroy(surface);
+    return out;
+}
+
+// Pixel centres (x + 1/2, y + 1/2) within Distance of an edge of Figures.
+std::vector<bool> NearCentres(const test::TFiguresD& Figures, double Distance) {
+    test::TFiguresD shifted = Figures;
+    for (auto& figure : shifted)
+        for (TPointD& p : figure) p = {p.X - 0.5, p.Y - 0.5};
+    return test::NearEdges(shifted, W, H, Distance);
+}
+
+// The pixels of a W x H picture on which Draw strokes, with the raster canvas's pen
+// settings (butt ends, mitred corners, limit 2) of the given width, dark red.
+std::vector<std::uint32_t> StrokedPixels(bool Smooth, double Width,
+                                         const std::function<void(cairo_t*)>& Draw) {
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, W, H);
+    cairo_t* cr = cairo_create(surface);
+    cairo_set_antialias(cr, Smooth ? CAIRO_ANTIALIAS_DEFAULT : CAIRO_ANTIALIAS_NONE);
+    cairo_set_line_width(cr, Width);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
+    cairo_set_miter_limit(cr, 2);
+    cairo_set_source_rgb(cr, 0.5, 0, 0);
+    Draw(cr);
+    cairo_surface_flush(surface);
+    std::vector<std::uint32_t> pixels;
+    const unsigned char* data = cairo_image_surface_get_data(surface);
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x)
+            pixels.push_back(*reinterpret_cast<const std::uint32_t*>(
+                data + y * cairo_image_surface_get_stride(surface) + 4 * x));
+    cairo_destroy(cr);
+    cairo_surface_destroy(surface);
+    return pixels;
+}
+
+} // namespace
+
+// Hard edges cover a pixel exactly when the figures wind round its centre under the rule;
+// only centres on an edge itself may go either way.
+TEST(CairoCoverageFill, HardEdgesCoverTheCentresTheFiguresWindRound) {
+    std::mt19937 rng(5);
+    for (int round = 0; round < 8; ++round) {
+        const test::TFiguresD figures = RandomFigures(rng, 2 + round);
+        const bool nonZero = round % 2 == 0;
+        const std::vector<std::uint8_t> ours = Rasterise(figures, false, nonZero);
+        const std::vector<bool> onEdge = NearCentres(figures, 1e-9);
+        const auto edges = test::EdgesFor(figures, -1e9, -1e9, 1e9);
+        int covered = 0;
+        for (int y = 0; y < H; ++y)
+            for (int x = 0; x < W; ++x) {
+                const std::size_t i = std::size_t(y) * W + x;
+                covered += ours[i] == 255;
+                ASSERT_TRUE(ours[i] == 0 || ours[i] == 255);
+                if (onEdge[i]) continue;
+                const int winding = test::WindingAt(edges, x + 0.5, y + 0.5);
+                ASSERT_EQ(ours[i] == 255, nonZero ? winding != 0 : (winding & 1) != 0)
+                    << "pixel " << x << "," << y << " round " << round;
+            }
+        EXPECT_GT(covered, 0) << "round " << round;
+    }
+}
+
+// Smooth edges: whole pixels are as the rule says, and a pixel an edge passes has the share
+// of its area that Cairo's anti-aliasing gives it, within Cairo's own sampling error; on
+// figures that cross themselves only the whole pixels are held to it.
+TEST(CairoCoverageFill, SmoothEdgesAgreeWithCairo) {
+    std::mt19937 rng(6);
+    for (int round = 0; round < 8; ++round) {
+        const bool simple = round < 4, nonZero = round % 2 == 0;
+        test::TFiguresD figures;
+        if (simple) {
+            std::uniform_real_distribution<double> turn(0, 1);
+            // Two stars apart from each other: no pixel sees two figures overlap.
+            figures.push_back(Star(34, 36, 24 + 2 * round, 5 + round, turn(rng)));
+            figures.push_back(Star(80, 64, 12, 3, turn(rng)));
+        } else {
+            figures = RandomFigures(rng, round);
+        }
+        const std::vector<std::uint8_t> ours = Rasterise(figures, true, nonZero);
+        const std::vector<std::uint8_t> cairo = CairoCoverage(figures, true, nonZero);
+        const std::vector<bool> near = NearCentres(figures, 0.75);
+        double sum = 0;
+        int edgePixels = 0;
+        for (std::size_t i = 0; i < ours.size(); ++i) {
+            const int diff = std::abs(int(ours[i]) - int(cairo[i]));
+            if (!near[i]) {
+                ASSERT_LE(diff, 1) << "pixel " << i % W << "," << i / W << " round " << round;
+                continue;
+            }
+            ++edgePixels;
+            sum += diff;
+            if (simple) {
+                ASSERT_LE(diff, 24) << "pixel " << i % W << "," << i / W << " round " << round;
+            }
+        }
+        ASSERT_GT(edgePixels, 0);
+        if (simple) {
+            EXPECT_LT(sum / edgePixels, 4.0) << "round " << round;
+        }
+    }
+}
+
+// A grid in bands of a few rows paints what one band does, byte for byte.
+TEST(CairoCoverageFill, BandsChangeNothing) {
+    std::mt19937 rng(7);
+    const test::TFiguresD figures = RandomFigures(rng, 6);
+    for (const bool smooth : {false, true})
+        for (const bool nonZero : {false, true})
+            EXPECT_EQ(Rasterise(figures, smooth, nonZero, 3 * (W + 2)),
+                      Rasterise(figures, smooth, nonZero))
+                << "smooth " << smooth << " nonzero " << nonZero;
+}
+
+// Through a context that is moved, scaled and clipped, the mask lands where cairo_fill puts
+// the same figures and leaves everything outside the clip as it was.
+TEST(CairoCoverageFill, HonoursTheContextsTransformAndClip) {
+    std::mt19937 rng(8);
+    const test::TFiguresD figures = RandomFigures(rng, 5);
+    std::vector<std::span<const TPointD>> spans(figures.begin(), figures.end());
+    for (const bool smooth : {false, true}) {
+        cairo_surface_t* surfaces[2];
+        for (int which = 0; which < 2; ++which) {
+            surfaces[which] = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, W, H);
+            cairo_t* cr = cairo_create(surfaces[which]);
+            cairo_set_source_rgb(cr, 1, 1, 1);
+            cairo_paint(cr);
+            cairo_rectangle(cr, 9, 7, 60, 50);
+            cairo_clip(cr);
+            cairo_translate(cr, 12, -5);
+            cairo_scale(cr, 0.75, 0.75);
+            cairo_set_antialias(cr, smooth ? CAIRO_ANTIALIAS_DEFAULT : CAIRO_ANTIALIAS_NONE);
+            cairo_set_source_rgb(cr, 0, 0, 0.5);
+            if (which == 0) {
+                ASSERT_TRUE(FillByCoverage(cr, spans, platform::pfWinding, 0, 0));
+            } else {
+                for (const auto& figure : figures) {
+                    cairo_move_to(cr, figure[0].X, figure[0].Y);
+                    for (const TPointD& p : figure) cairo_line_to(cr, p.X, p.Y);
+                    cairo_close_path(cr);
+                }
+                cairo_fill(cr);
+            }
+            cairo_destroy(cr);
+            cairo_surface_flush(surfaces[which]);
+        }
+        test::TFiguresD device = figures;
+        for (auto& figure : device)
+            for (TPointD& p : figure) p = {12 + 0.75 * p.X, -5 + 0.75 * p.Y};
+        const std::vector<bool> near = NearCentres(device, 1.0);
+        int painted = 0;
+        for (int y = 0; y < H; ++y)
+            for (int x = 0; x < W; ++x) {
+                const auto pixel = [&](int which) {
+                    const unsigned char* data = cairo_image_surface_get_data(surfaces[which]);
+                    const int stride = cairo_image_surface_get_stride(surfaces[which]);
+                    return *reinterpret_cast<const std::uint32_t*>(data + y * stride + 4 * x);
+                };
+                const bool inClip = x >= 9 && x < 69 && y >= 7 && y < 57;
+                if (!inClip) {
+                    ASSERT_EQ(pixel(0), 0xFFFFFFFFu) << x << "," << y;
+                }
+                painted += pixel(0) != 0xFFFFFFFFu;
+                if (!near[std::size_t(y) * W + x]) {
+                    ASSERT_EQ(pixel(0), pixel(1)) << x << "," << y << " smooth " << smooth;
+                }
+            }
+        EXPECT_GT(painted, 100);
+        for (cairo_surface_t* s : surfaces) cairo_surface_destroy(s);
+    }
+}
+
+// Only many edges on an image surface take this way: below the threshold and on a surface
+// that records vectors, Cairo fills.
+TEST(CairoCoverageFill, TakesOverOnlyManyEdgesOnImages) {
+    const std::vector<TPointD> star = Star(40, 40, 30, 7, 0.1);
+    const std::span<const TPointD> figure[] = {star};
+    cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, W, H);
+    cairo_t* cr = cairo_create(image);
+    EXPECT_FALSE(FillByCoverage(cr, figure, platform::pfWinding));
+    EXPECT_TRUE(FillByCoverage(cr, figure, platform::pfWinding, 0, star.size()));
+    cairo_destroy(cr);
+    cairo_surface_destroy(image);
+    cairo_surface_t* recording = cairo_recording_surface_create(CAIRO_CONTENT_COLOR_ALPHA, nullptr);
+    cr = cairo_create(recording);
+    EXPECT_FALSE(FillByCoverage(cr, figure, platform::pfWinding, 0, 0));
+    cairo_destroy(cr);
+    cairo_surface_destroy(recording);
+}
+
+// A path of tens of thousands of edges, filled as one area on a bitmap: the pixels whose
+// centres lie clear of every edge are exactly those the figures wind round.
+TEST(CairoCoverageFill, LargePathAreaFillsWhatItEncloses) {
+    TKwPathData path;
+    path.SetFillMode(fmEvenOdd);
+    for (int ring = 0; ring < 6; ++ring) {
+        const double r = 100 - 15 * ring;
+        path.MoveTo({float(128 + r), 128});
+        for (int i = 1; i < 5000; ++i) {
+            const double a = 2 * std::numbers::pi * i / 5000;
+            const double wobble = r + 3 * std::sin(97 * a);
+            path.LineTo({float(128 + wobble * std::cos(a)), float(128 + wobble * std::sin(a))});
+        }
+        path.ClosePath();
+    }
+    platform::TBitmap picture(256, 256);
+    picture.Canvas().Pen().SetStyle(platform::psClear);
+    picture.Canvas().Brush().SetColor(platform::clNavy);
+    FillPathArea(picture.Canvas(), path);
+    const test::TFiguresD figures = test::AreaFigures(path, platform::TRect{0, 0, 256, 256});
+    ASSERT_GE(test::EdgesFor(figures, -1e9, -1e9, 1e9).size(),
+              platform::cairo_detail::kCoverageFillMinEdges);
+    const std::vector<bool> near = test::NearEdges(figures, 256, 256, 1.0);
+    int painted = 0;
+    for (int y = 0; y < 256; ++y) {
+        const auto edges = test::EdgesFor(figures, -1e9, y, y);
+        for (int x = 0; x < 256; ++x) {
+            const bool filled = picture.GetPixel(x, y) == platform::clNavy;
+            painted += filled;
+            if (near[std::size_t(y) * 256 + x]) continue;
+            ASSERT_EQ(filled, (test::WindingAt(edges, x, y) & 1) != 0) << x << "," << y;
+        }
+    }
+    EXPECT_GT(painted, 10000);
+}
+
+// A stroke through the mask covers what Cairo's stroke covers: on random open lines, with
+// pens of several widths, hard and smooth, pixels differ only along the band's border or
+// round a corner or an end (where the join's and cap's exact shapes decide).
+TEST(CairoCoverageFill, StrokesCoverWhatCairosStrokeCovers) {
+    using platform::cairo_detail::StrokeByCoverage;
+    std::mt19937 rng(9);
+    std::uniform_real_distribution<double> coord(-10, W + 10);
+    for (int round = 0; round < 12; ++round) {
+        std::vector<TPointD> line;
+        for (int i = 0; i < 9; ++i) line.push_back({coord(rng), coord(rng) * H / W});
+        const double width = 1 + 2 * (round % 4);
+        const bool smooth = round % 2 == 1;
+        const std::vector<std::uint32_t> pixels[2] = {
+            StrokedPixels(smooth, width,
+                          [&](cairo_t* Cr) { EXPECT_TRUE(StrokeByCoverage(Cr, line, 0)); }),
+            StrokedPixels(smooth, width, [&](cairo_t* Cr) {
+                cairo_move_to(Cr, line[0].X, line[0].Y);
+                for (const TPointD& p : line) cairo_line_to(Cr, p.X, p.Y);
+                cairo_stroke(Cr);
+            })};
+        int painted = 0;
+        for (int y = 0; y < H; ++y)
+            for (int x = 0; x < W; ++x) {
+                const std::size_t i = std::size_t(y) * W + x;
+                painted += pixels[1][i] != 0;
+                if (pixels[0][i] == pixels[1][i]) continue;
+                const double cx = x + 0.5, cy = y + 0.5;
+                double toLine = 1e9, toCorner = 1e9;
+                for (std::size_t k = 0; k < line.size(); ++k) {
+                    toCorner = std::min(toCorner, std::hypot(cx - line[k].X, cy - line[k].Y));
+                    if (k > 0)
+                        toLine =
+                            std::min(toLine, test::DistanceToSegment(cx, cy, line[k - 1], line[k]));
+                }
+                const bool onBorder = std::abs(toLine - width / 2) <= 1;
+                const bool atCorner = toCorner <= width + 1; // a miter reaches at most 2 h
+                ASSERT_TRUE(onBorder || atCorner)
+                    << "pixel " << x << "," << y << " round " << round << " width " << width;
+            }
+        EXPECT_GT(painted, 50) << "round " << round;
+    }
+}
+
+// A line that keeps reaching far out of the picture is stroked as its pieces inside the
+// far reach, as Cairo strokes them after clipping: a zigzag between points a million
+// pixels away, crossing the picture on every leg.
+TEST(CairoCoverageFill, FarLinesStrokeAsTheirClippedPieces) {
+    using namespace platform::cairo_detail;
+    std::mt19937 rng(10);
+    std::uniform_real_distribution<double> near(0, W), far(-1e6, 1e6);
+    std::vector<TPointD> line;
+    for (int i = 0; i < 60; ++i)
+        line.push_back(i % 2 ? TPointD{far(rng), far(rng)} : TPointD{near(rng), near(rng) * H / W});
+    const platform::TBoxD reach{-kFarMargin, -kFarMargin, W + kFarMargin, H + kFarMargin};
+    const std::vector<std::uint32_t> pixels[2] = {
+        StrokedPixels(
+            false, 3,
+            [&](cairo_t* Cr) { EXPECT_TRUE(StrokeByCoverage(Cr, ClipLineToBox(line, reach), 0)); }),
+        StrokedPixels(false, 3, [&](cairo_t* Cr) {
+            AddClippedLine(Cr, line, reach);
+            cairo_stroke(Cr);
+        })};
+    int painted = 0;
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x) {
+            const std::size_t i = std::size_t(y) * W + x;
+            painted += pixels[1][i] != 0;
+            if (pixels[0][i] == pixels[1][i]) continue;
+            double toLine = 1e9;
+            for (std::size_t k = 1; k < line.size(); ++k)
+                toLine = std::min(toLine,
+                                  test::DistanceToSegment(x + 0.5, y + 0.5, line[k - 1], line[k]));
+            ASSERT_LE(std::abs(toLine - 1.5), 1.0) << "pixel " << x << "," << y;
+        }
+    EXPECT_GT(painted, 500);
+}
