@@ -72,7 +72,7 @@ std::vector<std::uint8_t> Coverage(const std::vector<TFigure>& Figures, int W, i
                                    bool Antialias, TFillRule Rule) {
     TRasterizer raster;
     raster.Reset({0, 0, W, H}, Antialias);
-    for (const TFigure& f : Figures) raster.AddPolygon(std::span<const TVertex>(f));
+    for (const TFigure& f : Figures) raster.AddPolygon(f);
     std::vector<std::uint8_t> mask(std::size_t(W) * H, 0);
     raster.FillMask({mask.data(), W, H, W}, 0, 0, Rule);
     return mask;
@@ -229,7 +229,7 @@ TEST(RasterCoverage, EveryInstructionSetPaintsTheFormula) {
     const auto rasterise = [&](TRasterizer& R, bool Antialias) {
         R.Reset(clip, Antialias);
         R.SetTransform(transform);
-        for (const TFigure& f : figures) R.AddPolygon(std::span<const TVertex>(f));
+        for (const TFigure& f : figures) R.AddPolygon(f);
     };
     for (const bool antialias : {true, false})
         for (const TFillRule rule : {TFillRule::NonZero, TFillRule::EvenOdd}) {
@@ -266,7 +266,7 @@ TEST(RasterCoverage, EveryInstructionSetPaintsTheFormula) {
                 for (TVertex& p : f) p = transform.Apply(p);
             TRasterizer plain;
             plain.Reset({0, 0, W, H}, antialias);
-            for (const TFigure& f : moved) plain.AddPolygon(std::span<const TVertex>(f));
+            for (const TFigure& f : moved) plain.AddPolygon(f);
             std::vector<std::uint8_t> whole(std::size_t(W) * H, 0);
             plain.FillMask({whole.data(), W, H, W}, 0, 0, rule);
             for (int y = 0; y < H; ++y)
@@ -286,7 +286,7 @@ TEST(RasterCoverage, MaskOriginPlacesTheCoverage) {
     const std::vector<TFigure> figures = RandomFigures(rng, TShape::Star, 40, 40);
     TRasterizer raster;
     raster.Reset({0, 0, 40, 40}, true);
-    for (const TFigure& f : figures) raster.AddPolygon(std::span<const TVertex>(f));
+    for (const TFigure& f : figures) raster.AddPolygon(f);
     std::vector<std::uint8_t> whole(40 * 40, 0);
     raster.FillMask({whole.data(), 40, 40, 40}, 0, 0, TFillRule::NonZero);
     const TPixelBox bounds = raster.Bounds();

@@ -47,6 +47,11 @@ struct TCurvePiece {
     int Depth;
 };
 
+// Edges kept before the cells of the whole box take them instead (when those cells fit in
+// kDirectCellBytes): beyond this, kept edges would take more memory than such cells.
+constexpr std::size_t kDirectEdges = std::size_t(1) << 16;
+constexpr std::size_t kDirectCellBytes = std::size_t(64) << 20;
+
 // Rows per band: as many as keep a band's cells within about this many bytes, a power of
 // two from 4 to 64.
 constexpr std::size_t kBandCellBytes = 64 * 1024;
@@ -87,18 +92,31 @@ struct TRasterizer::TState {
     TAffine ToBox;     // user space to the box's coordinates
     double Tolerance = DefaultTolerance;
 
-    // The figure being built, in the box's coordinates.
+    // The figure being built, in the box's coordinates: its points are kept until it closes
+    // (so that a figure with a point that is not finite can be left out whole), up to
+    // kMaxBufferedPoints; a longer figure goes on into edges as its points come (Streaming)
+    // and ends at a point that is not finite (Dropped: its later points are ignored).
     std::vector<TVertex> Figure;
-    bool FigureFinite = true;
+    bool Streaming = false;
+    bool Dropped = false;
+    bool HasLast = false;
+    TVertex Start, Last;
     // Pieces of a far-reaching curve still to be cut or flattened (AddCurve).
     std::vector<TCurvePiece> CurveStack;
 
-    // Edges per band (smooth or hard ones, as the fill is); bands FirstBand..LastBand may
-    // hold some. RightCut when some reached past the right side (so the fill may run up to
-    // it).
+    // Edges (smooth or hard ones, as the fill is) by the band of their first row; bands
+    // FirstBand..LastBand may hold or meet some. RightCut when some reached past the right side
+    // (so the fill may run up to it). A fill takes each band's edges into the active ones and
+    // drops those that end before the next band, so every edge is kept once.
     int BandShift = 5;
     std::vector<std::vector<TSmoothEdge>> SmoothBands;
     std::vector<std::vector<THardEdge>> HardBands;
+    std::vector<TSmoothEdge> ActiveSmooth;
+    std::vector<THardEdge> ActiveHard;
+    // Direct: so many edges that the cells of the whole box take less memory than they do;
+    // the cells then hold every row and edges are accumulated as they come, not kept.
+    bool Direct = false;
+    double MinX = 0, MinY = 0, MaxX = 0, MaxY = 0; // the edges' box, kept when Direct
     int FirstBand = 0;
     int LastBand = -1;
     std::size_t Edges = 0;
@@ -122,8 +140,13 @@ struct TRasterizer::TState {
         Edges = 0;
         RightCut = false;
         Figure.clear();
-        FigureFinite = true;
+        Streaming = Dropped = HasLast = false;
+        Direct = false;
     }
+
+    void AddPoint(TVertex P);
+    void GoDirect();
+    void AddEdgeBox(double X0, double Y0, double X1, double Y1);
 
     void AddEdge(TVertex A, TVertex B);
     void AddClippedEdge(double X0, double Y0, double X1, double Y1);
@@ -149,6 +172,11 @@ TRasterizer::~TRasterizer() = default;
 
 void TRasterizer::Reset(const TPixelBox& Clip, bool Antialias) {
     TState& s = *F;
+    if (s.Direct) {
+        // The cells of a whole box may hold edges never filled, and much memory: they go.
+        s.Cells = {};
+        s.Bits = {};
+    }
     s.ResetEdges();
     s.Clip = Clip;
     s.Width = Clip.Width();
@@ -199,23 +227,20 @@ void TRasterizer::MoveTo(TVertex P) {
 }
 
 void TRasterizer::LineTo(TVertex P) {
-    const TVertex d = F->ToBox.Apply(P);
-    if (!std::isfinite(d.X) || !std::isfinite(d.Y)) F->FigureFinite = false;
-    F->Figure.push_back(d);
+    F->AddPoint(F->ToBox.Apply(P));
 }
 
 void TRasterizer::QuadTo(TVertex C, TVertex P) {
     TState& s = *F;
-    if (s.Figure.empty()) return LineTo(P);
-    const TVertex points[4] = {s.Figure.back(), s.ToBox.Apply(C), s.ToBox.Apply(P), {}};
+    if (!s.HasLast) return LineTo(P);
+    const TVertex points[4] = {s.Last, s.ToBox.Apply(C), s.ToBox.Apply(P), {}};
     s.AddCurve(points, 2);
 }
 
 void TRasterizer::CubicTo(TVertex C1, TVertex C2, TVertex P) {
     TState& s = *F;
-    if (s.Figure.empty()) return LineTo(P);
-    const TVertex points[4] = {s.Figure.back(), s.ToBox.Apply(C1), s.ToBox.Apply(C2),
-                               s.ToBox.Apply(P)};
+    if (!s.HasLast) return LineTo(P);
+    const TVertex points[4] = {s.Last, s.ToBox.Apply(C1), s.ToBox.Apply(C2), s.ToBox.Apply(P)};
     s.AddCurve(points, 3);
 }
 
@@ -297,12 +322,8 @@ constexpr int kMaxCurveDepth = 64;
 void TRasterizer::TState::AddCurve(const TVertex (&Points)[4], int Degree) {
     const int count = Degree + 1;
     for (int i = 1; i < count; ++i)
-        if (!std::isfinite(Points[i].X) || !std::isfinite(Points[i].Y)) FigureFinite = false;
-    if (!FigureFinite) {
-        Figure.push_back(Points[Degree]);
-        return;
-    }
-    const auto sink = [this](TVertex P) { Figure.push_back(P); };
+        if (!std::isfinite(Points[i].X) || !std::isfinite(Points[i].Y)) return AddPoint(Points[i]);
+    const auto sink = [this](TVertex P) { AddPoint(P); };
     const auto flatten = [&](const TVertex* P) {
         if (Degree == 2)
             detail::FlattenQuad(P[0], P[1], P[2], Tolerance, sink);
@@ -320,7 +341,7 @@ void TRasterizer::TState::AddCurve(const TVertex (&Points)[4], int Degree) {
     };
     const TCurveBox whole = BoxOf(Points, count);
     if (outside(whole)) {
-        Figure.push_back(Points[Degree]);
+        AddPoint(Points[Degree]);
         return;
     }
     if (near(whole)) {
@@ -337,7 +358,7 @@ void TRasterizer::TState::AddCurve(const TVertex (&Points)[4], int Degree) {
         stack.pop_back();
         const TCurveBox b = BoxOf(piece.P, count);
         if (outside(b)) {
-            Figure.push_back(piece.P[Degree]);
+            AddPoint(piece.P[Degree]);
         } else if (near(b) || piece.Depth == kMaxCurveDepth) {
             flatten(piece.P);
         } else {
@@ -350,13 +371,50 @@ void TRasterizer::TState::AddCurve(const TVertex (&Points)[4], int Degree) {
     }
 }
 
+// Most points of a figure kept before its edges are made: a bound on memory for figures of
+// millions of points.
+constexpr std::size_t kMaxBufferedPoints = 4096;
+
+void TRasterizer::TState::AddPoint(TVertex P) {
+    if (Dropped) return;
+    const bool finite = std::isfinite(P.X) && std::isfinite(P.Y);
+    if (Streaming) {
+        if (!finite) {
+            // The figure ends at its last finite point, closed back to its start.
+            AddEdge(Last, Start);
+            Dropped = true;
+            return;
+        }
+        AddEdge(Last, P);
+        Last = P;
+        return;
+    }
+    if (!finite) {
+        // Left out whole: its points so far go, its later ones are ignored.
+        Figure.clear();
+        Dropped = true;
+        return;
+    }
+    Figure.push_back(P);
+    Last = P;
+    HasLast = true;
+    if (Figure.size() >= kMaxBufferedPoints && Width > 0 && Height > 0) {
+        for (std::size_t i = 1; i < Figure.size(); ++i) AddEdge(Figure[i - 1], Figure[i]);
+        Start = Figure.front();
+        Figure.clear();
+        Streaming = true;
+    }
+}
+
 void TRasterizer::TState::CloseFigure() {
-    if (FigureFinite && Figure.size() >= 2 && Width > 0 && Height > 0) {
+    if (Streaming && !Dropped) {
+        AddEdge(Last, Start);
+    } else if (!Dropped && Figure.size() >= 2 && Width > 0 && Height > 0) {
         for (std::size_t i = 1; i < Figure.size(); ++i) AddEdge(Figure[i - 1], Figure[i]);
         AddEdge(Figure.back(), Figure.front());
     }
     Figure.clear();
-    FigureFinite = true;
+    Streaming = Dropped = HasLast = false;
 }
 
 // ---------------------------------------------------------------- 3. edges
@@ -444,8 +502,14 @@ void TRasterizer::TState::AddClippedEdge(double X0, double Y0, double X1, double
         // An edge ending exactly on a band's top row adds nothing to that band.
         const int first = std::min((e.Y0 / kSubpixels) >> BandShift, last);
         const int end = std::min(((e.Y1 - 1) / kSubpixels) >> BandShift, last);
-        for (int b = first; b <= end; ++b) SmoothBands[std::size_t(b)].push_back(e);
         Touch(first, end);
+        if (Direct) {
+            AccumulateSmooth(e, 0, Height);
+            AddEdgeBox(X0, Y0, X1, Y1);
+            return;
+        }
+        SmoothBands[std::size_t(first)].push_back(e);
+        if (Edges >= kDirectEdges) GoDirect();
         return;
     }
     const THardEdge e{float(X0), float(Y0), float(X1), float(Y1)};
@@ -454,8 +518,44 @@ void TRasterizer::TState::AddClippedEdge(double X0, double Y0, double X1, double
     const float bottom = std::min(std::max(e.Y0, e.Y1), float(Height));
     const int first = std::min(int(top) >> BandShift, last);
     const int end = std::max(first, std::min(int(std::ceil(bottom) - 1) >> BandShift, last));
-    for (int b = first; b <= end; ++b) HardBands[std::size_t(b)].push_back(e);
     Touch(first, end);
+    if (Direct) {
+        AccumulateHard(e, 0, Height);
+        AddEdgeBox(X0, Y0, X1, Y1);
+        return;
+    }
+    HardBands[std::size_t(first)].push_back(e);
+    if (Edges >= kDirectEdges) GoDirect();
+}
+
+void TRasterizer::TState::AddEdgeBox(double X0, double Y0, double X1, double Y1) {
+    MinX = std::min({MinX, X0, X1}), MaxX = std::max({MaxX, X0, X1});
+    MinY = std::min({MinY, Y0, Y1}), MaxY = std::max({MaxY, Y0, Y1});
+}
+
+// Goes over to cells for the whole box, when they fit kDirectCellBytes: the edges kept so far
+// are accumulated and dropped, later ones accumulated as they come.
+void TRasterizer::TState::GoDirect() {
+    const std::size_t cells = std::size_t(Height) * CellStride;
+    if (Direct || cells * sizeof(std::uint32_t) > kDirectCellBytes) return;
+    if (Cells.size() < cells) Cells.resize(cells);
+    if (Bits.size() < std::size_t(Height) * BitWords) Bits.resize(std::size_t(Height) * BitWords);
+    MinX = Width, MinY = Height, MaxX = 0, MaxY = 0;
+    for (int b = FirstBand; b <= LastBand; ++b) {
+        for (const TSmoothEdge& e : SmoothBands[std::size_t(b)]) {
+            AccumulateSmooth(e, 0, Height);
+            const double x0 = double(e.X0) / 4294967296.0;
+            const double x1 = x0 + double(e.Slope) * (e.Y1 - e.Y0) / 4294967296.0;
+            AddEdgeBox(x0, double(e.Y0) / kSubpixels, x1, double(e.Y1) / kSubpixels);
+        }
+        for (const THardEdge& e : HardBands[std::size_t(b)]) {
+            AccumulateHard(e, 0, Height);
+            AddEdgeBox(e.X0, e.Y0, e.X1, e.Y1);
+        }
+        SmoothBands[std::size_t(b)].clear();
+        HardBands[std::size_t(b)].clear();
+    }
+    Direct = true;
 }
 
 TPixelBox TRasterizer::Bounds() {
@@ -468,6 +568,7 @@ TPixelBox TRasterizer::Bounds() {
         left = std::min({left, X0, X1}), right = std::max({right, X0, X1});
         top = std::min({top, Y0, Y1}), bottom = std::max({bottom, Y0, Y1});
     };
+    if (s.Direct) take(s.MinX, s.MinY, s.MaxX, s.MaxY);
     for (int b = s.FirstBand; b <= s.LastBand; ++b) {
         for (const TSmoothEdge& e : s.SmoothBands[std::size_t(b)]) {
             const double x0 = double(e.X0) / 4294967296.0;
@@ -632,14 +733,28 @@ void TRasterizer::TState::Fill(detail::TResolveJob Job, std::uint8_t* Origin, st
     Job.OutFirst = left;
     Job.OutLast = right;
     Job.OutStride = Stride;
+    std::vector<TSmoothEdge>& smooth = ActiveSmooth;
+    std::vector<THardEdge>& hard = ActiveHard;
+    smooth.clear();
+    hard.clear();
     for (int b = FirstBand; b <= LastBand; ++b) {
-        const std::vector<TSmoothEdge>& smooth = SmoothBands[std::size_t(b)];
-        const std::vector<THardEdge>& hard = HardBands[std::size_t(b)];
-        if (smooth.empty() && hard.empty()) continue;
+        const std::vector<TSmoothEdge>& newSmooth = SmoothBands[std::size_t(b)];
+        const std::vector<THardEdge>& newHard = HardBands[std::size_t(b)];
+        smooth.insert(smooth.end(), newSmooth.begin(), newSmooth.end());
+        hard.insert(hard.end(), newHard.begin(), newHard.end());
+        if (smooth.empty() && hard.empty() && !Direct) continue;
         const int bandTop = b << BandShift;
+        // With the whole box's cells, the band's rows are already accumulated.
+        const std::size_t cellRow = Direct ? std::size_t(bandTop) : 0;
         const int rows = std::min(BandRows(), Height - bandTop);
         for (const TSmoothEdge& e : smooth) AccumulateSmooth(e, bandTop, rows);
         for (const THardEdge& e : hard) AccumulateHard(e, bandTop, rows);
+        // Edges that end within this band are done.
+        const int next = (bandTop + rows) * kSubpixels;
+        std::erase_if(smooth, [&](const TSmoothEdge& E) { return E.Y1 <= next; });
+        std::erase_if(hard, [&](const THardEdge& E) {
+            return std::ceil(std::max(E.Y0, E.Y1) - 0.5f) <= float(bandTop + rows);
+        });
         // Rows outside the written part are resolved too (that clears their cells), into a
         // pointer that is never written: their spans are all clipped away.
         for (int r = 0; r < rows;) {
@@ -650,8 +765,8 @@ void TRasterizer::TState::Fill(detail::TResolveJob Job, std::uint8_t* Origin, st
                    ((bandTop + r + run >= top && bandTop + r + run < bottom) == written))
                 ++run;
             detail::TResolveJob part = Job;
-            part.Cells += std::size_t(r) * CellStride;
-            part.Bits += std::size_t(r) * BitWords;
+            part.Cells += (cellRow + std::size_t(r)) * CellStride;
+            part.Bits += (cellRow + std::size_t(r)) * BitWords;
             part.Rows = run;
             if (written) {
                 part.Out = Origin + std::ptrdiff_t(Clip.Top + y - OutTop) * Stride +

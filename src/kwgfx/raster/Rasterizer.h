@@ -23,8 +23,8 @@
 #include "kwgfx/raster/RasterTypes.h"
 
 #include <cstdint>
+#include <iterator>
 #include <memory>
-#include <span>
 
 namespace kw::raster {
 
@@ -64,12 +64,13 @@ public:
     ///@}
     /// Adds every figure of Path.
     void AddPath(const TRasterPath& Path);
-    /// Adds the closed polygon through Points (anything with members X and Y).
-    template <typename P>
-    void AddPolygon(std::span<const P> Points) {
-        if (Points.empty()) return;
+    /// Adds the closed polygon through Points: a span, vector or array of anything with
+    /// members X and Y.
+    template <typename TPoints>
+    void AddPolygon(const TPoints& Points) {
+        if (std::size(Points) == 0) return;
         MoveTo({double(Points[0].X), double(Points[0].Y)});
-        for (std::size_t i = 1; i < Points.size(); ++i)
+        for (std::size_t i = 1; i < std::size(Points); ++i)
             LineTo({double(Points[i].X), double(Points[i].Y)});
         ClosePath();
     }
@@ -81,7 +82,8 @@ public:
 
     /// Paints Argb (premultiplied) through the coverage of the figures onto Target, whose
     /// pixel (0, 0) is device pixel (0, 0), under Rule, combined by Op. Only pixels in the
-    /// clip box and in Target change. The figures stay: they can be filled again.
+    /// clip box and in Target change. The figures stay and can be filled again, unless they
+    /// have so many edges (tens of thousands) that they were accumulated as they came.
     void FillSolid(const TImageView& Target, std::uint32_t Argb, TFillRule Rule,
                    TCompositeOp Op = TCompositeOp::Over);
     /// Writes the coverage of the figures under Rule into Mask, whose pixel (0, 0) is device

@@ -20,10 +20,12 @@
 /// renders the glyphs (a vector target keeps them as text).
 
 #include "kwgfx/platform/graphics/Canvas.h"
+#include "kwgfx/raster/RasterTypes.h"
 
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 typedef struct _cairo cairo_t;
 typedef struct _cairo_surface cairo_surface_t;
@@ -34,7 +36,8 @@ namespace kw::platform {
 
 namespace cairo_detail {
 class TShapePath;
-}
+class TCairoRasterTarget;
+} // namespace cairo_detail
 
 /// A canvas that draws with Cairo; see the file's description.
 class TCairoCanvas : public TCanvas {
@@ -102,8 +105,11 @@ private:
                                         double B, double Inset)>;
     void BeginDrawing();
     void EndDrawing();
-    void FillThenStroke(const std::function<void()>& AddFigures, TPolyFillMode FillMode,
-                        std::span<const std::span<const TPointD>> Figures = {});
+    template <typename TFigures>
+    void FillThenStroke(const std::function<void()>& AddFigures, const TFigures& Figures,
+                        TPolyFillMode FillMode);
+    template <typename P>
+    void StrokeFigure(std::span<const P> Points);
     void FillAndOutline(TRect Box, const TBoxPath& Path);
     void StrokeOpenPath(std::span<const TPoint> Points);
     void DrawArcShape(const TRect& Box, TPoint Start, TPoint End, bool Wedge);
@@ -122,6 +128,9 @@ private:
 
     cairo_surface_t* FSurface = nullptr;
     cairo_t* FContext = nullptr;
+    // Fills and outlines on image surfaces (CairoRasterTarget.cpp), and a line's points.
+    std::unique_ptr<cairo_detail::TCairoRasterTarget> FRaster;
+    std::vector<raster::TVertex> FLine;
     std::unique_ptr<cairo_matrix_t> FBaseMatrix; // the context's transformation when attached
     cairo_t* FMeasure = nullptr;                 // text measuring, on a 1 x 1 image surface
     bool FAntialias = false;
