@@ -290,7 +290,7 @@ protected:
                        float StartAngle, float SweepAngle);
 
     platform::TNotifyEvent FOnChanged; ///< The change listener.
-    int32_t FUpdateCount = 0; ///< The number of open update brackets.
+    int32_t FUpdateCount = 0;          ///< The number of open update brackets.
     TKwFillMode FFillMode = fmEvenOdd; ///< The stored fill mode.
     TKwPoint FStartPoint; ///< The start point of the current subpath, where a close returns to.
     std::vector<TKwPathPoint> FPathData; ///< The entries.
@@ -299,6 +299,8 @@ protected:
 
 private:
     friend void FillPathArea(platform::TCanvas& Canvas, const TKwPathData& Path);
+    friend void FillSvgPath(platform::TCanvas& Canvas, const TKwPathData& Path,
+                            const struct TKwSvgFillOptions& Options);
     // Samples and indexes kept between drawing and hit-testing calls (detail/KwPathCache.h);
     // Change drops them.
     detail::TKwPathCache& Cache() const { return *FCache; }

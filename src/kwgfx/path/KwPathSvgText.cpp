@@ -2,6 +2,7 @@
 // WriteSvgPath, and the exact bounds of its curves.
 
 #include "kwgfx/path/KwPathData.h"
+#include "kwgfx/path/detail/KwPathCache.h"
 #include "kwgfx/path/KwPathTightBounds.h"
 #include "kwgfx/path/KwSvgArc.h"
 #include "kwgfx/path/KwSvgPathWriter.h"
@@ -65,7 +66,7 @@ std::string TKwPathData::GetSvgPathString(int Precision) const {
 }
 
 TKwRect TKwPathData::GetTightBounds() const {
-    return TightBounds(FPathData);
+    return FCache->TightBounds(FPathData);
 }
 
 } // namespace kw

@@ -68,6 +68,13 @@ inline int RoundUp(double V) {
     return int(V + 0.5);
 }
 
+// The smallest whole number at least V, for V within the range of int (std::ceil may be a
+// call into the maths library).
+inline int Ceiling(double V) {
+    const int i = int(V);
+    return double(i) < V ? i + 1 : i;
+}
+
 // Marks the groups of cells First..Last as touched in a row's bits.
 inline void MarkCells(std::uint64_t* RowBits, int First, int Last) {
     const int g0 = First / kCellsPerBit, g1 = Last / kCellsPerBit;
@@ -497,7 +504,8 @@ void TRasterizer::TState::AddClippedEdge(double X0, double Y0, double X1, double
         constexpr double one = 4294967296.0; // 2^32
         const double slope = (X1 - X0) / (e.Y1 - e.Y0);
         e.X0 = std::int64_t(X0 * one + 0.5);
-        e.Slope = std::int64_t(std::floor(slope * one + 0.5));
+        const double scaled = slope * one;
+        e.Slope = std::int64_t(scaled < 0 ? scaled - 0.5 : scaled + 0.5);
         e.Rise = float(1 / std::abs(slope));
         // An edge ending exactly on a band's top row adds nothing to that band.
         const int first = std::min((e.Y0 / kSubpixels) >> BandShift, last);
@@ -517,7 +525,7 @@ void TRasterizer::TState::AddClippedEdge(double X0, double Y0, double X1, double
     const float top = std::max(std::min(e.Y0, e.Y1), 0.0f);
     const float bottom = std::min(std::max(e.Y0, e.Y1), float(Height));
     const int first = std::min(int(top) >> BandShift, last);
-    const int end = std::max(first, std::min(int(std::ceil(bottom) - 1) >> BandShift, last));
+    const int end = std::max(first, std::min((Ceiling(bottom) - 1) >> BandShift, last));
     Touch(first, end);
     if (Direct) {
         AccumulateHard(e, 0, Height);
@@ -693,7 +701,8 @@ void TRasterizer::TState::AccumulateSmoothAs(const TSmoothEdge& E, int BandTop, 
 // A hard edge adds a whole pixel, signed by its direction, to the first cell whose centre
 // lies at or right of its crossing with each row centre it spans (top <= centre < bottom).
 // The crossing is computed as one quotient in double precision, so that crossings exactly on
-// a centre are found as such.
+// a centre are found as such (the rows' divisions are independent of each other, so they
+// overlap in the processor).
 void TRasterizer::TState::AccumulateHard(const THardEdge& E, int BandTop, int Rows) {
     double xa = E.X0, ya = E.Y0, xb = E.X1, yb = E.Y1;
     std::uint32_t sign = 1;
@@ -701,15 +710,23 @@ void TRasterizer::TState::AccumulateHard(const THardEdge& E, int BandTop, int Ro
         std::swap(xa, xb), std::swap(ya, yb);
         sign = ~std::uint32_t(0);
     }
-    const int first = std::max(int(std::ceil(ya - 0.5)), BandTop);
-    const int last = std::min(int(std::ceil(yb - 0.5)) - 1, BandTop + Rows - 1);
-    const double dx = xb - xa, dy = yb - ya;
+    // Rows whose centre lies in [ya, yb), within the band: ceil(ya - 1/2) to ceil(yb - 1/2) - 1.
+    const int first = std::max(Ceiling(std::max(ya, -1.0) - 0.5), BandTop);
+    const int last =
+        std::min(Ceiling(std::min(yb, double(BandTop + Rows) + 1) - 0.5) - 1, BandTop + Rows - 1);
+    if (first > last) return;
+    const double dx = xb - xa, dy = yb - ya, w = Width;
+    std::uint32_t* cells = Cells.data() + std::size_t(first - BandTop) * CellStride;
+    std::uint64_t* bits = Bits.data() + std::size_t(first - BandTop) * BitWords;
     for (int row = first; row <= last; ++row) {
         const double x = xa + ((row + 0.5 - ya) * dx) / dy;
-        const int c = int(std::clamp(std::ceil(x - 0.5), 0.0, double(Width)));
-        const std::size_t r = std::size_t(row - BandTop);
-        Cells[r * CellStride + std::size_t(c)] += sign * std::uint32_t(kCoverageOne);
-        MarkCells(Bits.data() + r * BitWords, c, c);
+        // The first cell whose centre c + 1/2 is at or right of x: ceil(x - 1/2).
+        const int c = std::clamp(Ceiling(std::clamp(x, -1.0, w + 1) - 0.5), 0, Width);
+        cells[c] += sign * std::uint32_t(kCoverageOne);
+        const int g = c / kCellsPerBit;
+        bits[g >> 6] |= std::uint64_t(1) << (g & 63);
+        cells += CellStride;
+        bits += BitWords;
     }
 }
 
@@ -753,7 +770,7 @@ void TRasterizer::TState::Fill(detail::TResolveJob Job, std::uint8_t* Origin, st
         const int next = (bandTop + rows) * kSubpixels;
         std::erase_if(smooth, [&](const TSmoothEdge& E) { return E.Y1 <= next; });
         std::erase_if(hard, [&](const THardEdge& E) {
-            return std::ceil(std::max(E.Y0, E.Y1) - 0.5f) <= float(bandTop + rows);
+            return Ceiling(std::min(std::max(E.Y0, E.Y1), float(Height)) - 0.5) <= bandTop + rows;
         });
         // Rows outside the written part are resolved too (that clears their cells), into a
         // pointer that is never written: their spans are all clipped away.

@@ -245,6 +245,20 @@ void TCairoCanvas::FillThenStroke(const std::function<void()>& AddFigures, const
     }
 }
 
+bool TCairoCanvas::DoFillPathCurves(const raster::TRasterPath& Path,
+                                    const raster::TAffine& Transform, TColor Color, bool Antialias,
+                                    TPolyFillMode FillMode) {
+    // Points name pixel centres: half a pixel onto Cairo's pixel edges. The context's state
+    // is only read, so it needs no saving.
+    if (!FContext || !FRaster->Begin(FContext, Antialias, Transform.Moved(0.5, 0.5))) return false;
+    FRaster->Raster().AddPath(Path);
+    const TCairoRGB rgb = to_cairo_rgb(Color);
+    FRaster->Paint(FContext,
+                   FillMode == pfWinding ? raster::TFillRule::NonZero : raster::TFillRule::EvenOdd,
+                   CairoPixelOf(rgb.R, rgb.G, rgb.B, 1));
+    return true;
+}
+
 void TCairoCanvas::DoPolyPolygon(std::span<const std::vector<TPoint>> Polygons,
                                  TPolyFillMode FillMode) {
     const TBoxD reach = FarReach(FContext);

@@ -82,6 +82,10 @@ protected:
     void DoPolyPolygonF(std::span<const std::vector<TPointD>> Polygons,
                         TPolyFillMode FillMode) override;
     void DoPolyline(std::span<const TPoint> Points) override;
+    /// On an image surface, the rasteriser fills the path with its curves, straight into the
+    /// pixels; other targets take polygons (false).
+    bool DoFillPathCurves(const raster::TRasterPath& Path, const raster::TAffine& Transform,
+                          TColor Color, bool Antialias, TPolyFillMode FillMode) override;
     void DoRectangle(const TRect& Box) override;
     void DoRoundRect(const TRect& Box, int32_t CornerWidth, int32_t CornerHeight) override;
     void DoEllipse(const TRect& Box) override;
