@@ -58,4 +58,20 @@ void ResolveBand(const TResolveJob& Job) {
     }
 }
 
+void FillRows(const TResolveJob& Job) {
+    switch (ActiveSimdLevel()) {
+#if defined(KWGFX_RASTER_X86)
+    case TSimdLevel::Avx2:
+        FillRowsAvx2(Job);
+        return;
+    case TSimdLevel::Sse2:
+        FillRowsSse2(Job);
+        return;
+#endif
+    default:
+        FillRowsPortable(Job);
+        return;
+    }
+}
+
 } // namespace kw::raster::detail

@@ -9,4 +9,8 @@ void ResolveBandAvx2(const TResolveJob& Job) {
     ResolveBandHere(Job);
 }
 
+void FillRowsAvx2(const TResolveJob& Job) {
+    FillRowsHere(Job);
+}
+
 } // namespace kw::raster::detail

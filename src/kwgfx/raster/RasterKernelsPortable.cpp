@@ -9,4 +9,8 @@ void ResolveBandPortable(const TResolveJob& Job) {
     ResolveBandHere(Job);
 }
 
+void FillRowsPortable(const TResolveJob& Job) {
+    FillRowsHere(Job);
+}
+
 } // namespace kw::raster::detail

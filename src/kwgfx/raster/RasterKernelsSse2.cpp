@@ -9,4 +9,8 @@ void ResolveBandSse2(const TResolveJob& Job) {
     ResolveBandHere(Job);
 }
 
+void FillRowsSse2(const TResolveJob& Job) {
+    FillRowsHere(Job);
+}
+
 } // namespace kw::raster::detail

@@ -667,8 +667,10 @@ void TRasterizer::TState::AccumulateSmoothAs(const TSmoothEdge& E, int BandTop, 
     std::int64_t x = E.X0 + std::int64_t(ytop - E.Y0) * E.Slope;
     const auto pixels = [](std::int64_t X) { return std::max(std::int32_t(X >> 16), 0); };
     const int row = (ytop - low) >> 10;
-    std::uint32_t* cells = Cells.data() + std::size_t(row) * CellStride;
-    std::uint64_t* bits = Bits.data() + std::size_t(row) * BitWords;
+    // Locals, so that stores into the cells and bits need not reload them.
+    const std::size_t cellStride = CellStride, bitWords = BitWords;
+    std::uint32_t* cells = Cells.data() + std::size_t(row) * cellStride;
+    std::uint64_t* bits = Bits.data() + std::size_t(row) * bitWords;
     const auto piece = [&](int Ybot) {
         const std::int64_t xbot = Ybot == E.Y1 ? E.X0 + std::int64_t(Ybot - E.Y0) * E.Slope
                                                : x + std::int64_t(Ybot - ytop) * E.Slope;
@@ -676,8 +678,8 @@ void TRasterizer::TState::AccumulateSmoothAs(const TSmoothEdge& E, int BandTop, 
         AddRowPiece<Sign>(cells, bits, Ybot - ytop, std::min(a, b), std::max(a, b), E.Rise);
         ytop = Ybot;
         x = xbot;
-        cells += CellStride;
-        bits += BitWords;
+        cells += cellStride;
+        bits += bitWords;
     };
     // A first row entered below its top.
     if ((ytop & (kSubpixels - 1)) != 0) piece(std::min(yend, (ytop | (kSubpixels - 1)) + 1));
@@ -691,8 +693,8 @@ void TRasterizer::TState::AccumulateSmoothAs(const TSmoothEdge& E, int BandTop, 
                           E.Rise);
         xtop = xbot;
         ytop += kSubpixels;
-        cells += CellStride;
-        bits += BitWords;
+        cells += cellStride;
+        bits += bitWords;
     }
     // A last row left above its bottom.
     if (ytop < yend) piece(yend);
@@ -716,8 +718,22 @@ void TRasterizer::TState::AccumulateHard(const THardEdge& E, int BandTop, int Ro
         std::min(Ceiling(std::min(yb, double(BandTop + Rows) + 1) - 0.5) - 1, BandTop + Rows - 1);
     if (first > last) return;
     const double dx = xb - xa, dy = yb - ya, w = Width;
-    std::uint32_t* cells = Cells.data() + std::size_t(first - BandTop) * CellStride;
-    std::uint64_t* bits = Bits.data() + std::size_t(first - BandTop) * BitWords;
+    const std::size_t cellStride = CellStride, bitWords = BitWords;
+    std::uint32_t* cells = Cells.data() + std::size_t(first - BandTop) * cellStride;
+    std::uint64_t* bits = Bits.data() + std::size_t(first - BandTop) * bitWords;
+    if (dx == 0) {
+        // Upright: the same cell in every row.
+        const int c = std::clamp(Ceiling(std::clamp(xa, -1.0, w + 1) - 0.5), 0, Width);
+        const int g = c / kCellsPerBit;
+        const std::uint64_t bit = std::uint64_t(1) << (g & 63);
+        for (int row = first; row <= last; ++row) {
+            cells[c] += sign * std::uint32_t(kCoverageOne);
+            bits[g >> 6] |= bit;
+            cells += cellStride;
+            bits += bitWords;
+        }
+        return;
+    }
     for (int row = first; row <= last; ++row) {
         const double x = xa + ((row + 0.5 - ya) * dx) / dy;
         // The first cell whose centre c + 1/2 is at or right of x: ceil(x - 1/2).
@@ -725,8 +741,8 @@ void TRasterizer::TState::AccumulateHard(const THardEdge& E, int BandTop, int Ro
         cells[c] += sign * std::uint32_t(kCoverageOne);
         const int g = c / kCellsPerBit;
         bits[g >> 6] |= std::uint64_t(1) << (g & 63);
-        cells += CellStride;
-        bits += BitWords;
+        cells += cellStride;
+        bits += bitWords;
     }
 }
 
@@ -806,6 +822,19 @@ void TRasterizer::FillSolid(const TImageView& Target, std::uint32_t Argb, TFillR
     job.Kind = Op == TCompositeOp::Over ? detail::TTargetKind::Over : detail::TTargetKind::Source;
     job.Color = Argb;
     F->Fill(job, Target.Data, Target.Stride, 4, 0, 0, Target.Width, Target.Height);
+}
+
+void FillBox(const TImageView& Target, const TPixelBox& Box, std::uint32_t Argb, TCompositeOp Op) {
+    const TPixelBox box = Box.Intersected({0, 0, Target.Width, Target.Height});
+    if (box.Empty()) return;
+    detail::TResolveJob job;
+    job.Kind = Op == TCompositeOp::Over ? detail::TTargetKind::Over : detail::TTargetKind::Source;
+    job.Color = Argb;
+    job.Rows = box.Height();
+    job.Columns = box.Width();
+    job.Out = Target.Data + std::ptrdiff_t(box.Top) * Target.Stride + std::ptrdiff_t(box.Left) * 4;
+    job.OutStride = Target.Stride;
+    detail::FillRows(job);
 }
 
 void TRasterizer::FillMask(const TMaskView& Mask, int MaskLeft, int MaskTop, TFillRule Rule) {

@@ -96,4 +96,9 @@ private:
     std::unique_ptr<TState> F;
 };
 
+/// Paints Argb (premultiplied) onto the whole pixels of Box in Target, combined by Op: a
+/// shape without edges inside pixels needs no coverage. Pixels outside Target are left out.
+void FillBox(const TImageView& Target, const TPixelBox& Box, std::uint32_t Argb,
+             TCompositeOp Op = TCompositeOp::Over);
+
 } // namespace kw::raster

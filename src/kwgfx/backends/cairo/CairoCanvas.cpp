@@ -370,6 +370,42 @@ void TCairoCanvas::FillAndOutline(TRect Box, const TBoxPath& Path) {
 }
 
 void TCairoCanvas::DoRectangle(const TRect& Box) {
+    // A box on whole pixels with a solid outline (or none) is boxes of whole pixels: the fill,
+    // and the four sides of the outline, or all of it when the pen covers it.
+    const TRect box = Normalized(Box);
+    const TBoxD reach = FarReach(FContext);
+    const TPenStyle style = Pen().Style();
+    const bool dashed =
+        Pen().Width() <= 1 && style != psSolid && style != psClear && style != psInsideFrame;
+    if (!dashed && box.Left < box.Right && box.Top < box.Bottom && box.Left >= reach.Left &&
+        box.Top >= reach.Top && box.Right <= reach.Right && box.Bottom <= reach.Bottom) {
+        BeginDrawing();
+        bool done = true;
+        const int l = box.Left, t = box.Top, r = box.Right, b = box.Bottom;
+        if (SetBrushSource(FContext, Brush())) {
+            const raster::TPixelBox fill{l, t, r, b};
+            done = FRaster->FillBoxes(FContext, {&fill, 1});
+        }
+        if (done) {
+            if (const std::optional<int32_t> pen = SetPenSource(FContext, Pen())) {
+                const int w = *pen;
+                if (2 * w >= r - l || 2 * w >= b - t) {
+                    const raster::TPixelBox all{l, t, r, b};
+                    done = FRaster->FillBoxes(FContext, {&all, 1});
+                } else {
+                    const raster::TPixelBox sides[] = {{l, t, r, t + w},
+                                                       {l, b - w, r, b},
+                                                       {l, t + w, l + w, b - w},
+                                                       {r - w, t + w, r, b - w}};
+                    done = FRaster->FillBoxes(FContext, sides);
+                }
+            }
+        }
+        EndDrawing();
+        // FillBoxes fails only on the target, transform or clip, which the brush's call met
+        // first: then nothing was drawn, and the shape is drawn as any other.
+        if (done) return;
+    }
     FillAndOutline(Box, [](TShapePath& P, double L, double T, double R, double B, double Inset) {
         P.Rectangle(L + Inset, T + Inset, R - L - 2 * Inset, B - T - 2 * Inset);
     });
@@ -442,7 +478,10 @@ void TCairoCanvas::DoFillRect(const TRect& Rect) {
     if (r <= l || b <= t) return;
     BeginDrawing();
     if (SetBrushSource(FContext, Brush())) {
-        if (FRaster->Begin(FContext, FAntialias)) {
+        const raster::TPixelBox box{int(l), int(t), int(r), int(b)};
+        if (FRaster->FillBoxes(FContext, {&box, 1})) {
+            // Whole pixels: painted without coverage.
+        } else if (FRaster->Begin(FContext, FAntialias)) {
             const raster::TVertex corners[] = {{l, t}, {r, t}, {r, b}, {l, b}};
             FRaster->Raster().AddPolygon(corners);
             FRaster->Paint(FContext, raster::TFillRule::NonZero);

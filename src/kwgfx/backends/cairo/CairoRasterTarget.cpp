@@ -136,6 +136,47 @@ void TCairoRasterTarget::Paint(cairo_t* Cr, raster::TFillRule Rule,
     cairo_restore(Cr);
 }
 
+bool TCairoRasterTarget::FillBoxes(cairo_t* Cr, std::span<const raster::TPixelBox> Boxes) {
+    cairo_surface_t* target = cairo_get_target(Cr);
+    if (cairo_surface_get_type(target) != CAIRO_SURFACE_TYPE_IMAGE ||
+        cairo_image_surface_get_format(target) != CAIRO_FORMAT_ARGB32)
+        return false;
+    double scaleX = 1, scaleY = 1, offsetX = 0, offsetY = 0;
+    cairo_surface_get_device_scale(target, &scaleX, &scaleY);
+    cairo_surface_get_device_offset(target, &offsetX, &offsetY);
+    cairo_matrix_t m;
+    cairo_get_matrix(Cr, &m);
+    const double dx = m.x0 + offsetX, dy = m.y0 + offsetY;
+    if (scaleX != 1 || scaleY != 1 || m.xx != 1 || m.yy != 1 || m.xy != 0 || m.yx != 0 ||
+        dx != std::round(dx) || dy != std::round(dy) || std::abs(dx) > 1e9 || std::abs(dy) > 1e9)
+        return false;
+    const cairo_operator_t op = cairo_get_operator(Cr);
+    cairo_pattern_t* source = cairo_get_source(Cr);
+    if ((op != CAIRO_OPERATOR_OVER && op != CAIRO_OPERATOR_SOURCE) ||
+        cairo_pattern_get_type(source) != CAIRO_PATTERN_TYPE_SOLID || !ClipIsTheBox(Cr))
+        return false;
+    double l = 0, t = 0, r = 0, b = 0;
+    cairo_clip_extents(Cr, &l, &t, &r, &b);
+    const raster::TPixelBox clip{
+        int(std::clamp(l + dx, -1e9, 1e9)), int(std::clamp(t + dy, -1e9, 1e9)),
+        int(std::clamp(r + dx, -1e9, 1e9)), int(std::clamp(b + dy, -1e9, 1e9))};
+    double red = 0, green = 0, blue = 0, alpha = 0;
+    cairo_pattern_get_rgba(source, &red, &green, &blue, &alpha);
+    cairo_surface_flush(target);
+    const raster::TImageView view{
+        cairo_image_surface_get_data(target), cairo_image_surface_get_width(target),
+        cairo_image_surface_get_height(target), cairo_image_surface_get_stride(target)};
+    for (const raster::TPixelBox& box : Boxes) {
+        const raster::TPixelBox moved{box.Left + int(dx), box.Top + int(dy), box.Right + int(dx),
+                                      box.Bottom + int(dy)};
+        raster::FillBox(view, moved.Intersected(clip), CairoPixelOf(red, green, blue, alpha),
+                        op == CAIRO_OPERATOR_SOURCE ? raster::TCompositeOp::Source
+                                                    : raster::TCompositeOp::Over);
+    }
+    cairo_surface_mark_dirty(target);
+    return true;
+}
+
 // Most mask pixels made at once: a larger drawing is painted in strips of rows.
 constexpr double kMaxMaskPixels = 16.0 * 1024 * 1024;
 

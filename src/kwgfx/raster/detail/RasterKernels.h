@@ -47,10 +47,16 @@ struct TResolveJob {
 
 // Resolves a band with the active level's loops.
 void ResolveBand(const TResolveJob& Job);
+// Paints columns 0..Columns-1 of Rows rows of Out wholly (Kind Over or Source, Color), with
+// the active level's loops.
+void FillRows(const TResolveJob& Job);
 
 // The loops of each level (RasterKernels*.cpp); a level this build has not got is absent.
 void ResolveBandPortable(const TResolveJob& Job);
 void ResolveBandSse2(const TResolveJob& Job);
 void ResolveBandAvx2(const TResolveJob& Job);
+void FillRowsPortable(const TResolveJob& Job);
+void FillRowsSse2(const TResolveJob& Job);
+void FillRowsAvx2(const TResolveJob& Job);
 
 } // namespace kw::raster::detail

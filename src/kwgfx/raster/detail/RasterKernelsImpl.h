@@ -454,6 +454,18 @@ void ResolveKind(const TResolveJob& Job) {
         ResolveRows<Kind, TFillRule::EvenOdd>(Job);
 }
 
+void FillRowsHere(const TResolveJob& Job) {
+    for (int r = 0; r < Job.Rows; ++r) {
+        std::uint8_t* row = Job.Out + r * Job.OutStride;
+        if (Job.Kind == TTargetKind::Source)
+            ConstantSpan<TTargetKind::Source>(row, 0, Job.Columns, 255,
+                                              PaintOf<TTargetKind::Source>(Job));
+        else
+            ConstantSpan<TTargetKind::Over>(row, 0, Job.Columns, 255,
+                                            PaintOf<TTargetKind::Over>(Job));
+    }
+}
+
 void ResolveBandHere(const TResolveJob& Job) {
     switch (Job.Kind) {
     case TTargetKind::Over:

@@ -44,6 +44,11 @@ public:
     // Color (premultiplied ARGB) over what is there when given.
     void Paint(cairo_t* Cr, raster::TFillRule Rule, std::optional<std::uint32_t> Color = {});
 
+    // Paints the boxes (Left, Top, Right, Bottom in Cr's user space) with Cr's solid source,
+    // straight into the pixels, when the context only moves them onto whole device pixels and
+    // nothing but a box of whole pixels clips them; false, having drawn nothing, otherwise.
+    bool FillBoxes(cairo_t* Cr, std::span<const raster::TPixelBox> Boxes);
+
 private:
     bool ClipIsTheBox(cairo_t* Cr) const;
     void PaintMask(cairo_t* Cr, raster::TFillRule Rule, const raster::TPixelBox& Bounds);
