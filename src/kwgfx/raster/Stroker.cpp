@@ -182,9 +182,15 @@ void StrokePolyline(TRasterizer& Raster, std::span<const TVertex> Points, bool C
     if (Closed && distinct.size() > 1 && distinct.back() == distinct.front()) distinct.pop_back();
     if (distinct.size() < 2) return;
     TOutliner outliner(Raster, Style, directions);
+    TStrokeStyle butt = Style;
+    butt.Cap = TLineCap::Butt;
+    TOutliner buttOutliner(Raster, butt, directions);
     const auto stroke = [&](std::span<const TVertex> P, bool IsClosed) {
         if (IsClosed && P.size() > 2)
             outliner.Closed(P);
+        else if (IsClosed)
+            // There and back: turns of half a circle at both ends, bevelled flat as butt ends.
+            buttOutliner.Open(P);
         else
             outliner.Open(P);
     };

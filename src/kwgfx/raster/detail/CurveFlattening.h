@@ -105,11 +105,14 @@ void FlattenQuad(const TVertex& P0, const TVertex& P1, const TVertex& P2, double
         }
     }
     const int n = int(std::clamp(count, 1.0, double(kMaxCurveSegments)));
+    // The inverse is only about the inverse of the integral: the ends are mapped through it
+    // as well, so that the parameters run from 0 to 1 exactly and evenly along it.
+    const double u0 = ParabolaIntegralInverse(i0), u2 = ParabolaIntegralInverse(i2);
     for (int i = 1; i < n; ++i) {
         double t = double(i) / n;
         if (parabolic) {
-            const double x = ParabolaIntegralInverse(i0 + (i2 - i0) * t);
-            t = std::clamp((x - x0) / (x2 - x0), 0.0, 1.0);
+            const double u = ParabolaIntegralInverse(i0 + (i2 - i0) * t);
+            t = std::clamp((u - u0) / (u2 - u0), 0.0, 1.0);
         }
         Sink(QuadAt(P0, P1, P2, t));
     }
