@@ -12,8 +12,8 @@
 #include <kwgfx/path/KwPathData.h>
 #include <kwgfx/path/KwSvgFill.h>
 #include <kwgfx/raster/Rasterizer.h>
-#include <kwgfx/raster/Stroker.h>
 #include <kwgfx/raster/SimdLevel.h>
+#include <kwgfx/raster/Stroker.h>
 
 #include <benchmark/benchmark.h>
 

@@ -502,11 +502,11 @@ void TRasterizer::TState::AddClippedEdge(double X0, double Y0, double X1, double
         e.Y1 = RoundUp(Y1 * kSubpixels);
         if (e.Y0 == e.Y1) return;
         constexpr double one = 4294967296.0; // 2^32
-        const double slope = (X1 - X0) / (e.Y1 - e.Y0);
+        const double dx = X1 - X0, steps = double(e.Y1 - e.Y0);
+        const double scaled = dx * one / steps;
         e.X0 = std::int64_t(X0 * one + 0.5);
-        const double scaled = slope * one;
         e.Slope = std::int64_t(scaled < 0 ? scaled - 0.5 : scaled + 0.5);
-        e.Rise = float(1 / std::abs(slope));
+        e.Rise = float(steps / std::abs(dx));
         // An edge ending exactly on a band's top row adds nothing to that band.
         const int first = std::min((e.Y0 / kSubpixels) >> BandShift, last);
         const int end = std::min(((e.Y1 - 1) / kSubpixels) >> BandShift, last);
@@ -671,7 +671,7 @@ void TRasterizer::TState::AccumulateSmoothAs(const TSmoothEdge& E, int BandTop, 
     const std::size_t cellStride = CellStride, bitWords = BitWords;
     std::uint32_t* cells = Cells.data() + std::size_t(row) * cellStride;
     std::uint64_t* bits = Bits.data() + std::size_t(row) * bitWords;
-    const auto piece = [&](int Ybot) {
+    const auto piece = [&](int Ybot) __attribute__((always_inline)) {
         const std::int64_t xbot = Ybot == E.Y1 ? E.X0 + std::int64_t(Ybot - E.Y0) * E.Slope
                                                : x + std::int64_t(Ybot - ytop) * E.Slope;
         const std::int32_t a = pixels(x), b = pixels(xbot);

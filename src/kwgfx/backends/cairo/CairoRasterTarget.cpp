@@ -100,8 +100,7 @@ bool TCairoRasterTarget::ClipIsTheBox(cairo_t* Cr) const {
 
 void TCairoRasterTarget::Paint(cairo_t* Cr, raster::TFillRule Rule,
                                std::optional<std::uint32_t> Color) {
-    const raster::TPixelBox bounds = FRaster.Bounds();
-    if (bounds.Empty()) return;
+    if (FRaster.EdgeCount() == 0) return;
     const cairo_operator_t op = cairo_get_operator(Cr);
     std::optional<std::uint32_t> solid = Color;
     cairo_pattern_t* source = cairo_get_source(Cr);
@@ -124,6 +123,9 @@ void TCairoRasterTarget::Paint(cairo_t* Cr, raster::TFillRule Rule,
         cairo_surface_mark_dirty(FTarget);
         return;
     }
+    // The mask need only hold the pixels the figures may paint.
+    const raster::TPixelBox bounds = FRaster.Bounds();
+    if (bounds.Empty()) return;
     if (!Color) return PaintMask(Cr, Rule, bounds);
     // A colour of our own that Cairo must composite: it becomes the source for the mask.
     cairo_save(Cr);
