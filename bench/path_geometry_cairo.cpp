@@ -480,27 +480,28 @@ void BM_CairoFillIconFloatPolygons(benchmark::State& State) {
 }
 BENCHMARK(BM_CairoFillIconFloatPolygons);
 
-// Solid-pen outlines of every icon at 256 x 256, DrawPath with a pen of Arg pixels, and
-// Cairo stroking the same open lines as the canvas asks it to: through pixel centres, the
-// first point pushed half a pixel out and the last pulled half a pixel back, butt ends,
-// mitred corners up to a limit of 2, no anti-aliasing.
+// Solid-pen outlines of every icon at 256 x 256, DrawPath with a pen of Args[0] pixels, with
+// anti-aliasing when Args[1], and Cairo stroking the same open lines as the canvas asks it
+// to: through pixel centres, the first point pushed half a pixel out and the last pulled
+// half a pixel back, butt ends, mitred corners up to a limit of 2.
 void BM_DrawPathIcons(benchmark::State& State) {
     const auto& icons = FittedIcons(256);
     platform::TBitmap bitmap(256, 256);
     platform::TCanvas& canvas = bitmap.Canvas();
     canvas.Pen().SetColor(platform::clNavy);
     canvas.Pen().SetWidth(int32_t(State.range(0)));
+    canvas.SetAntialias(State.range(1) != 0);
     for (auto _ : State)
         for (const auto& icon : icons) icon->DrawPath(canvas, 1);
     CountIcons(State, icons.size());
 }
-BENCHMARK(BM_DrawPathIcons)->Arg(1)->Arg(3);
+BENCHMARK(BM_DrawPathIcons)->Args({1, 0})->Args({3, 0})->Args({1, 1})->Args({3, 1});
 
 void BM_CairoStrokeIcons(benchmark::State& State) {
     const auto figures = IconCanvasFigures(256, true);
     TCairoImage image(256, 256);
     cairo_t* cr = image.Cr;
-    cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+    cairo_set_antialias(cr, State.range(1) ? CAIRO_ANTIALIAS_GRAY : CAIRO_ANTIALIAS_NONE);
     cairo_set_line_width(cr, double(State.range(0)));
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
@@ -530,7 +531,7 @@ void BM_CairoStrokeIcons(benchmark::State& State) {
             }
     CountIcons(State, figures.size());
 }
-BENCHMARK(BM_CairoStrokeIcons)->Arg(1)->Arg(3);
+BENCHMARK(BM_CairoStrokeIcons)->Args({1, 0})->Args({3, 0})->Args({1, 1})->Args({3, 1});
 
 // ---------------------------------------------------------------- hit testing
 
