@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Geometry throughput: the text form of a point (written and read), beside bare
 // std::to_chars / std::from_chars passes over the same values as peers; the transform of
 // a rectangle and FitRect through a matrix (matrix products and point transforms are in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Gradients of a 1000x1000 rectangle with 5 colours on the Cairo canvas, painted band by
 // band by the library, against the same gradient filled in one call with a Cairo
 // pattern (linear, radial, and a mesh of 16 patches for the concentric rectangles).

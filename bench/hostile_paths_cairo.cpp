@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Rendering hostile path texts of about 1 MB (tests/support/HostilePathText.h) at 256 x 256, as the
 // program's render command does: read the text, fill it as one area without anti-aliasing
 // (and, in BM_RenderHostileStroked, outline it with a one-pixel pen too). The goal is under

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Throughput of the matrix functions and of the spline polygon sampler.
 //
 // Sections: inputs; matrix products, transforms and inverse (with an inline float

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Path flattening, filling and hit testing against Cairo doing the same work in the same
 // run, on the same inputs: 1,000 random cubic curves in a 1000 x 1000 box, and an icon
 // (a filled outline icon from the test data, scaled up).

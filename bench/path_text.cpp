@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Path text throughput: SetPathString and GetPathString against same-run floors (a bare
 // std::from_chars pass over the same numbers, a bare std::to_chars pass writing them), and
 // the cost of growing a path entry by entry.

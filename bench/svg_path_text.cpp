@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Strict SVG path reading against the same-run floor of a bare std::from_chars pass over
 // the same text (every number converted, nothing built).
 //

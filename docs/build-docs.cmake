@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Draws the gallery (when the kwgfx program is given) and runs Doxygen; with CHECK on, any
 # warning fails. Run by the docs target and the docs_reference test (docs/CMakeLists.txt).
 #   cmake -DDOXYGEN=... -DDOXYFILE=... [-DKWGFX=program] -DGALLERY_DIR=... -DWARN_LOG=...

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // chart: one picture made of the library's drawing routines, the way a report or a
 // dashboard would use them.
 //

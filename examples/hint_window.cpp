@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // hint_window: a hint that shows for a moment and hides itself, in a program that ends
 // once it has.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // render_icons: SVG path data from files to PNG icons.
 //
 //   render_icons [--color COLOUR] [--size N]... [-o DIR] FILE...

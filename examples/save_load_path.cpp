@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // save_load_path: a path built from shapes, saved to a file through the property stream and
 // loaded back into a new path, which must be the same path.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the fuzz targets share: the input as text or as a run of integers, a failure that
 // says which rule broke, and the checks every path a target ends with must pass.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Calls the drawing routines with arbitrary numbers on a recording canvas: gradients,
 // direction gradients, arrows, pie slices, both forms of DrawShape, bevels and the three
 // progress indicators. Rectangles, angles, centres, head sizes and colours take any value

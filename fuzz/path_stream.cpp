@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Feeds arbitrary bytes to the path's "Path" body reader. An accepted body must leave a
 // path that keeps the path's guarantees and writes back exactly the bytes it was read
 // from; a refused one must leave the path as it was.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reads arbitrary bytes as path text. The parse must not throw or crash, must keep the
 // path's guarantees (curves in groups of three after an entry, finite coordinates), and
 // the text written from the result must read back to the same entries.

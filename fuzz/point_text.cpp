@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fuzzes the reader of the text form of a point. StringToKwPoint must never throw or read
 // out of bounds, and whatever it reads must survive KwPointToString and a second read
 // unchanged (bit for bit, negative zero aside: it is written "0").

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fuzzes the clipping of far figures that the raster canvas does before filling at
 // sub-pixel precision. Whatever the figure, clipping must not crash or loop, and every
 // point it returns must be finite and lie in the box (that is what keeps coordinates in the

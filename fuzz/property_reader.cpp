@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Feeds arbitrary bytes to the property stream reader. Every input must either read or
 // fail with EReadError; afterwards the object must still write and read back its own
 // stream.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Samples arbitrary control points (integer and float, any values, NaN and infinities
 // included) with any step, basis and closing, and draws them on a recording canvas. The
 // sampler must keep its guarantees: nothing for fewer than two points, at most

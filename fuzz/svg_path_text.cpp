@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Strict SVG path data: read, write, read again. The second read must succeed and give
 // the same entries bit for bit; the fixed-precision writer and the exact bounds must not
 // crash on anything the reader accepts, and what it reads keeps the path's guarantees but

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Wraps and measures arbitrary text on a recording canvas: WrapCanvasText with any width,
 // break characters and line break, the multi-line height, the rotated extent at any angle
 // and DrawText's layout with any flags, rectangle and font height. Nothing may crash or

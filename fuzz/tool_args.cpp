@@ -1,5 +1,6 @@
+// SPDX-License-Identifier: MIT
 // Reads arbitrary bytes as the kwgfx program's command line (arguments split at zero
-// bytes, the first naming the command) and parses it as render or info would, without
+// bytes, the first naming the command) and parses it as render, info or demo would, without
 // running anything. A bad command line must end in ToolError, never in another exception
 // or a crash; a good one must give options inside their stated ranges.
 
@@ -27,6 +28,12 @@ void CheckRender(const kwtool::TRenderOptions& O) {
     if (O.FillRule != kw::fmNonZero && O.FillRule != kw::fmEvenOdd) Fail("unknown fill rule");
 }
 
+void CheckDemo(const kwtool::TDemoOptions& O) {
+    if (O.Size.cx < 1 || O.Size.cy < 1 || O.Size.cx > kwtool::MaxPictureSide ||
+        O.Size.cy > kwtool::MaxPictureSide)
+        kw::fuzz::Fail("window size out of range");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
@@ -45,6 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
             CheckRender(kwtool::ReadRenderOptions(rest, source));
         else if (command == "info")
             kwtool::ReadInfoOptions(rest, source);
+        else if (command == "demo")
+            CheckDemo(kwtool::ReadDemoOptions(rest));
         else
             kwtool::ReadRenderOptions(kwtool::TArgs(args), source); // any line as render's
     } catch (const kwtool::ToolError&) {

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Checks the include rules of the library's layers and rooms (docs/architecture.md):
 #   - every unit (a layer, a room of platform/ or of backends/) includes only itself and the
 #     units the table below allows it; the table runs one way, so no two units include each

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Turns the plain comments of the public headers that document a declaration into
 documentation comments, so that the reference (Doxygen) sees them.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # A longer fuzz campaign: every target for N seconds (900 by default), each on a copy of its
 # seed corpus in a scratch folder, carrying on past a failure so that one crash does not
 # hide the others. Prints each target's executions at the end; fails if any target failed.

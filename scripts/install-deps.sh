@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages the build, the tests and the tools need, when missing.
 # Needs root (apt-get); does nothing when everything is already there.
 set -euo pipefail
@@ -8,6 +9,13 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     libicu-dev
     libcairo2-dev libfontconfig1-dev libfreetype-dev fonts-dejavu-core
+    libpango1.0-dev
+    # Fonts for the scripts the text tests draw, small ones: DejaVu has Latin, Greek,
+    # Cyrillic, Arabic and Hebrew; then Devanagari (Gargi, whose text pdftotext reads back
+    # in order), Thai, Chinese and Japanese, colour emoji.
+    fonts-gargi fonts-tlwg-loma fonts-wqy-microhei fonts-noto-color-emoji
+    # The text tests' references: HarfBuzz's hb-shape and hb-view, fribidi.
+    libharfbuzz-bin libfribidi-bin
     librsvg2-bin poppler-utils ghostscript
     doxygen graphviz
     clang libclang-rt-14-dev

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Builds tests/data/icons/icons.txt from unpacked npm icon packages.
 
 Usage: make-icon-sample.py OUT.txt SET=DIR[=PER_SET] ...

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Writes the hostile path texts (tests/support/HostilePathText.h) to files and renders each with the
 # program at the default 256 x 256, printing wall time and peak memory from /usr/bin/time -v.
 # Needs a build with the benchmarks: cmake -S . -B build -DKWGFX_BUILD_BENCH=ON.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Runs `kwgfx gallery DIR` and checks that it wrote every picture, a non-empty PNG each,
 # and the index page that shows them, printing one line per file.
 file(REMOVE_RECURSE ${OUT})

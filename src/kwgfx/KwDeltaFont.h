@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// The delta font unit: a font that records in which attributes it differs from a base

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// The library's main header: float geometry, the path object and the drawing routines.
@@ -9,7 +10,6 @@
 #include "kwgfx/geometry/KwTypes.h"
 #include "kwgfx/geometry/KwVectorTypes.h"
 // Geometry: conversions and text
-#include "kwgfx/geometry/KwColorNames.h"
 #include "kwgfx/geometry/KwConversions.h"
 #include "kwgfx/geometry/KwPointText.h"
 // Geometry: points and rectangles
@@ -64,3 +64,4 @@
 #include "kwgfx/platform/base/Exceptions.h"
 #include "kwgfx/platform/graphics/ColorParsing.h"
 #include "kwgfx/platform/graphics/Colors.h"
+#include "kwgfx/platform/graphics/KwColorNames.h"

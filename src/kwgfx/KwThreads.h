@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// Threads: what the library's objects and globals allow. This header holds no code; it is
@@ -21,11 +22,11 @@
 ///
 /// 2. Shared read-only
 ///    - TKwPathData (path/KwPathData.h): its const members may run on several threads at
-///      once on one path: bounds (its cache fills without a race, path/KwPathCache.h),
+///      once on one path: bounds (its cache fills without a race, path/KwPathValueCache.h),
 ///      tight bounds, path text and SVG text, WritePath, FlattenToPolygon, ToPolygons,
 ///      PointInPath, and DrawPath, FillPath and FillPathArea onto each thread's own
 ///      canvas. A mutating member (building commands, SetPathString, SetSvgPathString,
-///      ReadPath, transforms, Flatten, Assign, update brackets, SetOnChanged) needs the
+///      ReadPath, transforms, Flatten, Assign, moves, update brackets, SetOnChanged) needs the
 ///      path to itself: no other thread may use that path meanwhile. OnChanged runs on the
 ///      mutating thread.
 ///    - The constant tables of section 4.
@@ -60,10 +61,13 @@
 ///    - Constant after static initialisation, readable from any thread: colour lists and
 ///      schemes, colour names and identifiers, the system colour table,
 ///      DefaultWrapBreakChars, KwIdentityMatrix, the class records.
-///    - The raster canvas keeps no globals of its own. Cairo, fontconfig and FreeType keep
-///      process-wide font and face caches behind their own locks. ReleaseCairoStaticData()
-///      (backends/cairo/CairoStaticData.h) empties them: call it once at the very
-///      end, when no thread draws any more.
+///    - The raster canvas's text through Pango shares one Pango font map and the fonts
+///      asked for between all canvases, behind one lock that every text call takes: text on
+///      several threads at once is safe and takes turns. Pango itself starts short-lived
+///      helper threads for its fontconfig queries, the only threads not the caller's.
+///      Cairo, fontconfig and FreeType keep process-wide font and face caches behind their
+///      own locks. ReleaseCairoStaticData() (backends/cairo/CairoStaticData.h) empties
+///      them: call it once at the very end, when no thread draws any more.
 ///
 /// 5. The user-interface half
 ///    ui/ and the rooms windowing/, controls/ and system/ of platform/: hint windows,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// The package unit KwVclCommon: loading and unloading the library, which runs the

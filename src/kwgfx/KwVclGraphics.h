@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// The user-interface graphics unit: colour values (split, join, interpolate, palette

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// The unit KwVclHelperFunctions: tree view, menu and grid helpers, and the help window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Agreement of the SVG path reader with an independent SVG renderer on real icons.
 //
 // Every icon of tests/data/icons/icons.txt is read with SetSvgPathString, stretched by its

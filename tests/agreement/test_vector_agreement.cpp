@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Vector documents against independent rasterisers.
 //
 // Every gallery page is written as PDF, SVG and PostScript by `kwgfx gallery --format F`,

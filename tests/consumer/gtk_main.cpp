@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A program of windows outside the library's tree, built against an installed copy with the
 // GTK library: its headers and GTK's must compile together, and it must link and start.
 // Without a display (as the install test runs it) it says so and succeeds; with one it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A program outside the library's tree, built against an installed copy: every public
 // header must be there and usable on its own. Built with KWGFX_CONSUMER_RASTER it also
 // draws on the raster canvas and calls Cairo itself, so the installed package must pass on

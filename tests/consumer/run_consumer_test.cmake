@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Installs the build tree into a scratch prefix, then builds and runs the consumer twice:
 # once through find_package(kwgfx) and once through pkg-config. With the raster canvas
 # installed, the consumer draws with it, and the examples are built against the installed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Arrows: shaft, heads and caption of one segment, and how a chain spreads its options.
 #include "kwgfx/drawing/Arrows.h"
 #include "kwgfx/platform/graphics/RecordingCanvas.h"

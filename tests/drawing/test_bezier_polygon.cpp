@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <kwgfx/drawing/BezierPolygon.h>
 #include <kwgfx/drawing/DrawBezierPolygon.h>
 #include <kwgfx/platform/graphics/RecordingCanvas.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The canvas helper and CopyCanvasState, asserted on the recording canvas.
 #include "kwgfx/drawing/VclCanvasHelper.h"
 #include "kwgfx/platform/base/Exceptions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Colour schemes: the palettes' values and the colour ramp over a palette.
 #include "kwgfx/drawing/ColorSchemes.h"
 #include "kwgfx/platform/graphics/Colors.h"

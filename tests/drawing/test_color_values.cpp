@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <kwgfx/drawing/KwColorValues.h>
 #include <kwgfx/platform/graphics/Colors.h>
 #include <kwgfx/platform/graphics/SystemColors.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The direction gradient: band gradients for the axis directions, the two-triangle fill
 // for the diagonals, and the form with the extra float.
 #include "kwgfx/drawing/DirectionGradient.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every drawing routine leaves the caller's pen, brush and font as it found them, also
 // when a canvas call in the middle of it throws.
 #include "kwgfx/drawing/Arrows.h"

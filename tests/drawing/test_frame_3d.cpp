@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // 3D frames: the bevel painters' nested frames, rounded shadows and chords.
 #include "kwgfx/drawing/Frame3D.h"
 #include "kwgfx/drawing/Shapes.h"

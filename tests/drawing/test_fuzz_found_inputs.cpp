@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Inputs the fuzz targets found (fuzz/text_wrap.cpp, fuzz/drawing_args.cpp), one named case
 // each with the numbers that broke: every one overflowed 32-bit arithmetic, which the
 // sanitizer build of the tests reports as an error. Each case also checks the defined

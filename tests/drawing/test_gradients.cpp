@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Gradients: the byte clamp, the direction table, and the bands, rings and colours the
 // four painters record.
 #include "kwgfx/drawing/Gradients.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Pie slices: the radial points of a slice.
 #include "kwgfx/drawing/PieSlice.h"
 #include "kwgfx/platform/graphics/RecordingCanvas.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The one float-to-pixel rule shared by the canvases, the geometry conversions and the
 // drawing routines: ties to even, saturation at the 32-bit range, NaN to 0.
 #include "kwgfx/drawing/detail/DrawingRounding.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Progress indicators: the element count, and the elements, boxes and colours
 // the three indicators record.
 #include "kwgfx/drawing/Progress.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Shapes: the shape-type and style forms of DrawShape, and the exact bytes of
 // ShapeStyles3D.
 #include "kwgfx/drawing/Shapes.h"

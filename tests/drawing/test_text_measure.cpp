@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Text measurement against the recording canvas's text model (6 pixels per character,
 // lines 15 pixels high at the default font): multiline heights and rotated extents.
 #include "kwgfx/drawing/TextMeasure.h"

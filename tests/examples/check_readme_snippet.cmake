@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The README's "Render an icon" example must be the code the render_icons example runs:
 # the first ```cpp block under the heading "## Render an icon" in README.md must equal,
 # character for character, the lines between "// [README: Render an icon]" and

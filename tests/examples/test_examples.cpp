@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The example programs run as a user runs them, their outputs checked: icons that are
 // transparent, fitted, centred, anti-aliased and of the chosen colour, with parse errors
 // at their line and column; the chart's parts where its layout puts them; the saved path

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Helpers shared by the geometry tests: exact comparisons of float records (operator== of
 // TKwPoint is fuzzy) and readable printing of the records in failure messages.

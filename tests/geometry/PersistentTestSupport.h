@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Helpers shared by the tests of the observable, streamable geometry objects: a counter of
 // change notifications and the property text of one object.

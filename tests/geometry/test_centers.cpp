@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Centres: the centre of rectangles and point lists, and the incentre of a triangle.
 #include "GeometryTestSupport.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The connection points on a rectangle's outline, clockwise from the top middle.
 #include "GeometryTestSupport.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The geometry constants: their values and exact bit patterns.
 #include <kwgfx/geometry/KwConstants.h>
 #include <kwgfx/geometry/KwGfxException.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Canvas and point conversions: rounding (half to even), truncation, integer division,
 // extremes, and the division and empty-list errors.
 #include "GeometryTestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The geometry records: point views of a rectangle, the array view of vectors and
 // matrices, and sets as ordinal bits.
 #include <kwgfx/geometry/KwMatrix.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The geometry error class is caught as each of its bases.
 #include <kwgfx/geometry/KwGfxException.h>
 

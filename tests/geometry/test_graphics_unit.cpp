@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The start-up of the unit KwGraphics: it runs before the static objects of a translation
 // unit that includes a geometry header, and fills USFormatSettings.
 #include <kwgfx/geometry/KwGraphicsUnit.h>

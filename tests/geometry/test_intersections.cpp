@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Rectangle overlap, segment crossing, segment against rectangle outline, and the
 // even-odd point-in-polygon test.
 #include "GeometryTestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The observable, streamable rectangles: edges and sizes that notify only on change,
 // extreme edges, assignment within the integer or float family, the float operations and
 // streaming of the published edges.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Point operators and operations: fuzzy equality, offsets and scaling.
 #include "GeometryTestSupport.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The text form of a point: the exact general float format, the tolerant but strict
 // reader, and the bit-exact round trip under a locale with a decimal comma.
 #include "GeometryTestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The observable, streamable position: point, vector, reflection and notifications, and
 // its property text.
 #include "kwgfx/geometry/KwObjectRect.h"

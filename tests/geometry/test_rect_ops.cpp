@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Rectangles: measuring, building, normalising, moving and growing.
 #include "GeometryTestSupport.h"
 

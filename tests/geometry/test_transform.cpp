@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The observable, streamable transform: its matrix composed from position, scale and
 // rotation, rotation about the origin or the shape's centre, assignment and streaming.
 #include "kwgfx/geometry/KwMatrix.h"

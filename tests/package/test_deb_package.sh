@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# The Debian package as a user gets it: cpack makes it from the build tree, dpkg installs it
-# into the system, the consumer program (tests/consumer) is built against the installed files
-# through find_package(kwgfx) and through pkg-config and runs, the version shows in the
-# package, the .pc file and `kwgfx --version`, and `dpkg -r` takes every file away again.
+# SPDX-License-Identifier: MIT
+# The Debian package as a user gets it: cpack makes it from the build tree, lintian finds no
+# error in it (when lintian is installed), dpkg installs it into the system, the consumer
+# program (tests/consumer) is built against the installed files through find_package(kwgfx)
+# and through pkg-config and runs, the version shows in the package, the .pc file and
+# `kwgfx --version`, and `dpkg -r` takes every file away again.
 # Needs root and dpkg; exits 77 (skipped) without them, or when the package is already
 # installed (it is not this test's to remove).
 # usage: test_deb_package.sh BUILD-DIR SOURCE-DIR VERSION SCRATCH-DIR
@@ -30,6 +32,25 @@ echo "files:"
 dpkg -c "$deb" | awk '{ print $6 }'
 files=$(dpkg -c "$deb" | awk '$1 !~ /^d/ { sub(/^\./, "", $6); print $6 }')
 
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+# Debian's own checks. Errors fail the test; the warnings are printed (those left have their
+# reasons in cmake/KwgfxPackage.cmake).
+if command -v lintian >/dev/null; then
+    status=0
+    lintian "$deb" >"$scratch/lintian.log" 2>&1 || status=$?
+    echo "lintian:"
+    grep -v '^running with root privileges' "$scratch/lintian.log" || true
+    if [ $status -ne 0 ] && [ $status -ne 2 ]; then
+        fail "lintian did not run (status $status)"
+    elif grep -q '^E: ' "$scratch/lintian.log"; then
+        fail "lintian finds errors in the package"
+    fi
+else
+    echo "lintian not found (package lintian): the package is not checked by it"
+fi
+
 # dpkg waits for no one: retry while another installation holds its lock.
 with_dpkg_lock() {
     local tries=0
@@ -48,14 +69,18 @@ remove() { with_dpkg_lock dpkg -r "$package" >/dev/null && with_dpkg_lock dpkg -
 with_dpkg_lock dpkg -i "$deb" >/dev/null
 trap 'remove' EXIT
 
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 # The package's own files, ahead of any other copy (in /usr/local, say).
 installed=$(dpkg -L "$package")
 program=$(grep '/bin/kwgfx$' <<<"$installed")
 config_dir=$(dirname "$(grep '/kwgfxConfig.cmake$' <<<"$installed")")
 export PKG_CONFIG_PATH=$(dirname "$(grep '/kwgfx.pc$' <<<"$installed")")
 [ "$(dpkg-query -W -f='${Version}' "$package")" = "$version" ] || fail "package version"
+# Debian's documents: the copyright file and the changelog in the package's own folder, and
+# the program's manual page.
+for doc in copyright changelog.gz; do
+    grep -q "/share/doc/$package/$doc\$" <<<"$installed" || fail "no /share/doc/$package/$doc"
+done
+grep -q '/man1/kwgfx\.1\.gz$' <<<"$installed" || fail "no manual page of kwgfx"
 [ "$(pkg-config --modversion kwgfx)" = "$version" ] || fail "pkg-config version"
 [ "$("$program" --version)" = "kwgfx $version" ] || fail "kwgfx --version says '$("$program" --version)'"
 

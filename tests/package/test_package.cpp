@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The package loader: extra loads and unloads of the package, balanced, leave the units
 // it starts as they were.
 #include <kwgfx/KwVclCommon.h>

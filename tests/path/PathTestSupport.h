@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Helpers shared by the path tests: entry expectations, a notification counter and a
 // square figure.

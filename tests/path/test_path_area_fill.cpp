@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Filling a path as one area: all figures reach the canvas in one call with the fill rule.
 #include "kwgfx/path/KwPathAreaFill.h"
 #include "kwgfx/path/KwPathData.h"

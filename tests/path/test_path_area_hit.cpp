@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // PointInPathArea: the hit test of what FillPathArea paints, all figures as one area under
 // the path's fill mode. Checked against brute-force winding numbers over the figures that
 // FillPathArea hands the canvas.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Drawing a path on a canvas that tells its clip box: geometry in view draws exactly as
 // before, geometry out of view costs little and changes no winding number inside the box.
 // The recording canvas plays a 256 x 256 raster canvas here (SetClipBox).

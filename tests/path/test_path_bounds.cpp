@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The bounds of a path: the points of all entries but closes, zero sizes widened, the
 // search range, and the cache refreshed by change notifications.
 #include "PathTestSupport.h"

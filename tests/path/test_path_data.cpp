@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The path model: entry layout, copies, notification and the building commands.
 
 #include "PathTestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Path drawing: the canvas calls DrawPath and FillPath make, checked on the recording
 // canvas.
 

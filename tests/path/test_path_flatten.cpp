@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Flattening a path: curves replaced by lines in place, and the point list with figure
 // separators of FlattenToPolygon.
 #include "PathTestSupport.h"

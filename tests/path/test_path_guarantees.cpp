@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The check of a path's entry guarantees: which fault it finds first, where, and why.
 
 #include <kwgfx/path/KwPathGuarantees.h>

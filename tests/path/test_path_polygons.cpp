@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One polygon per figure of a path, close to the cubic for curves, and the even-odd hit
 // test built on them.
 #include "PathTestSupport.h"

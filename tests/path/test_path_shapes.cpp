@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Ellipses, rectangles and arcs: entry sequences where they are fixed, and the geometry of
 // the curves checked by sampling the cubics against the ideal ellipse.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The path's persistence: the "Path" body, its checks, and the path as a streamed property.
 
 #include "PathTestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Path text: reading with its repeat and failure rules, writing, and round trips.
 
 #include "PathTestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The exact bounds of a path's curves: the curve, not its control points, drawn segments
 // only, and closes running back to the figure's move.
 #include <kwgfx/path/KwPathData.h>

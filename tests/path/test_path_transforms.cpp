@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // In-place transforms of a path: moving all entries but closes with one notification, and
 // fitting to a rectangle.
 #include "PathTestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A component-like object that embeds the persistent geometry objects and a path, saved
 // to a file and loaded back.
 #include "kwgfx/geometry/KwObjectKwRect.h"

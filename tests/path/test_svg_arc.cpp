@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The double-precision arc conversion of the strict SVG reader (SvgArcToCubics): curves on
 // ellipses built from a known centre (all four flag choices), agreement with the float arc
 // builder of the compatible text (AddArcSvg) on a table of arcs, and SVG's rules for

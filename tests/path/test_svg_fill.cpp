@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: MIT
 // FillSvgPath on the recording canvas: one sub-pixel fill under SVG's rule, on SVG's pixel
-// grid, without an outline, pen and brush put back (also when the canvas fails); the fit
-// matrix by its mapped bounds; curves sampled at the fitted size; SVG's error rule.
+// grid, without an outline, pen and brush put back (also when the canvas fails); curves
+// sampled at the fitted size; SVG's error rule.
 #include "kwgfx/geometry/KwMatrix.h"
 #include "kwgfx/path/KwSvgFill.h"
 #include "kwgfx/platform/base/Exceptions.h"
@@ -31,32 +32,6 @@ TExtent ExtentOf(const std::vector<TPointD>& Points) {
         e.Bottom = std::max(e.Bottom, p.Y);
     }
     return e;
-}
-
-TEST(KwFitMatrix, MapsTheBoundsCentredIntoTheRectangleKeepingProportions) {
-    const struct {
-        const char* Why;
-        TKwRect Bounds, Into, Expected;
-    } cases[] = {
-        {"wide: fills the width", {10, 10, 30, 20}, {0, 0, 100, 100}, {0, 25, 100, 75}},
-        {"tall: fills the height", {0, 0, 10, 40}, {0, 0, 100, 100}, {37.5f, 0, 62.5f, 100}},
-        {"reversed rectangle", {10, 10, 30, 20}, {100, 100, 0, 0}, {0, 25, 100, 75}},
-        {"negative bounds, same size", {-20, -10, 0, 10}, {10, 10, 30, 30}, {10, 10, 30, 30}},
-        {"shrinks", {0, 0, 400, 200}, {2, 2, 42, 42}, {2, 12, 42, 32}},
-        {"no height: widths alone", {5, 5, 15, 5}, {0, 0, 40, 20}, {0, 10, 40, 10}},
-        {"no width: heights alone", {3, 0, 3, 8}, {0, 0, 40, 20}, {20, 0, 20, 20}},
-        {"a point: only moved", {7, 7, 7, 7}, {0, 0, 10, 10}, {5, 5, 5, 5}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.Why);
-        const TKwMatrix m = KwFitMatrix(c.Bounds, c.Into);
-        const TKwPoint a = KwMatrixMultiply(c.Bounds.TopLeft(), m);
-        const TKwPoint b = KwMatrixMultiply(c.Bounds.BottomRight(), m);
-        EXPECT_NEAR(a.X, c.Expected.Left, 1e-4);
-        EXPECT_NEAR(a.Y, c.Expected.Top, 1e-4);
-        EXPECT_NEAR(b.X, c.Expected.Right, 1e-4);
-        EXPECT_NEAR(b.Y, c.Expected.Bottom, 1e-4);
-    }
 }
 
 class SvgFill : public ::testing::Test {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Strict SVG path data on TKwPathData: replacing and appending, notification, arcs, the
 // writer's round trip on real icons, and the exact bounds.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The strict SVG path reader on its own, through a sink that records what it is told.
 
 #include <kwgfx/path/KwSvgPathParser.h>

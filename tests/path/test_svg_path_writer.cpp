@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Compact SVG path text from entries.
 
 #include <kwgfx/path/KwPathData.h>

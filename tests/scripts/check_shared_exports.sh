@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # A shared kwgfx library exports its public API and nothing else (cmake/kwgfx-exports.map):
 #   - its SONAME is the expected one;
 #   - every exported (dynamic) symbol is in namespace kw, or is the type information,

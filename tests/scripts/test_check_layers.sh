@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The layer check itself: quiet on a tree that keeps the rules, and failing, with the file
 # and the reason, on each kind of planted violation.
 set -euo pipefail

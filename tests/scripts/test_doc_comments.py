@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """scripts/doc-comments.py on small headers: what becomes documentation, what stays a
 plain comment, and that a second run changes nothing (the lead re-runs it after merges)."""
 

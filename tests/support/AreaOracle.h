@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Plain, slow answers about a set of closed figures, for checking the fast ones: the winding
 // number at a point by brute force over every edge, and which pixel centres lie close to an

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A library loader that hands out a fake help viewer module with chosen exports, and logs
 // what it loads and frees. Shared by the tests of the dynamic libraries and of the help

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Path texts of about 1 MB built to make drawing at 256 x 256 slow or hungry, the same on
 // every machine (a fixed seed and no floating-point distribution of the standard library).

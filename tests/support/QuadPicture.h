@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A small picture shared by the tests of pictures, image lists and the image-list shapes:
 // 2 x 2 pixels of four different colours, so that scaling and copying show where every

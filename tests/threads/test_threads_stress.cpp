@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Many threads at once, as a batch renderer runs the library: eight threads each parse
 // (lenient and SVG path text), transform, stream, flatten and fill their own paths and
 // paint every drawing routine on their own bitmap, while all of them also read one shared

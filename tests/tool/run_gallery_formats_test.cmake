@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Runs `kwgfx gallery DIR --format F` for the document formats and checks what each writes:
 # one SVG per page, or one PDF or PostScript file of all pages, and an index page that
 # shows or links every page; an unknown format is refused.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The kwgfx program reads path text only up to its input limit: at the limit it works,
 // one byte past it (from an argument, a file, standard input or an endless device) it
 // stops with one error line and a failure status. KWGFX_MAX_INPUT_BYTES lowers the limit

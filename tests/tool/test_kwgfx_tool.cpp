@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The kwgfx program run as a user runs it: pictures it renders, what info prints, and how
 // it refuses bad input.
 
@@ -15,6 +16,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -30,9 +32,11 @@ class KwgfxTool : public ::testing::Test {
 protected:
     fs::path File(const std::string& Name) const { return FDir / Name; }
 
-    // Runs the program with Args; StdIn, when given, is fed from a file.
-    TRun Run(const std::vector<std::string>& Args, const std::string* StdIn = nullptr) {
-        std::string cmd = Quote(KWGFX_TOOL);
+    // Runs the program with Args; StdIn, when given, is fed from a file; Launcher, when
+    // given, is the start of the command line that runs the program (env, xvfb-run, ...).
+    TRun Run(const std::vector<std::string>& Args, const std::string* StdIn = nullptr,
+             const std::string& Launcher = "") {
+        std::string cmd = Launcher + Quote(KWGFX_TOOL);
         for (const std::string& a : Args) cmd += " " + Quote(a);
         if (StdIn) {
             std::ofstream(File("stdin.txt"), std::ios::binary) << *StdIn;
@@ -202,6 +206,65 @@ TEST_F(KwgfxTool, BadInputGivesOneLineAndAFailureStatus) {
         EXPECT_EQ(std::count(r.Err.begin(), r.Err.end(), '\n'), 1) << shown << "-> " << r.Err;
         EXPECT_FALSE(fs::exists(out)) << shown;
     }
+}
+
+bool HasDemo(const TRun& Help) {
+    return Help.Out.find("kwgfx demo") != std::string::npos;
+}
+
+// demo reads its command line and finds its page before it opens a display: without one,
+// good arguments end at the display and bad ones at their own error, one line each.
+TEST_F(KwgfxTool, DemoChecksItsArgumentsBeforeItNeedsADisplay) {
+    if (!HasDemo(Run({"--help"}))) GTEST_SKIP() << "built without GTK 4: no demo command";
+    const std::string noDisplay = "kwgfx: demo: cannot open a display";
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{}, noDisplay},
+        {{"--page", "pie_slices", "--search", "TKwHint", "--size", "1200x720", "--no-labels",
+          "--screenshot", File("never.png").string()},
+         noDisplay},
+        {{"--page", "4"}, noDisplay},
+        {{"--page", "pie_slices.png"}, noDisplay},
+        {{"--size", "8192x1"}, noDisplay},
+        // Sizes as render takes them.
+        {{"--size", "0x10"}, "kwgfx: bad size '0x10'"},
+        {{"--size", "8193x10"}, "kwgfx: bad size '8193x10'"},
+        {{"--size", "1200"}, "kwgfx: bad size '1200'"},
+        {{"--size", "12x12px"}, "kwgfx: bad size '12x12px'"},
+        {{"--size"}, "kwgfx: option --size needs a value"},
+        {{"--page", "no_such_page"}, "kwgfx: no page 'no_such_page'"},
+        {{"--page", "-1"}, "kwgfx: no page '-1'"},
+        {{"--page", "4x"}, "kwgfx: no page '4x'"},
+        {{"--page", "99999999999"}, "kwgfx: no page '99999999999'"},
+        {{"--page"}, "kwgfx: option --page needs a value"},
+        {{"--bogus"}, "kwgfx: demo: unknown argument '--bogus'"},
+    };
+    for (const auto& [args, error] : cases) {
+        std::vector<std::string> line{"demo"};
+        line.insert(line.end(), args.begin(), args.end());
+        std::string shown;
+        for (const auto& a : line) shown += a + " ";
+        const TRun r = Run(line, nullptr, "env -u DISPLAY -u WAYLAND_DISPLAY ");
+        EXPECT_EQ(r.ExitCode, 1) << shown;
+        EXPECT_EQ(r.Err.rfind(error, 0), 0u) << shown << "-> " << r.Err;
+        EXPECT_EQ(std::count(r.Err.begin(), r.Err.end(), '\n'), 1) << shown << "-> " << r.Err;
+    }
+    EXPECT_FALSE(fs::exists(File("never.png")));
+}
+
+// A screenshot that cannot be saved ends the demo like any other error: one line, status 1,
+// the window taken down on the way out.
+TEST_F(KwgfxTool, DemoFailsCleanlyWhenItsScreenshotCannotBeSaved) {
+    if (!HasDemo(Run({"--help"}))) GTEST_SKIP() << "built without GTK 4: no demo command";
+    if (std::system("command -v xvfb-run >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "xvfb-run not found";
+    const std::string shot = File("no/such/dir/demo.png").string();
+    const TRun r = Run({"demo", "--size", "400x300", "--screenshot", shot}, nullptr,
+                       "xvfb-run -a env GSK_RENDERER=cairo GDK_DEBUG=gl-disable GTK_A11Y=none ");
+    EXPECT_EQ(r.ExitCode, 1) << r.Err;
+    EXPECT_EQ(r.Err.rfind("kwgfx: ", 0), 0u) << r.Err;
+    EXPECT_NE(r.Err.find("demo.png"), std::string::npos) << r.Err;
+    EXPECT_EQ(r.Out, "");
+    EXPECT_FALSE(fs::exists(shot));
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Class hierarchies in a tree view: parents named later, seeds and existing names reused,
 // registered ancestry, loops of parents, and the update bracket on failures.
 #include <kwgfx/KwVclHelperFunctions.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The delta font: recording differences from the base font, taking over the others,
 // the re-entry guard, and streaming Deltas.
 #include "kwgfx/KwDeltaFont.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // RotateFont: the rotated logical font the font takes over, its face rules, and the
 // screen device that answers whether a face is a scalable outline face.
 #include "kwgfx/KwVclGraphics.h"

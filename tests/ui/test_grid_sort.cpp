@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Sorting string grid rows by one column.
 #include <kwgfx/KwVclHelperFunctions.h>
 #include <kwgfx/platform/base/Exceptions.h>

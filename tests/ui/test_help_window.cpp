@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The help window display with a fake viewer module: topics, the viewer's loading and
 // release, the folder from the registry, closing, and the unit's shutdown.
 #include <kwgfx/KwVclHelperFunctions.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The self-hiding hint window on the application's message loop (on a manual clock) and
 // a recording surface: creation, the hide countdown, sizing and placing, painting, the
 // re-entry guard, failures, ownership and streaming.

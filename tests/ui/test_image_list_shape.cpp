@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The image-list form of DrawShape: the plain shapes for other styles, the fallbacks for
 // missing images, and the image drawn stretched, at the list's size or in a bevel.
 #include "kwgfx/KwVclGraphics.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Menu building: submenu visibility and children made from strings.
 #include <kwgfx/KwVclHelperFunctions.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // DrawTextLabel: which flags and rectangle reach DrawText, and the brush style around it.
 // Text model of the recording canvas with Height -10: 5 pixels a character, lines 12 high.
 #include "kwgfx/KwVclGraphics.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Node searches in a tree view: by text with each option and case setting, below a start
 // node, and by attached object.
 #include <kwgfx/KwVclHelperFunctions.h>

@@ -1,4 +1,5 @@
-// Reading the command lines of render and info.
+// SPDX-License-Identifier: MIT
+// Reading the command lines of render, info and demo.
 
 #include "CommandLine.h"
 
@@ -57,6 +58,27 @@ TInfoOptions ReadInfoOptions(TArgs Args, TPathSource& Source) {
             o.Compat = true;
         else if (!Source.Take(arg, scanner))
             throw ToolError("unknown option '" + std::string(arg) + "'");
+    }
+    return o;
+}
+
+TDemoOptions ReadDemoOptions(TArgs Args) {
+    TArgScanner scanner(Args);
+    TDemoOptions o;
+    while (!scanner.AtEnd()) {
+        const std::string_view arg = scanner.Next();
+        if (arg == "--page")
+            o.Page = std::string(scanner.ValueOf(arg));
+        else if (arg == "--search")
+            o.Search = std::string(scanner.ValueOf(arg));
+        else if (arg == "--screenshot")
+            o.Screenshot = std::string(scanner.ValueOf(arg));
+        else if (arg == "--size")
+            o.Size = ParseSize(scanner.ValueOf(arg));
+        else if (arg == "--no-labels")
+            o.Labels = false;
+        else
+            throw ToolError("demo: unknown argument '" + std::string(arg) + "'");
     }
     return o;
 }

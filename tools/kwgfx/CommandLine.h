@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: MIT
 #pragma once
-// What the command line of render and info asks for, read without running anything: the
-// commands call these first, and the argument fuzz target calls them alone. Every
+// What the command line of render, info and demo asks for, read without running anything:
+// the commands call these first, and the argument fuzz target calls them alone. Every
 // failure throws ToolError with a message for the user.
 
 #include "ToolArgs.h"
@@ -42,5 +43,16 @@ struct TInfoOptions {
 
 // The options of info; the path text's source goes to Source.
 TInfoOptions ReadInfoOptions(TArgs Args, TPathSource& Source);
+
+struct TDemoOptions {
+    std::string Page;       // a page's number or file name, as given; empty: the first page
+    std::string Search;     // the search box's text at start
+    std::string Screenshot; // when given, one picture of the window to this file, then out
+    kw::platform::TSize Size{1200, 720}; // the window's size, each side at most MaxPictureSide
+    bool Labels = true;
+};
+
+// The options of demo. The page is checked against the gallery's pages by the command.
+TDemoOptions ReadDemoOptions(TArgs Args);
 
 } // namespace kwtool

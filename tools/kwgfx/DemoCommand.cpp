@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The `demo` command (built with GTK only): the gallery's pages painted live in a window
 // by the library's canvas, with a menu bar made by CreateMenuItemChildren, a class tree
 // filled by CreateHierarchy with a search box (FindTextInTreeView), a grid of the pages
@@ -5,12 +6,14 @@
 // rests on the picture, and Help > Contents going through DisplayHelpWindow to a real
 // message dialog.
 //
-//   TDemo         the window's state: pages, menu items, tree, grid, hint window, timer
-//   BuildMenu     File / Page / Help from string lists
+//   TDemo         the window's state: pages, menu items, tree, grid, hint window, timer;
+//                 its destructor takes the window down, on every way out
+//   BuildMenu     File / Page / Help from string lists, a handler bound to each item
 //   BuildSide     the class tree with its search box, the grid of pages
 //   DrawPage      the chosen page scaled to the drawing area
 //   RunDemo       options, the window, the message loop (or one screenshot)
 
+#include "CommandLine.h"
 #include "ToolCommands.h"
 #include "gallery/GalleryPages.h"
 
@@ -39,7 +42,9 @@
 #include <cmath>
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace kwtool {
@@ -51,17 +56,33 @@ using kw::platform::TMenuItem;
 using kw::platform::TObject;
 namespace kg = kw::platform::gtk;
 
+// Everything the window's handlers reach, in one place; they hold a pointer to it, so it
+// stays where it was made.
 struct TDemo {
+    TDemo() = default;
+    TDemo(const TDemo&) = delete;
+    TDemo& operator=(const TDemo&) = delete;
+    // Windows go before the objects their handlers use; the members follow.
+    ~TDemo() {
+        if (!Window) return;
+        kg::SetMainWindow(nullptr);
+        Hint.reset();
+        Hover.reset();
+        gtk_window_destroy(GTK_WINDOW(Window));
+        kg::IterateUntil([] { return false; }, 50);
+    }
+
     kw::platform::TBitmap SampleImage{48, 32};
     std::vector<TGalleryPage> Pages;
     size_t Current = 0;
-    std::string Search; // the search box's text at start
     bool Labels = true;
     TMenuItem Menu;
     kw::platform::TTreeView Classes;
     kw::platform::TStringGrid Grid{4, 2};
     GtkWidget* Window = nullptr;
+    GtkWidget* Content = nullptr; // the window's child: menu bar, side and picture
     GtkWidget* Area = nullptr;
+    GtkWidget* Tree = nullptr; // the class tree the search box selects in
     std::unique_ptr<kw::TKwHintWindow> Hint;
     std::unique_ptr<kw::platform::TTimer> Hover;
     double PointerX = 0, PointerY = 0;
@@ -74,34 +95,38 @@ void ShowPage(TDemo& Demo, size_t Index) {
     gtk_widget_queue_draw(Demo.Area);
 }
 
+// One menu entry: its caption and what choosing it does (nothing for a "-" line).
+using TMenuEntry = std::pair<std::string, kw::TNotifyEvent>;
+
+// A menu of the bar with one item per entry, made from the captions by
+// CreateMenuItemChildren; each item then gets its own entry's handler, so that what an
+// item does never depends on its caption.
+void AddMenu(TMenuItem& Bar, std::string Caption, const std::vector<TMenuEntry>& Entries,
+             bool Numbered) {
+    TMenuItem* menu = Bar.Add(std::make_unique<TMenuItem>(std::move(Caption)));
+    kw::TStringList captions;
+    for (const TMenuEntry& entry : Entries) captions.Add(entry.first);
+    kw::CreateMenuItemChildren(menu, captions, nullptr, Numbered);
+    for (int i = 0; i < menu->Count(); ++i) menu->Items(i)->OnClick = Entries[size_t(i)].second;
+}
+
 void BuildMenu(TDemo& Demo) {
-    TMenuItem* file = Demo.Menu.Add(std::make_unique<TMenuItem>("File"));
-    kw::CreateMenuItemChildren(
-        file, kw::TStringList{"Labels on/off", "-", "Quit"},
-        [&Demo](TObject* Sender) {
-            const auto* item = static_cast<TMenuItem*>(Sender);
-            if (item->Caption == "Quit") {
-                kw::platform::Application().MessageLoop().Terminate();
-                return;
-            }
-            Demo.Labels = !Demo.Labels;
-            gtk_widget_queue_draw(Demo.Area);
-        },
-        false);
-    TMenuItem* pages = Demo.Menu.Add(std::make_unique<TMenuItem>("Page"));
-    kw::TStringList titles;
-    for (const TGalleryPage& p : Demo.Pages) titles.Add(p.Title());
-    // Numbered captions ("3 Arrows ...") carry the page's index.
-    kw::CreateMenuItemChildren(
-        pages, titles,
-        [&Demo](TObject* Sender) {
-            ShowPage(Demo, size_t(static_cast<TMenuItem*>(Sender)->MenuIndex()));
-        },
-        true);
-    TMenuItem* help = Demo.Menu.Add(std::make_unique<TMenuItem>("Help"));
-    kw::CreateMenuItemChildren(
-        help, kw::TStringList{"Contents"}, [](TObject*) { kw::DisplayHelpWindow("kwgfx.chm", ""); },
-        false);
+    AddMenu(Demo.Menu, "File",
+            {{"Labels on/off",
+              [&Demo](TObject*) {
+                  Demo.Labels = !Demo.Labels;
+                  gtk_widget_queue_draw(Demo.Area);
+              }},
+             {"-", nullptr},
+             {"Quit", [](TObject*) { kw::platform::Application().MessageLoop().Terminate(); }}},
+            false);
+    // Numbered captions ("3 Arrows ...") show the page's index.
+    std::vector<TMenuEntry> pages;
+    for (size_t i = 0; i < Demo.Pages.size(); ++i)
+        pages.emplace_back(Demo.Pages[i].Title(), [&Demo, i](TObject*) { ShowPage(Demo, i); });
+    AddMenu(Demo.Menu, "Page", pages, true);
+    AddMenu(Demo.Menu, "Help",
+            {{"Contents", [](TObject*) { kw::DisplayHelpWindow("kwgfx.chm", ""); }}}, false);
 }
 
 // The classes of the user-interface half: the controls are registered, so they hang
@@ -126,10 +151,10 @@ void SearchChanged(GtkSearchEntry* Entry, gpointer D) {
     kw::TTreeNode* node = kw::FindTextInTreeView(demo.Classes, text);
     if (!node && !text.empty())
         node = kw::FindTreeNode(demo.Classes, text, false, kw::platform::csoStartsWith);
-    kg::SelectTreeNode(GTK_WIDGET(g_object_get_data(G_OBJECT(Entry), "tree")), node);
+    kg::SelectTreeNode(demo.Tree, node);
 }
 
-GtkWidget* BuildSide(TDemo& Demo) {
+GtkWidget* BuildSide(TDemo& Demo, const std::string& Search) {
     for (auto c : {&TControlClass, &TCustomControlClass, &THintWindowClass, &TKwHintWindowClass,
                    &TTimerClass})
         kw::platform::RegisterClass(c);
@@ -141,9 +166,8 @@ GtkWidget* BuildSide(TDemo& Demo) {
                         "TStringGrid=TCustomControl", "TTreeView=TCustomControl",
                         "EConvertError=Exception", "ERangeError=Exception"},
         Demo.Classes);
-    GtkWidget* tree = kg::NewTreeList(Demo.Classes);
+    Demo.Tree = kg::NewTreeList(Demo.Classes);
     GtkWidget* search = gtk_search_entry_new();
-    g_object_set_data(G_OBJECT(search), "tree", tree);
     g_signal_connect(search, "search-changed", G_CALLBACK(SearchChanged), &Demo);
 
     // The pages in a grid: number, title, file, width; numbers sort as numbers.
@@ -164,11 +188,11 @@ GtkWidget* BuildSide(TDemo& Demo) {
 
     GtkWidget* side = gtk_box_new(GTK_ORIENTATION_VERTICAL, 4);
     gtk_box_append(GTK_BOX(side), search);
-    gtk_box_append(GTK_BOX(side), Scrolled(tree));
+    gtk_box_append(GTK_BOX(side), Scrolled(Demo.Tree));
     gtk_box_append(GTK_BOX(side), Scrolled(grid));
     gtk_widget_set_size_request(side, 320, -1);
-    if (!Demo.Search.empty()) {
-        gtk_editable_set_text(GTK_EDITABLE(search), Demo.Search.c_str());
+    if (!Search.empty()) {
+        gtk_editable_set_text(GTK_EDITABLE(search), Search.c_str());
         SearchChanged(GTK_SEARCH_ENTRY(search), &Demo);
     }
     return side;
@@ -234,54 +258,34 @@ void WatchPointer(TDemo& Demo) {
     gtk_widget_add_controller(Demo.Area, motion);
 }
 
-size_t PageArgument(const TDemo& Demo, std::string_view Text) {
-    for (size_t i = 0; i < Demo.Pages.size(); ++i)
-        if (Demo.Pages[i].FileName() == Text ||
-            Demo.Pages[i].FileName() == std::string(Text) + ".png")
+// The page that --page names by its file name (with or without ".png") or its number.
+size_t PageArgument(const std::vector<TGalleryPage>& Pages, std::string_view Text) {
+    for (size_t i = 0; i < Pages.size(); ++i)
+        if (Pages[i].FileName() == Text || Pages[i].FileName() == std::string(Text) + ".png")
             return i;
-    try {
-        const size_t index = std::stoul(std::string(Text));
-        if (index < Demo.Pages.size()) return index;
-    } catch (const std::exception&) {
-    }
+    if (const std::optional<int> index = ParseWholeNumber(Text);
+        index && *index >= 0 && size_t(*index) < Pages.size())
+        return size_t(*index);
     throw ToolError("no page '" + std::string(Text) + "' (a number from 0 to " +
-                    std::to_string(Demo.Pages.size() - 1) + " or a page's file name)");
+                    std::to_string(Pages.size() - 1) + " or a page's file name)");
 }
 
 } // namespace
 
 int RunDemo(TArgs Args) {
-    std::string error;
-    if (!kg::InitPlatform(&error)) throw ToolError("demo: " + error);
+    // The command line and the page are checked before a display is needed.
+    const TDemoOptions options = ReadDemoOptions(Args);
     TDemo demo;
     PaintSampleImage(demo.SampleImage);
     demo.Pages = AllPages(demo.SampleImage);
-    std::string screenshot;
-    int width = 1200, height = 720;
-    for (size_t i = 0; i < Args.size(); ++i) {
-        const auto value = [&]() -> std::string_view {
-            if (i + 1 >= Args.size()) throw ToolError(std::string(Args[i]) + " needs a value");
-            return Args[++i];
-        };
-        if (Args[i] == "--page")
-            demo.Current = PageArgument(demo, value());
-        else if (Args[i] == "--screenshot")
-            screenshot = value();
-        else if (Args[i] == "--search")
-            demo.Search = value();
-        else if (Args[i] == "--no-labels")
-            demo.Labels = false;
-        else if (Args[i] == "--size") {
-            if (std::sscanf(std::string(value()).c_str(), "%dx%d", &width, &height) != 2 ||
-                width <= 0 || height <= 0)
-                throw ToolError("--size needs WxH");
-        } else
-            throw ToolError("demo: unknown argument '" + std::string(Args[i]) + "'");
-    }
+    if (!options.Page.empty()) demo.Current = PageArgument(demo.Pages, options.Page);
+    demo.Labels = options.Labels;
+    std::string error;
+    if (!kg::InitPlatform(&error)) throw ToolError("demo: " + error);
 
     kg::InstallMessageDialogs();
     demo.Window = gtk_window_new();
-    gtk_window_set_default_size(GTK_WINDOW(demo.Window), width, height);
+    gtk_window_set_default_size(GTK_WINDOW(demo.Window), options.Size.cx, options.Size.cy);
     g_signal_connect(demo.Window, "close-request",
                      G_CALLBACK(+[](GtkWindow*, gpointer) -> gboolean {
                          kw::platform::Application().MessageLoop().Terminate();
@@ -298,38 +302,32 @@ int RunDemo(TArgs Args) {
         },
         &demo, nullptr);
     BuildMenu(demo);
-    GtkWidget* box = gtk_box_new(GTK_ORIENTATION_VERTICAL, 0);
-    gtk_box_append(GTK_BOX(box), kg::NewMenuBar(demo.Menu));
+    demo.Content = gtk_box_new(GTK_ORIENTATION_VERTICAL, 0);
+    gtk_box_append(GTK_BOX(demo.Content), kg::NewMenuBar(demo.Menu));
     GtkWidget* paned = gtk_paned_new(GTK_ORIENTATION_HORIZONTAL);
-    gtk_paned_set_start_child(GTK_PANED(paned), BuildSide(demo));
+    gtk_paned_set_start_child(GTK_PANED(paned), BuildSide(demo, options.Search));
     gtk_paned_set_end_child(GTK_PANED(paned), demo.Area);
     gtk_paned_set_shrink_start_child(GTK_PANED(paned), FALSE);
     gtk_paned_set_position(GTK_PANED(paned), 320);
-    gtk_box_append(GTK_BOX(box), paned);
-    gtk_window_set_child(GTK_WINDOW(demo.Window), box);
+    gtk_box_append(GTK_BOX(demo.Content), paned);
+    gtk_window_set_child(GTK_WINDOW(demo.Window), demo.Content);
     kg::SetMainWindow(GTK_WINDOW(demo.Window));
     WatchPointer(demo);
     ShowPage(demo, demo.Current);
     gtk_window_present(GTK_WINDOW(demo.Window));
 
-    int status = 0;
-    if (!screenshot.empty()) {
-        // One picture of the whole window as GTK shows it, then out.
-        kw::platform::TBitmap shot;
-        if (!kg::IterateUntil([&] { return kg::SnapshotWidget(box, shot); }, 10000))
-            throw ToolError("demo: the window did not appear");
-        shot.SaveToFile(screenshot);
-        std::printf("%s\n", screenshot.c_str());
-    } else {
+    if (options.Screenshot.empty()) {
         kw::platform::Application().MessageLoop().Run();
+        return 0;
     }
-    // Windows go before the objects their handlers use.
-    kg::SetMainWindow(nullptr);
-    demo.Hint.reset();
-    demo.Hover.reset();
-    gtk_window_destroy(GTK_WINDOW(demo.Window));
-    kg::IterateUntil([] { return false; }, 50);
-    return status;
+    // One picture of the whole window as GTK shows it, then out (TDemo takes the window
+    // down, also when the picture cannot be taken or saved).
+    kw::platform::TBitmap shot;
+    if (!kg::IterateUntil([&] { return kg::SnapshotWidget(demo.Content, shot); }, 10000))
+        throw ToolError("demo: the window did not appear");
+    shot.SaveToFile(options.Screenshot);
+    std::printf("%s\n", options.Screenshot.c_str());
+    return 0;
 }
 
 } // namespace kwtool

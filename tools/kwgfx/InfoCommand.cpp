@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // kwgfx info: what the library makes of a path text.
 
 #include "CommandLine.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Bounded reading of the path text.
 
 #include "InputLimit.h"

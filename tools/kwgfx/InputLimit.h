@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Reading the path text from files and standard input up to a limit. Past the limit the
 // program stops with one error line, so an endless or enormous input (/dev/zero, a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Path text of the command line into a path.
 
 #include "PathLoading.h"

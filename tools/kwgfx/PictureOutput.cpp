@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Picture files and page series in the program's output formats.
 
 #include "PictureOutput.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Where the program's pictures go: PNG files, or PDF, SVG and PostScript documents drawn
 // through the same canvas.

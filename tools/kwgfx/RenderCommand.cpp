@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // kwgfx render: path text drawn into a picture on the Cairo canvas: a PNG, or a PDF, SVG or
 // PostScript document when the output file's extension names one.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Argument reading shared by the commands.
 
 #include "ToolArgs.h"
@@ -24,6 +25,12 @@ bool ParseWhole(std::string_view Text, int& Value) {
 }
 
 } // namespace
+
+std::optional<int> ParseWholeNumber(std::string_view Text) {
+    int value = 0;
+    if (!ParseWhole(Text, value)) return std::nullopt;
+    return value;
+}
 
 std::string_view TArgScanner::ValueOf(std::string_view Option) {
     if (AtEnd()) throw ToolError("option " + std::string(Option) + " needs a value");

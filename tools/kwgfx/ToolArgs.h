@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Reading the arguments the commands share: options with values, the path text (given
 // literally, from a file or from standard input), picture sizes and colours. Every
@@ -53,6 +54,10 @@ kw::platform::TSize ParseSize(std::string_view Text);
 // A colour as the library's ParseColor reads it (clRed or red, clBtnFace, "#RRGGBB",
 // "#RGB", "$00BBGGRR"); "none" (or clNone) is no colour: nullopt.
 std::optional<kw::platform::TColor> ParseColor(std::string_view Text);
+
+// Text that is a whole number and nothing else (digits after an optional minus; no plus,
+// space or suffix), or nullopt when it is not one or does not fit an int.
+std::optional<int> ParseWholeNumber(std::string_view Text);
 
 // A whole number from Min to Max.
 int ParseInt(std::string_view Option, std::string_view Text, int Min, int Max);

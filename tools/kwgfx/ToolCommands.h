@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The commands of the kwgfx program. Each command lives in its own source file and is
 // listed once in the table of main.cpp; adding a command means declaring its entry

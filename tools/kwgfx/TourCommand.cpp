@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // kwgfx tour: a short tour of the geometry API, each line a call and its result.
 #include "ToolCommands.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // kwgfx: the library's command-line program, a small dispatcher over the commands in
 // ToolCommands.h.
 

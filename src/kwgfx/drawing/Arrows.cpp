@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: MIT
 // DrawArrow: the caption, the shaft (a line or an outline) and the heads of one segment,
 // and the chain forms that spread the options over their segments.
 #include "kwgfx/drawing/Arrows.h"
 
-#include "kwgfx/drawing/CanvasStateSaver.h"
 #include "kwgfx/drawing/detail/DrawingRounding.h"
+#include "kwgfx/platform/graphics/CanvasStateSaver.h"
 
 #include <cmath>
 #include <vector>
@@ -30,7 +31,7 @@ TPoint Minus(TPoint A, TPoint B) {
 
 void DrawCaption(platform::TCanvas& Canvas, int32_t X, int32_t Y, std::string_view Caption,
                  bool Draw) {
-    detail::TBrushSaver brush(Canvas);
+    platform::TBrushSaver brush(Canvas);
     Canvas.Brush().SetStyle(platform::bsClear);
     if (!Draw) return;
     const int64_t lineHeight = Canvas.TextHeight("A");

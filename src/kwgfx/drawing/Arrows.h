@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// Arrows: a straight shaft between two points (or along a chain of points) with optional

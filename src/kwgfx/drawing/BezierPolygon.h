@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// Smooth curves through (Catmull-Rom) or near (uniform cubic B-spline) a list of control

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Sampling of spline polygons (BezierPolygon.h).
 //
 // Sections: basis weights; segment sampling; the two families.

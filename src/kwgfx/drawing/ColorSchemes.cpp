@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/drawing/ColorSchemes.h"
 
 #include "kwgfx/drawing/GradientTypes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// Named ten-colour palettes and the colour ramp that maps a step index onto a palette.

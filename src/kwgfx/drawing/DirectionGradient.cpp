@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/drawing/DirectionGradient.h"
 
 #include "kwgfx/drawing/Gradients.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// The direction gradient: a two-colour shading towards one of eight directions. The four

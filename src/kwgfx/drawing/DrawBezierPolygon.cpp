@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/drawing/DrawBezierPolygon.h"
 
 #include "kwgfx/drawing/BezierPolygon.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// Drawing a spline polygon (BezierPolygon.h) on a canvas.

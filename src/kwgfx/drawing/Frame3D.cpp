@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: MIT
 // The bevel painters: square and rounded Frame3DExt, and Frame3DEllipse.
 #include "kwgfx/drawing/Frame3D.h"
 
-#include "kwgfx/drawing/CanvasStateSaver.h"
 #include "kwgfx/drawing/detail/DrawingRounding.h"
+#include "kwgfx/platform/graphics/CanvasStateSaver.h"
 
 namespace kw {
 
@@ -71,8 +72,8 @@ void RoundedFrame(platform::TCanvas& Canvas, TRect& Rect, TColor TopColor, TColo
 
 void Frame3DExt(platform::TCanvas& Canvas, TRect& Rect, TColor TopColor, TColor BottomColor,
                 int32_t Width, bool Rounded, int32_t CornerWidth, int32_t CornerHeight) {
-    detail::TPenSaver pen(Canvas);
-    detail::TBrushSaver brush(Canvas);
+    platform::TPenSaver pen(Canvas);
+    platform::TBrushSaver brush(Canvas);
     Canvas.Pen().SetWidth(1);
     if (Rounded)
         RoundedFrame(Canvas, Rect, TopColor, BottomColor, Width, CornerWidth, CornerHeight);
@@ -82,8 +83,8 @@ void Frame3DExt(platform::TCanvas& Canvas, TRect& Rect, TColor TopColor, TColor 
 
 void Frame3DEllipse(platform::TCanvas& Canvas, TRect& Rect, TColor TopColor, TColor BottomColor,
                     int32_t Width) {
-    detail::TPenSaver pen(Canvas);
-    detail::TBrushSaver brush(Canvas);
+    platform::TPenSaver pen(Canvas);
+    platform::TBrushSaver brush(Canvas);
     Canvas.Pen().SetStyle(platform::psClear);
     Canvas.Brush().SetColor(TopColor);
     Canvas.Chord(Rect.Left, Rect.Top, Rect.Right, Rect.Bottom, Rect.Right, Rect.Top, Rect.Left,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// Bevels: a light colour on the upper-left and a shadow colour on the lower-right of a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/drawing/detail/GradientColorWalk.h"
 
 #include "kwgfx/drawing/GradientTypes.h"

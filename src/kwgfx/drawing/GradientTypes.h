@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// The enumerations and constants shared by the gradient painters, and the byte clamp of

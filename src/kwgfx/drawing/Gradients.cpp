@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: MIT
 // The four band painters: LineGradient, the two EllipseGradient forms and RectGradient.
 // They share the colour walk of GradientColorWalk and differ in the band shapes and in
 // the segment length S over which one colour passes into the next.
 #include "kwgfx/drawing/Gradients.h"
 
-#include "kwgfx/drawing/CanvasStateSaver.h"
 #include "kwgfx/drawing/detail/DrawingRounding.h"
 #include "kwgfx/drawing/detail/GradientColorWalk.h"
+#include "kwgfx/platform/graphics/CanvasStateSaver.h"
 
 #include <algorithm>
 #include <cmath>
@@ -39,7 +40,7 @@ void LineGradient(platform::TCanvas& Canvas, const TRect& Rect, std::span<const 
 
     detail::TGradientColorWalk walk(Colors, static_cast<double>(segment),
                                     static_cast<double>(step));
-    detail::TBrushSaver brush(Canvas);
+    platform::TBrushSaver brush(Canvas);
     for (int64_t p = start; p <= end; p += step) {
         Canvas.Brush().SetColor(walk.Color());
         if (alongX)
@@ -78,8 +79,8 @@ void EllipseGradient(platform::TCanvas& Canvas, const TRect& Rect, float CenterX
     const float advance = std::max({dL, dR, dT, dB});
 
     detail::TGradientColorWalk walk(Colors, static_cast<double>(segment), step);
-    detail::TPenSaver pen(Canvas);
-    detail::TBrushSaver brush(Canvas);
+    platform::TPenSaver pen(Canvas);
+    platform::TBrushSaver brush(Canvas);
     Canvas.Pen().SetWidth(0);
     Canvas.Pen().SetStyle(platform::psClear);
     float progress = 0;
@@ -132,8 +133,8 @@ void EllipseGradient(platform::TCanvas& Canvas, const TRect& Rect, std::span<con
                      int32_t Step, float) {
     if (Colors.empty()) return;
     if (Rect.Right == 0 || Rect.Bottom == 0) return;
-    detail::TPenSaver pen(Canvas);
-    detail::TBrushSaver brush(Canvas);
+    platform::TPenSaver pen(Canvas);
+    platform::TBrushSaver brush(Canvas);
     Canvas.Pen().SetWidth(0);
     Canvas.Pen().SetStyle(platform::psClear);
     WalkCenteredRings(Rect, Colors, Step, [&](const TRect& Box, TColor Color) {
@@ -147,8 +148,8 @@ void RectGradient(platform::TCanvas& Canvas, const TRect& Rect, std::span<const 
     if (Colors.empty()) return;
     if (Rect.Right == 0 || Rect.Bottom == 0) return;
     // The whole pen is put back, its width included: the rings are outlines of width Step.
-    detail::TPenSaver pen(Canvas);
-    detail::TBrushSaver brush(Canvas);
+    platform::TPenSaver pen(Canvas);
+    platform::TBrushSaver brush(Canvas);
     Canvas.Pen().SetWidth(Step <= 0 ? 1 : Step);
     bool painted = false;
     TRect lastBox = Rect;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// Multi-colour gradients painted band by band with plain canvas operations. Each walks

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// Colour arithmetic: splitting a colour value into its red, green and blue bytes and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/drawing/PieSlice.h"
 
 #include "kwgfx/drawing/detail/DrawingRounding.h"

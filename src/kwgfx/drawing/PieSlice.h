@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// A pie slice given by angles in degrees: 0 points right, angles grow counter-clockwise

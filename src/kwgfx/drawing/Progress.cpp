@@ -1,12 +1,13 @@
+// SPDX-License-Identifier: MIT
 // The three progress indicators and what they share: the element count and the
 // colour sequence, with the pen and brush put back afterwards.
 #include "kwgfx/drawing/Progress.h"
 
-#include "kwgfx/drawing/CanvasStateSaver.h"
 #include "kwgfx/drawing/ColorSchemes.h"
 #include "kwgfx/drawing/PieSlice.h"
 #include "kwgfx/drawing/Shapes.h"
 #include "kwgfx/drawing/detail/DrawingRounding.h"
+#include "kwgfx/platform/graphics/CanvasStateSaver.h"
 
 #include <algorithm>
 #include <cmath>
@@ -38,8 +39,8 @@ template <typename VisitElement>
 void DrawElements(platform::TCanvas& Canvas, std::span<const TColor> Colors, bool PenToo,
                   int32_t Steps, int32_t First, int32_t Count, TProgressDisplayType DisplayType,
                   VisitElement&& Visit) {
-    detail::TPenSaver pen(Canvas);
-    detail::TBrushSaver brush(Canvas);
+    platform::TPenSaver pen(Canvas);
+    platform::TBrushSaver brush(Canvas);
     auto setColor = [&](TColor Color) {
         Canvas.Brush().SetColor(Color);
         if (PenToo) Canvas.Pen().SetColor(Color);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// Step-wise progress indicators: shapes placed on a circle (ProgressCircle),

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// The shapes DrawShape can paint: the four shape types with their orientations, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // DrawShape in its two forms.
 //   - shape-type form: bevel colours by orientation, rectangle, circle,
 //   isosceles and
@@ -7,11 +8,11 @@
 //     triangles with their 3D bevels
 #include "kwgfx/drawing/Shapes.h"
 
-#include "kwgfx/drawing/CanvasStateSaver.h"
 #include "kwgfx/drawing/Frame3D.h"
 #include "kwgfx/drawing/detail/DrawingRounding.h"
 #include "kwgfx/geometry/KwCenters.h"
 #include "kwgfx/geometry/KwPointOps.h"
+#include "kwgfx/platform/graphics/CanvasStateSaver.h"
 
 #include <algorithm>
 #include <array>
@@ -98,8 +99,8 @@ void IsoscelesBevel(platform::TCanvas& Canvas, const TRect& R, TKwShapeOrientati
         edges = {{{0, 1}, {1, 2}, {2, 0}}};
         break;
     }
-    detail::TPenSaver pen(Canvas);
-    detail::TBrushSaver brush(Canvas);
+    platform::TPenSaver pen(Canvas);
+    platform::TBrushSaver brush(Canvas);
     Canvas.Pen().SetStyle(platform::psClear);
     for (size_t k = 0; k < 3; ++k) {
         Canvas.Brush().SetColor(OrientationColors[Orientation].Isosceles[k]);
@@ -181,8 +182,8 @@ void DrawDiamond(platform::TCanvas& Canvas, const TStylePoints& P, bool Is3D, TC
         return;
     }
     {
-        detail::TPenSaver pen(Canvas);
-        detail::TBrushSaver brush(Canvas);
+        platform::TPenSaver pen(Canvas);
+        platform::TBrushSaver brush(Canvas);
         Canvas.Pen().SetStyle(platform::psClear);
         Canvas.Brush().SetColor(Light);
         FillTriangle(Canvas, P.ML, P.MT, P.MB);
@@ -216,8 +217,8 @@ void DrawTriangleStyle(platform::TCanvas& Canvas, TKwShapeStyle PlainStyle, cons
     if (Is3D) {
         const TPoint i = TriangleInCenter(v);
         {
-            detail::TPenSaver pen(Canvas);
-            detail::TBrushSaver brush(Canvas);
+            platform::TPenSaver pen(Canvas);
+            platform::TBrushSaver brush(Canvas);
             Canvas.Pen().SetStyle(platform::psClear);
             Canvas.Brush().SetColor(Light);
             Canvas.Polygon(v);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// DrawShape: simple shapes inside a rectangle, optionally on a 3D bevel. The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/drawing/TextMeasure.h"
 
 #include "kwgfx/drawing/detail/DrawingRounding.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // WrapCanvasText: the chunk scan over the text's code points, and the line filling.
 #include "kwgfx/drawing/TextWrap.h"
 

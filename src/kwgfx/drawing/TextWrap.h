@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// Word wrapping of text to a maximum line width measured on a canvas in its current

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/drawing/VclCanvasHelper.h"
 
 #include "kwgfx/geometry/KwConversions.h"

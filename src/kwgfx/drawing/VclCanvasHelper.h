@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// Float-geometry conveniences on any canvas: lines and polygons from TKwPoint values

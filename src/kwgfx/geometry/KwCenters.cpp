@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/geometry/KwCenters.h"
 
 #include "kwgfx/geometry/KwConversions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/geometry/KwConnectionPoints.h"
 
 namespace kw {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// The eight connection points on the outline of a rectangle, clockwise from the top

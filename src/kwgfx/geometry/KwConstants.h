@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// The constants of the unit KwGraphics: cPI, Epsilon, KwClosePolygon and the number

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/geometry/KwConversions.h"
 
 #include "kwgfx/platform/base/Exceptions.h"

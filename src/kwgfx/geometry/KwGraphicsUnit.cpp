@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The start-up and shutdown of the unit KwGraphics.
 //
 // USFormatSettings is defined in this file, beside the code that fills it: any program

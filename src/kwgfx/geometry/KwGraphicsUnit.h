@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// The start-up and shutdown of the unit KwGraphics: the start-up fills USFormatSettings

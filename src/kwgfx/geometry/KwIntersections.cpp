@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/geometry/KwIntersections.h"
 
 #include <algorithm>

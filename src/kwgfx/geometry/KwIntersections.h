@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// Overlap of rectangles, crossing of segments, and point-in-polygon tests.

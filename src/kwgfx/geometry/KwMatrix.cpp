@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Matrix functions of KwMatrix.h and TKwMatrix::Transform.
 //
 // Sections: products; determinant and inverse; builders; decomposition.

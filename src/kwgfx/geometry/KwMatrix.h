@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// 3x3 matrices acting on row vectors: p' = p x M, the translation in m31/m32, and A x B

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// TKwObjectKwRect: the observable float rectangle that publishes its four edges.
@@ -6,18 +7,8 @@
 
 namespace kw {
 
-/// The observable float rectangle that publishes its four edges.
-class TKwObjectKwRect : public TKwCustomKwRect {
-public:
-    /// Left, Top, Right, Bottom: singles, always written.
-    platform::TPublishedProperties GetPublishedProperties() override {
-        auto props = TKwCustomKwRect::GetPublishedProperties();
-        props.push_back(SizeProperty("Left", kLeft));
-        props.push_back(SizeProperty("Top", kTop));
-        props.push_back(SizeProperty("Right", kRight));
-        props.push_back(SizeProperty("Bottom", kBottom));
-        return props;
-    }
-};
+/// The observable float rectangle that publishes its four edges Left, Top, Right and
+/// Bottom, singles always written.
+class TKwObjectKwRect : public TKwPublishedRect<TKwCustomKwRect, TKwCustomKwRect::kBottom> {};
 
 } // namespace kw

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// TKwObjectRect: the observable integer rectangle that publishes its four edges.
@@ -6,18 +7,8 @@
 
 namespace kw {
 
-/// The observable integer rectangle that publishes its four edges.
-class TKwObjectRect : public TKwCustomRect {
-public:
-    /// Left, Top, Right, Bottom: integers, not written when 0.
-    platform::TPublishedProperties GetPublishedProperties() override {
-        auto props = TKwCustomRect::GetPublishedProperties();
-        props.push_back(SizeProperty("Left", kLeft));
-        props.push_back(SizeProperty("Top", kTop));
-        props.push_back(SizeProperty("Right", kRight));
-        props.push_back(SizeProperty("Bottom", kBottom));
-        return props;
-    }
-};
+/// The observable integer rectangle that publishes its four edges Left, Top, Right and
+/// Bottom, integers not written when 0.
+class TKwObjectRect : public TKwPublishedRect<TKwCustomRect, TKwCustomRect::kBottom> {};
 
 } // namespace kw

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/geometry/KwPointOps.h"
 
 #include "kwgfx/geometry/KwCenters.h"

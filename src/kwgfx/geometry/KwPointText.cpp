@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/geometry/KwPointText.h"
 
 #include "kwgfx/platform/text/NumberText.h"

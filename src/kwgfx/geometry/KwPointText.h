@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// The text form of a point: "(" X "," Y ")", no blanks, each coordinate in the general

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/geometry/KwPosition.h"
 
 #include "kwgfx/geometry/KwConstants.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/geometry/KwRectFit.h"
 
 #include "kwgfx/geometry/KwConversions.h"
@@ -5,6 +6,7 @@
 #include "kwgfx/geometry/KwRectOps.h"
 #include "kwgfx/platform/base/Exceptions.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace kw {
@@ -100,6 +102,26 @@ TKwRect FitRect(const TKwMatrix& M, const TKwRect& R, const TKwRect& Bounds) {
         static_cast<float>(CheckedDivide(double{KwRectHeight(Bounds)}, double{KwRectHeight(R)}));
     const TKwMatrix m2 = KwMatrixMultiply(CreateScaleKwMatrix(sx, sy), m1);
     return KwMatrixTransform(m2, R);
+}
+
+TKwMatrix KwFitMatrix(const TKwRect& Bounds, const TKwRect& Into) {
+    const double left = std::min(Into.Left, Into.Right), right = std::max(Into.Left, Into.Right);
+    const double top = std::min(Into.Top, Into.Bottom), bottom = std::max(Into.Top, Into.Bottom);
+    const double bw = double(Bounds.Right) - Bounds.Left;
+    const double bh = double(Bounds.Bottom) - Bounds.Top;
+    const double iw = right - left, ih = bottom - top;
+    double scale = 1;
+    if (bw > 0 && bh > 0)
+        scale = std::min(iw / bw, ih / bh);
+    else if (bw > 0)
+        scale = iw / bw;
+    else if (bh > 0)
+        scale = ih / bh;
+    // The centre of the scaled bounds goes to the centre of Into.
+    const double dx = (left + right) / 2 - (double(Bounds.Left) + Bounds.Right) / 2 * scale;
+    const double dy = (top + bottom) / 2 - (double(Bounds.Top) + Bounds.Bottom) / 2 * scale;
+    return KwMatrixMultiply(CreateScaleKwMatrix(float(scale), float(scale)),
+                            CreateTranslateKwMatrix(float(dx), float(dy)));
 }
 
 } // namespace kw

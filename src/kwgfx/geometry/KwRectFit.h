@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
-/// Centring rectangles on points and in bounds, and fitting them into bounds.
+/// Centring rectangles on points and in bounds, and fitting them into bounds (also as the
+/// matrix that fits one rectangle into another, KwFitMatrix).
 
 #include "kwgfx/geometry/KwTypes.h"
 #include "kwgfx/geometry/KwVectorTypes.h"
@@ -46,5 +48,11 @@ float FitRect(TRect& R, const TRect& Bounds, bool Stretch);
 /// corner is (0, 0). An R without width or height raises platform::EZeroDivide
 /// (EInvalidOp when Bounds has no width or height either).
 TKwRect FitRect(const TKwMatrix& M, const TKwRect& R, const TKwRect& Bounds);
+
+/// The matrix that scales Bounds by one factor about the origin, keeping its proportions,
+/// as large as fits into Into, and moves it to Into's centre. A Bounds without height is
+/// scaled by the widths alone, one without width by the heights; a Bounds that is a single
+/// point (or empty) is only moved to the centre. Into is normalised first.
+TKwMatrix KwFitMatrix(const TKwRect& Bounds, const TKwRect& Into);
 
 } // namespace kw

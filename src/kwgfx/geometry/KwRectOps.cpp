@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/geometry/KwRectOps.h"
 
 #include "kwgfx/geometry/KwConversions.h"

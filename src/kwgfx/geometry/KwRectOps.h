@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// Measuring, comparing, building, normalising, moving and growing rectangles.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/geometry/KwTransform.h"
 
 #include "kwgfx/geometry/KwCenters.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Vector arithmetic: the free functions of KwVector.h and the methods of TKwVector.
 //
 // Sections: helpers; free functions; angles; methods; operators.

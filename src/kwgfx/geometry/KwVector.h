@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// Functions and operators on homogeneous 2D vectors. The record itself, with its methods,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// Homogeneous 2D vectors and 3x3 matrices (row-vector convention, p' = p x M, the

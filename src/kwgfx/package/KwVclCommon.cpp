@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The package unit KwVclCommon: the one place that knows the order of the units. Each
 // unit owns its start-up and shutdown bodies in its own layer.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The banded outline index of the area hit test (detail/KwAreaHitIndex.h).
 //
 // Sections: building the outline from the path; bands; queries.
@@ -174,15 +175,21 @@ void TKwAreaHitIndex::Index() {
 
 namespace {
 
+// The rule of Winding for one edge from (X0, Y0) down to (X1, Y1), Y0 < Y1, that runs in
+// the direction Dir: the edge counts when Y lies in the half-open range [Y0, Y1), so a
+// vertex shared by two edges counts once, and X lies left of the crossing.
+int32_t EdgeWinding(double X0, double Y0, double X1, double Y1, int32_t Dir, double X, double Y) {
+    if (!(Y >= Y0 && Y < Y1)) return 0;
+    if (X < X0 && X < X1) return Dir;
+    if (X >= X0 && X >= X1) return 0;
+    return X < X0 + (X1 - X0) * (Y - Y0) / (Y1 - Y0) ? Dir : 0;
+}
+
 // The winding contribution of the segment A-B under the rule of Winding.
 int32_t SegmentWinding(double AX, double AY, double BX, double BY, double X, double Y) {
     if (AY == BY) return 0;
-    const int32_t dir = AY < BY ? 1 : -1;
-    if (AY > BY) std::swap(AX, BX), std::swap(AY, BY);
-    if (!(Y >= AY && Y < BY)) return 0;
-    if (X < AX && X < BX) return dir;
-    if (X >= AX && X >= BX) return 0;
-    return X < AX + (BX - AX) * (Y - AY) / (BY - AY) ? dir : 0;
+    if (AY < BY) return EdgeWinding(AX, AY, BX, BY, 1, X, Y);
+    return EdgeWinding(BX, BY, AX, AY, -1, X, Y);
 }
 
 // A curve's contribution, cut only where needed: a piece whose control box lies above,
@@ -190,28 +197,16 @@ int32_t SegmentWinding(double AX, double AY, double BX, double BY, double X, dou
 // chord adds (the region between them does not hold the point), and a piece within the
 // tolerance of its chord is its chord.
 int32_t CurveWinding(const TKwCubicD& Curve, double X, double Y) {
-    struct TPiece {
-        TKwCubicD Cubic;
-        int Depth;
-    };
-    TPiece stack[MaxViewDepth + 1];
-    int count = 0;
-    stack[count++] = {Curve, 0};
     int32_t winding = 0;
-    while (count > 0) {
-        const TPiece piece = stack[--count];
-        const TKwCubicD& c = piece.Cubic;
-        const TKwBoxD box = TKwBoxD::Of(c);
-        if (Y < box.Top || Y > box.Bottom || X > box.Right) continue;
-        if (X < box.Left || piece.Depth == MaxViewDepth || StepsWithin(c, CurveTolerance) <= 1) {
-            winding += SegmentWinding(c.X[0], c.Y[0], c.X[3], c.Y[3], X, Y);
-            continue;
+    CutCubicDepthFirst(Curve, [&](const TKwCubicD& C, bool CanCut) {
+        const TKwBoxD box = TKwBoxD::Of(C);
+        if (Y < box.Top || Y > box.Bottom || X > box.Right) return false;
+        if (X < box.Left || !CanCut || StepsWithin(C, CurveTolerance) <= 1) {
+            winding += SegmentWinding(C.X[0], C.Y[0], C.X[3], C.Y[3], X, Y);
+            return false;
         }
-        TKwCubicD left, right;
-        SplitCubic(c, left, right);
-        stack[count++] = {right, piece.Depth + 1};
-        stack[count++] = {left, piece.Depth + 1};
-    }
+        return true;
+    });
     return winding;
 }
 
@@ -220,11 +215,7 @@ int32_t CurveWinding(const TKwCubicD& Curve, double X, double Y) {
 int32_t TKwAreaHitIndex::ItemWinding(uint32_t Item, double X, double Y) const {
     if (Item < FEdges.size()) {
         const TEdge& e = FEdges[Item];
-        if (!(Y >= e.Y0 && Y < e.Y1)) return 0;
-        if (X < e.X0 && X < e.X1) return e.Dir;
-        if (X >= e.X0 && X >= e.X1) return 0;
-        const double xc = e.X0 + (double(e.X1) - e.X0) * (Y - e.Y0) / (double(e.Y1) - e.Y0);
-        return X < xc ? e.Dir : 0;
+        return EdgeWinding(e.X0, e.Y0, e.X1, e.Y1, e.Dir, X, Y);
     }
     const TCurve& c = FCurves[Item - FEdges.size()];
     if (Y < c.Top || Y > c.Bottom || X > c.Right) return 0;

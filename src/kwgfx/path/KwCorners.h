@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// The corners of a rectangle and the shapes a path can give them (TKwPathData::AddRectangle).

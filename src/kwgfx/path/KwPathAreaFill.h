@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// Filling a path as one area. FillPath paints every figure as a polygon of its own, so a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TKwPathData: the cached bounding box of the entry points.
 
 #include "kwgfx/path/KwPathData.h"

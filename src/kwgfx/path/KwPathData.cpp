@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TKwPathData: the entry array, copies, change notification and the building commands.
 //
 // Sections
@@ -9,11 +10,12 @@
 
 #include "kwgfx/path/KwPathData.h"
 
-#include "kwgfx/path/detail/KwPathCache.h"
+#include "kwgfx/path/detail/KwPathSampleCache.h"
 #include "kwgfx/path/detail/KwPathUpdate.h"
 
 #include "kwgfx/geometry/KwConversions.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace kw {
@@ -37,8 +39,53 @@ TKwPoint Reflect(const TKwPoint& Q, const TKwPoint& L) {
 
 // ---------------------------------------------------------------- 2. Construction and copies
 
-TKwPathData::TKwPathData() : FCache(std::make_unique<detail::TKwPathCache>()) {}
-TKwPathData::~TKwPathData() = default;
+TKwPathData::TKwPathData() = default;
+
+TKwPathData::~TKwPathData() {
+    delete FCache.load(std::memory_order_acquire);
+}
+
+TKwPathData::TKwPathData(TKwPathData&& Source) noexcept
+    : FFillMode(Source.FFillMode), FStartPoint(Source.FStartPoint),
+      FPathData(std::move(Source.FPathData)),
+      FCache(Source.FCache.exchange(nullptr, std::memory_order_acq_rel)) {
+    Source.LeaveEmptyAfterMove();
+}
+
+TKwPathData& TKwPathData::operator=(TKwPathData&& Source) noexcept {
+    if (&Source == this) return *this;
+    FOnChanged = nullptr;
+    FUpdateCount = 0;
+    FFillMode = Source.FFillMode;
+    FStartPoint = Source.FStartPoint;
+    FPathData = std::move(Source.FPathData);
+    FBounds.Invalidate();
+    delete FCache.exchange(Source.FCache.exchange(nullptr, std::memory_order_acq_rel),
+                           std::memory_order_acq_rel);
+    Source.LeaveEmptyAfterMove();
+    return *this;
+}
+
+void TKwPathData::LeaveEmptyAfterMove() noexcept {
+    FPathData.clear();
+    FFillMode = fmEvenOdd;
+    FStartPoint = {};
+    FBounds.Invalidate();
+}
+
+detail::TKwPathSampleCache& TKwPathData::Cache() const {
+    detail::TKwPathSampleCache* cache = FCache.load(std::memory_order_acquire);
+    if (cache) return *cache;
+    auto made = std::make_unique<detail::TKwPathSampleCache>();
+    if (FCache.compare_exchange_strong(cache, made.get(), std::memory_order_acq_rel,
+                                       std::memory_order_acquire))
+        return *made.release();
+    return *cache; // another thread stored its own first
+}
+
+bool TKwPathData::operator==(const TKwPathData& Other) const {
+    return FFillMode == Other.FFillMode && std::ranges::equal(FPathData, Other.FPathData);
+}
 
 std::unique_ptr<TKwPathData> TKwPathData::NewInstance() const {
     return std::make_unique<TKwPathData>();
@@ -98,7 +145,7 @@ void TKwPathData::EndUpdate() {
 
 void TKwPathData::Change() {
     // Inside a bracket the entries have changed all the same.
-    FCache->Clear();
+    if (detail::TKwPathSampleCache* cache = FCache.load(std::memory_order_acquire)) cache->Clear();
     if (FUpdateCount > 0) return;
     FBounds.Invalidate();
     if (FOnChanged) FOnChanged(this);

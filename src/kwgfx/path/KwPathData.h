@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// TKwPathData: the library's vector path, an ordered list of tagged points that describes
@@ -27,18 +28,24 @@
 ///   - FillMode is stored, copied and streamed; PointInPathArea and FillPathArea consult it.
 ///   - Const members may run on several threads at once (the bounds cache is filled without
 ///     a race); a mutating member needs the path to itself (KwThreads.h).
+///   - A path has identity and is never copied by value (Assign, Clone), but it moves: the
+///     entries, fill mode and start point go along, the change handler does not, nobody is
+///     notified, and the moved-from path is left empty and usable. So paths can live in a
+///     std::vector.
+///   - Two paths are equal (operator==) when their entries and fill modes are.
 /// KwCheckPathGuarantees (KwPathGuarantees.h) checks a list of entries against the
 /// guarantees on kinds, curve groups and finite points, wherever entries come from.
 
 #include "kwgfx/geometry/KwTypes.h"
 #include "kwgfx/geometry/KwVectorTypes.h"
 #include "kwgfx/path/KwCorners.h"
-#include "kwgfx/path/KwPathCache.h"
 #include "kwgfx/path/KwPathPoint.h"
+#include "kwgfx/path/KwPathValueCache.h"
 #include "kwgfx/path/KwSvgPathParser.h"
 #include "kwgfx/platform/base/Persistent.h"
 #include "kwgfx/platform/streams/Stream.h"
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -51,7 +58,7 @@ class TCanvas;
 } // namespace kw::platform
 
 namespace kw::detail {
-class TKwPathCache;
+class TKwPathSampleCache;
 } // namespace kw::detail
 
 namespace kw {
@@ -66,6 +73,22 @@ public:
     /// Clone or Assign, not by value.
     TKwPathData(const TKwPathData&) = delete;
     TKwPathData& operator=(const TKwPathData&) = delete;
+    /// Takes Source's entries, fill mode and start point (and the samples kept for drawing,
+    /// which belong to those entries); the bounds are worked out again on demand. The change
+    /// handler stays behind: the new path notifies no one until SetOnChanged, and has no
+    /// update bracket open. Source is left as a new path is (no entries, even-odd, start
+    /// point (0,0)), keeping its own handler and brackets, and is not notified. Both paths
+    /// must be free of other threads.
+    TKwPathData(TKwPathData&& Source) noexcept;
+    /// Like the move constructor: this path drops its entries, its handler and its open
+    /// update brackets and takes Source's entries, fill mode and start point, without
+    /// notifying anyone; Source is left empty. Moving a path onto itself changes nothing.
+    TKwPathData& operator=(TKwPathData&& Source) noexcept;
+
+    /// True when both paths have the same entries, in order, and the same fill mode. Entries
+    /// compare by kind and exact coordinates (TKwPathPoint's operator==); the handler, the
+    /// start point, update brackets and caches do not count, nor does the dynamic class.
+    bool operator==(const TKwPathData& Other) const;
 
     // ---- copies
     /// The virtual constructor: a new, empty object of this object's own class. Every
@@ -295,22 +318,27 @@ protected:
     TKwPoint FStartPoint; ///< The start point of the current subpath, where a close returns to.
     std::vector<TKwPathPoint> FPathData; ///< The entries.
     /// The bounds cache; GetBounds fills it also on a const path.
-    TKwPathCache<TKwRect> FBounds;
+    TKwPathValueCache<TKwRect> FBounds;
 
 private:
     friend void FillPathArea(platform::TCanvas& Canvas, const TKwPathData& Path);
     friend void FillSvgPath(platform::TCanvas& Canvas, const TKwPathData& Path,
                             const struct TKwSvgFillOptions& Options);
-    // Samples and indexes kept between drawing and hit-testing calls (detail/KwPathCache.h);
-    // Change drops them.
-    detail::TKwPathCache& Cache() const { return *FCache; }
+    // Samples and indexes kept between drawing and hit-testing calls
+    // (detail/KwPathSampleCache.h), made on first use; Change drops what they hold.
+    detail::TKwPathSampleCache& Cache() const;
+    // What a move leaves behind: the state of a new path, but for the handler and brackets.
+    void LeaveEmptyAfterMove() noexcept;
 
     void AddArcSegments(bool Connect, const TKwPoint& Center, const TKwPoint& Radius,
                         float StartAngle, float SweepAngle);
 
     friend class TKwPathTextReader;
 
-    std::unique_ptr<detail::TKwPathCache> FCache;
+    // Owned; null until first used, so that a path that is never drawn or hit-tested, and a
+    // moved-from one, costs no allocation. Const members may make it from several threads
+    // at once: the first to store its own keeps it.
+    mutable std::atomic<detail::TKwPathSampleCache*> FCache{nullptr};
 };
 
 } // namespace kw

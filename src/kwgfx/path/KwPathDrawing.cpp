@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TKwPathData: painting on a canvas. Each figure becomes one integer point list and one
 // canvas call (Polygon when filling, Polyline when outlining), so figures are never
 // combined: an inner figure is painted over, not cut out, whatever the fill mode. Curves
@@ -6,7 +7,7 @@
 // kept on the path while no view needs other samples.
 
 #include "kwgfx/path/KwPathData.h"
-#include "kwgfx/path/detail/KwPathCache.h"
+#include "kwgfx/path/detail/KwPathSampleCache.h"
 #include "kwgfx/platform/graphics/Canvas.h"
 
 namespace kw {
@@ -17,8 +18,9 @@ void TKwPathData::DrawPath(platform::TCanvas& Canvas, bool Fill, float Opacity) 
     const std::optional<detail::TKwSampleView> view = detail::SampleViewOf(Canvas);
     // The kept figures, unless the view would sample some curve differently.
     std::shared_ptr<const detail::TKwCanvasFigures> figures;
-    if (!view || view->Keep.Contains(FCache->CurvesBox(FPathData)))
-        figures = FCache->CanvasFigures(FPathData);
+    detail::TKwPathSampleCache& cache = Cache();
+    if (!view || view->Keep.Contains(cache.CurvesBox(FPathData)))
+        figures = cache.CanvasFigures(FPathData);
     else
         figures = std::make_shared<const detail::TKwCanvasFigures>(
             detail::BuildCanvasFigures(FPathData, &*view));

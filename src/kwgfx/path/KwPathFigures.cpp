@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The figures of a path as drawing hands them to a canvas (detail/KwPathFigures.h).
 
 #include "kwgfx/path/detail/KwPathFigures.h"

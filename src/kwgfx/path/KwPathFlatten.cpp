@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TKwPathData: replacing curves by straight segments, in place (Flatten) or into one
 // point list with figure separators (FlattenToPolygon).
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/path/KwPathGuarantees.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// The guarantees of a path's entries (KwPathData.h, "Guarantees") as one check, for code

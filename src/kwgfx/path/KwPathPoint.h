@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// One entry of a path: a one-byte kind followed by a point, exactly 9 bytes with no
@@ -85,6 +86,14 @@ struct TKwPathPoint {
     /// The entry of kind AKind at APoint.
     constexpr TKwPathPoint(TKwPathPointKind AKind, const TKwPoint& APoint)
         : Kind(AKind), Point(APoint) {}
+
+    /// Same kind and exactly the same coordinates, compared as floats (TKwPoint::SameAs): no
+    /// tolerance, and 0 equals -0. Path entries are finite (the path's guarantees); a NaN,
+    /// which only a caller's own building call could put in, equals nothing, as in float
+    /// arithmetic.
+    friend constexpr bool operator==(const TKwPathPoint& A, const TKwPathPoint& B) {
+        return A.Kind == B.Kind && A.Point.Get().SameAs(B.Point.Get());
+    }
 };
 
 static_assert(sizeof(TKwPathPoint) == 9, "a path entry is 9 bytes: kind, X, Y");

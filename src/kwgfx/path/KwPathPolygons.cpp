@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TKwPathData: one polygon per figure (ToPolygons) and the hit test built on it
 // (PointInPath). Curves become polygons that stay within a tenth of a unit of the cubic
 // itself, the same points drawing uses.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TKwPathData shape builders: ellipses, rectangles with shaped corners, and elliptical arcs
 // (by centre and angles, and in the endpoint form of path text).
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The path's persistence: its published properties and the binary property "Path".
 
 #include "kwgfx/path/KwPathData.h"

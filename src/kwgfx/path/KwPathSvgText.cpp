@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: MIT
 // TKwPathData's strict SVG path data: reading through ParseSvgPath, writing through
 // WriteSvgPath, and the exact bounds of its curves.
 
 #include "kwgfx/path/KwPathData.h"
-#include "kwgfx/path/detail/KwPathCache.h"
+#include "kwgfx/path/detail/KwPathSampleCache.h"
 #include "kwgfx/path/KwPathTightBounds.h"
 #include "kwgfx/path/KwSvgArc.h"
 #include "kwgfx/path/KwSvgPathWriter.h"
@@ -66,7 +67,7 @@ std::string TKwPathData::GetSvgPathString(int Precision) const {
 }
 
 TKwRect TKwPathData::GetTightBounds() const {
-    return FCache->TightBounds(FPathData);
+    return Cache().TightBounds(FPathData);
 }
 
 } // namespace kw

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Path text: the lenient reader behind SetPathString / Append(text) and the writer behind
 // GetPathString.
 //
@@ -17,6 +18,7 @@
 
 #include "kwgfx/geometry/KwConstants.h"
 #include "kwgfx/path/KwPathData.h"
+#include "kwgfx/path/detail/KwPathCommands.h"
 #include "kwgfx/platform/text/NumberText.h"
 
 #include <array>
@@ -28,6 +30,8 @@
 
 namespace kw {
 
+using detail::TKwPathCommand;
+
 // ---------------------------------------------------------------- 1. Characters and numbers
 
 namespace {
@@ -38,7 +42,7 @@ enum TCharClass : uint8_t {
     ccOther = 0,
     ccSpace = 1,   // ' ', TAB, LF, CR
     ccComma = 2,   // ','
-    ccCommand = 4, // one of "zmlchvsqtaZMLCHVSQTA"
+    ccCommand = 4, // a command letter (detail/KwPathCommands.h)
     ccDigit = 8,   // '0'..'9'
     ccPoint = 16,  // '.'
     ccExp = 32,    // 'e', 'E'
@@ -49,8 +53,8 @@ constexpr std::array<uint8_t, 256> MakeCharClasses() {
     std::array<uint8_t, 256> t{};
     for (const char c : std::string_view(" \t\n\r")) t[static_cast<unsigned char>(c)] = ccSpace;
     t[','] = ccComma;
-    for (const char c : std::string_view("zmlchvsqtaZMLCHVSQTA"))
-        t[static_cast<unsigned char>(c)] = ccCommand;
+    for (int c = 0; c < 256; ++c)
+        if (detail::IsPathCommandLetter(static_cast<char>(c))) t[c] = ccCommand;
     for (char c = '0'; c <= '9'; ++c) t[static_cast<unsigned char>(c)] = ccDigit;
     t['.'] = ccPoint;
     t['e'] = t['E'] = ccExp;
@@ -166,9 +170,10 @@ private:
     bool MoreFollows() const { return CurrentIs(ccDigit | ccMinus); }
 
     // ---- 3. commands
-    bool Execute(char Command);
-    bool ExecuteGroups(char Command);
-    bool ExecuteGroup(char Command, bool First);
+    using TLetter = detail::TKwPathCommandLetter;
+    bool Execute(TLetter Letter);
+    bool ExecuteGroups(TLetter Letter);
+    bool ExecuteGroup(TLetter Letter, bool First);
     bool ExecuteArc(bool Relative);
     void BeginGroup() {
         FGroupCount = FPath.FPathData.size();
@@ -200,12 +205,12 @@ private:
 // Runs a command letter; false when a number failed and the rest of the command was
 // abandoned. Exceptions from a subclass's overridden hooks abandon the command too; only
 // running out of memory is passed on.
-bool TKwPathTextReader::Execute(char Command) {
-    if (Command != 'Q' && Command != 'q' && Command != 'T' && Command != 't')
+bool TKwPathTextReader::Execute(TLetter Letter) {
+    if (Letter.Command != TKwPathCommand::QuadTo && Letter.Command != TKwPathCommand::SmoothQuadTo)
         FHasQuadControl = false;
     BeginGroup();
     try {
-        return ExecuteGroups(Command);
+        return ExecuteGroups(Letter);
     } catch (const std::bad_alloc&) {
         throw;
     } catch (const std::exception&) {
@@ -214,103 +219,77 @@ bool TKwPathTextReader::Execute(char Command) {
     }
 }
 
-bool TKwPathTextReader::ExecuteGroups(char Command) {
-    switch (Command) {
-    case 'A':
-    case 'a':
-        return ExecuteArc(Command == 'a');
-    case 'Z':
-    case 'z':
+bool TKwPathTextReader::ExecuteGroups(TLetter Letter) {
+    switch (Letter.Command) {
+    case TKwPathCommand::ArcTo:
+        return ExecuteArc(Letter.Relative);
+    case TKwPathCommand::Close:
         FPath.ClosePath();
         return true;
-    case 'H':
-    case 'h':
-    case 'V':
-    case 'v':
-        return ExecuteGroup(Command, true);
-    case 'M':
-    case 'm':
-    case 'L':
-    case 'l':
-    case 'C':
-    case 'c':
-    case 'S':
-    case 's':
-    case 'Q':
-    case 'q':
-    case 'T':
-    case 't':
-        if (!ExecuteGroup(Command, true)) return false;
+    case TKwPathCommand::HLineTo:
+    case TKwPathCommand::VLineTo:
+        return ExecuteGroup(Letter, true);
+    case TKwPathCommand::MoveTo:
+    case TKwPathCommand::LineTo:
+    case TKwPathCommand::CurveTo:
+    case TKwPathCommand::SmoothCurveTo:
+    case TKwPathCommand::QuadTo:
+    case TKwPathCommand::SmoothQuadTo:
+        if (!ExecuteGroup(Letter, true)) return false;
         while (MoreFollows())
-            if (!ExecuteGroup(Command, false)) return false;
+            if (!ExecuteGroup(Letter, false)) return false;
         return true;
-    default:
-        return true; // character 0 (no previous command) and anything else do nothing
+    case TKwPathCommand::None:
+        break;
     }
+    return true; // character 0 (no previous command) and anything else do nothing
 }
 
 // Reads and applies one group of numbers; First tells a move from the lines after it.
-bool TKwPathTextReader::ExecuteGroup(char Command, bool First) {
+bool TKwPathTextReader::ExecuteGroup(TLetter Letter, bool First) {
     BeginGroup();
     TKwPoint p1, p2, p3;
     float v = 0;
+    const bool relative = Letter.Relative;
     // Absolute coordinates come straight from finite numbers; everything computed from
     // the current point can overflow and is checked after the group.
+    const TKwPathCommand c = Letter.Command;
     const bool absolute =
-        Command == 'M' || Command == 'L' || Command == 'H' || Command == 'V' || Command == 'C';
-    switch (Command) {
-    case 'M':
-    case 'L':
+        !relative && (c == TKwPathCommand::MoveTo || c == TKwPathCommand::LineTo ||
+                      c == TKwPathCommand::HLineTo || c == TKwPathCommand::VLineTo ||
+                      c == TKwPathCommand::CurveTo);
+    // Calls the absolute or the relative form of one of the path's building commands.
+    const auto build = [&](auto Absolute, auto Relative, const auto&... Points) {
+        (FPath.*(relative ? Relative : Absolute))(Points...);
+    };
+    switch (Letter.Command) {
+    case TKwPathCommand::MoveTo:
+    case TKwPathCommand::LineTo:
         if (!ReadPair(p1)) return false;
-        if (Command == 'M' && First)
-            FPath.MoveTo(p1);
+        if (Letter.Command == TKwPathCommand::MoveTo && First)
+            build(&TKwPathData::MoveTo, &TKwPathData::MoveToRel, p1);
         else
-            FPath.LineTo(p1);
+            build(&TKwPathData::LineTo, &TKwPathData::LineToRel, p1);
         break;
-    case 'm':
-    case 'l':
-        if (!ReadPair(p1)) return false;
-        if (Command == 'm' && First)
-            FPath.MoveToRel(p1);
-        else
-            FPath.LineToRel(p1);
-        break;
-    case 'H':
+    case TKwPathCommand::HLineTo:
         if (!ReadNumber(v)) return false;
-        FPath.HLineTo(v);
+        build(&TKwPathData::HLineTo, &TKwPathData::HLineToRel, v);
         break;
-    case 'h':
+    case TKwPathCommand::VLineTo:
         if (!ReadNumber(v)) return false;
-        FPath.HLineToRel(v);
+        build(&TKwPathData::VLineTo, &TKwPathData::VLineToRel, v);
         break;
-    case 'V':
-        if (!ReadNumber(v)) return false;
-        FPath.VLineTo(v);
-        break;
-    case 'v':
-        if (!ReadNumber(v)) return false;
-        FPath.VLineToRel(v);
-        break;
-    case 'C':
-    case 'c':
+    case TKwPathCommand::CurveTo:
         if (!ReadPair(p1) || !ReadPair(p2) || !ReadPair(p3)) return false;
-        if (Command == 'C')
-            FPath.CurveTo(p1, p2, p3);
-        else
-            FPath.CurveToRel(p1, p2, p3);
+        build(&TKwPathData::CurveTo, &TKwPathData::CurveToRel, p1, p2, p3);
         break;
-    case 'S':
-    case 's':
+    case TKwPathCommand::SmoothCurveTo:
         if (!ReadPair(p1) || !ReadPair(p2)) return false;
-        if (Command == 'S')
-            FPath.SmoothCurveTo(p1, p2);
-        else
-            FPath.SmoothCurveToRel(p1, p2);
+        build(&TKwPathData::SmoothCurveTo, &TKwPathData::SmoothCurveToRel, p1, p2);
         break;
-    case 'Q':
-    case 'q':
+    case TKwPathCommand::QuadTo:
         if (!ReadPair(p1) || !ReadPair(p2)) return false;
-        if (Command == 'q') {
+        if (relative) {
             const TKwPoint l = FPath.LastPoint();
             p1 = Add(l, p1);
             p2 = Add(l, p2);
@@ -318,11 +297,10 @@ bool TKwPathTextReader::ExecuteGroup(char Command, bool First) {
         if (!IsFinite(p1) || !IsFinite(p2)) return false;
         QuadTo(p1, p2);
         break;
-    case 'T':
-    case 't': {
+    case TKwPathCommand::SmoothQuadTo: {
         if (!ReadPair(p1)) return false;
         const TKwPoint l = FPath.LastPoint();
-        if (Command == 't') p1 = Add(l, p1);
+        if (relative) p1 = Add(l, p1);
         // The control point mirrors the previous quadratic's about the current point;
         // without a quadratic just before, it is the current point itself.
         const TKwPoint control =
@@ -375,7 +353,7 @@ bool TKwPathTextReader::ExecuteArc(bool Relative) {
 // group, such as ".5"); a round that does not advance ends the parse.
 void TKwPathTextReader::Run() {
     size_t previous = static_cast<size_t>(-1);
-    char lastCommand = 0;
+    TLetter lastCommand; // none yet
     while (FPos < Length() && previous != FPos) {
         previous = FPos;
         const std::string_view tok = GetTok();
@@ -383,8 +361,8 @@ void TKwPathTextReader::Run() {
         const bool nearEnd = FPos + 1 >= Length();
         if (!tok.empty() || nearEnd) {
             for (const char c : tok) {
-                lastCommand = c;
-                Execute(c);
+                lastCommand = detail::PathCommandOf(c);
+                Execute(lastCommand);
             }
         } else {
             Execute(lastCommand);

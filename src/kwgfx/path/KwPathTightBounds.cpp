@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Exact path bounds from cubic extrema.
 
 #include "kwgfx/path/KwPathTightBounds.h"

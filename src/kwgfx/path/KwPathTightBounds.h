@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// The exact bounds of a path's drawn geometry: lines by their end points, cubic curves by

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TKwPathData: affine transforms applied to the entries in place.
 
 #include "kwgfx/geometry/KwMatrix.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The view a canvas gives curve sampling: its clip box in path units, grown by what the pen
 // can reach beyond a point of the outline.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Endpoint-form elliptical arcs as cubic Bezier curves, in double precision.
 //
 // The conversion from end points to centre form is the usual one: turn the half chord

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// The elliptical arc of SVG path data ("A"/"a") as cubic Bezier curves.

@@ -1,10 +1,10 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/path/KwSvgFill.h"
 
 #include "kwgfx/geometry/KwMatrix.h"
-#include "kwgfx/path/detail/KwPathCache.h"
+#include "kwgfx/path/detail/KwPathSampleCache.h"
 #include "kwgfx/path/detail/KwPathFigures.h"
-#include "kwgfx/platform/graphics/Brush.h"
-#include "kwgfx/platform/graphics/Pen.h"
+#include "kwgfx/platform/graphics/CanvasStateSaver.h"
 
 #include <algorithm>
 #include <vector>
@@ -17,51 +17,7 @@ namespace {
 // canvas is the SVG point (x + 0.5, y + 0.5).
 constexpr double kSvgToCanvas = -0.5;
 
-// Puts back the pen, the brush and the anti-aliasing of a canvas, also when painting
-// throws.
-class TFillStateSaver {
-public:
-    explicit TFillStateSaver(platform::TCanvas& Canvas)
-        : FCanvas(Canvas), FAntialias(Canvas.Antialias()) {
-        FPen.Assign(Canvas.Pen());
-        FBrush.Assign(Canvas.Brush());
-    }
-    ~TFillStateSaver() {
-        FCanvas.SetPen(FPen);
-        FCanvas.SetBrush(FBrush);
-        FCanvas.SetAntialias(FAntialias);
-    }
-    TFillStateSaver(const TFillStateSaver&) = delete;
-    TFillStateSaver& operator=(const TFillStateSaver&) = delete;
-
-private:
-    platform::TCanvas& FCanvas;
-    platform::TPen FPen;
-    platform::TBrush FBrush;
-    bool FAntialias;
-};
-
 } // namespace
-
-TKwMatrix KwFitMatrix(const TKwRect& Bounds, const TKwRect& Into) {
-    const double left = std::min(Into.Left, Into.Right), right = std::max(Into.Left, Into.Right);
-    const double top = std::min(Into.Top, Into.Bottom), bottom = std::max(Into.Top, Into.Bottom);
-    const double bw = double(Bounds.Right) - Bounds.Left;
-    const double bh = double(Bounds.Bottom) - Bounds.Top;
-    const double iw = right - left, ih = bottom - top;
-    double scale = 1;
-    if (bw > 0 && bh > 0)
-        scale = std::min(iw / bw, ih / bh);
-    else if (bw > 0)
-        scale = iw / bw;
-    else if (bh > 0)
-        scale = ih / bh;
-    // The centre of the scaled bounds goes to the centre of Into.
-    const double dx = (left + right) / 2 - (double(Bounds.Left) + Bounds.Right) / 2 * scale;
-    const double dy = (top + bottom) / 2 - (double(Bounds.Top) + Bounds.Bottom) / 2 * scale;
-    return KwMatrixMultiply(CreateScaleKwMatrix(float(scale), float(scale)),
-                            CreateTranslateKwMatrix(float(dx), float(dy)));
-}
 
 void FillSvgPath(platform::TCanvas& Canvas, const TKwPathData& Path,
                  const TKwSvgFillOptions& Options) {
@@ -70,7 +26,7 @@ void FillSvgPath(platform::TCanvas& Canvas, const TKwPathData& Path,
         Options.FillRule == fmNonZero ? platform::pfWinding : platform::pfAlternate;
     // A canvas that fills curves itself takes the path as it is, with the fit and the shift
     // onto its pixel centres as one transform: nothing is copied or sampled here.
-    detail::TKwPathCache& cache = Path.Cache();
+    detail::TKwPathSampleCache& cache = Path.Cache();
     const TKwMatrix fit = Options.FitInto
                               ? KwFitMatrix(cache.TightBounds(Path.Entries()), *Options.FitInto)
                               : KwIdentityMatrix;
@@ -115,7 +71,10 @@ void FillSvgPath(platform::TCanvas& Canvas, const TKwPathData& Path,
     }
     if (polygons.empty()) return;
 
-    TFillStateSaver saved(Canvas);
+    // Put back in the order pen, brush, anti-aliasing.
+    platform::TAntialiasSaver antialias(Canvas);
+    platform::TBrushSaver brush(Canvas);
+    platform::TPenSaver pen(Canvas);
     Canvas.Pen().SetStyle(platform::psClear);
     Canvas.Brush().SetStyle(platform::bsSolid);
     Canvas.Brush().SetColor(Options.Color);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// Filling SVG path data the way an SVG renderer does, in one call.
@@ -15,6 +16,7 @@
 ///     scaled by one factor, keeping its proportions, and centred in a rectangle.
 /// The canvas's pen, brush and anti-aliasing are as before when the call returns.
 
+#include "kwgfx/geometry/KwRectFit.h" // KwFitMatrix, which the fit uses
 #include "kwgfx/geometry/KwTypes.h"
 #include "kwgfx/geometry/KwVectorTypes.h"
 #include "kwgfx/path/KwPathData.h"
@@ -41,12 +43,6 @@ struct TKwSvgFillOptions {
     /// coordinates of the canvas (pixel edges): KwFitMatrix(tight bounds, *FitInto).
     std::optional<TKwRect> FitInto;
 };
-
-/// The matrix that scales Bounds by one factor about the origin, keeping its proportions,
-/// as large as fits into Into, and moves it to Into's centre. A Bounds without height is
-/// scaled by the widths alone, one without width by the heights; a Bounds that is a single
-/// point (or empty) is only moved to the centre. Into is normalised first.
-TKwMatrix KwFitMatrix(const TKwRect& Bounds, const TKwRect& Into);
 
 /// Fills Path on Canvas as described above. Path is not changed: its own fill mode is not
 /// consulted. Curves are sampled after the fit, within a tenth of a pixel.

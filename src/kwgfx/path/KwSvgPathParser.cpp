@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Strict SVG path data reader.
 //
 // Sections
@@ -8,6 +9,8 @@
 
 #include "kwgfx/path/KwSvgPathParser.h"
 
+#include "kwgfx/path/detail/KwPathCommands.h"
+
 #include <algorithm>
 #include <cfloat>
 #include <charconv>
@@ -17,6 +20,11 @@
 
 namespace kw {
 namespace {
+
+using detail::IsPathCommandLetter;
+using detail::PathCommandOf;
+using detail::TKwPathCommand;
+using detail::TKwPathCommandLetter;
 
 // ---------------------------------------------------------------- 1. Characters and errors
 
@@ -84,8 +92,8 @@ private:
     bool ToFloat(double V, float& Out, const char* GroupStart);
 
     // 3. commands
-    bool ReadCommand(char Command);
-    bool ReadSegment(char Command, bool FirstOfMove);
+    bool ReadCommand(TKwPathCommandLetter Letter);
+    bool ReadSegment(TKwPathCommandLetter Letter, bool FirstOfMove);
     void StartSubpathIfClosed();
 };
 
@@ -262,23 +270,23 @@ void TSvgPathReader::StartSubpathIfClosed() {
 
 // Reads one argument group of Command and, once it is complete and valid, reports its
 // segment. Nothing reaches the sink for an incomplete group.
-bool TSvgPathReader::ReadSegment(char Command, bool FirstOfMove) {
+bool TSvgPathReader::ReadSegment(TKwPathCommandLetter Letter, bool FirstOfMove) {
     const char* group = FPos;
-    const bool relative = Command >= 'a';
+    const bool relative = Letter.Relative;
     // Absolute values pass untouched: adding a zero origin would turn -0 into +0.
     auto absolute = [&](TPointD P) {
         return relative ? TPointD{P.X + FCurrent.X, P.Y + FCurrent.Y} : P;
     };
 
-    switch (Command | 0x20) {
-    case 'm':
-    case 'l': {
+    switch (Letter.Command) {
+    case TKwPathCommand::MoveTo:
+    case TKwPathCommand::LineTo: {
         TPointD p;
         if (!ReadPair(p)) return false;
         p = absolute(p);
         TKwPoint out;
         if (!ToPoint(p, out, group)) return false;
-        if (Command == 'M' || Command == 'm') {
+        if (Letter.Command == TKwPathCommand::MoveTo) {
             if (FirstOfMove) {
                 FSink.MoveTo(out);
                 FSubpathStart = p;
@@ -294,12 +302,12 @@ bool TSvgPathReader::ReadSegment(char Command, bool FirstOfMove) {
         FLast = TLastSegment::Other;
         return true;
     }
-    case 'h':
-    case 'v': {
+    case TKwPathCommand::HLineTo:
+    case TKwPathCommand::VLineTo: {
         double v;
         if (!ReadNumber(v)) return false;
         TPointD p = FCurrent;
-        double& axis = (Command | 0x20) == 'h' ? p.X : p.Y;
+        double& axis = Letter.Command == TKwPathCommand::HLineTo ? p.X : p.Y;
         axis = relative ? axis + v : v;
         TKwPoint out;
         if (!ToPoint(p, out, group)) return false;
@@ -309,10 +317,10 @@ bool TSvgPathReader::ReadSegment(char Command, bool FirstOfMove) {
         FLast = TLastSegment::Other;
         return true;
     }
-    case 'c':
-    case 's': {
+    case TKwPathCommand::CurveTo:
+    case TKwPathCommand::SmoothCurveTo: {
         TPointD c1, c2, e;
-        const bool smooth = (Command | 0x20) == 's';
+        const bool smooth = Letter.Command == TKwPathCommand::SmoothCurveTo;
         if (!smooth && !(ReadPair(c1) && SkipCommaWsp())) return false;
         if (!(ReadPair(c2) && SkipCommaWsp() && ReadPair(e))) return false;
         if (smooth)
@@ -333,10 +341,10 @@ bool TSvgPathReader::ReadSegment(char Command, bool FirstOfMove) {
         FLast = TLastSegment::Cubic;
         return true;
     }
-    case 'q':
-    case 't': {
+    case TKwPathCommand::QuadTo:
+    case TKwPathCommand::SmoothQuadTo: {
         TPointD q, e;
-        const bool smooth = (Command | 0x20) == 't';
+        const bool smooth = Letter.Command == TKwPathCommand::SmoothQuadTo;
         if (!smooth && !(ReadPair(q) && SkipCommaWsp())) return false;
         if (!ReadPair(e)) return false;
         if (smooth)
@@ -361,7 +369,7 @@ bool TSvgPathReader::ReadSegment(char Command, bool FirstOfMove) {
         FLast = TLastSegment::Quadratic;
         return true;
     }
-    case 'a': {
+    case TKwPathCommand::ArcTo: {
         TPointD radius, e;
         double rotation;
         bool largeArc, sweep;
@@ -386,14 +394,17 @@ bool TSvgPathReader::ReadSegment(char Command, bool FirstOfMove) {
         FLast = TLastSegment::Other;
         return true;
     }
+    case TKwPathCommand::Close: // ReadCommand closes without reading a segment
+    case TKwPathCommand::None:
+        break;
     }
-    return false; // not reached: the caller passes command letters only
+    return false; // not reached: the caller passes command letters other than Z only
 }
 
 // Reads the argument groups of one command letter: the first is required; further groups
 // follow as long as a number starts (or a comma promises one).
-bool TSvgPathReader::ReadCommand(char Command) {
-    if (Command == 'Z' || Command == 'z') {
+bool TSvgPathReader::ReadCommand(TKwPathCommandLetter Letter) {
+    if (Letter.Command == TKwPathCommand::Close) {
         FSink.ClosePath();
         FCurrent = FSubpathStart;
         FLast = TLastSegment::Other;
@@ -403,7 +414,7 @@ bool TSvgPathReader::ReadCommand(char Command) {
     SkipWsp();
     bool first = true;
     for (;;) {
-        if (!ReadSegment(Command, first)) return false;
+        if (!ReadSegment(Letter, first)) return false;
         first = false;
         SkipWsp();
         if (FPos < FEnd && *FPos == ',') {
@@ -415,40 +426,12 @@ bool TSvgPathReader::ReadCommand(char Command) {
     }
 }
 
-constexpr bool IsCommandLetter(char C) {
-    switch (C) {
-    case 'M':
-    case 'm':
-    case 'Z':
-    case 'z':
-    case 'L':
-    case 'l':
-    case 'H':
-    case 'h':
-    case 'V':
-    case 'v':
-    case 'C':
-    case 'c':
-    case 'S':
-    case 's':
-    case 'Q':
-    case 'q':
-    case 'T':
-    case 't':
-    case 'A':
-    case 'a':
-        return true;
-    default:
-        return false;
-    }
-}
-
 // ---------------------------------------------------------------- 4. ParseSvgPath
 
 TKwSvgPathResult TSvgPathReader::Run() {
     SkipWsp();
-    if (FPos < FEnd && *FPos != 'M' && *FPos != 'm') {
-        if (IsAsciiLetter(*FPos) && !IsCommandLetter(*FPos))
+    if (FPos < FEnd && PathCommandOf(*FPos).Command != TKwPathCommand::MoveTo) {
+        if (IsAsciiLetter(*FPos) && !IsPathCommandLetter(*FPos))
             Fail(FPos, std::string("unknown command '") + *FPos + "'");
         else
             Fail(FPos, "path must start with a move");
@@ -456,9 +439,10 @@ TKwSvgPathResult TSvgPathReader::Run() {
     }
     while (FPos < FEnd) {
         const char c = *FPos;
-        if (IsCommandLetter(c)) {
+        if (const TKwPathCommandLetter letter = PathCommandOf(c);
+            letter.Command != TKwPathCommand::None) {
             ++FPos;
-            if (!ReadCommand(c)) return FResult;
+            if (!ReadCommand(letter)) return FResult;
         } else if (IsAsciiLetter(c)) {
             Fail(FPos, std::string("unknown command '") + c + "'");
             return FResult;

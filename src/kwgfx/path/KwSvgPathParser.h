@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// A strict reader of SVG path data (the `d` attribute as browsers and icon sets write it).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Compact SVG path data writer.
 //
 // Sections

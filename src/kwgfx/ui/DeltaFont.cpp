@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/ui/DeltaFont.h"
 
 namespace kw {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/ui/FontRotation.h"
 
 #include "kwgfx/platform/graphics/PixelRounding.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// Rotating a font: the font object takes over a logical font like its own but turned by an

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/ui/ImageListShape.h"
 
 #include "kwgfx/drawing/Frame3D.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// Shapes whose content may come from an image list: the image styles (ssImage, ss3DImage)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/ui/KwClassHierarchy.h"
 
 #include "kwgfx/platform/system/ClassRegistry.h"

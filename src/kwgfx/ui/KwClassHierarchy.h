@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// Building a class-and-interface hierarchy in a tree view from lines "name=parent".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Sections: keys and their comparison; the quicksort; SortGrid.
 
 #include "kwgfx/ui/KwGridSort.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/ui/KwHelpViewer.h"
 
 #include "kwgfx/platform/base/KwUnitLifecycle.h"

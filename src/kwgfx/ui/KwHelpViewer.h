@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// The help viewer library: loaded on the first help call that finds it absent, kept

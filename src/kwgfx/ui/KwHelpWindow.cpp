@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/ui/KwHelpWindow.h"
 
 #include "kwgfx/platform/controls/MessageDialog.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// Showing and closing compiled HTML help in the platform's help viewer.

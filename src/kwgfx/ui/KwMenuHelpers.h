@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// Menu helpers: whether a submenu has anything to show, and filling a menu item with one

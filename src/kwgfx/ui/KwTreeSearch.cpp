@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/ui/KwTreeSearch.h"
 
 #include "kwgfx/platform/text/AsciiText.h"

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/ui/TextLabel.h"
 
-#include "kwgfx/drawing/CanvasStateSaver.h"
 #include "kwgfx/drawing/TextMeasure.h"
 #include "kwgfx/drawing/TextWrap.h"
 #include "kwgfx/geometry/KwConversions.h"
+#include "kwgfx/platform/graphics/CanvasStateSaver.h"
 #include "kwgfx/platform/graphics/PixelRounding.h"
 
 namespace kw {
@@ -13,7 +14,7 @@ void DrawTextLabel(platform::TCanvas& Canvas, std::string_view Text, uint32_t Fl
     using namespace platform;
     TRect r = Rect;
     // Only the style changes here, so putting the whole brush back restores just that.
-    detail::TBrushSaver saver(Canvas);
+    platform::TBrushSaver saver(Canvas);
     Canvas.Brush().SetStyle(bsClear);
 
     const bool vcentre = (Flags & DT_VCENTER) != 0 && (Flags & DT_SINGLELINE) == 0;

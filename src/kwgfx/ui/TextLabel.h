@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// Text labels: text drawn into a rectangle with DrawText, where vertical centring and

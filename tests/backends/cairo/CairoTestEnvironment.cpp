@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Releases Cairo's and fontconfig's process-wide caches after the last test, so that the
 // leak checker of sanitizer builds reports only leaks of our own.
 #include "kwgfx/backends/cairo/CairoStaticData.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Compares a bitmap with a golden PNG in tests/data/golden/, channel by channel with a
 // tolerance (Cairo versions differ in the last bits of blends). With the environment

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Small helpers of the pixel tests: colour channels and channel-wise closeness; where the
 // pixels that match a test lie comes from support/PixelInk.h.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A spline polygon drawn on the raster canvas: filled inside, outlined through its points.
 #include "kwgfx/backends/cairo/Bitmap.h"
 #include "kwgfx/drawing/DrawBezierPolygon.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Bitmaps with transparency: starting and clearing to any colour with alpha, drawing over
 // it, copying it, and PNG files that carry the alpha channel exactly when there is one.
 #include "kwgfx/backends/cairo/Bitmap.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Integer canvas calls with coordinates far outside the surface (up to the int32 limits):
 // the pixels inside the surface must be those of the true figure, as if the surface were
 // a window onto an unbounded plane. Each far figure is compared with a near figure that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Whole pictures compared with golden PNGs: a catch-all for the look of shapes, pens,
 // brushes and gradients.
 #include "GoldenImage.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The hint window painting into pixels: the text wraps between words and "&" shows as
 // itself, matching the same lines drawn with TextOut; background and frame colours.
 #include "kwgfx/KwHintWindow.h"

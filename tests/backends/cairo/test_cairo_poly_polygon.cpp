@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // PolyPolygon on the raster canvas: several figures filled as one area under a rule.
 #include "kwgfx/backends/cairo/Bitmap.h"
 #include "kwgfx/platform/graphics/Colors.h"

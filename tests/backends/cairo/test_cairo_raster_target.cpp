@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The rasteriser against Cairo, and the raster target that the Cairo canvas fills and strokes
 // image surfaces through: hard edges as Cairo's fill without anti-aliasing, smooth edges as
 // its anti-aliasing within its sampling error, strokes as its stroke, and through a context

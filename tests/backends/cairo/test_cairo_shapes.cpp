@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Raster conventions of the Cairo canvas: which pixels shapes, lines and pictures cover.
 #include "kwgfx/backends/cairo/Bitmap.h"
 #include "kwgfx/platform/base/Exceptions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // PolyPolygonF on the raster canvas: sub-pixel edges with and without anti-aliasing, the
 // fill rules, brush and pen as for whole-pixel figures, and input that must not upset Cairo.
 #include "kwgfx/backends/cairo/Bitmap.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // FillSvgPath on the raster canvas: SVG's pixel-edge grid covers whole pixels exactly,
 // anti-aliasing is turned on for the fill and off again, the fit fills the picture, the fill
 // rule decides holes, and an icon on a transparent bitmap keeps its colour at its edges.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Text on the Cairo canvas: measuring, drawing with and without background, rotation,
 // metrics of the face and DrawText clipping.
 #include "PixelTestTools.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Vector documents and the Cairo canvas over a given context, without outside tools: files
 // that cannot be created or written, text measured as on a bitmap, a context's own
 // transformation and state. (Rasterising the documents back is tests/agreement's job.)

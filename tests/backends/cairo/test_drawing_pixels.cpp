@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A few drawing routines on the Cairo canvas, checked pixel by pixel: gradient rows, a
 // pie quadrant, the bevel of a square frame and the centre of a rectangle gradient.
 #include "kwgfx/backends/cairo/Bitmap.h"

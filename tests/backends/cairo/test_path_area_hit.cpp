@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // PointInPathArea against the pixels FillPathArea paints on the raster canvas (anti-aliasing
 // off, so a pixel is painted when its centre is inside, but for gaps narrower than a pixel,
 // which the rasteriser fills), on every icon of the sample, under its own fill rule: every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Bounded filling and stroking on the raster canvas: geometry far outside the bitmap leaves
 // its pixels as drawing every sample would, and hostile path texts of 1 MB render in
 // bounded memory.

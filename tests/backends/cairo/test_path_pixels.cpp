@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Paths painted on the Cairo canvas: figures are filled one by one, so an inner figure is
 // painted over rather than cut out, and outlines leave open figures open.
 #include "kwgfx/backends/cairo/Bitmap.h"

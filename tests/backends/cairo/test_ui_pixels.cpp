@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The user-interface helpers on the Cairo canvas: a diagonal gradient's corners, text in a
 // rotated font running upwards, an image-list shape stretched, and a centred label.
 #include "kwgfx/KwVclGraphics.h"

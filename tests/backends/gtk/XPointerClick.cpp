@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Real pointer clicks through XTest: where a widget's centre lies on the X screen, and the
 // motion, press and release the server then delivers as if a mouse had made them.
 #include "XPointerClick.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Real pointer clicks for the GTK tests: the X server's test extension (XTest) moves the
 // pointer and presses its button, so GTK receives the same input events a user's mouse

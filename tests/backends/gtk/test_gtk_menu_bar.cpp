@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The GTK menu bar against the library's rule for submenus (IsSubmenuVisible): on a table
 // of menu trees, every item shows a submenu in the real menu exactly when the rule says so,
 // and the whole GMenu the bar displays is the one the rule and the items describe; a change

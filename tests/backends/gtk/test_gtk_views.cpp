@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Library models in real GTK views: the class tree CreateHierarchy builds, shown and
 // searched in a tree list; a string grid in a column view sorted by SortGrid through a
 // header click; a menu bar whose entries call the items' OnClick.

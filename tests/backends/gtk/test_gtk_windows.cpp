@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The GTK platform under a real (virtual) display: windows show what a TBitmap shows, hint
 // windows appear and hide on the GLib loop's timers, timers and posted messages run on it.
 // Run under xvfb-run with GSK_RENDERER=cairo; without a display every test skips.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The platform's error classes: the checked division that raises instead of dividing by
 // zero.
 #include <kwgfx/platform/base/Exceptions.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TObject: the class name an object reports.
 #include <kwgfx/platform/base/Object.h>
 

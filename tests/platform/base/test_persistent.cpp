@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TPersistent: assigning between classes that do not know each other.
 #include <kwgfx/platform/base/Exceptions.h>
 #include <kwgfx/platform/base/Persistent.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The pseudo-random generator: repeatable from a seed, every value inside the range.
 #include <kwgfx/platform/base/Random.h>
 

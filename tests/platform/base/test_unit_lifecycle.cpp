@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The load counter of a unit: each start-up and shutdown body runs once however often the
 // unit is loaded and unloaded.
 #include <kwgfx/platform/base/KwUnitLifecycle.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The character tests of the common package: ASCII digits and byte sets.
 #include <kwgfx/platform/common/KwChars.h>
 

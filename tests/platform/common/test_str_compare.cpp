@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The text test selected by option and case, and the containment tests behind it.
 #include <kwgfx/platform/common/KwStrCompare.h>
 

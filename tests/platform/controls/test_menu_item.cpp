@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Menu items: children, separators and clicks.
 #include <kwgfx/platform/controls/MenuItem.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Message dialogs: the default sink writes the message to standard error and answers.
 #include <kwgfx/platform/controls/MessageDialog.h>
 

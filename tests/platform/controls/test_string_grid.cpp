@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The string grid: cells, rows as string lists, and resizing.
 #include <kwgfx/platform/base/Exceptions.h>
 #include <kwgfx/platform/controls/StringGrid.h>

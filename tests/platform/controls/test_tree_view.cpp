@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Tree nodes: pre-order index, level and siblings, the alphabetic sort, the update
 // bracket, and trees too deep for recursion.
 #include <kwgfx/platform/controls/TreeView.h>

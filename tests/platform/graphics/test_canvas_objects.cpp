@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Pen, brush and font: change notification, assignment, the Size/Height pair, the
 // logical-font record.
 #include "kwgfx/platform/base/Exceptions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Sub-pixel polygon fills on the abstract canvas: what the recording canvas keeps, and the
 // whole-pixel fallback of canvases that do not draw sub-pixel figures.
 #include "kwgfx/platform/graphics/RecordingCanvas.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The colour identifier table: every entry named once, with its own value.
 #include <kwgfx/platform/graphics/ColorIdents.h>
 #include <kwgfx/platform/graphics/Colors.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading colours people write: every accepted form against its colour value, the forms
 // refused (the 0x trap among them), and the round trip with the stored text form.
 #include "kwgfx/platform/base/Exceptions.h"

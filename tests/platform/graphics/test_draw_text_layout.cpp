@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The DrawText layout shared by all canvases, observed through the recording canvas: a
 // test canvas lets the layout paint, so every laid-out line shows up as a TextOut.
 #include "kwgfx/platform/graphics/RecordingCanvas.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Image lists: adding, deleting and fetching images at the list's size, and drawing them
 // enabled and disabled.
 #include "kwgfx/platform/base/Exceptions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Growing an integer rectangle by an amount: the exact growth, the extra pixel of odd
 // amounts, and saturation at the ends of the integer range.
 #include <kwgfx/platform/graphics/IntegerScaleRect.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // In-memory pictures: sizes, pixels and copies, and stretching to another size.
 #include "kwgfx/platform/base/Exceptions.h"
 #include "kwgfx/platform/graphics/Pen.h"

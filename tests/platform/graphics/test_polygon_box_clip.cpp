@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Clipping far polygons to a box: figures inside stay as they are, far ones keep their
 // coverage inside the box.
 #include "kwgfx/platform/graphics/PolygonBoxClip.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The recording canvas: what it records, the state it snapshots, its text model and its
 // text form.
 #include "kwgfx/platform/base/Exceptions.h"

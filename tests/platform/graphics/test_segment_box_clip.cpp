@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ClipSegmentToBox: the part of a segment inside a box, for lines with far-away ends.
 #include "kwgfx/platform/graphics/PolygonBoxClip.h"
 

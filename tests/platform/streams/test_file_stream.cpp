@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // File streams: writing and reading back a file, and the error naming a file that cannot
 // be opened.
 #include <kwgfx/platform/base/Exceptions.h>

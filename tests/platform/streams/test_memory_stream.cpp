@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Memory streams: reading, writing and seeking, short and invalid transfers, copying.
 #include <kwgfx/platform/base/Exceptions.h>
 #include <kwgfx/platform/streams/MemoryStream.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The class registry: classes found by name in any case, with their parents.
 #include <kwgfx/platform/system/ClassRegistry.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Dynamic libraries: the system loader finds real libraries only, and a module stays
 // usable after the loader that made it is replaced.
 #include <kwgfx/platform/system/DynamicLibrary.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // File tests: FileExists answers for files only.
 #include <kwgfx/platform/system/Files.h>
 

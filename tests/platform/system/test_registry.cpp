@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The read-only registry: keys, paths and values, case-insensitive, with the root keys
 // kept apart.
 #include <kwgfx/platform/system/Registry.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The collation order of the locale comparison, with and without case.
 #include <kwgfx/platform/text/LocaleCompare.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Locale-aware string tests: equality with and without case, canonical equivalence,
 // character boundaries, prefixes, suffixes and containment, and use from several threads.
 #include <kwgfx/platform/text/LocaleStrings.h>

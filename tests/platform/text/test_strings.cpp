@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // String lists: name=value lines, setting values, index errors and assignment.
 #include <kwgfx/platform/base/Exceptions.h>
 #include <kwgfx/platform/text/Strings.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // UTF-8 to UTF-16 conversion and the replacement of malformed bytes.
 #include <kwgfx/platform/text/Utf16Text.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Helpers shared by the tests of the message loop and its timers: a loop on a manual clock
 // and a recorder of a timer's firings.

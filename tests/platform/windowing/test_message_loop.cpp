@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The message loop: late loops and coalescing of timer events, posted messages, handler
 // exceptions, clocks, Run and Terminate, and posts from several threads.
 #include "kwgfx/platform/base/Exceptions.h"

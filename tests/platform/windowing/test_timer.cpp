@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Timers on the message loop: when countdowns start and restart, firing order, and
 // handlers or owners that stop or free timers.
 #include "kwgfx/platform/base/Component.h"

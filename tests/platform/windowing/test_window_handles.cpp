@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Window handles: messages, the default close, destroying, and handles never reused.
 #include <kwgfx/platform/windowing/WindowHandles.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The arrows page: DrawArrow on segments with each head option, wide lines and captions,
 // and on chains of integer and float points.
 #include "GalleryLabels.h"

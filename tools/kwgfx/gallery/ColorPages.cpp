@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Colour pages: gradients and colour schemes.
 //   - gradients: line, ellipse and rectangle gradients over colour lists
 //   - colour schemes: the colour list of every scheme, one swatch a colour

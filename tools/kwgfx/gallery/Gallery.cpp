@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The gallery command: builds every page, draws it into the chosen output (PNG or SVG
 // files, or one PDF or PostScript document) and writes index.html, a page that shows or
 // links them all under their titles.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The `gallery` command of the kwgfx program: draws one page per family of drawing
 // routines, each picture labelled with the calls that drew it, plus an index.html that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The icons of the gallery's icon page, their path data embedded so that the program
 // needs no data files when installed. Each string is copied unchanged from its icon set
 // (runs of white space joined to one space); the sets and their licences:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Real icons for the gallery's icon page: 6 from each of four public icon sets, chosen for
 // holes (inner figures and even-odd fills), arcs and the compact number forms that icon

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "GalleryLabels.h"
 
 #include <cstdio>

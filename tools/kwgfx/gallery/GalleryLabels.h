@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Text for the cell labels: values written as the calls that drew a cell would spell
 // them ($BBGGRR colours, (L, T, R, B) rectangles, True and False), plus the small area

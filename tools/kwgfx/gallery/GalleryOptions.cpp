@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading the gallery command's arguments.
 
 #include "GalleryOptions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The arguments of the `gallery` command:
 //   [DIR] [--format png|pdf|svg|ps] [--antialias] [--no-labels]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The gallery page: lays out the cells in a grid, frames each area, draws the cells and
 // prints their labels, on whatever canvas the output gives it.
 #include "GalleryPage.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // One picture of the gallery: a title above a grid of cells. Each cell draws in its own
 // area and returns the label of the call it made, built from the very values it passed;

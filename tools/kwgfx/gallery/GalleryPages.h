@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The pages of the gallery, one builder per family of drawing routines, grouped in files
 // by family; RunGallery saves them in the order listed here.

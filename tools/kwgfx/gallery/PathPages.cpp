@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Path pages: the path object's shapes and SVG arcs, and spline polygons.
 //   - path shapes: ellipses, rectangles with each corner type, arcs and SVG arcs, flattened
 //     and drawn as canvas polygons or polylines

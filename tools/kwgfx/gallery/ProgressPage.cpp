@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The progress page: ProgressCircle, ProgressPie and ProgressRect at several positions,
 // shapes, directions and colour lists.
 #include "GalleryLabels.h"

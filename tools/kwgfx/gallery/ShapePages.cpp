@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Shape pages: pie slices, DrawShape's styles and types, and 3D frames.
 //   - pie slices: DrawPieSlice over start and end angles and offsets
 //   - shape styles: the 24 styles of DrawShape, images among them

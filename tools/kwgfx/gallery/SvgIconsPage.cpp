@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The SVG icons page: real icons read by the SVG grammar and filled as one area each, then
 // a row of icons whose compact text the lenient compatible reader takes apart differently.
 #include "GalleryIcons.h"

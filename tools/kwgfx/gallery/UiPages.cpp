@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // User-interface pages: wrapped text, the user-interface helpers and hint windows.
 //   - wrapped text: WrapCanvasText at three widths
 //   - user-interface helpers: direction gradients, rotated fonts, text labels and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/backends/cairo/Bitmap.h"
 #include "kwgfx/backends/cairo/detail/CairoHandles.h"
 

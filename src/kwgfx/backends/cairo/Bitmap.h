@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// A picture in memory: an ARGB32 Cairo image surface with its own canvas. New pixels are

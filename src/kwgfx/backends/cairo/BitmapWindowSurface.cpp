@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/backends/cairo/BitmapWindowSurface.h"
 
 namespace kw::platform {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// A window surface with pixels: a TBitmap the size of the window's client area. Give the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TCairoCanvas's drawing calls, everything but text. The pen and brush sources live in
 // CairoPenBrush.cpp, the clipping of far coordinates in CairoFarClip.cpp. On an image
 // surface, fills and outlines go through the library's rasteriser (CairoRasterTarget.cpp);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// A canvas that draws with Cairo: on an image surface (usually a TBitmap's), on a vector
@@ -13,11 +14,18 @@
 /// A canvas pixel is one unit of the context's user space as the canvas found it: a canvas
 /// given a context scaled by 0.75 draws a pixel as 0.75 device units (a point on a PDF page).
 ///
-/// Text goes through fontconfig and FreeType: Font.Name picks the family ("Default" is
-/// DejaVu Sans), Font.Height the size, Font.Orientation rotates around the text's top-left.
-/// Text is measured and laid out in canvas pixels on an image surface of the canvas's own,
-/// so that it measures and places its glyphs the same on every target; the target only
-/// renders the glyphs (a vector target keeps them as text).
+/// Text is laid out by Pango where the library is built with it (TCairoTextEngine::Pango):
+/// HarfBuzz shapes it (joined Arabic, Devanagari conjuncts, ligatures, marks), the Unicode
+/// bidirectional algorithm orders its runs (right-to-left runs read from the right inside a
+/// left-to-right line; DrawText's DT_RTLREADING makes the paragraph right to left), and a
+/// character the font lacks is drawn from another installed font that has it (fontconfig's
+/// fallback; where no font has it, the missing-glyph box, silently). Font.Name picks the
+/// family ("Default" is DejaVu Sans), Font.Height the size, Font.Orientation rotates around
+/// the text's top-left. Text is measured in canvas pixels, unhinted, independent of the
+/// target, so that it measures and places its glyphs the same on every target; the target
+/// only renders the glyphs (a vector target keeps them as text). TextExtent(s).cx is the
+/// advance of what TextOut(s) draws; TextHeight is the cell (ascent + descent) of the font
+/// asked for, whatever fallback fonts a line uses.
 
 #include "kwgfx/platform/graphics/Canvas.h"
 #include "kwgfx/raster/RasterTypes.h"
@@ -37,7 +45,22 @@ namespace kw::platform {
 namespace cairo_detail {
 class TShapePath;
 class TCairoRasterTarget;
+class TPangoText;
+// Frees the Pango text state (a no-op in a build without Pango, which never makes one).
+struct TPangoTextDeleter {
+    void operator()(TPangoText* Text) const;
+};
 } // namespace cairo_detail
+
+/// How a TCairoCanvas turns text into glyphs.
+enum class TCairoTextEngine : uint8_t {
+    /// Cairo's own text calls: every character from the one face fontconfig picks for the
+    /// font, no shaping, no bidirectional order, no fallback. Cheaper; right for Latin,
+    /// Greek and Cyrillic text without ligatures. The only engine of a build without Pango.
+    Simple,
+    /// Pango: shaping, bidirectional order and font fallback, as the file's description says.
+    Pango,
+};
 
 /// A canvas that draws with Cairo; see the file's description.
 class TCairoCanvas : public TCanvas {
@@ -59,6 +82,17 @@ public:
     bool Antialias() const override { return FAntialias; }
     void SetAntialias(bool Value) override { FAntialias = Value; }
     ///@}
+
+    /// The text engine: Pango when the library is built with it, otherwise Simple. Setting
+    /// Pango where it is not built in keeps Simple, so TextEngine() tells what is used.
+    ///@{
+    TCairoTextEngine TextEngine() const {
+        return HasPango() ? FTextEngine : TCairoTextEngine::Simple;
+    }
+    void SetTextEngine(TCairoTextEngine Value) { FTextEngine = Value; }
+    ///@}
+    /// Whether the library is built with Pango.
+    static bool HasPango();
 
     /// Moves the canvas to another surface or context; pen, brush, font and pen position stay.
     ///@{
@@ -100,6 +134,9 @@ protected:
     void DoGradientFill(std::span<const TTriVertex> Vertices,
                         std::span<const TGradientTriangle> Triangles) override;
     void DoTextLine(int32_t X, int32_t Y, std::string_view Text, const TRect* Clip) override;
+    int32_t DoDrawText(std::string_view Text, TRect& Rect, uint32_t Flags) override;
+    void DoWrapParagraph(std::string_view Paragraph, int32_t MaxWidth,
+                         std::vector<std::string>& Lines) override;
 
 private:
     // Shapes (CairoCanvas.cpp; pen and brush in CairoPenBrush.cpp, far coordinates in
@@ -120,7 +157,14 @@ private:
     void DrawArcShape(const TRect& Box, TPoint Start, TPoint End, bool Wedge);
     void PaintGraphic(const TGraphic& Graphic, const TRect& Dest);
 
-    // Text (CairoText.cpp).
+    // Text: the engine's choice (CairoTextEngine.cpp), the Pango path (CairoPangoText.cpp),
+    // the simple path (CairoText.cpp).
+    bool UsePango() const { return TextEngine() == TCairoTextEngine::Pango; }
+    cairo_detail::TPangoText& Pango(); // made on first use
+    void PangoTextAt(int32_t X, int32_t Y, std::string_view Text, const TRect* Clip);
+    TSize SimpleTextExtent(std::string_view Text);
+    TTextMetric SimpleTextMetrics();
+    void SimpleTextAt(int32_t X, int32_t Y, std::string_view Text, const TRect* Clip);
     struct TFontKey {
         std::string Face;
         bool Bold = false;
@@ -129,7 +173,6 @@ private:
     };
     void SelectFont();
     void ShowGlyphs(const std::string& Text, double Baseline, double Angle);
-    void DrawTextAt(int32_t X, int32_t Y, std::string_view Text, const TRect* Clip);
 
     cairo_surface_t* FSurface = nullptr;
     cairo_t* FContext = nullptr;
@@ -143,6 +186,10 @@ private:
     cairo_font_face_t* FFace = nullptr;
     TFontKey FFaceKey;
     bool FFaceScalable = true;
+
+    std::unique_ptr<cairo_detail::TPangoText, cairo_detail::TPangoTextDeleter> FPango;
+    TCairoTextEngine FTextEngine = TCairoTextEngine::Pango;
+    uint32_t FDrawTextFlags = 0; // of the DrawText call under way, for its lines
 };
 
 } // namespace kw::platform

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Cairo canvas's clipping of figures that reach far outside the surface.
 #include "kwgfx/backends/cairo/detail/CairoFarClip.h"
 

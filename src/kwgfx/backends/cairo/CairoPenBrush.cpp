@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Cairo canvas's pen and brush: line settings, dash patterns and hatch tiles.
 #include "kwgfx/backends/cairo/detail/CairoPenBrush.h"
 #include "kwgfx/backends/cairo/detail/CairoConvert.h"

@@ -1,5 +1,8 @@
-// TCairoCanvas text: face lookup through fontconfig, sizes from TFont.Height, drawing with
-// background, underline and strike-out, rotation, measuring and text metrics.
+// SPDX-License-Identifier: MIT
+// TCairoCanvas's simple text path: one face from fontconfig for every character, Cairo's own
+// text calls (no shaping, no bidirectional order, no fallback); sizes from TFont.Height,
+// drawing with background, underline and strike-out, rotation, measuring and text metrics.
+// It is the canvas's text where Pango is not built in, and TCairoTextEngine::Simple.
 //
 // Measuring and glyph placement happen on the canvas's measuring context, an image surface
 // in canvas pixels; the target only renders the glyphs at the places found there. A PDF
@@ -7,6 +10,7 @@
 // the text it holds can still be selected (the glyphs go with their characters).
 #include "kwgfx/backends/cairo/CairoCanvas.h"
 #include "kwgfx/backends/cairo/detail/CairoConvert.h"
+#include "kwgfx/backends/cairo/detail/Utf8Repair.h"
 
 #include <cairo-ft.h>
 #include <fontconfig/fontconfig.h>
@@ -21,46 +25,6 @@ namespace kw::platform {
 using namespace cairo_detail;
 
 namespace {
-
-// Cairo rejects text that is not UTF-8 and then refuses to draw; invalid bytes become
-// U+FFFD, and the result is NUL-free so that Cairo sees all of it.
-std::string ValidUtf8(std::string_view Text) {
-    std::string out;
-    out.reserve(Text.size());
-    const auto* s = reinterpret_cast<const unsigned char*>(Text.data());
-    const std::size_t n = Text.size();
-    std::size_t i = 0;
-    while (i < n) {
-        const unsigned char c = s[i];
-        std::size_t len = 0;
-        uint32_t cp = 0;
-        if (c < 0x80) {
-            len = 1, cp = c;
-        } else if ((c & 0xE0) == 0xC0) {
-            len = 2, cp = c & 0x1F;
-        } else if ((c & 0xF0) == 0xE0) {
-            len = 3, cp = c & 0x0F;
-        } else if ((c & 0xF8) == 0xF0) {
-            len = 4, cp = c & 0x07;
-        }
-        bool ok = len > 0 && i + len <= n;
-        for (std::size_t k = 1; ok && k < len; ++k) {
-            if ((s[i + k] & 0xC0) != 0x80) ok = false;
-            cp = (cp << 6) | (s[i + k] & 0x3F);
-        }
-        static constexpr uint32_t kMin[] = {0, 0, 0x80, 0x800, 0x10000};
-        if (ok && (cp < kMin[len] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))) ok = false;
-        if (ok && cp == 0) ok = false;
-        if (ok) {
-            out.append(Text.substr(i, len));
-            i += len;
-        } else {
-            out += "\xEF\xBF\xBD";
-            ++i;
-        }
-    }
-    return out;
-}
 
 struct TFaceMatch {
     cairo_font_face_t* Face = nullptr;
@@ -161,19 +125,19 @@ void TCairoCanvas::ShowGlyphs(const std::string& Text, double Baseline, double A
     cairo_text_cluster_free(clusters);
 }
 
-TSize TCairoCanvas::DoTextExtent(std::string_view Text) {
+TSize TCairoCanvas::SimpleTextExtent(std::string_view Text) {
     BeginDrawing();
     SelectFont();
     cairo_font_extents_t fe;
     cairo_font_extents(FMeasure, &fe);
     cairo_text_extents_t te{};
-    const std::string text = ValidUtf8(Text);
+    const std::string text = RepairUtf8(Text);
     if (!text.empty()) cairo_text_extents(FMeasure, text.c_str(), &te);
     EndDrawing();
     return {RoundToInt(te.x_advance), RoundToInt(fe.ascent) + RoundToInt(fe.descent)};
 }
 
-TTextMetric TCairoCanvas::DoGetTextMetrics() {
+TTextMetric TCairoCanvas::SimpleTextMetrics() {
     BeginDrawing();
     SelectFont();
     cairo_font_extents_t fe;
@@ -208,8 +172,8 @@ TTextMetric TCairoCanvas::DoGetTextMetrics() {
     return tm;
 }
 
-void TCairoCanvas::DrawTextAt(int32_t X, int32_t Y, std::string_view Text, const TRect* Clip) {
-    const std::string text = ValidUtf8(Text);
+void TCairoCanvas::SimpleTextAt(int32_t X, int32_t Y, std::string_view Text, const TRect* Clip) {
+    const std::string text = RepairUtf8(Text);
     BeginDrawing();
     if (Clip) {
         cairo_rectangle(FContext, Clip->Left, Clip->Top, Clip->Width(), Clip->Height());
@@ -248,14 +212,6 @@ void TCairoCanvas::DrawTextAt(int32_t X, int32_t Y, std::string_view Text, const
         cairo_fill(FContext);
     }
     EndDrawing();
-}
-
-void TCairoCanvas::DoTextOut(int32_t X, int32_t Y, std::string_view Text) {
-    DrawTextAt(X, Y, Text, nullptr);
-}
-
-void TCairoCanvas::DoTextLine(int32_t X, int32_t Y, std::string_view Text, const TRect* Clip) {
-    DrawTextAt(X, Y, Text, Clip);
 }
 
 } // namespace kw::platform

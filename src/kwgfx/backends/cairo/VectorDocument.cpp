@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Vector documents: the Cairo surface of each format, writing through a file stream, pages.
 #include "kwgfx/backends/cairo/VectorDocument.h"
 #include "kwgfx/backends/cairo/detail/CairoHandles.h"

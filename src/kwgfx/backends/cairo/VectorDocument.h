@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// Vector documents: PDF, SVG and PostScript files drawn through the same Cairo canvas as a

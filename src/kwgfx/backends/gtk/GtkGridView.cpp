@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // NewGridView: a GtkColumnView over a list store of row objects in the grid's order.
 //   - columns: a label factory and a probe sorter per grid column
 //   - sorting: which header the view sorts by, found by probing its sorter, then OnSort

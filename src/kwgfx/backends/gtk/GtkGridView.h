@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// A string grid shown as a GtkColumnView: the fixed rows make each column's title, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TGlibLoopHost: the GSource that drives a TMessageLoop, and Run / Quit / Wake.
 #include "kwgfx/backends/gtk/GtkLoopHost.h"
 

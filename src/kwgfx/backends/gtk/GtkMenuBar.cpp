@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // NewMenuBar: GMenu sections from the item tree, one GAction per entry, and the path of
 // each item in the GMenu, by which MenuBarShows reads the bar's own model back.
 #include "kwgfx/backends/gtk/GtkMenuBar.h"

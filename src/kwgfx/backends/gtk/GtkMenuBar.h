@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// A menu-item tree shown as a GTK menu bar: each visible child of Root with something to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // InstallMessageDialogs: the dialog, its buttons, and a nested loop until it is answered.
 #include "kwgfx/backends/gtk/GtkMessageDialog.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// MessageDlg on screen: a modal GTK message dialog over the main window with the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The GTK platform: InitPlatform, the main window, canvas areas, widget read-back and
 // running the main context.
 #include "kwgfx/backends/gtk/GtkPlatform.h"

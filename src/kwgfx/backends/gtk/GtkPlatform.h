@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// Puts the application on GTK 4: InitPlatform opens the display, runs the application's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // NewTreeList: list stores of node rows, the tree model that expands them, the row
 // factory (expander + label), the rebuild that keeps expanded and selected rows, selection
 // by node and a text dump of the shown rows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// A tree view's nodes shown in a GtkListView over a GtkTreeListModel: each row has an

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TGtkWindowSurface: the popover (or toplevel) with its drawing area, showing, hiding and
 // painting through our canvas.
 #include "kwgfx/backends/gtk/GtkWindowSurface.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// A window surface that is a window on screen: a GtkDrawingArea whose draw function

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The drawing routines' names for the platform's pixel conversions (PixelRounding.h):
 // round to nearest with ties to even, or truncate, saturating at the 32-bit range; NaN

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The colour walk shared by the band painters of the gradients: a running colour of
 // three double channels that moves from each colour of the list to the next over a

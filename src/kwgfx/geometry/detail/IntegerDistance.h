@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The distance between two integer points with the differences and squares taken exactly:
 // a difference of two 32-bit coordinates needs 33 bits and its square 64, so the sum of

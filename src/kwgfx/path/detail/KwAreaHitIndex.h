@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The index behind TKwPathData::PointInPathArea: the outline of every figure of a path, each
 // figure closed, in horizontal bands, so that a query looks only at the edges that can

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Sampling of one cubic Bezier segment at evenly stepped parameters.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The figures of a path as the canvas calls of drawing take them: sub-pixel point lists for
 // FillPathArea, whole-pixel point lists for DrawPath and FillPath. Curves are sampled within

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Running a group of path changes inside one update bracket, for the path's own members.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The one walk over a path's entries that flattening, polygon conversion, hit testing and
 // drawing share: one entry for a move, a line or a close, a group of three for a curve.

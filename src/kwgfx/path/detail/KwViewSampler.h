@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Sampling curves for a canvas that shows only part of the plane, so that the work grows
 // with what can be seen and not with the coordinates.
@@ -78,6 +79,31 @@ inline void SplitCubic(const TKwCubicD& C, TKwCubicD& Left, TKwCubicD& Right) {
 // below a unit, so a piece still undecided there is only sampled.
 inline constexpr int MaxViewDepth = 128;
 
+// Cuts Curve in halves depth first, the left piece first, so that the pieces come out in
+// order along the curve. Piece(Cubic, CanCut) looks at each piece and returns true to have
+// it cut in halves, false when it has dealt with it. A piece MaxViewDepth cuts deep has
+// CanCut false and must be dealt with: it is never cut further. The stack of pending pieces
+// is bounded by the depth and lives on the call's own stack.
+template <typename F>
+void CutCubicDepthFirst(const TKwCubicD& Curve, F&& Piece) {
+    struct TPiece {
+        TKwCubicD Cubic;
+        int Depth;
+    };
+    TPiece stack[MaxViewDepth + 1];
+    int count = 0;
+    stack[count++] = {Curve, 0};
+    while (count > 0) {
+        const TPiece piece = stack[--count];
+        const bool canCut = piece.Depth < MaxViewDepth;
+        if (!Piece(piece.Cubic, canCut) || !canCut) continue;
+        TKwCubicD left, right;
+        SplitCubic(piece.Cubic, left, right);
+        stack[count++] = {right, piece.Depth + 1};
+        stack[count++] = {left, piece.Depth + 1};
+    }
+}
+
 // Which side of the box B lies wholly on: 1 left, 2 right, 3 above, 4 below; 0 when B meets
 // the box.
 inline int SideOutside(const TKwBoxD& Box, const TKwBoxD& B) {
@@ -107,14 +133,6 @@ void SampleCurveInView(const TKwPoint& P0, const TKwPoint& P1, const TKwPoint& P
         Sink(P3);
         return;
     }
-    // Depth first, the left piece on top, so the pieces come out in order.
-    struct TPiece {
-        TKwCubicD Cubic;
-        int Depth;
-    };
-    TPiece stack[MaxViewDepth + 1];
-    int count = 0;
-    stack[count++] = {curve, 0};
     // The end of the run of outside pieces not yet sent, and their side.
     int pendingSide = 0;
     TKwPoint pending;
@@ -122,24 +140,20 @@ void SampleCurveInView(const TKwPoint& P0, const TKwPoint& P1, const TKwPoint& P
         if (pendingSide != 0) Sink(pending);
         pendingSide = 0;
     };
-    while (count > 0) {
-        const TPiece piece = stack[--count];
-        const TKwBoxD box = TKwBoxD::Of(piece.Cubic);
+    CutCubicDepthFirst(curve, [&](const TKwCubicD& Piece, bool CanCut) {
+        const TKwBoxD box = TKwBoxD::Of(Piece);
         if (const int side = SideOutside(View->Visible, box); side != 0) {
             if (side != pendingSide) flush();
             // The last piece ends on the curve's own end point, exactly.
-            pending = TKwPoint(float(piece.Cubic.X[3]), float(piece.Cubic.Y[3]));
+            pending = TKwPoint(float(Piece.X[3]), float(Piece.Y[3]));
             pendingSide = side;
-        } else if (View->Keep.Contains(box) || piece.Depth == MaxViewDepth) {
-            flush();
-            SampleCubicWithin(piece.Cubic, CurveTolerance, Sink);
-        } else {
-            TKwCubicD left, right;
-            SplitCubic(piece.Cubic, left, right);
-            stack[count++] = {right, piece.Depth + 1};
-            stack[count++] = {left, piece.Depth + 1};
+            return false;
         }
-    }
+        if (!View->Keep.Contains(box) && CanCut) return true;
+        flush();
+        SampleCubicWithin(Piece, CurveTolerance, Sink);
+        return false;
+    });
     flush();
 }
 

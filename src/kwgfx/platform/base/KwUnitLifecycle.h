@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// The load counter of a unit: its start-up and shutdown bodies each run once however

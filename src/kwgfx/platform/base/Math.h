@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// The platform's fuzzy float comparison: two values are the same when they differ by at

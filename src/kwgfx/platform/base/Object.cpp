@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/platform/base/Object.h"
 
 #include <cstdlib>

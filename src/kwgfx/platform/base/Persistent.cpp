@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/platform/base/Persistent.h"
 
 #include "kwgfx/platform/base/Exceptions.h"

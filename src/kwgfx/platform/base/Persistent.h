@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// The persistent base: objects that can copy themselves from one another (Assign /

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/platform/base/Random.h"
 
 #include <chrono>

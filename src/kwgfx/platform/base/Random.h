@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// The global pseudo-random generator. Its state is one 64-bit seed that a program may

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// The common package: its base error class, the integer ScaleRect, the character tests

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/platform/common/KwStrCompare.h"
 
 #include "kwgfx/platform/text/LocaleStrings.h"

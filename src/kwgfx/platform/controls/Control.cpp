@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/platform/controls/Control.h"
 
 #include "kwgfx/platform/graphics/DrawTextFlags.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// The base of visible controls: bounds, caption, font, colour and reading direction, and

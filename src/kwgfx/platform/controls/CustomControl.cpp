@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/platform/controls/CustomControl.h"
 
 #include "kwgfx/platform/windowing/Application.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/platform/controls/MenuItem.h"
 
 namespace kw::platform {

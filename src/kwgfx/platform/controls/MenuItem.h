@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// Menu items: a caption, visibility, a click handler and child items that the item owns.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// Message dialogs. A dialog is modal: MessageDlg returns the button the user chose.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/platform/controls/StringGrid.h"
 
 #include "kwgfx/platform/base/Exceptions.h"

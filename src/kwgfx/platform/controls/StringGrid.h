@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// A grid of text cells: ColCount columns by RowCount rows, the first FixedRows rows and

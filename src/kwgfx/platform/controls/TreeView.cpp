@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/platform/controls/TreeView.h"
 
 #include "kwgfx/platform/text/LocaleCompare.h"

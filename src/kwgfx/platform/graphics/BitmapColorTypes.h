@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// The platform's colour records of bitmaps and palettes: a bitmap colour-table entry

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// The brush of a canvas: how areas are filled. A brush can be created on its own and

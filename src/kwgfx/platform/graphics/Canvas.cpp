@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The public operations of TCanvas: they keep the pen position and hand the drawing to
 // the concrete canvas.
 #include "kwgfx/platform/graphics/Canvas.h"

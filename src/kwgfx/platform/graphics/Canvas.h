@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// The drawing surface the library paints on. TCanvas is abstract: it owns a pen, a
@@ -22,6 +23,7 @@
 
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -213,6 +215,14 @@ protected:
     /// One line of DrawText at (X, Y); Clip is the rectangle to clip to, or null. The
     /// default ignores the clip and calls DoTextOut.
     virtual void DoTextLine(int32_t X, int32_t Y, std::string_view Text, const TRect* Clip);
+
+    /// Breaks one paragraph of DrawText with DT_WORDBREAK into lines that fit MaxWidth and
+    /// appends them to Lines. The default breaks greedily at spaces, measuring with
+    /// DoTextExtent: as many words as fit, a word wider than MaxWidth alone on its line, the
+    /// spaces at a break dropped. A canvas that knows the script's line-break rules may break
+    /// elsewhere too (between ideographs, say) under the same three rules.
+    virtual void DoWrapParagraph(std::string_view Paragraph, int32_t MaxWidth,
+                                 std::vector<std::string>& Lines);
 
     /// The layout behind DrawText; draws through DoTextLine when Paint is true.
     int32_t LayoutText(std::string_view Text, TRect& Rect, uint32_t Flags, bool Paint);

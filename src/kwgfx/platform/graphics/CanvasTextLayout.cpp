@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The text layout behind TCanvas::DrawText: prefix markers, line breaks, word wrapping,
 // alignment and the measuring rectangle.
 #include "kwgfx/platform/graphics/Canvas.h"
@@ -5,6 +6,8 @@
 #include "kwgfx/platform/graphics/PixelRounding.h"
 
 #include <algorithm>
+#include <climits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -52,11 +55,13 @@ std::size_t SkipSpaces(std::string_view Text, std::size_t I) {
     return I;
 }
 
+} // namespace
+
 // Greedy word wrap: as many words as fit in MaxWidth; a word that alone is too wide takes a
 // line of its own. Spaces at a break are dropped.
-template <typename Measure>
-void WrapParagraph(std::string_view Text, int32_t MaxWidth, Measure&& Width,
-                   std::vector<std::string>& Lines) {
+void TCanvas::DoWrapParagraph(std::string_view Text, int32_t MaxWidth,
+                              std::vector<std::string>& Lines) {
+    auto Width = [this](std::string_view S) { return DoTextExtent(S).cx; };
     std::size_t start = 0;
     bool first = true;
     do {
@@ -86,8 +91,6 @@ void WrapParagraph(std::string_view Text, int32_t MaxWidth, Measure&& Width,
     } while (SkipSpaces(Text, start) < Text.size());
 }
 
-} // namespace
-
 int32_t TCanvas::LayoutText(std::string_view Text, TRect& Rect, uint32_t Flags, bool Paint) {
     if (Text.empty()) {
         if (Flags & DT_CALCRECT) {
@@ -106,7 +109,7 @@ int32_t TCanvas::LayoutText(std::string_view Text, TRect& Rect, uint32_t Flags, 
     std::vector<std::string> lines;
     for (const std::string& paragraph : SplitParagraphs(shown, singleLine)) {
         if ((Flags & DT_WORDBREAK) && !paragraph.empty())
-            WrapParagraph(paragraph, ClampToPixel(right - left), width, lines);
+            DoWrapParagraph(paragraph, ClampToPixel(right - left), lines);
         else
             lines.push_back(paragraph);
     }
@@ -127,8 +130,23 @@ int32_t TCanvas::LayoutText(std::string_view Text, TRect& Rect, uint32_t Flags, 
     }
     if (Paint) {
         const TRect clip = Rect;
+        // Lines far from what can be seen are not drawn (a long paragraph in a small box):
+        // the rows the drawing is clipped to, with a line's height to spare for glyphs that
+        // reach beyond their cell; turned text may go anywhere.
+        int64_t seenTop = INT64_MIN, seenBottom = INT64_MAX;
+        if (Font().Orientation() == 0) {
+            if (!(Flags & DT_NOCLIP)) seenTop = top0, seenBottom = bottom;
+            if (const std::optional<TRect> box = ClipBox()) {
+                seenTop = std::max<int64_t>(seenTop, box->Top);
+                seenBottom = std::min<int64_t>(seenBottom, box->Bottom);
+            }
+        }
         int64_t y = top;
         for (const std::string& line : lines) {
+            if (y + 2 * lineHeight <= seenTop || y - lineHeight >= seenBottom) {
+                y += lineHeight;
+                continue;
+            }
             int64_t x = left;
             if (Flags & DT_CENTER)
                 x = left + (right - left - width(line)) / 2;

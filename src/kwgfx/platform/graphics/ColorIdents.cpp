@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/platform/graphics/ColorIdents.h"
 
 #include "kwgfx/platform/graphics/Colors.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// The colour-identifier table of the drawing platform: the names of the colours of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/platform/graphics/ColorParsing.h"
 
 #include "kwgfx/platform/base/Exceptions.h"

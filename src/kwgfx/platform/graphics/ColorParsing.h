@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// Reading a colour that a person wrote: in a command line, a settings file, a style. The

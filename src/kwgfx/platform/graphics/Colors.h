@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// Named colour values of the drawing platform. RGB colours are 0x00BBGGRR; system

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// Format flags of TCanvas::DrawText, with the window system's values.
@@ -22,7 +23,9 @@ inline constexpr uint32_t DT_BOTTOM = 8;
 inline constexpr uint32_t DT_WORDBREAK = 16;
 /// One line: line breaks in the text do not start new lines.
 inline constexpr uint32_t DT_SINGLELINE = 32;
-/// Accepted and ignored: tabs are measured and drawn as characters of the face.
+/// Tabs advance to stops every eight average characters from the line's start. Without it
+/// the Cairo canvas with Pango shows a tab as a space; other canvases measure and draw tabs
+/// as characters of the face.
 inline constexpr uint32_t DT_EXPANDTABS = 64;
 /// Draws outside the rectangle too.
 inline constexpr uint32_t DT_NOCLIP = 256;
@@ -30,7 +33,8 @@ inline constexpr uint32_t DT_NOCLIP = 256;
 inline constexpr uint32_t DT_CALCRECT = 1024;
 /// "&" is an ordinary character (otherwise "&x" shows x, "&&" shows "&").
 inline constexpr uint32_t DT_NOPREFIX = 2048;
-/// Right-to-left reading order; accepted and ignored (text is laid out left to right).
+/// Right-to-left reading order: the paragraph direction of the bidirectional algorithm is
+/// right to left (the Cairo canvas with Pango; other canvases ignore it).
 inline constexpr uint32_t DT_RTLREADING = 0x20000;
 
 } // namespace kw::platform

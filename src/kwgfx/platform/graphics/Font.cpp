@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/platform/graphics/Font.h"
 
 #include "kwgfx/platform/graphics/PixelRounding.h"

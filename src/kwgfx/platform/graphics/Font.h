@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// The font of a canvas. Size (points) and Height (pixels) are two views of one value,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// The records of the canvas's triangle gradient fill: vertices with 16-bit colour

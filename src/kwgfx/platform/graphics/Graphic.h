@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// A picture that a canvas can Draw or StretchDraw. Any canvas can draw any graphic

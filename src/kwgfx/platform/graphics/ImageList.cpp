@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/platform/graphics/ImageList.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// A list of same-sized images addressed by index, as toolbars and shape controls use them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// The pen of a canvas: the colour, style and width of lines and outlines. A pen can be

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Setters and assignment of TPen and TBrush: a change notification fires only when a
 // value really changes, so observers are not woken by no-op writes.
 #include "kwgfx/platform/graphics/Brush.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/platform/graphics/PixelImage.h"
 
 #include "kwgfx/platform/base/Exceptions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// A picture held in memory without any canvas: Width x Height premultiplied 0xAARRGGBB

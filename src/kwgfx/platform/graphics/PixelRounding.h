@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// Float-to-pixel conversions shared by the canvases, the geometry conversions and the

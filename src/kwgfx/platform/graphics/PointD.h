@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// A point with double-precision coordinates for the canvas's sub-pixel drawing calls, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// How several figures filled as one area decide what is inside: alternate (even-odd:

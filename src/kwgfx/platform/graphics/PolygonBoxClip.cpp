@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Sutherland-Hodgman clipping of one closed figure against the four sides of a box, and
 // Liang-Barsky clipping of a single segment.
 #include "kwgfx/platform/graphics/PolygonBoxClip.h"

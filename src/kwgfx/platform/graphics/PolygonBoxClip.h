@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// Clipping a closed figure to an axis-aligned box, for rasterisers that hold coordinates in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TRecordingCanvas: recording of calls with state snapshots, measuring by the fixed text
 // model, and the text form of the record.
 #include "kwgfx/platform/graphics/RecordingCanvas.h"

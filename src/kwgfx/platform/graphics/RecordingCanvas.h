@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// A canvas that draws nothing and records every drawing call: its name, its arguments,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/platform/graphics/ScreenFont.h"
 
 #include "kwgfx/platform/graphics/FixedTextModel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// Font questions asked without a canvas at hand (what face a font object really gets, and

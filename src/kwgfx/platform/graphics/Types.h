@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// The integer records of the drawing platform: pixel points, rectangles, sizes and

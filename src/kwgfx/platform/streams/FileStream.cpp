@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/platform/streams/FileStream.h"
 
 #include "kwgfx/platform/base/Exceptions.h"

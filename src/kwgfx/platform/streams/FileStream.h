@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// A stream on a file of the file system (POSIX descriptors, 64-bit offsets).

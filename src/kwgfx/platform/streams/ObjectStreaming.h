@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// Shortcuts for saving a persistent object's properties and loading them back, through

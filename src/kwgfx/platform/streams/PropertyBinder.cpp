@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Property stream binding: parsed nodes -> checked actions on the object's properties.
 
 #include "kwgfx/platform/streams/detail/PropertyBinder.h"

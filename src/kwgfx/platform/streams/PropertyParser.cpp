@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Property stream parsing: tokens -> tree of property nodes (syntax only).
 
 #include "kwgfx/platform/streams/detail/PropertyParser.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Property stream reader: reading the stream, parsing it (PropertyParser.cpp), binding its
 // properties (PropertyBinder.cpp), applying them, and the values of declared properties.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// Reads a property stream (docs/property-stream.md) into one persistent object.

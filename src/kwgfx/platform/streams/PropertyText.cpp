@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Lexical layer of the property stream.
 //   - identifiers and value spelling (writer side)
 //   - number conversion (reader side)

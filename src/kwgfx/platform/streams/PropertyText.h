@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// The lexical layer of the property stream (docs/property-stream.md): how values are

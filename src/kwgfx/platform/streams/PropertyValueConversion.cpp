@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Property stream values: tokens -> values of a property's kind.
 
 #include "kwgfx/platform/streams/detail/PropertyValueConversion.h"

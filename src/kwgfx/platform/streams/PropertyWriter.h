@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// Writes one persistent object as a property stream (docs/property-stream.md): its

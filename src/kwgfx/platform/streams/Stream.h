@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// The platform's byte stream: an abstract source and sink of bytes with a position and a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/platform/system/DynamicLibrary.h"
 
 #include <dlfcn.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// Loading code libraries at run time: LoadLibrary, GetProcAddress and FreeLibrary.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/platform/system/Registry.h"
 
 #include "kwgfx/platform/text/AsciiText.h"

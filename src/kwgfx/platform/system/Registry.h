@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// A read-only view of a registry of keys and string values, over an in-memory store that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/platform/text/AsciiText.h"
 
 namespace kw::platform {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// Letter case of the ASCII letters only: the fast text tests that names, keys and file

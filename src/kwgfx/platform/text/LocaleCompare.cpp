@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The collation orders of LocaleCompare.h, on ICU.
 
 #include "kwgfx/platform/text/LocaleCompare.h"

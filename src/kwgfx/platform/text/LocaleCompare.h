@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// Ordering of texts in the locale's collation (the root collation of the Unicode

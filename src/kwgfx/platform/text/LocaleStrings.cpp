@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The locale-aware text tests of LocaleStrings.h, on ICU.
 //
 // Sections: comparison keys; character boundaries; the tests.

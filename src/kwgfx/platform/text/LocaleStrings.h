@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// Locale-aware text tests on UTF-8 strings: equality, starts-with, ends-with and

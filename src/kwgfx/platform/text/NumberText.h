@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// Numbers as text, independent of the process locale: the decimal separator comes from

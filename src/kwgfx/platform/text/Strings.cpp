@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/platform/text/Strings.h"
 
 #include "kwgfx/platform/base/Exceptions.h"

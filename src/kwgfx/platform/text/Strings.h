@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// Lists of text lines: the abstract TStrings with name=value access, and TStringList,

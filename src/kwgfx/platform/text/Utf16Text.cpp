@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/platform/text/Utf16Text.h"
 
 namespace kw::platform {

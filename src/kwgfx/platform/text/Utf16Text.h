@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// UTF-16 text for interfaces that take 16-bit characters.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/platform/windowing/Application.h"
 
 #include "kwgfx/platform/windowing/RecordingWindowSurface.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// The clocks a message loop can run on. Time is counted in whole milliseconds from an

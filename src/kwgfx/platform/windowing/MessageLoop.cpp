@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TMessageLoop: clock, posted-message queue, timer countdowns, AdvanceClock and Run.
 #include "kwgfx/platform/windowing/MessageLoop.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// The message loop of the user-interface thread: it runs posted messages and fires the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// The default window surface: a recording canvas, so painting leaves a record and no

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// The desktop that windows are placed on. There is no display to ask, so its size is a

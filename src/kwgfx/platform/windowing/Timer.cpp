@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/platform/windowing/Timer.h"
 
 #include "kwgfx/platform/windowing/Application.h"

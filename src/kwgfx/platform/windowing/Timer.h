@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// A timer that calls OnTimer every Interval milliseconds while it is enabled, from the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kwgfx/platform/windowing/WindowHandles.h"
 
 #include <map>

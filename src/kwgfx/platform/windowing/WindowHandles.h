@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// Window handles and messages: a small registry of windows, each with a window procedure

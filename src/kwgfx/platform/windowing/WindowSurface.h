@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// What a window paints on: a canvas the size of the window's client area. The application

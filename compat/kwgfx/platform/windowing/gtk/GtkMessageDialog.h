@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 /// \file
 /// The include path of release 0.1.0, kept for one release: include

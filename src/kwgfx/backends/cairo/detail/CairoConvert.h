@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Internal to the Cairo canvas: conversions from the platform's values to Cairo's.
 

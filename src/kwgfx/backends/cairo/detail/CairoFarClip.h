@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Internal to the Cairo canvas: figures with coordinates far outside the surface are clipped
 // before Cairo sees them.

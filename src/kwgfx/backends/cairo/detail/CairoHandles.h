@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Internal to the Cairo backend: owning handles for Cairo's reference-counted objects, so
 // that a reference is dropped on every way out of a scope, an exception's included.

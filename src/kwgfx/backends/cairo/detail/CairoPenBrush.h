@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Internal to the Cairo canvas: how a TPen and a TBrush become Cairo's source and line
 // settings.

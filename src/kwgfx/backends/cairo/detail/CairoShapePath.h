@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Internal to the Cairo canvas: a box shape's outline as it is built. It goes straight into
 // Cairo for shapes within the far reach; otherwise it is flattened into closed figures at

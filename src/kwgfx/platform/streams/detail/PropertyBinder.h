@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The second step of reading a property stream: each parsed node found among the object's
 // published and declared properties (nested objects included) and turned into an action

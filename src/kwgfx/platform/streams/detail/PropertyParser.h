@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The first step of reading a property stream: the text after the header line parsed
 // into a tree of property nodes. Only the syntax is checked here; which names exist and

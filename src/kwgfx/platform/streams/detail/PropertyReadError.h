@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // How the property reader's files report a fault in the text: an EReadError that names
 // the line and column of the token at fault and says what was expected there.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What a value in the property text means for a property of a given kind. Published
 // properties are converted here before anything is applied; the reader's Read... calls

@@ -1,4 +1,5 @@
-#include "kwgfx/platform/controls/HintWindow.h"
+// SPDX-License-Identifier: MIT
+#include "kwgfx/platform/controls/PlainHintWindow.h"
 
 #include "kwgfx/platform/graphics/DrawTextFlags.h"
 #include "kwgfx/platform/windowing/Screen.h"

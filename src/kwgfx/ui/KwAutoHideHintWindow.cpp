@@ -1,4 +1,5 @@
-#include "kwgfx/ui/KwHintWindow.h"
+// SPDX-License-Identifier: MIT
+#include "kwgfx/ui/KwAutoHideHintWindow.h"
 
 #include "kwgfx/platform/base/Exceptions.h"
 #include "kwgfx/platform/graphics/DrawTextFlags.h"

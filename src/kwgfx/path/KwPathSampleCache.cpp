@@ -1,6 +1,7 @@
-// The parts a path keeps between drawing and hit-testing calls (detail/KwPathCache.h).
+// SPDX-License-Identifier: MIT
+// The parts a path keeps between drawing and hit-testing calls (detail/KwPathSampleCache.h).
 
-#include "kwgfx/path/detail/KwPathCache.h"
+#include "kwgfx/path/detail/KwPathSampleCache.h"
 
 #include "kwgfx/path/KwPathTightBounds.h"
 #include "kwgfx/path/detail/KwPathWalk.h"
@@ -8,7 +9,7 @@
 namespace kw::detail {
 
 std::shared_ptr<const TKwAreaFigures>
-TKwPathCache::AreaFigures(std::span<const TKwPathPoint> Entries) {
+TKwPathSampleCache::AreaFigures(std::span<const TKwPathPoint> Entries) {
     std::lock_guard lock(FLock);
     if (FAreaFigures) return FAreaFigures;
     auto figures = std::make_shared<const TKwAreaFigures>(BuildAreaFigures(Entries, nullptr));
@@ -17,7 +18,7 @@ TKwPathCache::AreaFigures(std::span<const TKwPathPoint> Entries) {
 }
 
 std::shared_ptr<const TKwCanvasFigures>
-TKwPathCache::CanvasFigures(std::span<const TKwPathPoint> Entries) {
+TKwPathSampleCache::CanvasFigures(std::span<const TKwPathPoint> Entries) {
     std::lock_guard lock(FLock);
     if (FCanvasFigures) return FCanvasFigures;
     auto figures = std::make_shared<const TKwCanvasFigures>(BuildCanvasFigures(Entries, nullptr));
@@ -26,20 +27,20 @@ TKwPathCache::CanvasFigures(std::span<const TKwPathPoint> Entries) {
 }
 
 std::shared_ptr<const TKwAreaHitIndex>
-TKwPathCache::HitIndex(std::span<const TKwPathPoint> Entries) {
+TKwPathSampleCache::HitIndex(std::span<const TKwPathPoint> Entries) {
     std::lock_guard lock(FLock);
     // The index bounds its own size (TKwAreaHitIndex::MaxSampledPoints), so it is always kept.
     if (!FHitIndex) FHitIndex = std::make_shared<const TKwAreaHitIndex>(Entries);
     return FHitIndex;
 }
 
-TKwBoxD TKwPathCache::CurvesBox(std::span<const TKwPathPoint> Entries) {
+TKwBoxD TKwPathSampleCache::CurvesBox(std::span<const TKwPathPoint> Entries) {
     std::lock_guard lock(FLock);
     if (!FCurvesBox) FCurvesBox = CurvesControlBox(Entries);
     return *FCurvesBox;
 }
 
-TKwRect TKwPathCache::TightBounds(std::span<const TKwPathPoint> Entries) {
+TKwRect TKwPathSampleCache::TightBounds(std::span<const TKwPathPoint> Entries) {
     std::lock_guard lock(FLock);
     if (!FTightBounds) FTightBounds = kw::TightBounds(Entries);
     return *FTightBounds;
@@ -82,7 +83,7 @@ struct TRasterPathWriter {
 } // namespace
 
 std::shared_ptr<const raster::TRasterPath>
-TKwPathCache::RasterPath(std::span<const TKwPathPoint> Entries) {
+TKwPathSampleCache::RasterPath(std::span<const TKwPathPoint> Entries) {
     std::lock_guard lock(FLock);
     if (FRasterPath) return FRasterPath;
     auto path = std::make_shared<raster::TRasterPath>();
@@ -91,7 +92,7 @@ TKwPathCache::RasterPath(std::span<const TKwPathPoint> Entries) {
     return path;
 }
 
-void TKwPathCache::Clear() {
+void TKwPathSampleCache::Clear() {
     std::lock_guard lock(FLock);
     FAreaFigures.reset();
     FCanvasFigures.reset();

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: MIT
 // Colour names: the "$" hexadecimal form and the round trip of CanvasColorToString
 // through StringToCanvasColor.
-#include <kwgfx/geometry/KwColorNames.h>
 #include <kwgfx/platform/base/Exceptions.h>
 #include <kwgfx/platform/graphics/ColorIdents.h>
 #include <kwgfx/platform/graphics/Colors.h>
+#include <kwgfx/platform/graphics/KwColorNames.h>
 
 #include <gtest/gtest.h>
 
@@ -44,7 +45,7 @@ TEST(ColorNames, EveryWrittenTextReadsBack) {
     std::mt19937 rng(7);
     std::uniform_int_distribution<int32_t> anyColor(INT32_MIN, INT32_MAX);
     for (int i = 0; i < 2000; ++i) {
-        const TColor c = i < 256 ? platform::SystemColor(i) : anyColor(rng);
+        const platform::TColor c = i < 256 ? platform::SystemColor(i) : anyColor(rng);
         const std::string text = CanvasColorToString(c);
         EXPECT_EQ(StringToCanvasColor(text), c) << text;
     }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What a path keeps between the calls that paint or hit-test it, so that an icon drawn or
 // hit-tested again and again is sampled once: its figures as FillPathArea and DrawPath hand
@@ -24,7 +25,7 @@
 
 namespace kw::detail {
 
-class TKwPathCache {
+class TKwPathSampleCache {
 public:
     static constexpr size_t MaxCachedPoints = size_t{1} << 20;
 

@@ -1,14 +1,15 @@
-#include "kwgfx/geometry/KwColorNames.h"
+// SPDX-License-Identifier: MIT
+#include "kwgfx/platform/graphics/KwColorNames.h"
 
 #include "kwgfx/platform/graphics/ColorIdents.h"
 
 namespace kw {
 
-std::string CanvasColorToString(TColor Color) {
+std::string CanvasColorToString(platform::TColor Color) {
     return platform::ColorToString(Color);
 }
 
-TColor StringToCanvasColor(std::string_view S) {
+platform::TColor StringToCanvasColor(std::string_view S) {
     return platform::StringToColor(S);
 }
 
