@@ -3,10 +3,10 @@
 // WriteSvgPath, and the exact bounds of its curves.
 
 #include "kwgfx/path/KwPathData.h"
-#include "kwgfx/path/detail/KwPathSampleCache.h"
 #include "kwgfx/path/KwPathTightBounds.h"
 #include "kwgfx/path/KwSvgArc.h"
 #include "kwgfx/path/KwSvgPathWriter.h"
+#include "kwgfx/path/detail/KwPathSampleCache.h"
 #include "kwgfx/path/detail/KwPathUpdate.h"
 
 namespace kw {

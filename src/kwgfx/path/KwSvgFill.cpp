@@ -2,8 +2,8 @@
 #include "kwgfx/path/KwSvgFill.h"
 
 #include "kwgfx/geometry/KwMatrix.h"
-#include "kwgfx/path/detail/KwPathSampleCache.h"
 #include "kwgfx/path/detail/KwPathFigures.h"
+#include "kwgfx/path/detail/KwPathSampleCache.h"
 #include "kwgfx/platform/graphics/CanvasStateSaver.h"
 
 #include <algorithm>
