@@ -21,7 +21,10 @@ void CheckRender(const kwtool::TRenderOptions& O) {
     if (O.Size.cx < 1 || O.Size.cy < 1 || O.Size.cx > kwtool::MaxPictureSide ||
         O.Size.cy > kwtool::MaxPictureSide)
         Fail("picture size out of range");
-    if (O.StrokeWidth < 1 || O.StrokeWidth > 1000) Fail("stroke width out of range");
+    if (!(O.StrokeWidth > 0) || O.StrokeWidth > 1000) Fail("stroke width out of range");
+    for (const float d : O.Dashes)
+        if (!(d >= 0) || d > 10000) Fail("dash length out of range");
+    if (O.Op.has_value() == O.With.empty()) Fail("--op without --with, or --with without --op");
     if (O.Fill.has_value() && !O.FillGiven && O.StrokeGiven) Fail("fill without --fill");
     if (!O.FillGiven && !O.StrokeGiven && O.Fill != kw::platform::clBlack)
         Fail("no colour given, yet the fill is not black");

@@ -8,7 +8,7 @@ if(NOT result EQUAL 0)
     message(FATAL_ERROR "kwgfx gallery failed (${result}): ${errors}")
 endif()
 set(expected path_shapes splines gradients arrows pie_slices shape_styles shape_types
-    frames_3d color_schemes progress text_wrap ui_helpers hint_window svg_icons)
+    frames_3d color_schemes progress text_wrap ui_helpers hint_window svg_icons path_toolbox)
 file(READ ${OUT}/index.html index)
 foreach(name ${expected})
     set(png ${OUT}/${name}.png)

@@ -137,6 +137,63 @@ TEST_F(KwgfxTool, ReadsPathTextFromAFileOrStandardInput) {
               64 * 64);
 }
 
+TEST_F(KwgfxTool, StrokesByFillingTheOutline) {
+    // A line 60 long on whole pixels, 4 wide: butt ends cover 60 x 4 pixels, square ends
+    // 2 more on each side, round ends something in between; dashes 6 on, 6 off half of it.
+    const auto ink = [&](std::vector<std::string> Extra) {
+        std::vector<std::string> args = {
+            "render", "M20 20H80", "-o",  File("s.png").string(), "--size",
+            "100x40", "--stroke",  "red", "--stroke-width",       "4"};
+        args.insert(args.end(), Extra.begin(), Extra.end());
+        const TRun r = Run(args);
+        EXPECT_EQ(r.ExitCode, 0) << r.Err;
+        TBitmap picture;
+        picture.LoadFromFile(File("s.png").string());
+        return CountColor(picture, kw::platform::clRed);
+    };
+    EXPECT_EQ(ink({}), 240);
+    EXPECT_EQ(ink({"--cap", "square"}), 256);
+    const int round = ink({"--cap", "round", "--join", "round"});
+    EXPECT_GT(round, 240);
+    EXPECT_LT(round, 256);
+    EXPECT_EQ(ink({"--dash", "6,6"}), 120);
+    // --outline fills the outline as the path: the fill colour, else the stroke's.
+    EXPECT_EQ(ink({"--outline"}), 240);
+    EXPECT_EQ(ink({"--outline", "--fill", "blue"}), 0);
+    for (const std::vector<std::string>& bad : {std::vector<std::string>{"--join", "sharp"},
+                                                {"--cap", "flat"},
+                                                {"--dash", "4,-2"},
+                                                {"--dash", "0,0"},
+                                                {"--dash", ""},
+                                                {"--stroke-width", "0"}}) {
+        std::vector<std::string> args = {"render", "M0 0H9", "-o", File("b.png").string()};
+        args.insert(args.end(), bad.begin(), bad.end());
+        EXPECT_NE(Run(args).ExitCode, 0) << bad[0] << " " << bad[1];
+    }
+}
+
+TEST_F(KwgfxTool, FillsTheResultOfABooleanOperation) {
+    // Two 20 x 20 squares overlapping in a 10 x 10 square.
+    const auto ink = [&](const std::string& Op) {
+        const TRun r = Run({"render", "M0 0H20V20H0Z", "--op", Op, "--with", "M10 10H30V30H10Z",
+                            "-o", File("op.png").string(), "--size", "40x40"});
+        EXPECT_EQ(r.ExitCode, 0) << r.Err;
+        TBitmap picture;
+        picture.LoadFromFile(File("op.png").string());
+        return CountColor(picture, kw::platform::clBlack);
+    };
+    EXPECT_EQ(ink("union"), 700);
+    EXPECT_EQ(ink("intersection"), 100);
+    EXPECT_EQ(ink("difference"), 300);
+    EXPECT_EQ(ink("xor"), 600);
+    EXPECT_NE(Run({"render", "M0 0H9V9Z", "--op", "union", "-o", File("x.png").string()}).ExitCode,
+              0); // no --with
+    EXPECT_NE(Run({"render", "M0 0H9V9Z", "--op", "merge", "--with", "M0 0H1V1Z", "-o",
+                   File("x.png").string()})
+                  .ExitCode,
+              0);
+}
+
 TEST_F(KwgfxTool, InfoPrintsCountsBoundsAndText) {
     const TRun r = Run({"info", "M 0 0 L 10 0 L 10 5 z m 20 20 h 5"});
     ASSERT_EQ(r.ExitCode, 0) << r.Err;
@@ -144,6 +201,8 @@ TEST_F(KwgfxTool, InfoPrintsCountsBoundsAndText) {
     EXPECT_NE(r.Out.find("bounds: 0 0 25 20\n"), std::string::npos) << r.Out;
     EXPECT_NE(r.Out.find("text: M0,0 L10,0 L10,5 Z M20,20 L25,20"), std::string::npos) << r.Out;
     EXPECT_NE(r.Out.find("polygons: 2\n"), std::string::npos) << r.Out;
+    // 10 + 5 + hypot(10, 5) round the closed figure, then 5.
+    EXPECT_NE(r.Out.find("length: 31.1803399\n"), std::string::npos) << r.Out;
 }
 
 TEST_F(KwgfxTool, ReadsSvgPathDataUnlessToldToBeCompatible) {

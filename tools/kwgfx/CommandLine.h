@@ -7,12 +7,15 @@
 #include "ToolArgs.h"
 #include "ToolCommands.h"
 
+#include <kwgfx/path/KwPathBoolean.h>
 #include <kwgfx/path/KwPathPoint.h>
+#include <kwgfx/path/KwStrokeStyle.h>
 #include <kwgfx/platform/graphics/Colors.h>
 #include <kwgfx/platform/graphics/Types.h>
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace kwtool {
 
@@ -30,11 +33,21 @@ struct TRenderOptions {
     kw::TKwFillMode FillRule = kw::fmNonZero;
     bool FillGiven = false;
     bool StrokeGiven = false;
-    int StrokeWidth = 1;
+    // The stroke's geometry: it is drawn by filling its outline (KwStrokeOutline).
+    float StrokeWidth = 1;
+    kw::TKwLineJoin Join = kw::ljMiter;
+    kw::TKwLineCap Cap = kw::lcButt;
+    std::vector<float> Dashes;
+    // --outline: the stroke's outline replaces the path and is filled like one.
+    bool Outline = false;
+    // --op with --with: the path is replaced by Op of it and the second path's text.
+    std::optional<kw::TKwPathOp> Op;
+    std::string With;
 };
 
 // The options of render; the path text's source goes to Source. An output file is
-// required; with no colour given at all, the path is filled black.
+// required; with no colour given at all, the path is filled black. --op and --with come
+// together.
 TRenderOptions ReadRenderOptions(TArgs Args, TPathSource& Source);
 
 struct TInfoOptions {

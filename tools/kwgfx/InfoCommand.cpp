@@ -4,6 +4,8 @@
 #include "CommandLine.h"
 #include "PathLoading.h"
 
+#include <kwgfx/path/KwPathMeasure.h>
+
 #include <cstdio>
 
 namespace kwtool {
@@ -19,6 +21,7 @@ int RunInfo(TArgs Args) {
     std::printf("tight bounds: %s\n", TightBoundsText(path).c_str());
     std::printf("text: %s\n", path.GetPathString().c_str());
     std::printf("polygons: %zu\n", path.ToPolygons().size());
+    std::printf("length: %.9g\n", kw::KwPathLength(path));
     return 0;
 }
 

@@ -24,10 +24,13 @@ constexpr TToolCommand kCommands[] = {
     {"render",
      "<path text | @file | --file F | -> -o out.png|.pdf|.svg|.ps [--size WxH] [--fit]\n"
      "        [--fill COLOR] [--fill-rule nonzero|evenodd]\n"
-     "        [--stroke COLOR] [--stroke-width N] [--background COLOR] [--antialias] [--compat]",
+     "        [--stroke COLOR] [--stroke-width W] [--join miter|round|bevel]\n"
+     "        [--cap butt|round|square] [--dash 4,2] [--outline]\n"
+     "        [--op union|intersection|difference|xor --with PATHTEXT]\n"
+     "        [--background COLOR] [--antialias] [--compat]",
      "draw path text into a picture (PNG, or PDF, SVG, PostScript by the extension)", RunRender},
     {"info", "<path text | @file | --file F | -> [--compat]",
-     "print entry count, bounds, normalised text and polygon count of path text", RunInfo},
+     "print entry count, bounds, normalised text, polygon count and length of path text", RunInfo},
     {"gallery", "[DIR] [--format png|pdf|svg|ps] [--antialias] [--no-labels]",
      "draw one labelled page per family of drawing routines and an index page (default gallery/)",
      RunGallery},

@@ -39,6 +39,7 @@
 #include "kwgfx/geometry/KwTypes.h"
 #include "kwgfx/geometry/KwVectorTypes.h"
 #include "kwgfx/path/KwCorners.h"
+#include "kwgfx/path/KwPathGuarantees.h"
 #include "kwgfx/path/KwPathPoint.h"
 #include "kwgfx/path/KwPathValueCache.h"
 #include "kwgfx/path/KwSvgPathParser.h"
@@ -120,6 +121,10 @@ public:
     TKwPoint LastPoint() const;
     /// The entries as one contiguous array.
     std::span<const TKwPathPoint> Entries() const { return FPathData; }
+    /// Replaces all entries with Entries in one change, when they keep the guarantees above
+    /// (KwCheckPathGuarantees); otherwise the path stays as it was. Returns the check. The
+    /// start point becomes the last move's point. (KwPathEntries.cpp)
+    TKwPathCheck SetEntries(std::vector<TKwPathPoint> Entries);
 
     // ---- notification
     /// Opens an update bracket: changes until the matching EndUpdate notify nobody.

@@ -9,10 +9,12 @@
 
 #include <malloc.h>
 
+#include <cstddef>
 #include <string>
 
 #if defined(__SANITIZE_ADDRESS__)
-#include <sanitizer/allocator_interface.h>
+// The sanitizer runtime's own count (g++ ships the runtime but not this declaration's header).
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #endif
 
 using namespace kw::platform;

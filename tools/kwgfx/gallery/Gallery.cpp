@@ -65,6 +65,7 @@ std::vector<TGalleryPage> AllPages(const kw::platform::TBitmap& Image) {
     pages.push_back(UiHelpersPage());
     pages.push_back(HintWindowsPage());
     pages.push_back(SvgIconsPage());
+    pages.push_back(PathToolboxPage());
     return pages;
 }
 

@@ -43,6 +43,8 @@ TGalleryPage UiHelpersPage();
 TGalleryPage HintWindowsPage();
 // SvgIconsPage.cpp
 TGalleryPage SvgIconsPage();
+// PathToolboxPage.cpp
+TGalleryPage PathToolboxPage();
 
 // Gallery.cpp: every page in gallery order; Image is the sample picture (PaintSampleImage)
 // that the shape styles page draws.

@@ -25,7 +25,8 @@
 /// target, so that it measures and places its glyphs the same on every target; the target
 /// only renders the glyphs (a vector target keeps them as text). TextExtent(s).cx is the
 /// advance of what TextOut(s) draws; TextHeight is the cell (ascent + descent) of the font
-/// asked for, whatever fallback fonts a line uses.
+/// asked for, whatever fallback fonts a line uses. Smooth text is rendered as GTK renders
+/// its labels by default: grey anti-aliasing, slight hinting, unrounded glyph positions.
 
 #include "kwgfx/platform/graphics/Canvas.h"
 #include "kwgfx/raster/RasterTypes.h"

@@ -34,7 +34,7 @@ TSize TCairoCanvas::DoTextExtent(std::string_view Text) {
         const auto lock = cairo_detail::LockPango();
         cairo_detail::TPangoText& pango = Pango();
         pango.Select(Font(), FAntialias, FDrawTextFlags);
-        const int32_t width = pango.Line(Text).Width;
+        const int32_t width = pango.Width(Text);
         return {width, pango.Metrics().Ascent + pango.Metrics().Descent};
     }
 #endif

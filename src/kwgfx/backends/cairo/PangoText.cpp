@@ -8,7 +8,9 @@
 //   3. Lines: the text Pango gets, layouts, the cache
 //   4. Drawing and wrapping
 #include "kwgfx/backends/cairo/detail/PangoText.h"
+#include "kwgfx/backends/cairo/detail/PangoDirectShaper.h"
 #include "kwgfx/backends/cairo/detail/PangoLayoutCache.h"
+#include "kwgfx/backends/cairo/detail/PangoWidthCache.h"
 #include "kwgfx/backends/cairo/detail/Utf8Repair.h"
 #include "kwgfx/platform/graphics/DrawTextFlags.h"
 
@@ -28,6 +30,8 @@ namespace {
 // memory stays within a few hundred layouts whatever a program measures.
 constexpr std::size_t kCachedLines = 256;
 constexpr std::size_t kCachedKeyBytes = 64 * 1024;
+// Widths of lines measured lately: 2 x 256 of them, texts of at most 256 bytes (128 KiB).
+constexpr std::size_t kWidthSets = 256, kLongestWidthKey = 256;
 // Longer lines are laid out for the call alone.
 constexpr std::size_t kLongestCachedLine = 2048;
 constexpr std::size_t kFontsKept = 16;
@@ -111,7 +115,9 @@ bool ReleasePangoFontMap() {
 
 TPangoText::TPangoText()
     : FContext(pango_font_map_create_context(SharedFontMap())),
-      FLines(std::make_unique<TPangoLayoutCache>(kCachedLines, kCachedKeyBytes)) {
+      FLines(std::make_unique<TPangoLayoutCache>(kCachedLines, kCachedKeyBytes)),
+      FWidths(std::make_unique<TPangoWidthCache>(kWidthSets, kLongestWidthKey)),
+      FDirect(std::make_unique<TPangoDirectShaper>(FContext)) {
     // Unrounded advances: a line measures the sum of its glyphs' advances, as HarfBuzz
     // gives them, on every target and at every rotation.
     pango_context_set_round_glyph_positions(FContext, FALSE);
@@ -121,6 +127,7 @@ TPangoText::TPangoText()
 
 TPangoText::~TPangoText() {
     FLines.reset();
+    FDirect.reset();
     if (FUncached) g_object_unref(FUncached);
     FFonts.clear();
     g_object_unref(FContext);
@@ -129,13 +136,19 @@ TPangoText::~TPangoText() {
 void TPangoText::SetAntialias(bool Antialias) {
     if (Antialias == FAntialias) return;
     FAntialias = Antialias;
+    // Smooth text is rendered as GTK renders its own by default: grey anti-aliasing, slight
+    // (vertical only) hinting, unhinted metrics and unrounded glyph positions (set in the
+    // constructor), so that canvas text in a window looks like the labels beside it.
+    // Fontconfig still turns hinting off where it is configured to (small DejaVu sizes).
     cairo_font_options_t* options = cairo_font_options_create();
     cairo_font_options_set_antialias(options,
                                      Antialias ? CAIRO_ANTIALIAS_GRAY : CAIRO_ANTIALIAS_NONE);
+    if (Antialias) cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_SLIGHT);
     cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
     pango_cairo_context_set_font_options(FContext, options);
     cairo_font_options_destroy(options);
-    // Laid-out lines hold fonts rendered the old way.
+    // Laid-out lines hold fonts rendered the old way. The widths and the direct shaper's fonts
+    // stay: metrics are unhinted, and glyphs and advances the same, whatever the rendering.
     FLines->Clear();
 }
 
@@ -241,7 +254,13 @@ std::shared_ptr<TPangoFontEntry> TPangoText::NewEntry(const std::string& Face, i
 
 void TPangoText::Select(const TFont& Font, bool Antialias, uint32_t Flags) {
     SetAntialias(Antialias);
-    FFont = &Entry(Font);
+    // The font of the last call again (most calls) is known without looking its face up.
+    const bool bold = Font.Style().Contains(fsBold), italic = Font.Style().Contains(fsItalic);
+    if (!FFont || FFont->Height != Font.Height() || FFont->Bold != bold ||
+        FFont->Italic != italic || FFontName != Font.Name()) {
+        FFont = &Entry(Font);
+        FFontName = Font.Name();
+    }
     FExpandTabs = (Flags & DT_EXPANDTABS) != 0;
     FRightToLeft = (Flags & DT_RTLREADING) != 0;
 }
@@ -297,13 +316,20 @@ double TPangoText::AverageCharWidth(TPangoFontEntry& Entry) {
 // ---------------------------------------------------------------- 3. lines
 
 // The text as Pango gets it: valid UTF-8 without NUL, and a tab is a space unless tabs
-// expand to tab stops.
+// expand to tab stops. FText views Text itself where it is that already.
 void TPangoText::PrepareText(std::string_view Text) {
-    if (IsCleanUtf8(Text))
-        FText.assign(Text);
-    else
-        FText = RepairUtf8(Text);
-    if (!FExpandTabs) std::replace(FText.begin(), FText.end(), '\t', ' ');
+    if (FUncached) {
+        g_object_unref(FUncached);
+        FUncached = nullptr;
+    }
+    // Most text is used as it is, without a copy.
+    if (IsCleanUtf8(Text) && (FExpandTabs || Text.find('\t') == Text.npos)) {
+        FText = Text;
+        return;
+    }
+    FRepaired = IsCleanUtf8(Text) ? std::string(Text) : RepairUtf8(Text);
+    if (!FExpandTabs) std::replace(FRepaired.begin(), FRepaired.end(), '\t', ' ');
+    FText = FRepaired;
 }
 
 // A layout of Text in the selected font and paragraph direction; WrapWidth in Pango units
@@ -333,25 +359,63 @@ PangoLayout* TPangoText::NewLayout(std::string_view Text, int32_t WrapWidth) {
 }
 
 TPangoLine TPangoText::Line(std::string_view Text) {
-    if (FUncached) {
-        g_object_unref(FUncached);
-        FUncached = nullptr;
-    }
     PrepareText(Text);
+    return PreparedLine();
+}
+
+// The line of the prepared text, laid out or found laid out.
+TPangoLine TPangoText::PreparedLine() {
     if (FText.empty()) return {};
     if (FText.size() > kLongestCachedLine) {
         FUncached = NewLayout(FText, -1);
         return {FUncached, LineWidth(pango_layout_get_line_readonly(FUncached, 0))};
     }
-    const uint32_t serial = FFont->Serial;
-    FKey.assign(reinterpret_cast<const char*>(&serial), sizeof serial);
-    FKey += char((FExpandTabs ? 1 : 0) | (FRightToLeft ? 2 : 0));
-    FKey += FText;
+    MakeKey();
     if (const TPangoLayoutCache::TEntry* hit = FLines->Find(FKey)) return {hit->Layout, hit->Width};
     PangoLayout* layout = NewLayout(FText, -1);
     const int32_t width = LineWidth(pango_layout_get_line_readonly(layout, 0));
     const TPangoLayoutCache::TEntry* entry = FLines->Insert(FKey, layout, width);
     return {entry->Layout, entry->Width};
+}
+
+// Measured before, else shaped directly where the line allows it, else laid out (and so
+// ready to be drawn).
+int32_t TPangoText::Width(std::string_view Text) {
+    PrepareText(Text);
+    if (FText.empty()) return 0;
+    const uint64_t tag = uint64_t(FFont->Serial) << 8 | ParagraphOptions();
+    if (const auto width = FWidths->Find(tag, FText)) return *width;
+    int32_t width;
+    if (const auto advance = DirectAdvanceOfText())
+        width = RoundToInt(FromPango(*advance));
+    else
+        width = PreparedLine().Width;
+    FWidths->Insert(tag, FText, width);
+    return width;
+}
+
+// The key of the prepared text: font, paragraph options, text.
+void TPangoText::MakeKey() {
+    const uint32_t serial = FFont->Serial;
+    FKey.assign(reinterpret_cast<const char*>(&serial), sizeof serial);
+    FKey += char(ParagraphOptions());
+    FKey += FText;
+}
+
+uint8_t TPangoText::ParagraphOptions() const {
+    return (FExpandTabs ? 1 : 0) | (FRightToLeft ? 2 : 0);
+}
+
+// The direct shaper takes left-to-right paragraphs only: in a right-to-left one the spaces
+// and punctuation at a Latin line's ends form runs of their own.
+std::optional<int32_t> TPangoText::DirectAdvanceOfText() {
+    if (FRightToLeft) return std::nullopt;
+    return FDirect->Advance(FText, FFont->Desc, FFont->Serial);
+}
+
+std::optional<int32_t> TPangoText::DirectAdvance(std::string_view Text) {
+    PrepareText(Text);
+    return DirectAdvanceOfText();
 }
 
 // ---------------------------------------------------------------- 4. drawing and wrapping
@@ -369,7 +433,7 @@ void TPangoText::Show(cairo_t* Cr, const TPangoLine& Line, double X, double Base
 void TPangoText::Wrap(std::string_view Paragraph, int32_t MaxWidth,
                       std::vector<std::string>& Lines) {
     PrepareText(Paragraph);
-    const std::string text = FText;
+    const std::string text(FText);
     const int32_t width = MaxWidth <= 0                      ? 1
                           : MaxWidth > INT_MAX / PANGO_SCALE ? -1
                                                              : MaxWidth * PANGO_SCALE;

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 // Internal to the Cairo canvas: its text through Pango. One TPangoText per canvas holds a
-// Pango context on the process's shared font map, the fonts the canvas has asked for and a
+// Pango context on the process's shared font map, the fonts the canvas has asked for, a
 // bounded cache of laid-out lines, so that measuring a line again and drawing what was
-// measured reuse one layout. Every member is called with the Pango lock held (LockPango):
-// Pango's font map and fonts are not safe to use from two threads at once.
+// measured reuse one layout, and a table of lately measured widths. A line that is only
+// measured is shaped directly with HarfBuzz where that gives its layout's width
+// (TPangoDirectShaper), and laid out otherwise. Every member is called with the Pango lock
+// held (LockPango): Pango's font map and fonts are not safe to use from two threads at once.
 
 #include "kwgfx/platform/graphics/Font.h"
 #include "kwgfx/platform/graphics/FontRecords.h"
@@ -12,6 +14,7 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,7 +25,9 @@ typedef struct _PangoLayout PangoLayout;
 
 namespace kw::platform::cairo_detail {
 
+class TPangoDirectShaper;
 class TPangoLayoutCache;
+class TPangoWidthCache;
 struct TPangoFontEntry;
 
 // The lock every use of Pango holds; recursive, as DrawText measures and draws its lines
@@ -68,6 +73,13 @@ public:
 
     // Text as one line (line breaks in it are characters too).
     TPangoLine Line(std::string_view Text);
+    // The advance of Text as one line, rounded: Line(Text).Width, without laying the line
+    // out where shaping it directly gives the same advance (TPangoDirectShaper). The result
+    // is kept, so measuring a line again costs a table look-up.
+    int32_t Width(std::string_view Text);
+    // The advance in Pango units of Text shaped directly, or nothing where the line needs
+    // its layout; what Width goes by, exposed to check it against the layout.
+    std::optional<int32_t> DirectAdvance(std::string_view Text);
     // Draws Line with its left end at (X, Baseline) in Cr's user space.
     void Show(cairo_t* Cr, const TPangoLine& Line, double X, double Baseline);
     // Breaks Paragraph at Pango's line-break opportunities (Unicode's rules: between words,
@@ -81,19 +93,28 @@ private:
                                               bool Italic);
     double AverageCharWidth(TPangoFontEntry& Entry);
     PangoLayout* NewLayout(std::string_view Text, int32_t WrapWidth);
+    void MakeKey();
+    uint8_t ParagraphOptions() const;
+    TPangoLine PreparedLine();
+    std::optional<int32_t> DirectAdvanceOfText();
     void PrepareText(std::string_view Text);
     void SetAntialias(bool Antialias);
 
     PangoContext* FContext = nullptr;
     std::vector<std::shared_ptr<TPangoFontEntry>> FFonts; // most recently used first
-    TPangoFontEntry* FFont = nullptr;
+    TPangoFontEntry* FFont = nullptr;                     // the selected font, FFonts' first
+    std::string FFontName;                                // the name it was asked for by
     std::unique_ptr<TPangoLayoutCache> FLines;
-    PangoLayout* FUncached = nullptr; // a line too long to cache, kept until the next call
+    std::unique_ptr<TPangoWidthCache> FWidths;
+    std::unique_ptr<TPangoDirectShaper> FDirect;
+    PangoLayout* FUncached = nullptr; // a line too long to cache, kept until the next text
     bool FAntialias = false;
     bool FExpandTabs = false;
     bool FRightToLeft = false;
-    std::string FText; // the text being laid out, valid UTF-8 without NUL
-    std::string FKey;  // its cache key
+    std::string_view FText; // the text being laid out, valid UTF-8 without NUL: the
+                            // caller's or FRepaired
+    std::string FRepaired;  // the text with bad UTF-8 or tabs replaced
+    std::string FKey;       // the layout cache's key of the text
 };
 
 } // namespace kw::platform::cairo_detail
