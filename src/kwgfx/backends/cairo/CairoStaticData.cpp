@@ -13,7 +13,7 @@ namespace kw::platform {
 void ReleaseCairoStaticData() {
     bool pango = false;
 #if KWGFX_HAVE_PANGO
-    // Pango's fonts hold Cairo's; they go first.
+    // Pango's shared fonts hold Cairo's; they go first.
     pango = cairo_detail::ReleasePangoFontMap();
 #endif
     // Pango's fontconfig helper threads may let go of their last fonts a moment later, and

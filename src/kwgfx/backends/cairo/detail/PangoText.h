@@ -34,8 +34,8 @@ struct TPangoFontEntry;
 // through the calls that take it too.
 std::unique_lock<std::recursive_mutex> LockPango();
 
-// Lets go of the font map the canvases share, and so of every font they loaded (once no
-// canvas is left); the next text makes a new one. Says whether there was one.
+// Lets go of the fonts the canvases share (not of the font map, which lives as long as the
+// process); says whether Pango has laid out text in this process.
 bool ReleasePangoFontMap();
 
 struct TPangoFontMetrics {
