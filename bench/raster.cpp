@@ -2,7 +2,8 @@
 // The rasteriser alone, without Cairo or a canvas, on the icon sample
 // (tests/data/icons/icons.txt): every icon fitted into SIZE x SIZE, anti-aliased, under its
 // own fill rule, onto 32-bit pixels cleared before each icon. BM_RasterClear is the clear
-// alone, the floor. "us_per_icon" compares with the Skia peer script's figures;
+// alone, the floor; BM_RasterIconEdges the figures alone (flattened, clipped and sorted into
+// bands, never filled). "us_per_icon" compares with the Skia peer script's figures;
 // "segments_per_icon" tells how many line segments the curves became.
 //
 // BM_RasterIconsLevel runs the same at 256 x 256 with each instruction set the processor
@@ -134,6 +135,24 @@ void BM_RasterIcons(benchmark::State& State) {
     FillIcons(State, int(State.range(0)), true);
 }
 BENCHMARK(BM_RasterIcons)->Arg(32)->Arg(256)->Arg(1024);
+
+// The figures alone: flattened, clipped and sorted into bands, never filled.
+void BM_RasterIconEdges(benchmark::State& State) {
+    const int size = int(State.range(0));
+    raster::TRasterizer raster;
+    std::size_t segments = 0;
+    for (auto _ : State) {
+        segments = 0;
+        for (const TIcon& icon : Icons()) {
+            raster.Reset({0, 0, size, size}, true);
+            raster.SetTransform(FitTransform(icon, size));
+            raster.AddPath(icon.Path);
+            segments += raster.EdgeCount();
+        }
+    }
+    Count(State, Icons().size(), segments);
+}
+BENCHMARK(BM_RasterIconEdges)->Arg(32)->Arg(256)->Arg(1024);
 
 void BM_RasterIconsLevel(benchmark::State& State) {
     const auto level = raster::TSimdLevel(State.range(0));

@@ -150,17 +150,41 @@ inline __m128i Blend2(__m128i Dest, __m128i Color, __m128i C) {
 
 // ---------------------------------------------------------------- 3. spans and groups
 
+// Count pixels at P (Count >= 0) set to Color. Spans inside shapes are short and start
+// anywhere: with vectors, the first and last stores may overlap the others, and the ones
+// between are aligned, so that no store crosses a cache line and no loop runs over a tail.
 inline void FillPixels(std::uint8_t* P, int Count, std::uint32_t Color) {
-    int i = 0;
-#if KWGFX_RASTER_LEVEL >= 2
-    const __m256i c8 = _mm256_set1_epi32(int(Color));
-    for (; i + 8 <= Count; i += 8) _mm256_storeu_si256(reinterpret_cast<__m256i*>(P + 4 * i), c8);
-#endif
 #if KWGFX_RASTER_LEVEL >= 1
-    const __m128i c4 = _mm_set1_epi32(int(Color));
-    for (; i + 4 <= Count; i += 4) _mm_storeu_si128(reinterpret_cast<__m128i*>(P + 4 * i), c4);
+    std::uint8_t* const end = P + 4 * std::ptrdiff_t(Count);
+#if KWGFX_RASTER_LEVEL >= 2
+    if (Count >= 8) {
+        const __m256i c8 = _mm256_set1_epi32(int(Color));
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(P), c8);
+        auto* q = reinterpret_cast<std::uint8_t*>((reinterpret_cast<std::uintptr_t>(P) + 32) &
+                                                  ~std::uintptr_t(31));
+        for (; q + 32 <= end; q += 32) _mm256_store_si256(reinterpret_cast<__m256i*>(q), c8);
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(end - 32), c8);
+        return;
+    }
+#else
+    if (Count >= 8) {
+        const __m128i c4 = _mm_set1_epi32(int(Color));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(P), c4);
+        auto* q = reinterpret_cast<std::uint8_t*>((reinterpret_cast<std::uintptr_t>(P) + 16) &
+                                                  ~std::uintptr_t(15));
+        for (; q + 16 <= end; q += 16) _mm_store_si128(reinterpret_cast<__m128i*>(q), c4);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(end - 16), c4);
+        return;
+    }
 #endif
-    for (; i < Count; ++i) std::memcpy(P + 4 * i, &Color, 4);
+    if (Count >= 4) {
+        const __m128i c4 = _mm_set1_epi32(int(Color));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(P), c4);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(end - 16), c4);
+        return;
+    }
+#endif
+    for (int i = 0; i < Count; ++i) std::memcpy(P + 4 * i, &Color, 4);
 }
 
 // The paint of a job, prepared once for all its rows.
@@ -371,8 +395,15 @@ inline void ResolveRow(const TResolveJob& Job, const TPaint& Paint, std::uint32_
     constexpr std::ptrdiff_t bytes = Kind == TTargetKind::Mask ? 1 : 4;
     const int first = Job.OutFirst, last = Job.OutLast;
     const auto constant = [&](int From, int To, std::uint32_t Coverage) {
-        ConstantSpan<Kind>(Row, MaxInt(From, first) - first, MinInt(To, last) - first, Coverage,
-                           Paint);
+        From = MaxInt(From, first) - first;
+        To = MinInt(To, last) - first;
+        // The inside of a shape, the common span, is written here: a call would cost the
+        // vector registers of the loop below.
+        if (Kind != TTargetKind::Mask && Coverage == 255 && Paint.Solid) {
+            if (From < To) FillPixels(Row + 4 * std::ptrdiff_t(From), To - From, Paint.Color);
+            return;
+        }
+        ConstantSpan<Kind>(Row, From, To, Coverage, Paint);
     };
     // Pixels of a group that lies partly outside the written columns, one by one.
     const auto clipped = [&](int C, const std::uint32_t* Coverage) {
@@ -405,6 +436,18 @@ inline void ResolveRow(const TResolveJob& Job, const TPaint& Paint, std::uint32_
             }
             x = c + kCellsPerBit;
             std::uint32_t* cells = Cells + c;
+            if (c >= last) {
+                // Right of the written columns (where edges on the right side end): the sums
+                // are no longer needed, only the cells cleared.
+                std::memset(cells, 0, kCellsPerBit * sizeof(std::uint32_t));
+                continue;
+            }
+            if (c >= last) {
+                // Right of the written columns (where edges on the right side end): the sums
+                // are no longer needed, only the cells cleared.
+                std::memset(cells, 0, kCellsPerBit * sizeof(std::uint32_t));
+                continue;
+            }
             const bool inside = c >= first && c + kCellsPerBit <= last;
 #if KWGFX_RASTER_LEVEL >= 2
             __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(cells));
@@ -414,8 +457,11 @@ inline void ResolveRow(const TResolveJob& Job, const TPaint& Paint, std::uint32_
             // The lower half's total onto the upper half, then the running sum onto all.
             const __m256i low = _mm256_permutevar8x32_epi32(v, _mm256_set1_epi32(3));
             v = _mm256_add_epi32(v, _mm256_blend_epi32(_mm256_setzero_si256(), low, 0xF0));
+            // The group's own total is found apart from the running sum, which then takes
+            // one addition per group.
+            const __m256i group = _mm256_permutevar8x32_epi32(v, _mm256_set1_epi32(7));
             v = _mm256_add_epi32(v, running);
-            running = _mm256_permutevar8x32_epi32(v, _mm256_set1_epi32(7));
+            running = _mm256_add_epi32(running, group);
             const __m256i coverage = CoverageOf8<Rule>(v);
             if (inside) {
                 PutGroup8<Kind>(Row + (c - first) * bytes, coverage, color16, Paint);
