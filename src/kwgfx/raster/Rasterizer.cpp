@@ -495,24 +495,25 @@ void TRasterizer::TState::AddEdge(TVertex A, TVertex B) {
 void TRasterizer::TState::AddClippedEdge(double X0, double Y0, double X1, double Y1) {
     const int last = (Height - 1) >> BandShift;
     if (Antialias) {
-        TSmoothEdge e;
-        e.Sign = 1;
-        if (Y0 > Y1) std::swap(X0, X1), std::swap(Y0, Y1), e.Sign = ~std::uint32_t(0);
-        e.Y0 = RoundUp(Y0 * kSubpixels);
-        e.Y1 = RoundUp(Y1 * kSubpixels);
-        if (e.Y0 == e.Y1) return;
+        std::uint32_t sign = 1;
+        if (Y0 > Y1) std::swap(X0, X1), std::swap(Y0, Y1), sign = ~std::uint32_t(0);
+        const int y0 = RoundUp(Y0 * kSubpixels), y1 = RoundUp(Y1 * kSubpixels);
+        if (y0 == y1) return;
         constexpr double one = 4294967296.0; // 2^32
-        const double dx = X1 - X0, steps = double(e.Y1 - e.Y0);
+        const double dx = X1 - X0, steps = double(y1 - y0);
         const double scaled = dx * one / steps;
-        e.X0 = std::int64_t(X0 * one + 0.5);
-        e.Slope = std::int64_t(scaled < 0 ? scaled - 0.5 : scaled + 0.5);
-        e.Rise = float(steps / std::abs(dx));
+        // Built in registers and stored once: an edge put together on the stack field by
+        // field and then copied as a whole would wait for its parts to reach memory.
+        const TSmoothEdge e{std::int64_t(X0 * one + 0.5),
+                            std::int64_t(scaled < 0 ? scaled - 0.5 : scaled + 0.5), y0, y1, sign,
+                            float(steps / std::abs(dx))};
         // An edge ending exactly on a band's top row adds nothing to that band.
-        const int first = std::min((e.Y0 / kSubpixels) >> BandShift, last);
-        const int end = std::min(((e.Y1 - 1) / kSubpixels) >> BandShift, last);
+        const int first = std::min((y0 / kSubpixels) >> BandShift, last);
+        const int end = std::min(((y1 - 1) / kSubpixels) >> BandShift, last);
         Touch(first, end);
         if (Direct) {
-            AccumulateSmooth(e, 0, Height);
+            const TSmoothEdge copy = e;
+            AccumulateSmooth(copy, 0, Height);
             AddEdgeBox(X0, Y0, X1, Y1);
             return;
         }
