@@ -280,6 +280,31 @@ TEST(RasterCoverage, EveryInstructionSetPaintsTheFormula) {
         }
 }
 
+// Whole spans of every length at every offset from a cache line change exactly their own
+// pixels, whatever stores the instruction set uses (they may overlap and align).
+TEST(RasterCoverage, SpansOfAnyLengthAndPlaceWriteOnlyTheirPixels) {
+    constexpr int W = 64, H = 2;
+    constexpr std::uint32_t color = 0xFF2050C0u;
+    std::vector<std::uint32_t> background(std::size_t(W) * H);
+    for (std::size_t i = 0; i < background.size(); ++i) background[i] = 0x01010101u * (i & 0x7F);
+    for (int level = 0; level <= int(BestSimdLevel()); ++level) {
+        UseSimdLevel(TSimdLevel(level));
+        for (int left = 0; left < 17; ++left)
+            for (int width = 0; left + width <= W; ++width) {
+                std::vector<std::uint32_t> pixels = background;
+                FillBox({reinterpret_cast<std::uint8_t*>(pixels.data()), W, H, W * 4},
+                        {left, 1, left + width, 2}, color);
+                for (int x = 0; x < W; ++x) {
+                    const bool inside = x >= left && x < left + width;
+                    ASSERT_EQ(pixels[std::size_t(W) + x], inside ? color : background[W + x])
+                        << "level " << level << " left " << left << " width " << width;
+                    ASSERT_EQ(pixels[std::size_t(x)], background[std::size_t(x)]);
+                }
+            }
+    }
+    UseSimdLevel(BestSimdLevel());
+}
+
 // A mask placed anywhere over the clip box gets the coverage of its own pixels.
 TEST(RasterCoverage, MaskOriginPlacesTheCoverage) {
     std::mt19937 rng(14);

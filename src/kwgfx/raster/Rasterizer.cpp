@@ -505,7 +505,10 @@ void TRasterizer::TState::AddClippedEdge(double X0, double Y0, double X1, double
         // Built in registers and stored once: an edge put together on the stack field by
         // field and then copied as a whole would wait for its parts to reach memory.
         const TSmoothEdge e{std::int64_t(X0 * one + 0.5),
-                            std::int64_t(scaled < 0 ? scaled - 0.5 : scaled + 0.5), y0, y1, sign,
+                            std::int64_t(scaled < 0 ? scaled - 0.5 : scaled + 0.5),
+                            y0,
+                            y1,
+                            sign,
                             float(steps / std::abs(dx))};
         // An edge ending exactly on a band's top row adds nothing to that band.
         const int first = std::min((y0 / kSubpixels) >> BandShift, last);
@@ -759,6 +762,8 @@ void TRasterizer::TState::Fill(detail::TResolveJob Job, std::uint8_t* Origin, st
               right = std::min(Width, OutRight - Clip.Left);
     const int top = std::max(0, OutTop - Clip.Top), bottom = std::min(Height, OutBottom - Clip.Top);
     if (left >= right || top >= bottom) return;
+    // Hard edges give every pixel a coverage of 0 or 255: the pixels are picked, not blended.
+    Job.Hard = !Antialias;
     Job.Cells = Cells.data();
     Job.CellStride = CellStride;
     Job.Bits = Bits.data();
