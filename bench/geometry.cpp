@@ -17,7 +17,7 @@
 
 namespace {
 
-constexpr size_t kCount = 4096;  // a power of two: index with & (kCount - 1)
+constexpr size_t kCount = 4096; // a power of two: index with & (kCount - 1)
 
 // Finite floats of every magnitude (random bit patterns), and plain drawing coordinates.
 std::vector<kw::TKwPoint> AnyFloatPoints() {
@@ -36,7 +36,7 @@ std::vector<kw::TKwPoint> CanvasPoints() {
     std::uniform_int_distribution<int> coord(-20000, 20000);
     std::vector<kw::TKwPoint> points;
     for (size_t i = 0; i < kCount; ++i)
-        points.emplace_back(coord(rng) / 8.0f, coord(rng) / 8.0f);  // eighths: short texts
+        points.emplace_back(coord(rng) / 8.0f, coord(rng) / 8.0f); // eighths: short texts
     return points;
 }
 
@@ -124,10 +124,10 @@ BENCHMARK(BM_FromCharsPair)->Arg(0)->Arg(1);
 // ---------------------------------------------------------------- rectangles through matrices
 
 const kw::TKwMatrix& SomeAffineMatrix() {
-    static const kw::TKwMatrix m = kw::KwMatrixMultiply(
-        kw::KwMatrixMultiply(kw::CreateScaleKwMatrix(1.5f, 0.75f),
-                             kw::CreateRotationKwMatrix(0.3f)),
-        kw::CreateTranslateKwMatrix(12, -7));
+    static const kw::TKwMatrix m =
+        kw::KwMatrixMultiply(kw::KwMatrixMultiply(kw::CreateScaleKwMatrix(1.5f, 0.75f),
+                                                  kw::CreateRotationKwMatrix(0.3f)),
+                             kw::CreateTranslateKwMatrix(12, -7));
     return m;
 }
 

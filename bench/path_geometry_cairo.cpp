@@ -13,10 +13,19 @@
 //
 // Compare the pairs by their items_per_second (points for flattening, fills or queries
 // otherwise).
+//
+// The icon sample (tests/data/icons/icons.txt, every icon fitted into SIZE x SIZE,
+// anti-aliased, under its own fill rule, on a transparent bitmap cleared before each icon)
+// is the work of the Skia peer script: BM_FillSvgIcons (path parsed once) and
+// BM_ParseFillSvgIcons (parsed every time) against BM_ClearFloor, the clear alone. Their
+// "us_per_icon" counters compare directly with the script's figures. The same icons fitted
+// into 256 x 256 are filled with hard edges (FillPath, FillPathArea) and outlined with solid
+// pens of 1 and 3 pixels (DrawPath), each against Cairo doing the same work itself.
 
 #include <kwgfx/backends/cairo/Bitmap.h>
 #include <kwgfx/path/KwPathAreaFill.h>
 #include <kwgfx/path/KwPathData.h>
+#include <kwgfx/path/KwSvgFill.h>
 #include <kwgfx/path/KwSvgPathParser.h>
 #include <kwgfx/platform/graphics/RecordingCanvas.h>
 
@@ -25,8 +34,11 @@
 #include <benchmark/benchmark.h>
 #include <cairo.h>
 
+#include <cmath>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <memory>
 #include <random>
 #include <sstream>
@@ -266,6 +278,261 @@ void BM_CairoFillFloatPolygons(benchmark::State& State) {
                    (State.range(1) ? ", antialiased" : ""));
 }
 BENCHMARK(BM_CairoFillFloatPolygons)->Args({0, 0})->Args({1, 0})->Args({0, 1})->Args({1, 1});
+
+// ---------------------------------------------------------------- the icon sample
+
+struct TSampleIcon {
+    std::string Data;
+    TKwPathData Path;
+    TKwFillMode Rule = fmNonZero;
+};
+
+// Every icon of the sample, its path data parsed once; lines are tab-separated, the last
+// field the path data, a field "evenodd" the fill rule.
+const std::vector<std::unique_ptr<TSampleIcon>>& SampleIcons() {
+    static const std::vector<std::unique_ptr<TSampleIcon>> icons = [] {
+        std::vector<std::unique_ptr<TSampleIcon>> list;
+        std::ifstream in(std::filesystem::path(KWGFX_TEST_DATA_DIR) / "icons/icons.txt");
+        std::string line;
+        while (std::getline(in, line)) {
+            if (line.empty()) continue;
+            auto icon = std::make_unique<TSampleIcon>();
+            icon->Data = line.substr(line.rfind('\t') + 1);
+            icon->Path.SetSvgPathString(icon->Data);
+            if (line.find("\tevenodd\t") != std::string::npos) icon->Rule = fmEvenOdd;
+            list.push_back(std::move(icon));
+        }
+        if (list.empty()) throw std::runtime_error("no icons in the sample");
+        return list;
+    }();
+    return icons;
+}
+
+TKwSvgFillOptions IconOptions(const TSampleIcon& Icon, int Size) {
+    TKwSvgFillOptions options;
+    options.Color = platform::clBlack;
+    options.FillRule = Icon.Rule;
+    options.FitInto = TKwRect(0, 0, float(Size), float(Size));
+    return options;
+}
+
+void CountIcons(benchmark::State& State, size_t Icons) {
+    State.SetItemsProcessed(int64_t(State.iterations() * Icons));
+    // Time per icon in microseconds: the inverse of icons per microsecond.
+    State.counters["us_per_icon"] =
+        benchmark::Counter(double(Icons) / 1e6, benchmark::Counter::kIsIterationInvariantRate |
+                                                    benchmark::Counter::kInvert);
+}
+
+// Clears the bitmap to transparent by writing every pixel once, as the Skia peer clears its
+// canvas before each icon.
+void ClearPixels(platform::TBitmap& Bitmap) {
+    cairo_surface_t* surface = Bitmap.Surface();
+    cairo_surface_flush(surface);
+    std::memset(cairo_image_surface_get_data(surface), 0,
+                std::size_t(cairo_image_surface_get_stride(surface)) *
+                    std::size_t(cairo_image_surface_get_height(surface)));
+    cairo_surface_mark_dirty(surface);
+}
+
+// The floor: clearing the picture once per icon, as every fill below does too.
+void BM_ClearFloor(benchmark::State& State) {
+    const int size = int(State.range(0));
+    const size_t icons = SampleIcons().size();
+    platform::TBitmap bitmap(size, size, platform::TRGBA::Transparent);
+    for (auto _ : State) {
+        for (size_t i = 0; i < icons; ++i) ClearPixels(bitmap);
+        benchmark::ClobberMemory();
+    }
+    CountIcons(State, icons);
+}
+BENCHMARK(BM_ClearFloor)->Arg(32)->Arg(256)->Arg(1024);
+
+// Arg: the picture size.
+void BM_FillSvgIcons(benchmark::State& State) {
+    const int size = int(State.range(0));
+    platform::TBitmap bitmap(size, size, platform::TRGBA::Transparent);
+    for (auto _ : State) {
+        for (const auto& icon : SampleIcons()) {
+            ClearPixels(bitmap);
+            FillSvgPath(bitmap.Canvas(), icon->Path, IconOptions(*icon, size));
+        }
+        cairo_surface_flush(bitmap.Surface());
+    }
+    CountIcons(State, SampleIcons().size());
+}
+BENCHMARK(BM_FillSvgIcons)->Arg(32)->Arg(256)->Arg(1024);
+
+void BM_ParseFillSvgIcons(benchmark::State& State) {
+    const int size = int(State.range(0));
+    platform::TBitmap bitmap(size, size, platform::TRGBA::Transparent);
+    for (auto _ : State) {
+        for (const auto& icon : SampleIcons()) {
+            ClearPixels(bitmap);
+            FillSvgPath(bitmap.Canvas(), icon->Data, IconOptions(*icon, size));
+        }
+        cairo_surface_flush(bitmap.Surface());
+    }
+    CountIcons(State, SampleIcons().size());
+}
+BENCHMARK(BM_ParseFillSvgIcons)->Arg(32)->Arg(256)->Arg(1024);
+
+// The sample's icons fitted into Size x Size, each under its own fill rule: the inputs of
+// the hard-edged fills and the outlines below.
+const std::vector<std::unique_ptr<TKwPathData>>& FittedIcons(int Size) {
+    static std::map<int, std::vector<std::unique_ptr<TKwPathData>>> bySize;
+    auto& icons = bySize[Size];
+    if (icons.empty())
+        for (const auto& icon : SampleIcons()) {
+            auto fitted = std::make_unique<TKwPathData>();
+            fitted->Assign(icon->Path);
+            fitted->ApplyMatrix(
+                KwFitMatrix(icon->Path.GetTightBounds(), TKwRect(0, 0, float(Size), float(Size))));
+            fitted->SetFillMode(icon->Rule);
+            icons.push_back(std::move(fitted));
+        }
+    return icons;
+}
+
+// What FillPath (Arg 0) or DrawPath (Arg 1) hands a canvas for every fitted icon: its
+// integer point lists.
+std::vector<std::vector<TCanvasPoints>> IconCanvasFigures(int Size, bool Outline) {
+    std::vector<std::vector<TCanvasPoints>> all;
+    for (const auto& icon : FittedIcons(Size)) {
+        platform::TRecordingCanvas recorder;
+        if (Outline)
+            icon->DrawPath(recorder, 1);
+        else
+            icon->FillPath(recorder, 1);
+        auto& figures = all.emplace_back();
+        for (const platform::TCanvasCall& call : recorder.Calls()) figures.push_back(call.Points);
+    }
+    return all;
+}
+
+// Hard-edged fills of every icon at 256 x 256: FillPath (one even-odd polygon per figure),
+// FillPathArea (all figures as one area at sub-pixel coordinates), and Cairo filling the
+// same polygons itself as the canvas asks it to.
+void BM_FillPathIcons(benchmark::State& State) {
+    const auto& icons = FittedIcons(256);
+    platform::TBitmap bitmap(256, 256);
+    platform::TCanvas& canvas = bitmap.Canvas();
+    canvas.Pen().SetStyle(platform::psClear);
+    canvas.Brush().SetColor(platform::clNavy);
+    for (auto _ : State)
+        for (const auto& icon : icons) icon->FillPath(canvas, 1);
+    CountIcons(State, icons.size());
+}
+BENCHMARK(BM_FillPathIcons);
+
+void BM_CairoFillIconPolygons(benchmark::State& State) {
+    const auto figures = IconCanvasFigures(256, false);
+    TCairoImage image(256, 256);
+    cairo_t* cr = image.Cr;
+    cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+    cairo_set_source_rgb(cr, 0, 0, 0.5);
+    for (auto _ : State)
+        for (const auto& icon : figures)
+            for (const TCanvasPoints& p : icon) {
+                cairo_new_path(cr);
+                cairo_move_to(cr, p[0].X + 0.5, p[0].Y + 0.5);
+                for (size_t i = 1; i < p.size(); ++i) cairo_line_to(cr, p[i].X + 0.5, p[i].Y + 0.5);
+                cairo_close_path(cr);
+                cairo_fill(cr);
+            }
+    CountIcons(State, figures.size());
+}
+BENCHMARK(BM_CairoFillIconPolygons);
+
+void BM_FillPathAreaIcons(benchmark::State& State) {
+    const auto& icons = FittedIcons(256);
+    platform::TBitmap bitmap(256, 256);
+    platform::TCanvas& canvas = bitmap.Canvas();
+    canvas.Pen().SetStyle(platform::psClear);
+    canvas.Brush().SetColor(platform::clNavy);
+    for (auto _ : State)
+        for (const auto& icon : icons) FillPathArea(canvas, *icon);
+    CountIcons(State, icons.size());
+}
+BENCHMARK(BM_FillPathAreaIcons);
+
+void BM_CairoFillIconFloatPolygons(benchmark::State& State) {
+    const auto& icons = FittedIcons(256);
+    std::vector<TKwPolygons> polygons;
+    for (const auto& icon : icons) polygons.push_back(icon->ToPolygons());
+    TCairoImage image(256, 256);
+    cairo_t* cr = image.Cr;
+    cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+    cairo_set_source_rgb(cr, 0, 0, 0.5);
+    for (auto _ : State)
+        for (size_t k = 0; k < icons.size(); ++k) {
+            cairo_set_fill_rule(cr, icons[k]->FillMode() == fmNonZero ? CAIRO_FILL_RULE_WINDING
+                                                                      : CAIRO_FILL_RULE_EVEN_ODD);
+            cairo_new_path(cr);
+            for (const TKwPoints& p : polygons[k]) {
+                cairo_move_to(cr, p[0].X + 0.5, p[0].Y + 0.5);
+                for (size_t i = 1; i < p.size(); ++i) cairo_line_to(cr, p[i].X + 0.5, p[i].Y + 0.5);
+                cairo_close_path(cr);
+            }
+            cairo_fill(cr);
+        }
+    CountIcons(State, icons.size());
+}
+BENCHMARK(BM_CairoFillIconFloatPolygons);
+
+// Solid-pen outlines of every icon at 256 x 256, DrawPath with a pen of Args[0] pixels, with
+// anti-aliasing when Args[1], and Cairo stroking the same open lines as the canvas asks it
+// to: through pixel centres, the first point pushed half a pixel out and the last pulled
+// half a pixel back, butt ends, mitred corners up to a limit of 2.
+void BM_DrawPathIcons(benchmark::State& State) {
+    const auto& icons = FittedIcons(256);
+    platform::TBitmap bitmap(256, 256);
+    platform::TCanvas& canvas = bitmap.Canvas();
+    canvas.Pen().SetColor(platform::clNavy);
+    canvas.Pen().SetWidth(int32_t(State.range(0)));
+    canvas.SetAntialias(State.range(1) != 0);
+    for (auto _ : State)
+        for (const auto& icon : icons) icon->DrawPath(canvas, 1);
+    CountIcons(State, icons.size());
+}
+BENCHMARK(BM_DrawPathIcons)->Args({1, 0})->Args({3, 0})->Args({1, 1})->Args({3, 1});
+
+void BM_CairoStrokeIcons(benchmark::State& State) {
+    const auto figures = IconCanvasFigures(256, true);
+    TCairoImage image(256, 256);
+    cairo_t* cr = image.Cr;
+    cairo_set_antialias(cr, State.range(1) ? CAIRO_ANTIALIAS_GRAY : CAIRO_ANTIALIAS_NONE);
+    cairo_set_line_width(cr, double(State.range(0)));
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
+    cairo_set_miter_limit(cr, 2);
+    cairo_set_source_rgb(cr, 0, 0, 0.5);
+    // Moves End half a pixel along the line from Other.
+    const auto moveEnd = [](double& X, double& Y, double OtherX, double OtherY, double Sign) {
+        const double dx = X - OtherX, dy = Y - OtherY, len = std::hypot(dx, dy);
+        if (len == 0) return;
+        X += Sign * 0.5 * dx / len;
+        Y += Sign * 0.5 * dy / len;
+    };
+    for (auto _ : State)
+        for (const auto& icon : figures)
+            for (const TCanvasPoints& p : icon) {
+                if (p.size() < 2) continue;
+                const size_t n = p.size();
+                double x0 = p[0].X + 0.5, y0 = p[0].Y + 0.5;
+                double xn = p[n - 1].X + 0.5, yn = p[n - 1].Y + 0.5;
+                moveEnd(x0, y0, p[1].X + 0.5, p[1].Y + 0.5, 1);
+                moveEnd(xn, yn, p[n - 2].X + 0.5, p[n - 2].Y + 0.5, -1);
+                cairo_new_path(cr);
+                cairo_move_to(cr, x0, y0);
+                for (size_t i = 1; i + 1 < n; ++i) cairo_line_to(cr, p[i].X + 0.5, p[i].Y + 0.5);
+                cairo_line_to(cr, xn, yn);
+                cairo_stroke(cr);
+            }
+    CountIcons(State, figures.size());
+}
+BENCHMARK(BM_CairoStrokeIcons)->Args({1, 0})->Args({3, 0})->Args({1, 1})->Args({3, 1});
 
 // ---------------------------------------------------------------- hit testing
 

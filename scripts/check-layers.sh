@@ -3,8 +3,9 @@
 # Checks the include rules of the library's layers and rooms (docs/architecture.md):
 #   - every unit (a layer, a room of platform/ or of backends/) includes only itself and the
 #     units the table below allows it; the table runs one way, so no two units include each
-#     other: platform rooms < backends < geometry < path < drawing < ui < package, with
-#     backends off to the side (nothing in the library includes a backend but a backend)
+#     other: raster < platform rooms < backends < geometry < path < drawing < ui < package,
+#     with backends off to the side (nothing in the library includes a backend but a backend);
+#     raster, the rasteriser, includes nothing of kwgfx, and every unit may include it
 #   - tests of a layer or a platform room (tests/<layer>/, tests/platform/<room>/) keep that
 #     unit's rules; the program, examples, benchmarks, fuzz targets and other tests (those of
 #     a backend among them: they draw the library's routines on it) may include every public
@@ -43,16 +44,17 @@ function folder_of(path,   f) {
 BEGIN {
     # What each unit may include besides itself.
     platform = "platform/base platform/text platform/streams platform/graphics platform/windowing platform/controls platform/system platform/common"
+    # The rasteriser is the lowest unit: it includes nothing, everything may include it.
     allowed["raster"] = ""
-    allowed["platform/base"] = ""
-    allowed["platform/text"] = "platform/base"
-    allowed["platform/streams"] = "platform/base platform/text"
-    allowed["platform/graphics"] = "platform/base platform/text platform/streams"
-    allowed["platform/windowing"] = "platform/base platform/text platform/streams platform/graphics"
+    allowed["platform/base"] = "raster"
+    allowed["platform/text"] = "raster platform/base"
+    allowed["platform/streams"] = "raster platform/base platform/text"
+    allowed["platform/graphics"] = "raster platform/base platform/text platform/streams"
+    allowed["platform/windowing"] = "raster platform/base platform/text platform/streams platform/graphics"
     allowed["platform/controls"] = allowed["platform/windowing"] " platform/windowing"
-    allowed["platform/system"] = "platform/base platform/text"
-    allowed["platform/common"] = "platform/base platform/text platform/graphics"
-    allowed["backends/cairo"] = "raster " allowed["platform/controls"]
+    allowed["platform/system"] = "raster platform/base platform/text"
+    allowed["platform/common"] = "raster platform/base platform/text platform/graphics"
+    allowed["backends/cairo"] = allowed["platform/controls"]
     allowed["backends/gtk"] = "raster " platform " backends/cairo"
     allowed["geometry"] = "raster " platform
     allowed["path"] = allowed["geometry"] " geometry"

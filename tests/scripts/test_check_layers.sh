@@ -68,8 +68,15 @@ plant src/kwgfx/backends/cairo/W.cpp '#include "kwgfx/platform/windowing/WindowS
 plant src/kwgfx/platform/windowing/V.h '#include "kwgfx/backends/cairo/Bitmap.h"'
 expect 1 "folder cycle:" "a platform room and a backend including each other"
 
+plant src/kwgfx/raster/R.cpp '#include "kwgfx/platform/graphics/PointD.h"'
+expect 1 "raster may not include platform/graphics" "the rasteriser reaching platform"
+
+plant src/kwgfx/platform/graphics/Q.h '#include "kwgfx/raster/Rasterizer.h"'
+plant tests/raster/test_q.cpp '#include "kwgfx/raster/detail/RasterKernels.h"'
+expect 0 "" "platform using the rasteriser, its tests its internals"
+
 plant tests/geometry/test_y.cpp '#include "kwgfx/drawing/Arrows.h"'
 expect 1 "geometry may not include drawing" "a test of a layer reaching a higher layer"
 
-echo "$((12 - failures)) passed, $failures failed"
+echo "$((14 - failures)) passed, $failures failed"
 [ "$failures" -eq 0 ]

@@ -327,6 +327,8 @@ protected:
 
 private:
     friend void FillPathArea(platform::TCanvas& Canvas, const TKwPathData& Path);
+    friend void FillSvgPath(platform::TCanvas& Canvas, const TKwPathData& Path,
+                            const struct TKwSvgFillOptions& Options);
     // Samples and indexes kept between drawing and hit-testing calls
     // (detail/KwPathSampleCache.h), made on first use; Change drops what they hold.
     detail::TKwPathSampleCache& Cache() const;

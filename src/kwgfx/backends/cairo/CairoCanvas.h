@@ -29,6 +29,7 @@
 /// its labels by default: grey anti-aliasing, slight hinting, unrounded glyph positions.
 
 #include "kwgfx/platform/graphics/Canvas.h"
+#include "kwgfx/raster/RasterTypes.h"
 
 #include <functional>
 #include <memory>
@@ -44,6 +45,7 @@ namespace kw::platform {
 
 namespace cairo_detail {
 class TShapePath;
+class TCairoRasterTarget;
 class TPangoText;
 // Frees the Pango text state (a no-op in a build without Pango, which never makes one).
 struct TPangoTextDeleter {
@@ -115,6 +117,10 @@ protected:
     void DoPolyPolygonF(std::span<const std::vector<TPointD>> Polygons,
                         TPolyFillMode FillMode) override;
     void DoPolyline(std::span<const TPoint> Points) override;
+    /// On an image surface, the rasteriser fills the path with its curves, straight into the
+    /// pixels; other targets take polygons (false).
+    bool DoFillPathCurves(const raster::TRasterPath& Path, const raster::TAffine& Transform,
+                          TColor Color, bool Antialias, TPolyFillMode FillMode) override;
     void DoRectangle(const TRect& Box) override;
     void DoRoundRect(const TRect& Box, int32_t CornerWidth, int32_t CornerHeight) override;
     void DoEllipse(const TRect& Box) override;
@@ -141,8 +147,12 @@ private:
                                         double B, double Inset)>;
     void BeginDrawing();
     void EndDrawing();
-    void FillThenStroke(const std::function<void()>& AddFigures, TPolyFillMode FillMode,
-                        std::span<const std::span<const TPointD>> Figures = {});
+    bool StrokesByRaster(std::size_t Segments) const;
+    template <typename TFigures>
+    void FillThenStroke(const std::function<void()>& AddFigures, const TFigures& Figures,
+                        TPolyFillMode FillMode);
+    template <typename P>
+    void StrokeFigure(std::span<const P> Points);
     void FillAndOutline(TRect Box, const TBoxPath& Path);
     void StrokeOpenPath(std::span<const TPoint> Points);
     void DrawArcShape(const TRect& Box, TPoint Start, TPoint End, bool Wedge);
@@ -167,6 +177,9 @@ private:
 
     cairo_surface_t* FSurface = nullptr;
     cairo_t* FContext = nullptr;
+    // Fills and outlines on image surfaces (CairoRasterTarget.cpp), and a line's points.
+    std::unique_ptr<cairo_detail::TCairoRasterTarget> FRaster;
+    std::vector<raster::TVertex> FLine;
     std::unique_ptr<cairo_matrix_t> FBaseMatrix; // the context's transformation when attached
     cairo_t* FMeasure = nullptr;                 // text measuring, on a 1 x 1 image surface
     bool FAntialias = false;

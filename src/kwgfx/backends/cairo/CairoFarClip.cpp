@@ -62,14 +62,22 @@ void AddClippedLine(cairo_t* Cr, std::span<const TPointD> Points, const TBoxD& R
     }
 }
 
-std::vector<std::vector<TPointD>> ClipLineToBox(std::span<const TPointD> Points,
-                                                const TBoxD& Reach) {
+std::vector<std::vector<TPointD>> ClipLineToBox(std::span<const TPointD> Points, const TBoxD& Reach,
+                                                std::vector<double>* Along) {
     std::vector<std::vector<TPointD>> pieces;
+    if (Along) Along->clear();
+    double travelled = 0; // along the true line to the current segment's start
     for (std::size_t i = 1; i < Points.size(); ++i) {
-        TPointD from = Points[i - 1], to = Points[i];
-        if (!ClipSegmentToBox(from, to, Reach)) continue;
-        if (pieces.empty() || !(from == pieces.back().back())) pieces.push_back({from});
-        pieces.back().push_back(to);
+        const TPointD a = Points[i - 1], b = Points[i];
+        TPointD from = a, to = b;
+        if (ClipSegmentToBox(from, to, Reach)) {
+            if (pieces.empty() || !(from == pieces.back().back())) {
+                pieces.push_back({from});
+                if (Along) Along->push_back(travelled + std::hypot(from.X - a.X, from.Y - a.Y));
+            }
+            pieces.back().push_back(to);
+        }
+        travelled += std::hypot(b.X - a.X, b.Y - a.Y);
     }
     return pieces;
 }

@@ -3,9 +3,10 @@
 // What a path keeps between the calls that paint or hit-test it, so that an icon drawn or
 // hit-tested again and again is sampled once: its figures as FillPathArea and DrawPath hand
 // them to a canvas (sampled as without a view), the box of its curves' control points that
-// tells whether a view would sample them any differently, and the index of the area hit
-// test. Each part is built from the entries on first use; the path drops them all on every
-// change (TKwPathData::Change).
+// tells whether a view would sample them any differently, the index of the area hit test,
+// its tight bounds, and its figures with their curves as the rasteriser takes them. Each part is
+// built from the entries on first use; the path drops them all on every change
+// (TKwPathData::Change).
 //
 // Parts are shared, immutable once built, and handed out under a lock, so that threads
 // reading one path at the same time may all use it. Figures with more points than
@@ -15,6 +16,7 @@
 #include "kwgfx/path/KwPathPoint.h"
 #include "kwgfx/path/detail/KwAreaHitIndex.h"
 #include "kwgfx/path/detail/KwPathFigures.h"
+#include "kwgfx/raster/RasterPath.h"
 
 #include <memory>
 #include <mutex>
@@ -32,6 +34,10 @@ public:
     std::shared_ptr<const TKwAreaHitIndex> HitIndex(std::span<const TKwPathPoint> Entries);
     // CurvesControlBox of the entries.
     TKwBoxD CurvesBox(std::span<const TKwPathPoint> Entries);
+    // TightBounds of the entries.
+    TKwRect TightBounds(std::span<const TKwPathPoint> Entries);
+    // The entries as a rasteriser path: moves, lines, cubic curves and closes.
+    std::shared_ptr<const raster::TRasterPath> RasterPath(std::span<const TKwPathPoint> Entries);
 
     void Clear();
 
@@ -41,6 +47,8 @@ private:
     std::shared_ptr<const TKwCanvasFigures> FCanvasFigures;
     std::shared_ptr<const TKwAreaHitIndex> FHitIndex;
     std::optional<TKwBoxD> FCurvesBox;
+    std::optional<TKwRect> FTightBounds;
+    std::shared_ptr<const raster::TRasterPath> FRasterPath;
 };
 
 } // namespace kw::detail

@@ -59,6 +59,11 @@ void TCanvas::DoPolyPolygonF(std::span<const std::vector<TPointD>> Polygons,
     DoPolyPolygon(pixels, FillMode);
 }
 
+bool TCanvas::DoFillPathCurves(const raster::TRasterPath&, const raster::TAffine&, TColor, bool,
+                               TPolyFillMode) {
+    return false;
+}
+
 void TCanvas::Rectangle(int32_t X1, int32_t Y1, int32_t X2, int32_t Y2) {
     DoRectangle({X1, Y1, X2, Y2});
 }

@@ -19,6 +19,7 @@
 #include "kwgfx/platform/graphics/PointD.h"
 #include "kwgfx/platform/graphics/PolyFillMode.h"
 #include "kwgfx/platform/graphics/Types.h"
+#include "kwgfx/raster/RasterPath.h"
 
 #include <optional>
 #include <span>
@@ -97,6 +98,16 @@ public:
     /// NaN or infinite coordinate has no shape and is left out, fill and outline alike.
     void PolyPolygonF(std::span<const std::vector<TPointD>> Polygons,
                       TPolyFillMode FillMode = pfAlternate);
+    /// Fills the area of a path of lines and curves with Color, no outline, the pen and brush
+    /// unused: all figures as one area under FillMode, each closed. Transform maps the path's
+    /// coordinates to the canvas's as PolyPolygonF takes them ((x, y) is the centre of pixel
+    /// (x, y)); Antialias asks for smooth edges where the canvas has them. Returns false,
+    /// having drawn nothing, on a canvas that takes only polygons: the caller then flattens
+    /// the path and calls PolyPolygonF.
+    bool FillPathCurves(const raster::TRasterPath& Path, const raster::TAffine& Transform,
+                        TColor Color, bool Antialias, TPolyFillMode FillMode) {
+        return DoFillPathCurves(Path, Transform, Color, Antialias, FillMode);
+    }
     /// The box (X1, Y1)-(X2, Y2) filled with the brush and outlined with the pen.
     ///@{
     void Rectangle(int32_t X1, int32_t Y1, int32_t X2, int32_t Y2);
@@ -171,6 +182,9 @@ protected:
     /// pixels and calls DoPolyPolygon.
     virtual void DoPolyPolygonF(std::span<const std::vector<TPointD>> Polygons,
                                 TPolyFillMode FillMode);
+    /// Fills FillPathCurves' path; the default takes only polygons and returns false.
+    virtual bool DoFillPathCurves(const raster::TRasterPath& Path, const raster::TAffine& Transform,
+                                  TColor Color, bool Antialias, TPolyFillMode FillMode);
     /// Draws Rectangle in Box.
     virtual void DoRectangle(const TRect& Box) = 0;
     /// Draws RoundRect in Box.

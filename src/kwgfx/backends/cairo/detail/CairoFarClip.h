@@ -36,10 +36,11 @@ std::vector<TPointD> ToPointsD(std::span<const TPoint> Points);
 // need a dash phase of their own; the caller strokes the last one.
 void AddClippedLine(cairo_t* Cr, std::span<const TPointD> Points, const TBoxD& Reach);
 
-// The pieces of an open line inside Reach, as AddClippedLine draws them without dashes:
-// each segment cut to the reach, pieces that join up run on as one line.
-std::vector<std::vector<TPointD>> ClipLineToBox(std::span<const TPointD> Points,
-                                                const TBoxD& Reach);
+// The pieces of an open line inside Reach, as AddClippedLine draws them: each segment cut to
+// the reach, pieces that join up run on as one line. Along, when given, receives how far
+// along the whole line each piece starts (where its dashes are in their pattern).
+std::vector<std::vector<TPointD>> ClipLineToBox(std::span<const TPointD> Points, const TBoxD& Reach,
+                                                std::vector<double>* Along = nullptr);
 
 // Adds each figure, clipped to Reach, to the path as a closed figure.
 void AddClippedFigures(cairo_t* Cr, std::span<const std::vector<TPointD>> Figures,
