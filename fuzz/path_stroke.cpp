@@ -69,6 +69,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
         // Far beyond any picture: sound output is all that is asked.
         const float scale = std::ldexp(1.0f, int(in.Next<uint8_t>() % 200) - 100);
         path.Scale(scale, scale);
+        // Dashes scale with the path: unscaled, a path blown up by 2^100 would cut the most
+        // dashes the stroker allows, each one a full outline, which measures memory, not
+        // soundness.
+        for (float& d : style.Dashes) d *= scale;
+        style.DashOffset *= scale;
         style.Width *= std::ldexp(1.0f, int(in.Next<uint8_t>() % 200) - 100);
         kw::TKwPathData outline;
         kw::KwStrokeOutline(path, style, outline);
