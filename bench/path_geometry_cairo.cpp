@@ -292,14 +292,11 @@ struct TSampleIcon {
 const std::vector<std::unique_ptr<TSampleIcon>>& SampleIcons() {
     static const std::vector<std::unique_ptr<TSampleIcon>> icons = [] {
         std::vector<std::unique_ptr<TSampleIcon>> list;
-        std::ifstream in(std::filesystem::path(KWGFX_TEST_DATA_DIR) / "icons/icons.txt");
-        std::string line;
-        while (std::getline(in, line)) {
-            if (line.empty()) continue;
+        for (const kwtest::TIconSample& sample : kwtest::LoadIconSample()) {
             auto icon = std::make_unique<TSampleIcon>();
-            icon->Data = line.substr(line.rfind('\t') + 1);
+            icon->Data = sample.Data;
             icon->Path.SetSvgPathString(icon->Data);
-            if (line.find("\tevenodd\t") != std::string::npos) icon->Rule = fmEvenOdd;
+            if (sample.FillRule == "evenodd") icon->Rule = fmEvenOdd;
             list.push_back(std::move(icon));
         }
         if (list.empty()) throw std::runtime_error("no icons in the sample");
@@ -348,32 +345,29 @@ void BM_ClearFloor(benchmark::State& State) {
 }
 BENCHMARK(BM_ClearFloor)->Arg(32)->Arg(256)->Arg(1024);
 
-// Arg: the picture size.
-void BM_FillSvgIcons(benchmark::State& State) {
+// Arg: the picture size. Parse: the path data is read on every fill, as well.
+template <bool Parse>
+void FillSvgIcons(benchmark::State& State) {
     const int size = int(State.range(0));
     platform::TBitmap bitmap(size, size, platform::TRGBA::Transparent);
     for (auto _ : State) {
         for (const auto& icon : SampleIcons()) {
             ClearPixels(bitmap);
-            FillSvgPath(bitmap.Canvas(), icon->Path, IconOptions(*icon, size));
+            if constexpr (Parse)
+                FillSvgPath(bitmap.Canvas(), icon->Data, IconOptions(*icon, size));
+            else
+                FillSvgPath(bitmap.Canvas(), icon->Path, IconOptions(*icon, size));
         }
         cairo_surface_flush(bitmap.Surface());
     }
     CountIcons(State, SampleIcons().size());
 }
+void BM_FillSvgIcons(benchmark::State& State) {
+    FillSvgIcons<false>(State);
+}
 BENCHMARK(BM_FillSvgIcons)->Arg(32)->Arg(256)->Arg(1024);
-
 void BM_ParseFillSvgIcons(benchmark::State& State) {
-    const int size = int(State.range(0));
-    platform::TBitmap bitmap(size, size, platform::TRGBA::Transparent);
-    for (auto _ : State) {
-        for (const auto& icon : SampleIcons()) {
-            ClearPixels(bitmap);
-            FillSvgPath(bitmap.Canvas(), icon->Data, IconOptions(*icon, size));
-        }
-        cairo_surface_flush(bitmap.Surface());
-    }
-    CountIcons(State, SampleIcons().size());
+    FillSvgIcons<true>(State);
 }
 BENCHMARK(BM_ParseFillSvgIcons)->Arg(32)->Arg(256)->Arg(1024);
 

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <random>
 #include <unordered_map>
 #include <vector>
 
@@ -22,6 +23,25 @@ namespace kw::test {
 struct TOraclePoint {
     double X = 0, Y = 0;
 };
+
+// A random path for the stroke tests: a start point, 1 to MaxSegments lines and cubics
+// with coordinates in [Low, High), closed one time in three.
+template <typename TRng>
+TKwPathData RandomStrokePath(TRng& Rng, float Low, float High, int MaxSegments) {
+    std::uniform_real_distribution<float> coord(Low, High);
+    TKwPathData path;
+    path.MoveTo({coord(Rng), coord(Rng)});
+    const int segments = 1 + int(Rng() % unsigned(MaxSegments));
+    for (int k = 0; k < segments; ++k) {
+        if (Rng() % 2)
+            path.LineTo({coord(Rng), coord(Rng)});
+        else
+            path.CurveTo({coord(Rng), coord(Rng)}, {coord(Rng), coord(Rng)},
+                         {coord(Rng), coord(Rng)});
+    }
+    if (Rng() % 3 == 0) path.ClosePath();
+    return path;
+}
 
 class TStrokeOracle {
 public:

@@ -114,19 +114,8 @@ TEST(StrokeOutline, AgreesWithTheDefinitionOnHardShapes) {
 
 TEST(StrokeOutline, AgreesWithTheDefinitionOnRandomPaths) {
     std::mt19937 rng(20240611);
-    std::uniform_real_distribution<float> coord(0, 100);
     for (int round = 0; round < 30; ++round) {
-        TKwPathData path;
-        path.MoveTo({coord(rng), coord(rng)});
-        const int segments = 1 + int(rng() % 6);
-        for (int k = 0; k < segments; ++k) {
-            if (rng() % 2)
-                path.LineTo({coord(rng), coord(rng)});
-            else
-                path.CurveTo({coord(rng), coord(rng)}, {coord(rng), coord(rng)},
-                             {coord(rng), coord(rng)});
-        }
-        if (rng() % 3 == 0) path.ClosePath();
+        const TKwPathData path = test::RandomStrokePath(rng, 0, 100, 6);
         TKwStrokeStyle style;
         style.Width = 0.5f + float(rng() % 200) / 10;
         style.Join = kJoins[rng() % 3];

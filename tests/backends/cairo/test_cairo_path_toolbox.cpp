@@ -13,6 +13,7 @@
 //     a pixel of an edge); on pairs of icons (curves, both fill rules) and random
 //     self-crossing polygons with shared and touching edges.
 #include "path/BooleanOracle.h"
+#include "path/StrokeOracle.h"
 #include "support/IconSample.h"
 
 #include "kwgfx/path/KwPathBoolean.h"
@@ -228,19 +229,9 @@ TEST(CairoStrokeOutline, FillsLikeCairosStrokeOnEveryIcon) {
 
 TEST(CairoStrokeOutline, FillsLikeCairosStrokeOnRandomPaths) {
     std::mt19937 rng(99);
-    std::uniform_real_distribution<float> coord(28, 228);
     TAgreementTally solid, dashed;
     for (int round = 0; round < 150; ++round) {
-        TKwPathData path;
-        path.MoveTo({coord(rng), coord(rng)});
-        for (int s = 0, n = 1 + int(rng() % 5); s < n; ++s) {
-            if (rng() % 2)
-                path.LineTo({coord(rng), coord(rng)});
-            else
-                path.CurveTo({coord(rng), coord(rng)}, {coord(rng), coord(rng)},
-                             {coord(rng), coord(rng)});
-        }
-        if (rng() % 3 == 0) path.ClosePath();
+        const TKwPathData path = test::RandomStrokePath(rng, 28, 228, 5);
         TKwStrokeStyle style;
         style.Width = 3 + float(rng() % 120) / 10;
         style.Join = TKwLineJoin(rng() % 3);
