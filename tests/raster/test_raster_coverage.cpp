@@ -78,6 +78,23 @@ std::vector<std::uint8_t> Coverage(const std::vector<TFigure>& Figures, int W, i
     return mask;
 }
 
+// Whether the figures wind round the centre of pixel (X, Y) under Rule, an edge counting
+// when top <= centre < bottom and its crossing lies at or left of the centre; decided by
+// exact products for corners on a fine grid.
+bool CentreInside(const std::vector<TFigure>& Figures, TFillRule Rule, int X, int Y) {
+    const double cx = X + 0.5, cy = Y + 0.5;
+    int winding = 0;
+    for (const TFigure& f : Figures)
+        for (std::size_t i = 0; i < f.size(); ++i) {
+            TVertex a = f[i], b = f[(i + 1) % f.size()];
+            int dir = 1;
+            if (a.Y > b.Y) std::swap(a, b), dir = -1;
+            if (!(a.Y <= cy && cy < b.Y)) continue;
+            if ((cx - a.X) * (b.Y - a.Y) - (cy - a.Y) * (b.X - a.X) >= 0) winding += dir;
+        }
+    return test::RuleHolds(winding, Rule);
+}
+
 const char* ShapeName(TShape S) {
     switch (S) {
     case TShape::Ordinary:
@@ -150,22 +167,44 @@ TEST(RasterCoverage, HardEdgesFollowThePixelCentreRule) {
         const std::vector<std::uint8_t> ours = Coverage(figures, W, H, false, rule);
         for (int y = 0; y < H; ++y)
             for (int x = 0; x < W; ++x) {
-                const double cx = x + 0.5, cy = y + 0.5;
-                int winding = 0;
-                for (const TFigure& f : figures)
-                    for (std::size_t i = 0; i < f.size(); ++i) {
-                        TVertex a = f[i], b = f[(i + 1) % f.size()];
-                        int dir = 1;
-                        if (a.Y > b.Y) std::swap(a, b), dir = -1;
-                        if (!(a.Y <= cy && cy < b.Y)) continue;
-                        // The crossing is at or left of the centre.
-                        if ((cx - a.X) * (b.Y - a.Y) - (cy - a.Y) * (b.X - a.X) >= 0)
-                            winding += dir;
-                    }
-                const int expected = test::RuleHolds(winding, rule) ? 255 : 0;
+                const int expected = CentreInside(figures, rule, x, y) ? 255 : 0;
                 ASSERT_EQ(ours[std::size_t(y) * W + x], expected)
                     << "round " << round << " pixel " << x << "," << y;
             }
+    }
+}
+
+// Hard edges on rows wider than one word of touched bits, written through windows that
+// start and end anywhere, by every instruction set: the spans between crossings are cut
+// to the window and cover exactly the pixels whose centres the figures wind round.
+TEST(RasterCoverage, HardSpansFillWindowsOfWideRows) {
+    const int W = 700, H = 6;
+    std::mt19937 rng(15);
+    std::uniform_int_distribution<int> across(-8, 2 * W + 8), down(-2, 2 * H + 2);
+    struct TWindow {
+        int Left, Right;
+    };
+    for (const TWindow window : {TWindow{0, W}, TWindow{3, 517}, TWindow{511, 700}}) {
+        std::vector<TFigure> figures(3);
+        for (TFigure& f : figures)
+            for (int i = 0; i < 7; ++i) f.push_back({across(rng) / 2.0, down(rng) / 2.0});
+        for (const TFillRule rule : {TFillRule::NonZero, TFillRule::EvenOdd})
+            for (int level = 0; level <= int(BestSimdLevel()); ++level) {
+                UseSimdLevel(TSimdLevel(level));
+                TRasterizer raster;
+                raster.Reset({0, 0, W, H}, false);
+                for (const TFigure& f : figures) raster.AddPolygon(f);
+                const int ww = window.Right - window.Left;
+                std::vector<std::uint8_t> mask(std::size_t(ww) * H, 0);
+                raster.FillMask({mask.data(), ww, H, ww}, window.Left, 0, rule);
+                for (int y = 0; y < H; ++y)
+                    for (int x = 0; x < ww; ++x)
+                        ASSERT_EQ(mask[std::size_t(y) * ww + x],
+                                  CentreInside(figures, rule, window.Left + x, y) ? 255 : 0)
+                            << "level " << level << " window " << window.Left << " pixel "
+                            << window.Left + x << "," << y;
+            }
+        UseSimdLevel(BestSimdLevel());
     }
 }
 

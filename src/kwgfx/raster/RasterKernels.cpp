@@ -58,6 +58,22 @@ void ResolveBand(const TResolveJob& Job) {
     }
 }
 
+void ResolveHardBand(const TResolveJob& Job) {
+    switch (ActiveSimdLevel()) {
+#if defined(KWGFX_RASTER_X86)
+    case TSimdLevel::Avx2:
+        ResolveHardBandAvx2(Job);
+        return;
+    case TSimdLevel::Sse2:
+        ResolveHardBandSse2(Job);
+        return;
+#endif
+    default:
+        ResolveHardBandPortable(Job);
+        return;
+    }
+}
+
 void FillRows(const TResolveJob& Job) {
     switch (ActiveSimdLevel()) {
 #if defined(KWGFX_RASTER_X86)

@@ -9,6 +9,10 @@ void ResolveBandAvx2(const TResolveJob& Job) {
     ResolveBandHere(Job);
 }
 
+void ResolveHardBandAvx2(const TResolveJob& Job) {
+    ResolveHardBandHere(Job);
+}
+
 void FillRowsAvx2(const TResolveJob& Job) {
     FillRowsHere(Job);
 }

@@ -9,6 +9,10 @@ void ResolveBandPortable(const TResolveJob& Job) {
     ResolveBandHere(Job);
 }
 
+void ResolveHardBandPortable(const TResolveJob& Job) {
+    ResolveHardBandHere(Job);
+}
+
 void FillRowsPortable(const TResolveJob& Job) {
     FillRowsHere(Job);
 }

@@ -9,6 +9,10 @@ void ResolveBandSse2(const TResolveJob& Job) {
     ResolveBandHere(Job);
 }
 
+void ResolveHardBandSse2(const TResolveJob& Job) {
+    ResolveHardBandHere(Job);
+}
+
 void FillRowsSse2(const TResolveJob& Job) {
     FillRowsHere(Job);
 }

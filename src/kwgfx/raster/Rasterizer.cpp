@@ -815,7 +815,10 @@ void TRasterizer::TState::Fill(detail::TResolveJob Job, std::uint8_t* Origin, st
                 part.Out = Origin;
                 part.OutStride = 0;
             }
-            detail::ResolveBand(part);
+            if (Antialias)
+                detail::ResolveBand(part);
+            else
+                detail::ResolveHardBand(part);
             r += run;
         }
     }

@@ -48,6 +48,9 @@ struct TResolveJob {
 
 // Resolves a band with the active level's loops.
 void ResolveBand(const TResolveJob& Job);
+// Resolves a band of hard edges (every cell a whole number of crossings, Hard set), with
+// the active level's loops: the same pixels as ResolveBand, found as spans.
+void ResolveHardBand(const TResolveJob& Job);
 // Paints columns 0..Columns-1 of Rows rows of Out wholly (Kind Over or Source, Color), with
 // the active level's loops.
 void FillRows(const TResolveJob& Job);
@@ -56,6 +59,9 @@ void FillRows(const TResolveJob& Job);
 void ResolveBandPortable(const TResolveJob& Job);
 void ResolveBandSse2(const TResolveJob& Job);
 void ResolveBandAvx2(const TResolveJob& Job);
+void ResolveHardBandPortable(const TResolveJob& Job);
+void ResolveHardBandSse2(const TResolveJob& Job);
+void ResolveHardBandAvx2(const TResolveJob& Job);
 void FillRowsPortable(const TResolveJob& Job);
 void FillRowsSse2(const TResolveJob& Job);
 void FillRowsAvx2(const TResolveJob& Job);

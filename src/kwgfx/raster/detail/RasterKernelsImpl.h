@@ -10,6 +10,7 @@
 //   2. Pixels: the premultiplied blend
 //   3. Spans of one coverage, groups of four pixels
 //   4. Rows and bands
+//   5. Hard edges: rows of whole crossings as spans
 
 #ifndef KWGFX_RASTER_LEVEL
 #error "set KWGFX_RASTER_LEVEL before including RasterKernelsImpl.h"
@@ -516,6 +517,126 @@ void ResolveKind(const TResolveJob& Job) {
         ResolveRows<Kind, TFillRule::NonZero>(Job);
     else
         ResolveRows<Kind, TFillRule::EvenOdd>(Job);
+}
+
+// ---------------------------------------------------------------- 5. hard edges
+
+// Whether a winding (a multiple of kCoverageOne, wrapping) puts a pixel inside under Rule.
+template <TFillRule Rule>
+inline bool InsideHard(std::uint32_t Winding) {
+    if constexpr (Rule == TFillRule::NonZero)
+        return Winding != 0;
+    else
+        return (Winding & std::uint32_t(kCoverageOne)) != 0;
+}
+
+// Which of the eight cells of a group are not zero, one bit each.
+inline unsigned NonZeroCells(const std::uint32_t* Cells) {
+#if KWGFX_RASTER_LEVEL >= 2
+    const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(Cells));
+    const __m256i zero = _mm256_cmpeq_epi32(v, _mm256_setzero_si256());
+    return ~unsigned(_mm256_movemask_ps(_mm256_castsi256_ps(zero))) & 0xFFu;
+#elif KWGFX_RASTER_LEVEL >= 1
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i lo = _mm_loadu_si128(reinterpret_cast<const __m128i*>(Cells));
+    const __m128i hi = _mm_loadu_si128(reinterpret_cast<const __m128i*>(Cells + 4));
+    const unsigned z = unsigned(_mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(lo, zero)))) |
+                       unsigned(_mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(hi, zero)))) << 4;
+    return ~z & 0xFFu;
+#else
+    unsigned bits = 0;
+    for (int k = 0; k < kCellsPerBit; ++k) bits |= unsigned(Cells[k] != 0) << k;
+    return bits;
+#endif
+}
+
+inline void ClearGroup(std::uint32_t* Cells) {
+#if KWGFX_RASTER_LEVEL >= 2
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(Cells), _mm256_setzero_si256());
+#elif KWGFX_RASTER_LEVEL >= 1
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(Cells), _mm_setzero_si128());
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(Cells + 4), _mm_setzero_si128());
+#else
+    std::memset(Cells, 0, kCellsPerBit * sizeof(std::uint32_t));
+#endif
+}
+
+// A row of hard edges: its cells hold whole crossings, so the pixels are spans of full
+// coverage between the columns where the rule starts and stops holding. The few cells that
+// are not zero are walked one by one, without the sums and blends of the smooth rows; the
+// spans are painted as the smooth rows paint whole spans, so the pixels are the same.
+template <TTargetKind Kind, TFillRule Rule>
+inline void ResolveHardRow(const TResolveJob& Job, const TPaint& Paint, std::uint32_t* Cells,
+                           std::uint64_t* Bits, std::uint8_t* Row) {
+    const int first = Job.OutFirst, last = Job.OutLast;
+    const auto span = [&](int From, int To) {
+        From = MaxInt(From, first) - first;
+        To = MinInt(To, last) - first;
+        if (From >= To) return;
+        if constexpr (Kind == TTargetKind::Mask)
+            std::memset(Row + From, 255, std::size_t(To - From));
+        else if (Paint.Solid)
+            FillPixels(Row + 4 * std::ptrdiff_t(From), To - From, Paint.Color);
+        else
+            ConstantSpan<Kind>(Row, From, To, 255, Paint);
+    };
+    std::uint32_t winding = 0;
+    bool inside = false;
+    int start = 0; // where the span being inside began
+    for (std::size_t w = 0; w < Job.BitWords; ++w) {
+        std::uint64_t word = Bits[w];
+        if (word == 0) continue;
+        Bits[w] = 0;
+        while (word != 0) {
+            const int c = (int(w * 64) + __builtin_ctzll(word)) * kCellsPerBit;
+            word &= word - 1;
+            std::uint32_t* cells = Cells + c;
+            for (unsigned nonzero = NonZeroCells(cells); nonzero != 0; nonzero &= nonzero - 1) {
+                const int k = __builtin_ctz(nonzero);
+                winding += cells[k];
+                const bool now = InsideHard<Rule>(winding);
+                if (now == inside) continue;
+                inside = now;
+                if (now)
+                    start = c + k;
+                else
+                    span(start, c + k);
+            }
+            ClearGroup(cells);
+        }
+    }
+    if (inside) span(start, Job.Columns);
+}
+
+template <TTargetKind Kind, TFillRule Rule>
+void ResolveHardRows(const TResolveJob& Job) {
+    const TPaint paint = PaintOf<Kind>(Job);
+    for (int r = 0; r < Job.Rows; ++r)
+        ResolveHardRow<Kind, Rule>(Job, paint, Job.Cells + std::size_t(r) * Job.CellStride,
+                                   Job.Bits + std::size_t(r) * Job.BitWords,
+                                   Job.Out + r * Job.OutStride);
+}
+
+template <TTargetKind Kind>
+void ResolveHardKind(const TResolveJob& Job) {
+    if (Job.Rule == TFillRule::NonZero)
+        ResolveHardRows<Kind, TFillRule::NonZero>(Job);
+    else
+        ResolveHardRows<Kind, TFillRule::EvenOdd>(Job);
+}
+
+void ResolveHardBandHere(const TResolveJob& Job) {
+    switch (Job.Kind) {
+    case TTargetKind::Over:
+        ResolveHardKind<TTargetKind::Over>(Job);
+        break;
+    case TTargetKind::Source:
+        ResolveHardKind<TTargetKind::Source>(Job);
+        break;
+    case TTargetKind::Mask:
+        ResolveHardKind<TTargetKind::Mask>(Job);
+        break;
+    }
 }
 
 void FillRowsHere(const TResolveJob& Job) {
