@@ -443,12 +443,6 @@ inline void ResolveRow(const TResolveJob& Job, const TPaint& Paint, std::uint32_
                 std::memset(cells, 0, kCellsPerBit * sizeof(std::uint32_t));
                 continue;
             }
-            if (c >= last) {
-                // Right of the written columns (where edges on the right side end): the sums
-                // are no longer needed, only the cells cleared.
-                std::memset(cells, 0, kCellsPerBit * sizeof(std::uint32_t));
-                continue;
-            }
             const bool inside = c >= first && c + kCellsPerBit <= last;
 #if KWGFX_RASTER_LEVEL >= 2
             __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(cells));
