@@ -327,14 +327,6 @@ inline __m256i Mul255x16(__m256i A, __m256i B) {
     return _mm256_srli_epi16(_mm256_add_epi16(t, _mm256_srli_epi16(t, 8)), 8);
 }
 
-// Mix2 for four pixels (two in each half).
-inline __m256i Mix4x16(__m256i Dest, __m256i Color, __m256i C) {
-    const __m256i c = _mm256_add_epi16(C, _mm256_srli_epi16(C, 7));
-    const __m256i k = _mm256_sub_epi16(_mm256_set1_epi16(256), c);
-    const __m256i sum = _mm256_add_epi16(_mm256_mullo_epi16(Color, c), _mm256_mullo_epi16(Dest, k));
-    return _mm256_srli_epi16(_mm256_add_epi16(sum, _mm256_set1_epi16(128)), 8);
-}
-
 // Four pixels (as 16-bit lanes, two in each half) under coverages C, the paint translucent
 // and over them.
 template <TTargetKind Kind>
@@ -368,6 +360,23 @@ inline void PutGroup8(std::uint8_t* P, __m256i C, __m256i Color16, const TPaint&
         const __m256i chosen = _mm256_blendv_epi8(d, _mm256_set1_epi32(int(Paint.Color)),
                                                   _mm256_cmpgt_epi32(C, _mm256_setzero_si256()));
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(p), chosen);
+    } else if (Paint.Solid) {
+        // MixPixel as Dest + ((Color - Dest) c + 128) / 256 rounded down, which one rounding
+        // multiply gives from the factor c * 128 (c = 256, a whole pixel, saturates to 32767
+        // when packed to 16 bits, which still gives Color exactly).
+        const __m256i factor = _mm256_slli_epi32(_mm256_add_epi32(C, _mm256_srli_epi32(C, 7)), 7);
+        const __m256i packed = _mm256_packs_epi32(factor, factor);
+        const __m256i pairs = _mm256_unpacklo_epi16(packed, packed);
+        const __m256i zero = _mm256_setzero_si256();
+        const __m256i d = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(P));
+        const __m256i dlo = _mm256_unpacklo_epi8(d, zero), dhi = _mm256_unpackhi_epi8(d, zero);
+        const __m256i flo = _mm256_unpacklo_epi32(pairs, pairs);
+        const __m256i fhi = _mm256_unpackhi_epi32(pairs, pairs);
+        const __m256i lo =
+            _mm256_add_epi16(dlo, _mm256_mulhrs_epi16(_mm256_sub_epi16(Color16, dlo), flo));
+        const __m256i hi =
+            _mm256_add_epi16(dhi, _mm256_mulhrs_epi16(_mm256_sub_epi16(Color16, dhi), fhi));
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(P), _mm256_packus_epi16(lo, hi));
     } else {
         const __m256i zero = _mm256_setzero_si256();
         const __m256i pairs = _mm256_unpacklo_epi16(words, words);
@@ -375,10 +384,8 @@ inline void PutGroup8(std::uint8_t* P, __m256i C, __m256i Color16, const TPaint&
         const __m256i dlo = _mm256_unpacklo_epi8(d, zero), dhi = _mm256_unpackhi_epi8(d, zero);
         const __m256i clo = _mm256_unpacklo_epi32(pairs, pairs);
         const __m256i chi = _mm256_unpackhi_epi32(pairs, pairs);
-        const __m256i lo =
-            Paint.Solid ? Mix4x16(dlo, Color16, clo) : Blend4x16<Kind>(dlo, Color16, clo);
-        const __m256i hi =
-            Paint.Solid ? Mix4x16(dhi, Color16, chi) : Blend4x16<Kind>(dhi, Color16, chi);
+        const __m256i lo = Blend4x16<Kind>(dlo, Color16, clo);
+        const __m256i hi = Blend4x16<Kind>(dhi, Color16, chi);
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(P), _mm256_packus_epi16(lo, hi));
     }
 }
