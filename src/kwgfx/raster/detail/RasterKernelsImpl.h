@@ -457,11 +457,13 @@ inline void ResolveRow(const TResolveJob& Job, const TPaint& Paint, std::uint32_
             v = _mm256_add_epi32(v, _mm256_slli_si256(v, 4));
             v = _mm256_add_epi32(v, _mm256_slli_si256(v, 8));
             // The lower half's total onto the upper half, then the running sum onto all.
-            const __m256i low = _mm256_permutevar8x32_epi32(v, _mm256_set1_epi32(3));
-            v = _mm256_add_epi32(v, _mm256_blend_epi32(_mm256_setzero_si256(), low, 0xF0));
+            // (Shuffles within and across the halves: no index vectors to keep in registers.)
+            const __m256i ends = _mm256_shuffle_epi32(v, _MM_SHUFFLE(3, 3, 3, 3));
+            v = _mm256_add_epi32(v, _mm256_permute2x128_si256(ends, ends, 0x08));
             // The group's own total is found apart from the running sum, which then takes
             // one addition per group.
-            const __m256i group = _mm256_permutevar8x32_epi32(v, _mm256_set1_epi32(7));
+            const __m256i totals = _mm256_shuffle_epi32(v, _MM_SHUFFLE(3, 3, 3, 3));
+            const __m256i group = _mm256_permute2x128_si256(totals, totals, 0x11);
             v = _mm256_add_epi32(v, running);
             running = _mm256_add_epi32(running, group);
             const __m256i coverage = CoverageOf8<Rule>(v);
