@@ -620,6 +620,10 @@ void TRasterizer::TState::AccumulateSmooth(const TSmoothEdge& E, int BandTop, in
 
 namespace {
 
+template <std::uint32_t Sign>
+void AddRowPieceAcross(std::uint32_t* Cells, std::uint64_t* Bits, int Dy, std::int32_t Left,
+                       std::int32_t Right, float Rise);
+
 // One piece of a smooth edge within a row: Dy subpixel steps high, from Left to Right
 // (16.16, Left <= Right) on the row's cells, signed by Sign.
 template <std::uint32_t Sign>
@@ -636,9 +640,17 @@ template <std::uint32_t Sign>
         Bits[g1 >> 6] |= std::uint64_t(1) << (g1 & 63);
         return;
     }
-    // Across cells c0..c1: each gets the height the piece has within it (the heights at the
-    // cells' borders rounded, never beyond Dy, the last taking the rest) and passes the area
-    // right of the piece on to the next cell.
+    AddRowPieceAcross<Sign>(Cells, Bits, Dy, Left, Right, Rise);
+}
+
+// The piece of AddRowPiece across cells c0..c1 (c0 < c1): each gets the height the piece
+// has within it (the heights at the cells' borders rounded, never beyond Dy, the last taking
+// the rest) and passes the area right of the piece on to the next cell. Out of line, so
+// that the row loops keep their own values in registers.
+template <std::uint32_t Sign>
+[[gnu::noinline]] void AddRowPieceAcross(std::uint32_t* Cells, std::uint64_t* Bits, int Dy,
+                                         std::int32_t Left, std::int32_t Right, float Rise) {
+    const int c0 = Left >> 16, c1 = Right >> 16;
     float height = float(((c0 + 1) << 16) - Left) * (Rise / 65536.0f);
     int done = std::min(int(height + 0.5f), Dy);
     int carry = (done * ((Left & 0xFFFF) + 65536)) >> 11;
