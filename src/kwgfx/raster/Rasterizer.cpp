@@ -194,7 +194,11 @@ void TRasterizer::Reset(const TPixelBox& Clip, bool Antialias) {
 
     // Cells: the columns, the one after the last (where edges on the right side end) and
     // one more, rounded up to whole groups, with a spare group for the vector loops.
-    const std::size_t groups = (std::size_t(s.Width) + 2 + kCellsPerBit - 1) / kCellsPerBit + 1;
+    std::size_t groups = (std::size_t(s.Width) + 2 + kCellsPerBit - 1) / kCellsPerBit + 1;
+    // Rows of cells an even number of 64-byte lines apart share a few sets of the cache (at
+    // 500 pixels, a row is 2 KiB and every other row falls into one set); an odd number of
+    // lines spreads them over all: 2 (mod 4) groups of 32 bytes.
+    groups += (6 - groups % 4) % 4;
     const std::size_t stride = groups * kCellsPerBit;
     int shift = 6;
     while (shift > 2 && (std::size_t(1) << shift) * stride * 4 > kBandCellBytes) --shift;
