@@ -133,6 +133,10 @@ struct TRasterizer::TState {
     std::size_t CellStride = 0;
     std::size_t BitWords = 0;
     std::vector<std::uint32_t> Cells;
+    // Hard edges count crossings, in cells of 16 bits (laid out as Cells): half the memory,
+    // so a band stays in the first-level cache. A winding wraps at 65,536 crossings, as the
+    // coverage sums of Cells do.
+    std::vector<std::uint16_t> Crossings;
     std::vector<std::uint64_t> Bits;
 
     int BandRows() const { return 1 << BandShift; }
@@ -182,6 +186,7 @@ void TRasterizer::Reset(const TPixelBox& Clip, bool Antialias) {
     if (s.Direct) {
         // The cells of a whole box may hold edges never filled, and much memory: they go.
         s.Cells = {};
+        s.Crossings = {};
         s.Bits = {};
     }
     s.ResetEdges();
@@ -206,7 +211,8 @@ void TRasterizer::Reset(const TPixelBox& Clip, bool Antialias) {
     const std::size_t words = (groups + 63) / 64;
     const std::size_t rows = std::size_t(1) << shift;
     // Cells and bits are all zero between fills, whatever layout they had.
-    if (s.Cells.size() < rows * stride) s.Cells.resize(rows * stride);
+    if (Antialias && s.Cells.size() < rows * stride) s.Cells.resize(rows * stride);
+    if (!Antialias && s.Crossings.size() < rows * stride) s.Crossings.resize(rows * stride);
     if (s.Bits.size() < rows * words) s.Bits.resize(rows * words);
     s.CellStride = stride;
     s.BitWords = words;
@@ -554,7 +560,8 @@ void TRasterizer::TState::AddEdgeBox(double X0, double Y0, double X1, double Y1)
 void TRasterizer::TState::GoDirect() {
     const std::size_t cells = std::size_t(Height) * CellStride;
     if (Direct || cells * sizeof(std::uint32_t) > kDirectCellBytes) return;
-    if (Cells.size() < cells) Cells.resize(cells);
+    if (Antialias && Cells.size() < cells) Cells.resize(cells);
+    if (!Antialias && Crossings.size() < cells) Crossings.resize(cells);
     if (Bits.size() < std::size_t(Height) * BitWords) Bits.resize(std::size_t(Height) * BitWords);
     MinX = Width, MinY = Height, MaxX = 0, MaxY = 0;
     for (int b = FirstBand; b <= LastBand; ++b) {
@@ -727,10 +734,10 @@ void TRasterizer::TState::AccumulateSmoothAs(const TSmoothEdge& E, int BandTop, 
 // overlap in the processor).
 void TRasterizer::TState::AccumulateHard(const THardEdge& E, int BandTop, int Rows) {
     double xa = E.X0, ya = E.Y0, xb = E.X1, yb = E.Y1;
-    std::uint32_t sign = 1;
+    std::uint16_t sign = 1;
     if (ya > yb) {
         std::swap(xa, xb), std::swap(ya, yb);
-        sign = ~std::uint32_t(0);
+        sign = 0xFFFF;
     }
     // Rows whose centre lies in [ya, yb), within the band: ceil(ya - 1/2) to ceil(yb - 1/2) - 1.
     const int first = std::max(Ceiling(std::max(ya, -1.0) - 0.5), BandTop);
@@ -739,7 +746,7 @@ void TRasterizer::TState::AccumulateHard(const THardEdge& E, int BandTop, int Ro
     if (first > last) return;
     const double dx = xb - xa, dy = yb - ya, w = Width;
     const std::size_t cellStride = CellStride, bitWords = BitWords;
-    std::uint32_t* cells = Cells.data() + std::size_t(first - BandTop) * cellStride;
+    std::uint16_t* cells = Crossings.data() + std::size_t(first - BandTop) * cellStride;
     std::uint64_t* bits = Bits.data() + std::size_t(first - BandTop) * bitWords;
     if (dx == 0) {
         // Upright: the same cell in every row.
@@ -747,7 +754,7 @@ void TRasterizer::TState::AccumulateHard(const THardEdge& E, int BandTop, int Ro
         const int g = c / kCellsPerBit;
         const std::uint64_t bit = std::uint64_t(1) << (g & 63);
         for (int row = first; row <= last; ++row) {
-            cells[c] += sign * std::uint32_t(kCoverageOne);
+            cells[c] = std::uint16_t(cells[c] + sign);
             bits[g >> 6] |= bit;
             cells += cellStride;
             bits += bitWords;
@@ -758,7 +765,7 @@ void TRasterizer::TState::AccumulateHard(const THardEdge& E, int BandTop, int Ro
         const double x = xa + ((row + 0.5 - ya) * dx) / dy;
         // The first cell whose centre c + 1/2 is at or right of x: ceil(x - 1/2).
         const int c = std::clamp(Ceiling(std::clamp(x, -1.0, w + 1) - 0.5), 0, Width);
-        cells[c] += sign * std::uint32_t(kCoverageOne);
+        cells[c] = std::uint16_t(cells[c] + sign);
         const int g = c / kCellsPerBit;
         bits[g >> 6] |= std::uint64_t(1) << (g & 63);
         cells += cellStride;
@@ -781,6 +788,7 @@ void TRasterizer::TState::Fill(detail::TResolveJob Job, std::uint8_t* Origin, st
     // Hard edges give every pixel a coverage of 0 or 255: the pixels are picked, not blended.
     Job.Hard = !Antialias;
     Job.Cells = Cells.data();
+    Job.Crossings = Crossings.data();
     Job.CellStride = CellStride;
     Job.Bits = Bits.data();
     Job.BitWords = BitWords;
@@ -820,7 +828,8 @@ void TRasterizer::TState::Fill(detail::TResolveJob Job, std::uint8_t* Origin, st
                    ((bandTop + r + run >= top && bandTop + r + run < bottom) == written))
                 ++run;
             detail::TResolveJob part = Job;
-            part.Cells += (cellRow + std::size_t(r)) * CellStride;
+            part.Cells += Antialias ? (cellRow + std::size_t(r)) * CellStride : 0;
+            part.Crossings += Antialias ? 0 : (cellRow + std::size_t(r)) * CellStride;
             part.Bits += (cellRow + std::size_t(r)) * BitWords;
             part.Rows = run;
             if (written) {

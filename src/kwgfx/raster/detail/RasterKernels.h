@@ -30,14 +30,15 @@ enum class TTargetKind : std::uint8_t {
 };
 
 struct TResolveJob {
-    std::uint32_t* Cells = nullptr; // row 0 of the band (sums wrap, as two's complement)
-    std::size_t CellStride = 0;     // cells from one row to the next
-    std::uint64_t* Bits = nullptr;  // row 0's touched bits
-    std::size_t BitWords = 0;       // 64-bit words from one row to the next
-    int Rows = 0;                   // rows in the band
-    int Columns = 0;                // pixel columns the cells stand for
-    int OutFirst = 0;               // columns OutFirst..OutLast-1 are written,
-    int OutLast = 0;                // the others only summed
+    std::uint32_t* Cells = nullptr;     // row 0 of the band (sums wrap, as two's complement)
+    std::uint16_t* Crossings = nullptr; // the same for hard edges: whole crossings, wrapping
+    std::size_t CellStride = 0;         // cells from one row to the next
+    std::uint64_t* Bits = nullptr;      // row 0's touched bits
+    std::size_t BitWords = 0;           // 64-bit words from one row to the next
+    int Rows = 0;                       // rows in the band
+    int Columns = 0;                    // pixel columns the cells stand for
+    int OutFirst = 0;                   // columns OutFirst..OutLast-1 are written,
+    int OutLast = 0;                    // the others only summed
     TFillRule Rule = TFillRule::NonZero;
     TTargetKind Kind = TTargetKind::Over;
     bool Hard = false;            // every coverage is 0 or 255 (hard edges)

@@ -524,28 +524,21 @@ void ResolveKind(const TResolveJob& Job) {
 
 // ---------------------------------------------------------------- 5. hard edges
 
-// Whether a winding (a multiple of kCoverageOne, wrapping) puts a pixel inside under Rule.
+// Whether a winding (a count of crossings, wrapping) puts a pixel inside under Rule.
 template <TFillRule Rule>
-inline bool InsideHard(std::uint32_t Winding) {
+inline bool InsideHard(std::uint16_t Winding) {
     if constexpr (Rule == TFillRule::NonZero)
         return Winding != 0;
     else
-        return (Winding & std::uint32_t(kCoverageOne)) != 0;
+        return (Winding & 1) != 0;
 }
 
-// Which of the eight cells of a group are not zero, one bit each.
-inline unsigned NonZeroCells(const std::uint32_t* Cells) {
-#if KWGFX_RASTER_LEVEL >= 2
-    const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(Cells));
-    const __m256i zero = _mm256_cmpeq_epi32(v, _mm256_setzero_si256());
-    return ~unsigned(_mm256_movemask_ps(_mm256_castsi256_ps(zero))) & 0xFFu;
-#elif KWGFX_RASTER_LEVEL >= 1
-    const __m128i zero = _mm_setzero_si128();
-    const __m128i lo = _mm_loadu_si128(reinterpret_cast<const __m128i*>(Cells));
-    const __m128i hi = _mm_loadu_si128(reinterpret_cast<const __m128i*>(Cells + 4));
-    const unsigned z = unsigned(_mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(lo, zero)))) |
-                       unsigned(_mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(hi, zero)))) << 4;
-    return ~z & 0xFFu;
+// Which of the eight crossing counts of a group are not zero, one bit each.
+inline unsigned NonZeroCells(const std::uint16_t* Cells) {
+#if KWGFX_RASTER_LEVEL >= 1
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(Cells));
+    const __m128i zero = _mm_cmpeq_epi16(v, _mm_setzero_si128());
+    return ~unsigned(_mm_movemask_epi8(_mm_packs_epi16(zero, zero))) & 0xFFu;
 #else
     unsigned bits = 0;
     for (int k = 0; k < kCellsPerBit; ++k) bits |= unsigned(Cells[k] != 0) << k;
@@ -553,14 +546,11 @@ inline unsigned NonZeroCells(const std::uint32_t* Cells) {
 #endif
 }
 
-inline void ClearGroup(std::uint32_t* Cells) {
-#if KWGFX_RASTER_LEVEL >= 2
-    _mm256_storeu_si256(reinterpret_cast<__m256i*>(Cells), _mm256_setzero_si256());
-#elif KWGFX_RASTER_LEVEL >= 1
+inline void ClearGroup(std::uint16_t* Cells) {
+#if KWGFX_RASTER_LEVEL >= 1
     _mm_storeu_si128(reinterpret_cast<__m128i*>(Cells), _mm_setzero_si128());
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(Cells + 4), _mm_setzero_si128());
 #else
-    std::memset(Cells, 0, kCellsPerBit * sizeof(std::uint32_t));
+    std::memset(Cells, 0, kCellsPerBit * sizeof(std::uint16_t));
 #endif
 }
 
@@ -569,7 +559,7 @@ inline void ClearGroup(std::uint32_t* Cells) {
 // are not zero are walked one by one, without the sums and blends of the smooth rows; the
 // spans are painted as the smooth rows paint whole spans, so the pixels are the same.
 template <TTargetKind Kind, TFillRule Rule>
-inline void ResolveHardRow(const TResolveJob& Job, const TPaint& Paint, std::uint32_t* Cells,
+inline void ResolveHardRow(const TResolveJob& Job, const TPaint& Paint, std::uint16_t* Cells,
                            std::uint64_t* Bits, std::uint8_t* Row) {
     const int first = Job.OutFirst, last = Job.OutLast;
     const auto span = [&](int From, int To) {
@@ -583,7 +573,7 @@ inline void ResolveHardRow(const TResolveJob& Job, const TPaint& Paint, std::uin
         else
             ConstantSpan<Kind>(Row, From, To, 255, Paint);
     };
-    std::uint32_t winding = 0;
+    std::uint16_t winding = 0;
     bool inside = false;
     int start = 0; // where the span being inside began
     for (std::size_t w = 0; w < Job.BitWords; ++w) {
@@ -593,10 +583,10 @@ inline void ResolveHardRow(const TResolveJob& Job, const TPaint& Paint, std::uin
         while (word != 0) {
             const int c = (int(w * 64) + __builtin_ctzll(word)) * kCellsPerBit;
             word &= word - 1;
-            std::uint32_t* cells = Cells + c;
+            std::uint16_t* cells = Cells + c;
             for (unsigned nonzero = NonZeroCells(cells); nonzero != 0; nonzero &= nonzero - 1) {
                 const int k = __builtin_ctz(nonzero);
-                winding += cells[k];
+                winding = std::uint16_t(winding + cells[k]);
                 const bool now = InsideHard<Rule>(winding);
                 if (now == inside) continue;
                 inside = now;
@@ -615,7 +605,7 @@ template <TTargetKind Kind, TFillRule Rule>
 void ResolveHardRows(const TResolveJob& Job) {
     const TPaint paint = PaintOf<Kind>(Job);
     for (int r = 0; r < Job.Rows; ++r)
-        ResolveHardRow<Kind, Rule>(Job, paint, Job.Cells + std::size_t(r) * Job.CellStride,
+        ResolveHardRow<Kind, Rule>(Job, paint, Job.Crossings + std::size_t(r) * Job.CellStride,
                                    Job.Bits + std::size_t(r) * Job.BitWords,
                                    Job.Out + r * Job.OutStride);
 }
