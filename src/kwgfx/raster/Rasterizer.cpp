@@ -52,9 +52,10 @@ struct TCurvePiece {
 constexpr std::size_t kDirectEdges = std::size_t(1) << 16;
 constexpr std::size_t kDirectCellBytes = std::size_t(64) << 20;
 
-// Rows per band: as many as keep a band's cells within about this many bytes, a power of
-// two from 4 to 64.
-constexpr std::size_t kBandCellBytes = 64 * 1024;
+// Rows per band: as many as keep a band's cells within about this many bytes (in the
+// second-level cache), a power of two from 4 to 256. Tall bands take each edge in fewer
+// pieces; a fill resolves only the rows its edges reach, however tall the band.
+constexpr std::size_t kBandCellBytes = 512 * 1024;
 
 // Subpixel steps per pixel in y: smooth edges meet rows and each other on this grid, so
 // that each edge's parts add up exactly. A step moves an edge by at most 1/2048 of a
@@ -126,6 +127,9 @@ struct TRasterizer::TState {
     double MinX = 0, MinY = 0, MaxX = 0, MaxY = 0; // the edges' box, kept when Direct
     int FirstBand = 0;
     int LastBand = -1;
+    // The rows the edges may reach: a fill resolves only these, however tall its bands.
+    int RowTop = 0;
+    int RowBottom = 0;
     std::size_t Edges = 0;
     bool RightCut = false;
 
@@ -168,10 +172,13 @@ struct TRasterizer::TState {
     template <std::uint32_t Sign>
     void AccumulateSmoothAs(const TSmoothEdge& E, int BandTop, int Rows);
     void AccumulateHard(const THardEdge& E, int BandTop, int Rows);
-    void Touch(int First, int Last) {
-        if (Edges++ == 0) FirstBand = First, LastBand = Last;
+    // Notes an edge reaching rows Top..Bottom-1 (at most), in bands First..Last.
+    void Touch(int First, int Last, int Top, int Bottom) {
+        if (Edges++ == 0) FirstBand = First, LastBand = Last, RowTop = Top, RowBottom = Bottom;
         FirstBand = std::min(FirstBand, First);
         LastBand = std::max(LastBand, Last);
+        RowTop = std::min(RowTop, Top);
+        RowBottom = std::max(RowBottom, Bottom);
     }
     void Fill(detail::TResolveJob Job, std::uint8_t* Origin, std::ptrdiff_t Stride,
               std::ptrdiff_t PixelBytes, int OutLeft, int OutTop, int OutRight, int OutBottom);
@@ -205,7 +212,7 @@ void TRasterizer::Reset(const TPixelBox& Clip, bool Antialias) {
     // lines spreads them over all: 2 (mod 4) groups of 32 bytes.
     groups += (6 - groups % 4) % 4;
     const std::size_t stride = groups * kCellsPerBit;
-    int shift = 6;
+    int shift = 8;
     while (shift > 2 && (std::size_t(1) << shift) * stride * 4 > kBandCellBytes) --shift;
     const int bands = ((s.Height - 1) >> shift) + 1;
     const std::size_t words = (groups + 63) / 64;
@@ -523,7 +530,7 @@ void TRasterizer::TState::AddClippedEdge(double X0, double Y0, double X1, double
         // An edge ending exactly on a band's top row adds nothing to that band.
         const int first = std::min((y0 / kSubpixels) >> BandShift, last);
         const int end = std::min(((y1 - 1) / kSubpixels) >> BandShift, last);
-        Touch(first, end);
+        Touch(first, end, y0 / kSubpixels, (y1 - 1) / kSubpixels + 1);
         if (Direct) {
             const TSmoothEdge copy = e;
             AccumulateSmooth(copy, 0, Height);
@@ -540,7 +547,7 @@ void TRasterizer::TState::AddClippedEdge(double X0, double Y0, double X1, double
     const float bottom = std::min(std::max(e.Y0, e.Y1), float(Height));
     const int first = std::min(int(top) >> BandShift, last);
     const int end = std::max(first, std::min((Ceiling(bottom) - 1) >> BandShift, last));
-    Touch(first, end);
+    Touch(first, end, int(top), Ceiling(bottom));
     if (Direct) {
         AccumulateHard(e, 0, Height);
         AddEdgeBox(X0, Y0, X1, Y1);
@@ -819,12 +826,14 @@ void TRasterizer::TState::Fill(detail::TResolveJob Job, std::uint8_t* Origin, st
             return Ceiling(std::min(std::max(E.Y0, E.Y1), float(Height)) - 0.5) <= bandTop + rows;
         });
         // Rows outside the written part are resolved too (that clears their cells), into a
-        // pointer that is never written: their spans are all clipped away.
-        for (int r = 0; r < rows;) {
+        // pointer that is never written: their spans are all clipped away. Rows no edge
+        // reaches hold nothing and are left alone.
+        const int rowEnd = std::min(rows, RowBottom - bandTop);
+        for (int r = std::max(0, RowTop - bandTop); r < rowEnd;) {
             const int y = bandTop + r;
             const bool written = y >= top && y < bottom;
             int run = 1;
-            while (r + run < rows &&
+            while (r + run < rowEnd &&
                    ((bandTop + r + run >= top && bandTop + r + run < bottom) == written))
                 ++run;
             detail::TResolveJob part = Job;
