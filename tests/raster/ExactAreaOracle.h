@@ -140,4 +140,21 @@ inline int FoldedByte(double Signed, TFillRule Rule) {
     return AreaByte(a);
 }
 
+// Whether the figures wind round the centre of pixel (X, Y) under Rule, an edge counting
+// when top <= centre < bottom and its crossing lies at or left of the centre; decided by
+// exact products for corners on a fine grid.
+inline bool CentreInside(const std::vector<TFigure>& Figures, TFillRule Rule, int X, int Y) {
+    const double cx = X + 0.5, cy = Y + 0.5;
+    int winding = 0;
+    for (const TFigure& f : Figures)
+        for (std::size_t i = 0; i < f.size(); ++i) {
+            TVertex a = f[i], b = f[(i + 1) % f.size()];
+            int dir = 1;
+            if (a.Y > b.Y) std::swap(a, b), dir = -1;
+            if (!(a.Y <= cy && cy < b.Y)) continue;
+            if ((cx - a.X) * (b.Y - a.Y) - (cy - a.Y) * (b.X - a.X) >= 0) winding += dir;
+        }
+    return RuleHolds(winding, Rule);
+}
+
 } // namespace kw::raster::test

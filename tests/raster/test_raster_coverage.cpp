@@ -19,6 +19,7 @@
 #include <vector>
 
 using namespace kw::raster;
+using kw::raster::test::CentreInside;
 using kw::raster::test::TFigure;
 
 namespace {
@@ -76,23 +77,6 @@ std::vector<std::uint8_t> Coverage(const std::vector<TFigure>& Figures, int W, i
     std::vector<std::uint8_t> mask(std::size_t(W) * H, 0);
     raster.FillMask({mask.data(), W, H, W}, 0, 0, Rule);
     return mask;
-}
-
-// Whether the figures wind round the centre of pixel (X, Y) under Rule, an edge counting
-// when top <= centre < bottom and its crossing lies at or left of the centre; decided by
-// exact products for corners on a fine grid.
-bool CentreInside(const std::vector<TFigure>& Figures, TFillRule Rule, int X, int Y) {
-    const double cx = X + 0.5, cy = Y + 0.5;
-    int winding = 0;
-    for (const TFigure& f : Figures)
-        for (std::size_t i = 0; i < f.size(); ++i) {
-            TVertex a = f[i], b = f[(i + 1) % f.size()];
-            int dir = 1;
-            if (a.Y > b.Y) std::swap(a, b), dir = -1;
-            if (!(a.Y <= cy && cy < b.Y)) continue;
-            if ((cx - a.X) * (b.Y - a.Y) - (cy - a.Y) * (b.X - a.X) >= 0) winding += dir;
-        }
-    return test::RuleHolds(winding, Rule);
 }
 
 const char* ShapeName(TShape S) {
