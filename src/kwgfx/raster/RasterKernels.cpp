@@ -42,52 +42,33 @@ void UseSimdLevel(TSimdLevel Level) {
 
 namespace kw::raster::detail {
 
-void ResolveBand(const TResolveJob& Job) {
+namespace {
+
+const TBandLoops& ActiveLoops() {
     switch (ActiveSimdLevel()) {
 #if defined(KWGFX_RASTER_X86)
     case TSimdLevel::Avx2:
-        ResolveBandAvx2(Job);
-        return;
+        return kAvx2Loops;
     case TSimdLevel::Sse2:
-        ResolveBandSse2(Job);
-        return;
+        return kSse2Loops;
 #endif
     default:
-        ResolveBandPortable(Job);
-        return;
+        return kPortableLoops;
     }
+}
+
+} // namespace
+
+void ResolveBand(const TResolveJob& Job) {
+    ActiveLoops().Resolve(Job);
 }
 
 void ResolveHardBand(const TResolveJob& Job) {
-    switch (ActiveSimdLevel()) {
-#if defined(KWGFX_RASTER_X86)
-    case TSimdLevel::Avx2:
-        ResolveHardBandAvx2(Job);
-        return;
-    case TSimdLevel::Sse2:
-        ResolveHardBandSse2(Job);
-        return;
-#endif
-    default:
-        ResolveHardBandPortable(Job);
-        return;
-    }
+    ActiveLoops().ResolveHard(Job);
 }
 
 void FillRows(const TResolveJob& Job) {
-    switch (ActiveSimdLevel()) {
-#if defined(KWGFX_RASTER_X86)
-    case TSimdLevel::Avx2:
-        FillRowsAvx2(Job);
-        return;
-    case TSimdLevel::Sse2:
-        FillRowsSse2(Job);
-        return;
-#endif
-    default:
-        FillRowsPortable(Job);
-        return;
-    }
+    ActiveLoops().Fill(Job);
 }
 
 } // namespace kw::raster::detail

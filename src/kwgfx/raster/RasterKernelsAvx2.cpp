@@ -5,16 +5,6 @@
 
 namespace kw::raster::detail {
 
-void ResolveBandAvx2(const TResolveJob& Job) {
-    ResolveBandHere(Job);
-}
-
-void ResolveHardBandAvx2(const TResolveJob& Job) {
-    ResolveHardBandHere(Job);
-}
-
-void FillRowsAvx2(const TResolveJob& Job) {
-    FillRowsHere(Job);
-}
+const TBandLoops kAvx2Loops{&ResolveBandHere, &ResolveHardBandHere, &FillRowsHere};
 
 } // namespace kw::raster::detail

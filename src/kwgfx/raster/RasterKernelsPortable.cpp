@@ -5,16 +5,6 @@
 
 namespace kw::raster::detail {
 
-void ResolveBandPortable(const TResolveJob& Job) {
-    ResolveBandHere(Job);
-}
-
-void ResolveHardBandPortable(const TResolveJob& Job) {
-    ResolveHardBandHere(Job);
-}
-
-void FillRowsPortable(const TResolveJob& Job) {
-    FillRowsHere(Job);
-}
+const TBandLoops kPortableLoops{&ResolveBandHere, &ResolveHardBandHere, &FillRowsHere};
 
 } // namespace kw::raster::detail

@@ -5,16 +5,6 @@
 
 namespace kw::raster::detail {
 
-void ResolveBandSse2(const TResolveJob& Job) {
-    ResolveBandHere(Job);
-}
-
-void ResolveHardBandSse2(const TResolveJob& Job) {
-    ResolveHardBandHere(Job);
-}
-
-void FillRowsSse2(const TResolveJob& Job) {
-    FillRowsHere(Job);
-}
+const TBandLoops kSse2Loops{&ResolveBandHere, &ResolveHardBandHere, &FillRowsHere};
 
 } // namespace kw::raster::detail

@@ -56,15 +56,16 @@ void ResolveHardBand(const TResolveJob& Job);
 // the active level's loops.
 void FillRows(const TResolveJob& Job);
 
+// The loops of one instruction set.
+struct TBandLoops {
+    void (*Resolve)(const TResolveJob& Job);
+    void (*ResolveHard)(const TResolveJob& Job);
+    void (*Fill)(const TResolveJob& Job);
+};
+
 // The loops of each level (RasterKernels*.cpp); a level this build has not got is absent.
-void ResolveBandPortable(const TResolveJob& Job);
-void ResolveBandSse2(const TResolveJob& Job);
-void ResolveBandAvx2(const TResolveJob& Job);
-void ResolveHardBandPortable(const TResolveJob& Job);
-void ResolveHardBandSse2(const TResolveJob& Job);
-void ResolveHardBandAvx2(const TResolveJob& Job);
-void FillRowsPortable(const TResolveJob& Job);
-void FillRowsSse2(const TResolveJob& Job);
-void FillRowsAvx2(const TResolveJob& Job);
+extern const TBandLoops kPortableLoops;
+extern const TBandLoops kSse2Loops;
+extern const TBandLoops kAvx2Loops;
 
 } // namespace kw::raster::detail

@@ -505,23 +505,6 @@ inline void ResolveRow(const TResolveJob& Job, const TPaint& Paint, std::uint32_
     if (x < Job.Columns) constant(x, Job.Columns, CoverageOf<Rule>(total()));
 }
 
-template <TTargetKind Kind, TFillRule Rule>
-void ResolveRows(const TResolveJob& Job) {
-    const TPaint paint = PaintOf<Kind>(Job);
-    for (int r = 0; r < Job.Rows; ++r)
-        ResolveRow<Kind, Rule>(Job, paint, Job.Cells + std::size_t(r) * Job.CellStride,
-                               Job.Bits + std::size_t(r) * Job.BitWords,
-                               Job.Out + r * Job.OutStride);
-}
-
-template <TTargetKind Kind>
-void ResolveKind(const TResolveJob& Job) {
-    if (Job.Rule == TFillRule::NonZero)
-        ResolveRows<Kind, TFillRule::NonZero>(Job);
-    else
-        ResolveRows<Kind, TFillRule::EvenOdd>(Job);
-}
-
 // ---------------------------------------------------------------- 5. hard edges
 
 // Whether a winding (a count of crossings, wrapping) puts a pixel inside under Rule.
@@ -601,35 +584,51 @@ inline void ResolveHardRow(const TResolveJob& Job, const TPaint& Paint, std::uin
     if (inside) span(start, Job.Columns);
 }
 
-template <TTargetKind Kind, TFillRule Rule>
-void ResolveHardRows(const TResolveJob& Job) {
+// Every row of a band, with the loop for its edges (smooth or hard), target and rule.
+template <bool Hard, TTargetKind Kind, TFillRule Rule>
+void ResolveRows(const TResolveJob& Job) {
     const TPaint paint = PaintOf<Kind>(Job);
-    for (int r = 0; r < Job.Rows; ++r)
-        ResolveHardRow<Kind, Rule>(Job, paint, Job.Crossings + std::size_t(r) * Job.CellStride,
-                                   Job.Bits + std::size_t(r) * Job.BitWords,
-                                   Job.Out + r * Job.OutStride);
+    for (int r = 0; r < Job.Rows; ++r) {
+        std::uint64_t* bits = Job.Bits + std::size_t(r) * Job.BitWords;
+        std::uint8_t* row = Job.Out + r * Job.OutStride;
+        if constexpr (Hard)
+            ResolveHardRow<Kind, Rule>(Job, paint, Job.Crossings + std::size_t(r) * Job.CellStride,
+                                       bits, row);
+        else
+            ResolveRow<Kind, Rule>(Job, paint, Job.Cells + std::size_t(r) * Job.CellStride, bits,
+                                   row);
+    }
 }
 
-template <TTargetKind Kind>
-void ResolveHardKind(const TResolveJob& Job) {
+template <bool Hard, TTargetKind Kind>
+void ResolveKind(const TResolveJob& Job) {
     if (Job.Rule == TFillRule::NonZero)
-        ResolveHardRows<Kind, TFillRule::NonZero>(Job);
+        ResolveRows<Hard, Kind, TFillRule::NonZero>(Job);
     else
-        ResolveHardRows<Kind, TFillRule::EvenOdd>(Job);
+        ResolveRows<Hard, Kind, TFillRule::EvenOdd>(Job);
+}
+
+template <bool Hard>
+void ResolveBandAs(const TResolveJob& Job) {
+    switch (Job.Kind) {
+    case TTargetKind::Over:
+        ResolveKind<Hard, TTargetKind::Over>(Job);
+        break;
+    case TTargetKind::Source:
+        ResolveKind<Hard, TTargetKind::Source>(Job);
+        break;
+    case TTargetKind::Mask:
+        ResolveKind<Hard, TTargetKind::Mask>(Job);
+        break;
+    }
+}
+
+void ResolveBandHere(const TResolveJob& Job) {
+    ResolveBandAs<false>(Job);
 }
 
 void ResolveHardBandHere(const TResolveJob& Job) {
-    switch (Job.Kind) {
-    case TTargetKind::Over:
-        ResolveHardKind<TTargetKind::Over>(Job);
-        break;
-    case TTargetKind::Source:
-        ResolveHardKind<TTargetKind::Source>(Job);
-        break;
-    case TTargetKind::Mask:
-        ResolveHardKind<TTargetKind::Mask>(Job);
-        break;
-    }
+    ResolveBandAs<true>(Job);
 }
 
 void FillRowsHere(const TResolveJob& Job) {
@@ -641,20 +640,6 @@ void FillRowsHere(const TResolveJob& Job) {
         else
             ConstantSpan<TTargetKind::Over>(row, 0, Job.Columns, 255,
                                             PaintOf<TTargetKind::Over>(Job));
-    }
-}
-
-void ResolveBandHere(const TResolveJob& Job) {
-    switch (Job.Kind) {
-    case TTargetKind::Over:
-        ResolveKind<TTargetKind::Over>(Job);
-        break;
-    case TTargetKind::Source:
-        ResolveKind<TTargetKind::Source>(Job);
-        break;
-    case TTargetKind::Mask:
-        ResolveKind<TTargetKind::Mask>(Job);
-        break;
     }
 }
 
