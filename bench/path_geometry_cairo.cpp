@@ -157,6 +157,16 @@ struct TCairoImage {
     }
 };
 
+// Adds the closed figure through Points to Cr's path, each point moved onto its pixel's
+// centre, as the raster canvas hands points to Cairo.
+template <typename TPoints>
+void AddCentredFigure(cairo_t* Cr, const TPoints& Points) {
+    cairo_move_to(Cr, Points[0].X + 0.5, Points[0].Y + 0.5);
+    for (size_t i = 1; i < Points.size(); ++i)
+        cairo_line_to(Cr, Points[i].X + 0.5, Points[i].Y + 0.5);
+    cairo_close_path(Cr);
+}
+
 // ---------------------------------------------------------------- flattening
 
 void BM_FlattenToPolygon(benchmark::State& State) {
@@ -226,9 +236,7 @@ void BM_CairoFillPolygons(benchmark::State& State) {
     for (auto _ : State) {
         for (const TCanvasPoints& p : polygons) {
             cairo_new_path(cr);
-            cairo_move_to(cr, p[0].X + 0.5, p[0].Y + 0.5);
-            for (size_t i = 1; i < p.size(); ++i) cairo_line_to(cr, p[i].X + 0.5, p[i].Y + 0.5);
-            cairo_close_path(cr);
+            AddCentredFigure(cr, p);
             cairo_fill(cr);
         }
     }
@@ -267,9 +275,7 @@ void BM_CairoFillFloatPolygons(benchmark::State& State) {
     for (auto _ : State) {
         cairo_new_path(cr);
         for (const TKwPoints& p : polygons) {
-            cairo_move_to(cr, p[0].X + 0.5, p[0].Y + 0.5);
-            for (size_t i = 1; i < p.size(); ++i) cairo_line_to(cr, p[i].X + 0.5, p[i].Y + 0.5);
-            cairo_close_path(cr);
+            AddCentredFigure(cr, p);
         }
         cairo_fill(cr);
     }
@@ -430,9 +436,7 @@ void BM_CairoFillIconPolygons(benchmark::State& State) {
         for (const auto& icon : figures)
             for (const TCanvasPoints& p : icon) {
                 cairo_new_path(cr);
-                cairo_move_to(cr, p[0].X + 0.5, p[0].Y + 0.5);
-                for (size_t i = 1; i < p.size(); ++i) cairo_line_to(cr, p[i].X + 0.5, p[i].Y + 0.5);
-                cairo_close_path(cr);
+                AddCentredFigure(cr, p);
                 cairo_fill(cr);
             }
     CountIcons(State, figures.size());
@@ -465,9 +469,7 @@ void BM_CairoFillIconFloatPolygons(benchmark::State& State) {
                                                                       : CAIRO_FILL_RULE_EVEN_ODD);
             cairo_new_path(cr);
             for (const TKwPoints& p : polygons[k]) {
-                cairo_move_to(cr, p[0].X + 0.5, p[0].Y + 0.5);
-                for (size_t i = 1; i < p.size(); ++i) cairo_line_to(cr, p[i].X + 0.5, p[i].Y + 0.5);
-                cairo_close_path(cr);
+                AddCentredFigure(cr, p);
             }
             cairo_fill(cr);
         }
