@@ -792,8 +792,6 @@ void TRasterizer::TState::Fill(detail::TResolveJob Job, std::uint8_t* Origin, st
               right = std::min(Width, OutRight - Clip.Left);
     const int top = std::max(0, OutTop - Clip.Top), bottom = std::min(Height, OutBottom - Clip.Top);
     if (left >= right || top >= bottom) return;
-    // Hard edges give every pixel a coverage of 0 or 255: the pixels are picked, not blended.
-    Job.Hard = !Antialias;
     Job.Cells = Cells.data();
     Job.Crossings = Crossings.data();
     Job.CellStride = CellStride;

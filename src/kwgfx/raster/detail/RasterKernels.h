@@ -41,7 +41,6 @@ struct TResolveJob {
     int OutLast = 0;                    // the others only summed
     TFillRule Rule = TFillRule::NonZero;
     TTargetKind Kind = TTargetKind::Over;
-    bool Hard = false;            // every coverage is 0 or 255 (hard edges)
     std::uint8_t* Out = nullptr;  // the pixel of column OutFirst in the band's first row
     std::ptrdiff_t OutStride = 0; // bytes between rows of Out
     std::uint32_t Color = 0;      // premultiplied ARGB, for Over and Source

@@ -192,7 +192,6 @@ inline void FillPixels(std::uint8_t* P, int Count, std::uint32_t Color) {
 struct TPaint {
     std::uint32_t Color; // premultiplied
     bool Solid;          // full coverage replaces the pixel with Color
-    bool Select;         // Solid, and every coverage 0 or 255: a pixel is Color or stays
 #if KWGFX_RASTER_LEVEL >= 1
     __m128i Color16; // Color's channels in 16-bit lanes, twice
 #endif
@@ -203,7 +202,6 @@ inline TPaint PaintOf(const TResolveJob& Job) {
     TPaint p;
     p.Color = Job.Color;
     p.Solid = Kind == TTargetKind::Source || (Job.Color >> 24) == 255;
-    p.Select = p.Solid && Job.Hard;
 #if KWGFX_RASTER_LEVEL >= 1
     p.Color16 = _mm_unpacklo_epi8(_mm_set1_epi32(int(Job.Color)), _mm_setzero_si128());
 #endif
@@ -277,15 +275,6 @@ inline void PutGroup(std::uint8_t* P, __m128i C, const TPaint& Paint) {
         const int bytes = _mm_cvtsi128_si32(_mm_packus_epi16(words, words));
         std::memcpy(P, &bytes, 4);
     } else {
-        if (Paint.Select) {
-            // Hard edges: each pixel is the colour or stays as it is.
-            const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(P));
-            const __m128i mask = _mm_cmpgt_epi32(C, zero);
-            const __m128i color = _mm_set1_epi32(int(Paint.Color));
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(P),
-                             _mm_or_si128(_mm_and_si128(mask, color), _mm_andnot_si128(mask, d)));
-            return;
-        }
         if (Paint.Solid && _mm_movemask_epi8(_mm_cmpeq_epi32(C, _mm_set1_epi32(255))) == 0xFFFF) {
             _mm_storeu_si128(reinterpret_cast<__m128i*>(P), _mm_set1_epi32(int(Paint.Color)));
             return;
@@ -353,13 +342,6 @@ inline void PutGroup8(std::uint8_t* P, __m256i C, __m256i Color16, const TPaint&
         const __m256i both =
             _mm256_permutevar8x32_epi32(bytes, _mm256_setr_epi32(0, 4, 0, 4, 0, 4, 0, 4));
         _mm_storel_epi64(reinterpret_cast<__m128i*>(P), _mm256_castsi256_si128(both));
-    } else if (Paint.Select) {
-        // Hard edges: each pixel is the colour or stays as it is.
-        std::uint8_t* p = P;
-        const __m256i d = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
-        const __m256i chosen = _mm256_blendv_epi8(d, _mm256_set1_epi32(int(Paint.Color)),
-                                                  _mm256_cmpgt_epi32(C, _mm256_setzero_si256()));
-        _mm256_storeu_si256(reinterpret_cast<__m256i*>(p), chosen);
     } else if (Paint.Solid) {
         // MixPixel as Dest + ((Color - Dest) c + 128) / 256 rounded down, which one rounding
         // multiply gives from the factor c * 128 (c = 256, a whole pixel, saturates to 32767
