@@ -67,6 +67,10 @@ void ResolveHardBand(const TResolveJob& Job) {
     ActiveLoops().ResolveHard(Job);
 }
 
+void ResolveListedBand(const TResolveJob& Job) {
+    ActiveLoops().ResolveListed(Job);
+}
+
 void FillRows(const TResolveJob& Job) {
     ActiveLoops().Fill(Job);
 }

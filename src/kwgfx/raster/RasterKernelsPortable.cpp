@@ -5,6 +5,7 @@
 
 namespace kw::raster::detail {
 
-const TBandLoops kPortableLoops{&ResolveBandHere, &ResolveHardBandHere, &FillRowsHere};
+const TBandLoops kPortableLoops{&ResolveBandHere, &ResolveHardBandHere, &ResolveListedBandHere,
+                                &FillRowsHere};
 
 } // namespace kw::raster::detail

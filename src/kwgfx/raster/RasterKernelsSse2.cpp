@@ -5,6 +5,7 @@
 
 namespace kw::raster::detail {
 
-const TBandLoops kSse2Loops{&ResolveBandHere, &ResolveHardBandHere, &FillRowsHere};
+const TBandLoops kSse2Loops{&ResolveBandHere, &ResolveHardBandHere, &ResolveListedBandHere,
+                            &FillRowsHere};
 
 } // namespace kw::raster::detail

@@ -142,6 +142,10 @@ struct TRasterizer::TState {
     // coverage sums of Cells do.
     std::vector<std::uint16_t> Crossings;
     std::vector<std::uint64_t> Bits;
+    // Or, for a band of hard edges, their crossings listed per row (ListHard): row r's are
+    // Listed[ListStarts[r]] up to Listed[ListStarts[r + 1]].
+    std::vector<std::int32_t> Listed;
+    std::vector<std::int32_t> ListStarts;
 
     int BandRows() const { return 1 << BandShift; }
 
@@ -165,6 +169,7 @@ struct TRasterizer::TState {
 
     void AddEdge(TVertex A, TVertex B);
     void AddClippedEdge(double X0, double Y0, double X1, double Y1);
+    bool AddFigureInside(const TVertex* Points, std::size_t Count);
     void CloseFigure();
     void AddCurve(const TVertex (&Points)[4], int Degree);
 
@@ -172,9 +177,11 @@ struct TRasterizer::TState {
     template <std::uint32_t Sign>
     void AccumulateSmoothAs(const TSmoothEdge& E, int BandTop, int Rows);
     void AccumulateHard(const THardEdge& E, int BandTop, int Rows);
-    // Notes an edge reaching rows Top..Bottom-1 (at most), in bands First..Last.
+    bool ListHard(const std::vector<THardEdge>& Edges, int BandTop, int Rows);
+    // Notes edges about to be added reaching rows Top..Bottom-1 (at most), in bands
+    // First..Last.
     void Touch(int First, int Last, int Top, int Bottom) {
-        if (Edges++ == 0) FirstBand = First, LastBand = Last, RowTop = Top, RowBottom = Bottom;
+        if (Edges == 0) FirstBand = First, LastBand = Last, RowTop = Top, RowBottom = Bottom;
         FirstBand = std::min(FirstBand, First);
         LastBand = std::max(LastBand, Last);
         RowTop = std::min(RowTop, Top);
@@ -433,7 +440,8 @@ void TRasterizer::TState::AddPoint(TVertex P) {
 void TRasterizer::TState::CloseFigure() {
     if (Streaming && !Dropped) {
         AddEdge(Last, Start);
-    } else if (!Dropped && Figure.size() >= 2 && Width > 0 && Height > 0) {
+    } else if (!Dropped && Figure.size() >= 2 && Width > 0 && Height > 0 &&
+               !AddFigureInside(Figure.data(), Figure.size())) {
         for (std::size_t i = 1; i < Figure.size(); ++i) AddEdge(Figure[i - 1], Figure[i]);
         AddEdge(Figure.back(), Figure.front());
     }
@@ -507,33 +515,53 @@ void TRasterizer::TState::AddEdge(TVertex A, TVertex B) {
     }
 }
 
+namespace {
+
+// The smooth edge from (X0, Y0) to (X1, Y1) in the box, on the grid of subpixel steps; false
+// when it is flat there and adds nothing.
+inline bool MakeSmoothEdge(double X0, double Y0, double X1, double Y1, TSmoothEdge& E) {
+    std::uint32_t sign = 1;
+    if (Y0 > Y1) std::swap(X0, X1), std::swap(Y0, Y1), sign = ~std::uint32_t(0);
+    const int y0 = RoundUp(Y0 * kSubpixels), y1 = RoundUp(Y1 * kSubpixels);
+    if (y0 == y1) return false;
+    constexpr double one = 4294967296.0; // 2^32
+    const double dx = X1 - X0, steps = double(y1 - y0);
+    const double scaled = dx * one / steps;
+    // Built in registers and stored once: an edge put together on the stack field by field
+    // and then copied as a whole would wait for its parts to reach memory.
+    E = TSmoothEdge{std::int64_t(X0 * one + 0.5),
+                    std::int64_t(scaled < 0 ? scaled - 0.5 : scaled + 0.5),
+                    y0,
+                    y1,
+                    sign,
+                    float(steps / std::abs(dx))};
+    return true;
+}
+
+// The rows a smooth edge reaches: from its first to one past its last (an edge ending
+// exactly on a row's top adds nothing to that row).
+inline int SmoothTop(const TSmoothEdge& E) {
+    return E.Y0 / kSubpixels;
+}
+inline int SmoothBottom(const TSmoothEdge& E) {
+    return (E.Y1 - 1) / kSubpixels + 1;
+}
+
+} // namespace
+
 // Keeps an edge in every band whose rows it reaches. A smooth edge lies in the box and goes
 // onto the grid of subpixel steps; a hard one may reach beyond the box.
 void TRasterizer::TState::AddClippedEdge(double X0, double Y0, double X1, double Y1) {
     const int last = (Height - 1) >> BandShift;
     if (Antialias) {
-        std::uint32_t sign = 1;
-        if (Y0 > Y1) std::swap(X0, X1), std::swap(Y0, Y1), sign = ~std::uint32_t(0);
-        const int y0 = RoundUp(Y0 * kSubpixels), y1 = RoundUp(Y1 * kSubpixels);
-        if (y0 == y1) return;
-        constexpr double one = 4294967296.0; // 2^32
-        const double dx = X1 - X0, steps = double(y1 - y0);
-        const double scaled = dx * one / steps;
-        // Built in registers and stored once: an edge put together on the stack field by
-        // field and then copied as a whole would wait for its parts to reach memory.
-        const TSmoothEdge e{std::int64_t(X0 * one + 0.5),
-                            std::int64_t(scaled < 0 ? scaled - 0.5 : scaled + 0.5),
-                            y0,
-                            y1,
-                            sign,
-                            float(steps / std::abs(dx))};
-        // An edge ending exactly on a band's top row adds nothing to that band.
-        const int first = std::min((y0 / kSubpixels) >> BandShift, last);
-        const int end = std::min(((y1 - 1) / kSubpixels) >> BandShift, last);
-        Touch(first, end, y0 / kSubpixels, (y1 - 1) / kSubpixels + 1);
+        TSmoothEdge e;
+        if (!MakeSmoothEdge(X0, Y0, X1, Y1, e)) return;
+        const int top = SmoothTop(e), bottom = SmoothBottom(e);
+        const int first = std::min(top >> BandShift, last);
+        Touch(first, std::min((bottom - 1) >> BandShift, last), top, bottom);
+        ++Edges;
         if (Direct) {
-            const TSmoothEdge copy = e;
-            AccumulateSmooth(copy, 0, Height);
+            AccumulateSmooth(e, 0, Height);
             AddEdgeBox(X0, Y0, X1, Y1);
             return;
         }
@@ -548,6 +576,7 @@ void TRasterizer::TState::AddClippedEdge(double X0, double Y0, double X1, double
     const int first = std::min(int(top) >> BandShift, last);
     const int end = std::max(first, std::min((Ceiling(bottom) - 1) >> BandShift, last));
     Touch(first, end, int(top), Ceiling(bottom));
+    ++Edges;
     if (Direct) {
         AccumulateHard(e, 0, Height);
         AddEdgeBox(X0, Y0, X1, Y1);
@@ -555,6 +584,50 @@ void TRasterizer::TState::AddClippedEdge(double X0, double Y0, double X1, double
     }
     HardBands[std::size_t(first)].push_back(e);
     if (Edges >= kDirectEdges) GoDirect();
+}
+
+// The edges of a figure lying wholly in the box (the common case: shapes drawn where they
+// are seen), without the clipping of each edge: the figure's box stands for its edges'
+// rows. False, with nothing added, for any other figure.
+bool TRasterizer::TState::AddFigureInside(const TVertex* Points, std::size_t Count) {
+    if (Direct || Edges + Count >= kDirectEdges) return false;
+    double left = Points[0].X, right = left, top = Points[0].Y, bottom = top;
+    for (std::size_t i = 1; i < Count; ++i) {
+        left = std::min(left, Points[i].X), right = std::max(right, Points[i].X);
+        top = std::min(top, Points[i].Y), bottom = std::max(bottom, Points[i].Y);
+    }
+    // (Written so that a coordinate that is not a number fails.)
+    if (!(left >= 0 && right <= Width && top >= 0 && bottom <= Height)) return false;
+    const int last = (Height - 1) >> BandShift;
+    // Rows from the one holding the top to the one holding the bottom: each edge's rows lie
+    // within them, after rounding to its grid.
+    const int rowTop = std::min(int(top), Height - 1),
+              rowBottom = std::max(Ceiling(bottom), rowTop + 1);
+    Touch(rowTop >> BandShift, std::min((rowBottom - 1) >> BandShift, last), rowTop, rowBottom);
+    TVertex a = Points[Count - 1];
+    if (Antialias) {
+        for (std::size_t i = 0; i < Count; ++i) {
+            const TVertex b = Points[i];
+            TSmoothEdge e;
+            if (MakeSmoothEdge(a.X, a.Y, b.X, b.Y, e)) {
+                SmoothBands[std::size_t(std::min(SmoothTop(e) >> BandShift, last))].push_back(e);
+                ++Edges;
+            }
+            a = b;
+        }
+    } else {
+        for (std::size_t i = 0; i < Count; ++i) {
+            const TVertex b = Points[i];
+            const THardEdge e{float(a.X), float(a.Y), float(b.X), float(b.Y)};
+            if (e.Y0 != e.Y1) {
+                HardBands[std::size_t(std::min(int(std::min(e.Y0, e.Y1)) >> BandShift, last))]
+                    .push_back(e);
+                ++Edges;
+            }
+            a = b;
+        }
+    }
+    return true;
 }
 
 void TRasterizer::TState::AddEdgeBox(double X0, double Y0, double X1, double Y1) {
@@ -734,17 +807,30 @@ void TRasterizer::TState::AccumulateSmoothAs(const TSmoothEdge& E, int BandTop, 
     if (ytop < yend) piece(yend);
 }
 
-// A hard edge adds a whole pixel, signed by its direction, to the first cell whose centre
-// lies at or right of its crossing with each row centre it spans (top <= centre < bottom).
-// The crossing is computed as one quotient in double precision, so that crossings exactly on
-// a centre are found as such (the rows' divisions are independent of each other, so they
-// overlap in the processor).
-void TRasterizer::TState::AccumulateHard(const THardEdge& E, int BandTop, int Rows) {
+namespace {
+
+// A crossing found by steps along an edge may be off by the rounding of the steps: at most
+// about 1e-7 of a pixel for edges within kSteppedReach pixels of the box over 256 rows. Where
+// it comes within kNearCentre of a pixel centre, the last bits could decide the column, so
+// it is computed anew as one quotient.
+constexpr double kNearCentre = 1e-5;
+constexpr double kSteppedReach = 1 << 20;
+constexpr int kStepsPerAnchor = 256;
+
+// Calls Visit(Row, Column, Up) for each row centre a hard edge spans (top <= centre < bottom)
+// among rows BandTop..BandTop+Rows-1, with the row within the band, the first column whose
+// centre lies at or right of the edge's crossing with it (0..Width), and whether the edge
+// runs up. The column is found as if the crossing were computed as one quotient in double
+// precision, xa + ((y - ya) dx) / dy, so that crossings exactly on a centre count as such;
+// most are found by steps of the slope, which cost a division less.
+template <typename TVisit>
+[[gnu::always_inline]] inline void VisitHardCrossings(const THardEdge& E, int BandTop, int Rows,
+                                                      int Width, TVisit&& Visit) {
     double xa = E.X0, ya = E.Y0, xb = E.X1, yb = E.Y1;
-    std::uint16_t sign = 1;
+    bool up = false;
     if (ya > yb) {
         std::swap(xa, xb), std::swap(ya, yb);
-        sign = 0xFFFF;
+        up = true;
     }
     // Rows whose centre lies in [ya, yb), within the band: ceil(ya - 1/2) to ceil(yb - 1/2) - 1.
     const int first = std::max(Ceiling(std::max(ya, -1.0) - 0.5), BandTop);
@@ -752,32 +838,110 @@ void TRasterizer::TState::AccumulateHard(const THardEdge& E, int BandTop, int Ro
         std::min(Ceiling(std::min(yb, double(BandTop + Rows) + 1) - 0.5) - 1, BandTop + Rows - 1);
     if (first > last) return;
     const double dx = xb - xa, dy = yb - ya, w = Width;
-    const std::size_t cellStride = CellStride, bitWords = BitWords;
-    std::uint16_t* cells = Crossings.data() + std::size_t(first - BandTop) * cellStride;
-    std::uint64_t* bits = Bits.data() + std::size_t(first - BandTop) * bitWords;
+    // ceil(x - 1/2): the first column whose centre is at or right of x, x within reach.
+    const auto column = [&](double X) { return Ceiling(std::min(std::max(X, -1.0), w + 1) - 0.5); };
+    const auto visit = [&](int Row, int C) {
+        Visit(Row - BandTop, C < 0 ? 0 : C > Width ? Width : C, up);
+    };
     if (dx == 0) {
-        // Upright: the same cell in every row.
-        const int c = std::clamp(Ceiling(std::clamp(xa, -1.0, w + 1) - 0.5), 0, Width);
-        const int g = c / kCellsPerBit;
-        const std::uint64_t bit = std::uint64_t(1) << (g & 63);
-        for (int row = first; row <= last; ++row) {
-            cells[c] = std::uint16_t(cells[c] + sign);
-            bits[g >> 6] |= bit;
-            cells += cellStride;
-            bits += bitWords;
-        }
+        // Upright: the same column in every row.
+        const int c = column(xa);
+        for (int row = first; row <= last; ++row) visit(row, c);
         return;
     }
-    for (int row = first; row <= last; ++row) {
-        const double x = xa + ((row + 0.5 - ya) * dx) / dy;
-        // The first cell whose centre c + 1/2 is at or right of x: ceil(x - 1/2).
-        const int c = std::clamp(Ceiling(std::clamp(x, -1.0, w + 1) - 0.5), 0, Width);
-        cells[c] = std::uint16_t(cells[c] + sign);
-        const int g = c / kCellsPerBit;
-        bits[g >> 6] |= std::uint64_t(1) << (g & 63);
-        cells += cellStride;
-        bits += bitWords;
+    const auto exact = [&](int Row) { return column(xa + ((Row + 0.5 - ya) * dx) / dy); };
+    if (!(std::abs(xa) + std::abs(xb) <= kSteppedReach)) {
+        for (int row = first; row <= last; ++row) visit(row, exact(row));
+        return;
     }
+    const double slope = dx / dy;
+    double x = 0;
+    for (int row = first; row <= last; ++row, x += slope) {
+        if ((row - first) % kStepsPerAnchor == 0) x = xa + (row + 0.5 - ya) * slope;
+        const double t = std::min(std::max(x, -1.0), w + 1) - 0.5;
+        int c = Ceiling(t);
+        const double gap = double(c) - t;
+        if (gap < kNearCentre || gap > 1 - kNearCentre) [[unlikely]]
+            c = exact(row);
+        visit(row, c);
+    }
+}
+
+// Rows of a band whose crossings are sorted by insertion: rows of icons and shapes hold a
+// few; more go to the library's sort.
+constexpr std::ptrdiff_t kInsertionSortUpTo = 24;
+
+void SortCrossings(std::int32_t* First, std::int32_t* Last) {
+    if (Last - First > kInsertionSortUpTo) {
+        std::sort(First, Last);
+        return;
+    }
+    for (std::int32_t* p = First + 1; p < Last; ++p) {
+        const std::int32_t v = *p;
+        std::int32_t* q = p;
+        for (; q > First && q[-1] > v; --q) *q = q[-1];
+        *q = v;
+    }
+}
+
+} // namespace
+
+// A hard edge adds a whole pixel, signed by its direction, to the first cell whose centre
+// lies at or right of its crossing with each row centre it spans.
+void TRasterizer::TState::AccumulateHard(const THardEdge& E, int BandTop, int Rows) {
+    std::uint16_t* const cells = Crossings.data();
+    std::uint64_t* const bits = Bits.data();
+    const std::size_t cellStride = CellStride, bitWords = BitWords;
+    VisitHardCrossings(E, BandTop, Rows, Width, [&](int Row, int C, bool Up) {
+        std::uint16_t& cell = cells[std::size_t(Row) * cellStride + std::size_t(C)];
+        cell = std::uint16_t(cell + (Up ? 0xFFFF : 1));
+        const int g = C / kCellsPerBit;
+        bits[std::size_t(Row) * bitWords + std::size_t(g >> 6)] |= std::uint64_t(1) << (g & 63);
+    });
+}
+
+// Lists the crossings of hard edges with each row of a band, sorted by column: a row of a
+// shape holds a few, and walking them costs less than walking cells. Counts per row come
+// first (from each edge's first and last row), so that the lists are laid out once. When the
+// crossings would take more memory than the band's cells (hundreds of edges in each row),
+// nothing is listed and the cells take them.
+bool TRasterizer::TState::ListHard(const std::vector<THardEdge>& Edges, int BandTop, int Rows) {
+    // Only the rows the edges reach (RowTop..RowBottom-1) are listed and resolved.
+    const int lo = std::max(0, RowTop - BandTop), hi = std::min(Rows, RowBottom - BandTop);
+    if (ListStarts.size() < std::size_t(Rows) + 1) ListStarts.resize(std::size_t(Rows) + 1);
+    std::int32_t* const starts = ListStarts.data();
+    std::fill(starts + lo, starts + std::max(lo, hi) + 1, 0);
+    std::size_t total = 0;
+    for (const THardEdge& e : Edges) {
+        const double top = std::min(e.Y0, e.Y1), bottom = std::max(e.Y0, e.Y1);
+        const int first = std::max(Ceiling(std::max(top, -1.0) - 0.5), BandTop);
+        const int last = std::min(Ceiling(std::min(bottom, double(BandTop + Rows) + 1) - 0.5) - 1,
+                                  BandTop + Rows - 1);
+        if (first > last) continue;
+        ++starts[first - BandTop];
+        --starts[last - BandTop + 1];
+        total += std::size_t(last - first + 1);
+    }
+    if (total > std::size_t(Rows) * CellStride / 2) return false;
+    if (Listed.size() < total) Listed.resize(total);
+    // The changes of the count from row to row become where each row's list starts, one
+    // place on: the lists are then filled through starts[row + 1], which ends up where row
+    // row + 1 starts.
+    std::int32_t count = 0, start = 0, change = starts[lo];
+    starts[lo] = 0;
+    for (int r = lo; r < hi; ++r) {
+        count += change;
+        change = starts[r + 1];
+        starts[r + 1] = start;
+        start += count;
+    }
+    std::int32_t* const listed = Listed.data();
+    for (const THardEdge& e : Edges)
+        VisitHardCrossings(e, BandTop, Rows, Width, [&](int Row, int C, bool Up) {
+            listed[starts[Row + 1]++] = C * 2 + (Up ? 1 : 0);
+        });
+    for (int r = lo; r < hi; ++r) SortCrossings(listed + starts[r], listed + starts[r + 1]);
+    return true;
 }
 
 // ---------------------------------------------------------------- 5. filling
@@ -816,7 +980,9 @@ void TRasterizer::TState::Fill(detail::TResolveJob Job, std::uint8_t* Origin, st
         const std::size_t cellRow = Direct ? std::size_t(bandTop) : 0;
         const int rows = std::min(BandRows(), Height - bandTop);
         for (const TSmoothEdge& e : smooth) AccumulateSmooth(e, bandTop, rows);
-        for (const THardEdge& e : hard) AccumulateHard(e, bandTop, rows);
+        const bool listed = !Antialias && !Direct && ListHard(hard, bandTop, rows);
+        if (!listed)
+            for (const THardEdge& e : hard) AccumulateHard(e, bandTop, rows);
         // Edges that end within this band are done.
         const int next = (bandTop + rows) * kSubpixels;
         std::erase_if(smooth, [&](const TSmoothEdge& E) { return E.Y1 <= next; });
@@ -847,10 +1013,15 @@ void TRasterizer::TState::Fill(detail::TResolveJob Job, std::uint8_t* Origin, st
                 part.Out = Origin;
                 part.OutStride = 0;
             }
-            if (Antialias)
+            if (Antialias) {
                 detail::ResolveBand(part);
-            else
+            } else if (listed) {
+                part.Listed = Listed.data();
+                part.ListStarts = ListStarts.data() + r;
+                detail::ResolveListedBand(part);
+            } else {
                 detail::ResolveHardBand(part);
+            }
             r += run;
         }
     }

@@ -32,13 +32,18 @@ enum class TTargetKind : std::uint8_t {
 struct TResolveJob {
     std::uint32_t* Cells = nullptr;     // row 0 of the band (sums wrap, as two's complement)
     std::uint16_t* Crossings = nullptr; // the same for hard edges: whole crossings, wrapping
-    std::size_t CellStride = 0;         // cells from one row to the next
-    std::uint64_t* Bits = nullptr;      // row 0's touched bits
-    std::size_t BitWords = 0;           // 64-bit words from one row to the next
-    int Rows = 0;                       // rows in the band
-    int Columns = 0;                    // pixel columns the cells stand for
-    int OutFirst = 0;                   // columns OutFirst..OutLast-1 are written,
-    int OutLast = 0;                    // the others only summed
+    // Hard edges as lists instead: row r's crossings, sorted, are Listed[ListStarts[r]] up to
+    // Listed[ListStarts[r + 1]], each the first column right of the edge times two, plus one
+    // for an edge running up.
+    const std::int32_t* Listed = nullptr;
+    const std::int32_t* ListStarts = nullptr;
+    std::size_t CellStride = 0;    // cells from one row to the next
+    std::uint64_t* Bits = nullptr; // row 0's touched bits
+    std::size_t BitWords = 0;      // 64-bit words from one row to the next
+    int Rows = 0;                  // rows in the band
+    int Columns = 0;               // pixel columns the cells stand for
+    int OutFirst = 0;              // columns OutFirst..OutLast-1 are written,
+    int OutLast = 0;               // the others only summed
     TFillRule Rule = TFillRule::NonZero;
     TTargetKind Kind = TTargetKind::Over;
     std::uint8_t* Out = nullptr;  // the pixel of column OutFirst in the band's first row
@@ -51,6 +56,9 @@ void ResolveBand(const TResolveJob& Job);
 // Resolves a band of hard edges (every cell a whole number of crossings, Hard set), with
 // the active level's loops: the same pixels as ResolveBand, found as spans.
 void ResolveHardBand(const TResolveJob& Job);
+// Resolves a band of hard edges given as sorted lists of crossings per row (Listed), with
+// the active level's loops: the same pixels as ResolveHardBand.
+void ResolveListedBand(const TResolveJob& Job);
 // Paints columns 0..Columns-1 of Rows rows of Out wholly (Kind Over or Source, Color), with
 // the active level's loops.
 void FillRows(const TResolveJob& Job);
@@ -59,6 +67,7 @@ void FillRows(const TResolveJob& Job);
 struct TBandLoops {
     void (*Resolve)(const TResolveJob& Job);
     void (*ResolveHard)(const TResolveJob& Job);
+    void (*ResolveListed)(const TResolveJob& Job);
     void (*Fill)(const TResolveJob& Job);
 };
 

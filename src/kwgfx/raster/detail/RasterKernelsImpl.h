@@ -10,7 +10,7 @@
 //   2. Pixels: the premultiplied blend
 //   3. Spans of one coverage, groups of four pixels
 //   4. Rows and bands
-//   5. Hard edges: rows of whole crossings as spans
+//   5. Hard edges: rows of whole crossings, or lists of them, as spans
 
 #ifndef KWGFX_RASTER_LEVEL
 #error "set KWGFX_RASTER_LEVEL before including RasterKernelsImpl.h"
@@ -519,6 +519,22 @@ inline void ClearGroup(std::uint16_t* Cells) {
 #endif
 }
 
+// A span of whole pixels From..To-1 of Row, clipped to the written columns.
+template <TTargetKind Kind>
+inline void HardSpan(const TResolveJob& Job, const TPaint& Paint, std::uint8_t* Row, int From,
+                     int To) {
+    const int first = Job.OutFirst;
+    From = MaxInt(From, first) - first;
+    To = MinInt(To, Job.OutLast) - first;
+    if (From >= To) return;
+    if constexpr (Kind == TTargetKind::Mask)
+        std::memset(Row + From, 255, std::size_t(To - From));
+    else if (Paint.Solid)
+        FillPixels(Row + 4 * std::ptrdiff_t(From), To - From, Paint.Color);
+    else
+        ConstantSpan<Kind>(Row, From, To, 255, Paint);
+}
+
 // A row of hard edges: its cells hold whole crossings, so the pixels are spans of full
 // coverage between the columns where the rule starts and stops holding. The few cells that
 // are not zero are walked one by one, without the sums and blends of the smooth rows; the
@@ -526,18 +542,7 @@ inline void ClearGroup(std::uint16_t* Cells) {
 template <TTargetKind Kind, TFillRule Rule>
 inline void ResolveHardRow(const TResolveJob& Job, const TPaint& Paint, std::uint16_t* Cells,
                            std::uint64_t* Bits, std::uint8_t* Row) {
-    const int first = Job.OutFirst, last = Job.OutLast;
-    const auto span = [&](int From, int To) {
-        From = MaxInt(From, first) - first;
-        To = MinInt(To, last) - first;
-        if (From >= To) return;
-        if constexpr (Kind == TTargetKind::Mask)
-            std::memset(Row + From, 255, std::size_t(To - From));
-        else if (Paint.Solid)
-            FillPixels(Row + 4 * std::ptrdiff_t(From), To - From, Paint.Color);
-        else
-            ConstantSpan<Kind>(Row, From, To, 255, Paint);
-    };
+    const auto span = [&](int From, int To) { HardSpan<Kind>(Job, Paint, Row, From, To); };
     std::uint16_t winding = 0;
     bool inside = false;
     int start = 0; // where the span being inside began
@@ -566,14 +571,47 @@ inline void ResolveHardRow(const TResolveJob& Job, const TPaint& Paint, std::uin
     if (inside) span(start, Job.Columns);
 }
 
-// Every row of a band, with the loop for its edges (smooth or hard), target and rule.
-template <bool Hard, TTargetKind Kind, TFillRule Rule>
+// A row of hard edges given as its crossings, sorted by column: the rule is walked from one
+// to the next. Crossings in one column change no pixel between them, so their order within
+// the column does not matter.
+template <TTargetKind Kind, TFillRule Rule>
+inline void ResolveListedRow(const TResolveJob& Job, const TPaint& Paint, const std::int32_t* From,
+                             const std::int32_t* To, std::uint8_t* Row) {
+    std::uint16_t winding = 0;
+    bool inside = false;
+    int start = 0;
+    for (; From != To; ++From) {
+        const std::int32_t crossing = *From;
+        winding = std::uint16_t(winding + ((crossing & 1) != 0 ? 0xFFFF : 1));
+        const bool now = InsideHard<Rule>(winding);
+        if (now == inside) continue;
+        inside = now;
+        if (now)
+            start = crossing >> 1;
+        else
+            HardSpan<Kind>(Job, Paint, Row, start, crossing >> 1);
+    }
+    if (inside) HardSpan<Kind>(Job, Paint, Row, start, Job.Columns);
+}
+
+// How the edges of a band are held.
+enum class TBandEdges : std::uint8_t {
+    Smooth, // cells of covered area
+    Hard,   // cells of whole crossings
+    Listed  // sorted lists of crossings per row
+};
+
+// Every row of a band, with the loop for its edges, target and rule.
+template <TBandEdges Edges, TTargetKind Kind, TFillRule Rule>
 void ResolveRows(const TResolveJob& Job) {
     const TPaint paint = PaintOf<Kind>(Job);
     for (int r = 0; r < Job.Rows; ++r) {
         std::uint64_t* bits = Job.Bits + std::size_t(r) * Job.BitWords;
         std::uint8_t* row = Job.Out + r * Job.OutStride;
-        if constexpr (Hard)
+        if constexpr (Edges == TBandEdges::Listed)
+            ResolveListedRow<Kind, Rule>(Job, paint, Job.Listed + Job.ListStarts[r],
+                                         Job.Listed + Job.ListStarts[r + 1], row);
+        else if constexpr (Edges == TBandEdges::Hard)
             ResolveHardRow<Kind, Rule>(Job, paint, Job.Crossings + std::size_t(r) * Job.CellStride,
                                        bits, row);
         else
@@ -582,35 +620,39 @@ void ResolveRows(const TResolveJob& Job) {
     }
 }
 
-template <bool Hard, TTargetKind Kind>
+template <TBandEdges Edges, TTargetKind Kind>
 void ResolveKind(const TResolveJob& Job) {
     if (Job.Rule == TFillRule::NonZero)
-        ResolveRows<Hard, Kind, TFillRule::NonZero>(Job);
+        ResolveRows<Edges, Kind, TFillRule::NonZero>(Job);
     else
-        ResolveRows<Hard, Kind, TFillRule::EvenOdd>(Job);
+        ResolveRows<Edges, Kind, TFillRule::EvenOdd>(Job);
 }
 
-template <bool Hard>
+template <TBandEdges Edges>
 void ResolveBandAs(const TResolveJob& Job) {
     switch (Job.Kind) {
     case TTargetKind::Over:
-        ResolveKind<Hard, TTargetKind::Over>(Job);
+        ResolveKind<Edges, TTargetKind::Over>(Job);
         break;
     case TTargetKind::Source:
-        ResolveKind<Hard, TTargetKind::Source>(Job);
+        ResolveKind<Edges, TTargetKind::Source>(Job);
         break;
     case TTargetKind::Mask:
-        ResolveKind<Hard, TTargetKind::Mask>(Job);
+        ResolveKind<Edges, TTargetKind::Mask>(Job);
         break;
     }
 }
 
 void ResolveBandHere(const TResolveJob& Job) {
-    ResolveBandAs<false>(Job);
+    ResolveBandAs<TBandEdges::Smooth>(Job);
 }
 
 void ResolveHardBandHere(const TResolveJob& Job) {
-    ResolveBandAs<true>(Job);
+    ResolveBandAs<TBandEdges::Hard>(Job);
+}
+
+void ResolveListedBandHere(const TResolveJob& Job) {
+    ResolveBandAs<TBandEdges::Listed>(Job);
 }
 
 void FillRowsHere(const TResolveJob& Job) {
