@@ -588,7 +588,7 @@ void TRasterizer::TState::AddClippedEdge(double X0, double Y0, double X1, double
 
 // The edges of a figure lying wholly in the box (the common case: shapes drawn where they
 // are seen), without the clipping of each edge: the figure's box stands for its edges'
-// rows. False, with nothing added, for any other figure.
+// rows. False, with nothing added, for a figure that needs clipping.
 bool TRasterizer::TState::AddFigureInside(const TVertex* Points, std::size_t Count) {
     if (Direct || Edges + Count >= kDirectEdges) return false;
     double left = Points[0].X, right = left, top = Points[0].Y, bottom = top;
@@ -597,7 +597,15 @@ bool TRasterizer::TState::AddFigureInside(const TVertex* Points, std::size_t Cou
         top = std::min(top, Points[i].Y), bottom = std::max(bottom, Points[i].Y);
     }
     // (Written so that a coordinate that is not a number fails.)
-    if (!(left >= 0 && right <= Width && top >= 0 && bottom <= Height)) return false;
+    if (!(left >= 0 && right <= Width && top >= 0 && bottom <= Height)) {
+        // Hard edges at float coordinates are kept whole anyway (AddEdge): a figure of
+        // them reaching out of the box, but not wholly above or below it, is taken too.
+        if (Antialias || !(bottom > 0 && top < Height)) return false;
+        for (std::size_t i = 0; i < Count; ++i)
+            if (!ExactFloat(Points[i].X) || !ExactFloat(Points[i].Y)) return false;
+        RightCut = RightCut || right > Width;
+        top = std::max(top, 0.0), bottom = std::min(bottom, double(Height));
+    }
     const int last = (Height - 1) >> BandShift;
     // Rows from the one holding the top to the one holding the bottom: each edge's rows lie
     // within them, after rounding to its grid.
@@ -620,8 +628,8 @@ bool TRasterizer::TState::AddFigureInside(const TVertex* Points, std::size_t Cou
             const TVertex b = Points[i];
             const THardEdge e{float(a.X), float(a.Y), float(b.X), float(b.Y)};
             if (e.Y0 != e.Y1) {
-                HardBands[std::size_t(std::min(int(std::min(e.Y0, e.Y1)) >> BandShift, last))]
-                    .push_back(e);
+                const int row = int(std::max(std::min(e.Y0, e.Y1), 0.0f));
+                HardBands[std::size_t(std::min(row >> BandShift, last))].push_back(e);
                 ++Edges;
             }
             a = b;
@@ -817,6 +825,16 @@ constexpr double kNearCentre = 1e-5;
 constexpr double kSteppedReach = 1 << 20;
 constexpr int kStepsPerAnchor = 256;
 
+// Hard edges whose ends are all on this grid, within kGridReach pixels of the box's corner,
+// have their crossings stepped exactly in whole numbers (products stay below 2^51).
+constexpr std::int64_t kGrid = 256;
+constexpr double kGridReach = 1 << 15;
+
+inline bool OnGrid(double V) {
+    const double scaled = V * kGrid;
+    return std::abs(V) <= kGridReach && double(std::int64_t(scaled)) == scaled;
+}
+
 // Calls Visit(Row, Column, Up) for each row centre a hard edge spans (top <= centre < bottom)
 // among rows BandTop..BandTop+Rows-1, with the row within the band, the first column whose
 // centre lies at or right of the edge's crossing with it (0..Width), and whether the edge
@@ -849,6 +867,33 @@ template <typename TVisit>
         for (int row = first; row <= last; ++row) visit(row, c);
         return;
     }
+    if (OnGrid(xa) && OnGrid(ya) && OnGrid(xb) && OnGrid(yb)) {
+        // Ends on the grid of 1/kGrid pixel (points naming pixels, or their centres): the
+        // columns are stepped exactly in whole numbers, with no rounding to watch for. With
+        // all in units of 1/kGrid, the column is ceil(N / D) for N = (xa - 1/2) dy +
+        // (y - ya) dx, D = kGrid dy, and N grows by kGrid dx from row to row; n = N + D - 1
+        // is kept as q D + r, 0 <= r < D, so that the column is q.
+        const std::int64_t ax = std::int64_t(xa * kGrid), ay = std::int64_t(ya * kGrid);
+        const std::int64_t gx = std::int64_t(dx * kGrid), gy = std::int64_t(dy * kGrid);
+        const std::int64_t d = kGrid * gy;
+        const std::int64_t n =
+            (ax - kGrid / 2) * gy + ((std::int64_t(first) * kGrid + kGrid / 2) - ay) * gx + d - 1;
+        std::int64_t q = n / d, r = n % d;
+        if (r < 0) r += d, --q;
+        const std::int64_t step = kGrid * gx;
+        std::int64_t stepQ = step / d, stepR = step % d;
+        if (stepR < 0) stepR += d, --stepQ;
+        const std::int64_t lowest = -1, highest = std::int64_t(Width) + 1;
+        for (int row = first; row <= last; ++row) {
+            visit(row, int(std::min(std::max(q, lowest), highest)));
+            q += stepQ;
+            r += stepR;
+            const bool carry = r >= d;
+            q += carry;
+            r -= carry ? d : 0;
+        }
+        return;
+    }
     const auto exact = [&](int Row) { return column(xa + ((Row + 0.5 - ya) * dx) / dy); };
     if (!(std::abs(xa) + std::abs(xb) <= kSteppedReach)) {
         for (int row = first; row <= last; ++row) visit(row, exact(row));
@@ -872,7 +917,14 @@ template <typename TVisit>
 constexpr std::ptrdiff_t kInsertionSortUpTo = 24;
 
 void SortCrossings(std::int32_t* First, std::int32_t* Last) {
-    if (Last - First > kInsertionSortUpTo) {
+    const std::ptrdiff_t count = Last - First;
+    if (count == 2) {
+        // The common row of a shape, without a branch on the order its edges came in.
+        const std::int32_t a = First[0], b = First[1];
+        First[0] = std::min(a, b), First[1] = std::max(a, b);
+        return;
+    }
+    if (count > kInsertionSortUpTo) {
         std::sort(First, Last);
         return;
     }
@@ -996,10 +1048,12 @@ void TRasterizer::TState::Fill(detail::TResolveJob Job, std::uint8_t* Origin, st
         for (int r = std::max(0, RowTop - bandTop); r < rowEnd;) {
             const int y = bandTop + r;
             const bool written = y >= top && y < bottom;
-            int run = 1;
-            while (r + run < rowEnd &&
-                   ((bandTop + r + run >= top && bandTop + r + run < bottom) == written))
-                ++run;
+            // Up to where the written part starts or ends, or the last row.
+            const int run = std::min(rowEnd, (written   ? bottom
+                                              : y < top ? top
+                                                        : Height) -
+                                                 bandTop) -
+                            r;
             detail::TResolveJob part = Job;
             part.Cells += Antialias ? (cellRow + std::size_t(r)) * CellStride : 0;
             part.Crossings += Antialias ? 0 : (cellRow + std::size_t(r)) * CellStride;
