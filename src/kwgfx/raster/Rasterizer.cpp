@@ -17,6 +17,10 @@
 #include <cmath>
 #include <vector>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace kw::raster {
 
 using detail::kCellsPerBit;
@@ -51,6 +55,10 @@ struct TCurvePiece {
 // kDirectCellBytes): beyond this, kept edges would take more memory than such cells.
 constexpr std::size_t kDirectEdges = std::size_t(1) << 16;
 constexpr std::size_t kDirectCellBytes = std::size_t(64) << 20;
+
+// Most points of a figure kept before its edges are made: a bound on memory for figures of
+// millions of points.
+constexpr std::size_t kMaxBufferedPoints = 4096;
 
 // Rows per band: as many as keep a band's cells within about this many bytes (in the
 // second-level cache), a power of two from 4 to 256. Tall bands take each edge in fewer
@@ -143,9 +151,9 @@ struct TRasterizer::TState {
     std::vector<std::uint16_t> Crossings;
     std::vector<std::uint64_t> Bits;
     // Or, for a band of hard edges, their crossings listed per row (ListHard): row r's are
-    // Listed[ListStarts[r]] up to Listed[ListStarts[r + 1]].
+    // the first ListCounts[r] of Listed[r * kListSlots...].
     std::vector<std::int32_t> Listed;
-    std::vector<std::int32_t> ListStarts;
+    std::vector<std::int32_t> ListCounts;
 
     int BandRows() const { return 1 << BandShift; }
 
@@ -279,6 +287,26 @@ void TRasterizer::ClosePath() {
     F->CloseFigure();
 }
 
+TVertex* TRasterizer::FigureBuffer(std::size_t Count) {
+    TState& s = *F;
+    s.CloseFigure();
+    if (Count > kMaxBufferedPoints) return nullptr;
+    s.Figure.resize(Count);
+    return s.Figure.data();
+}
+
+void TRasterizer::AddBufferedFigure() {
+    TState& s = *F;
+    bool finite = true;
+    for (TVertex& p : s.Figure) {
+        p = s.ToBox.Apply(p);
+        finite = finite && std::isfinite(p.X) && std::isfinite(p.Y);
+    }
+    // A figure with a point that is not finite is left out whole, as AddPoint leaves it.
+    if (!finite) s.Figure.clear();
+    s.CloseFigure();
+}
+
 void TRasterizer::AddPath(const TRasterPath& Path) {
     const std::span<const TPathVerb> verbs = Path.Verbs();
     const std::span<const TVertex> points = Path.Points();
@@ -401,10 +429,6 @@ void TRasterizer::TState::AddCurve(const TVertex (&Points)[4], int Degree) {
         }
     }
 }
-
-// Most points of a figure kept before its edges are made: a bound on memory for figures of
-// millions of points.
-constexpr std::size_t kMaxBufferedPoints = 4096;
 
 void TRasterizer::TState::AddPoint(TVertex P) {
     if (Dropped) return;
@@ -830,9 +854,23 @@ constexpr int kStepsPerAnchor = 256;
 constexpr std::int64_t kGrid = 256;
 constexpr double kGridReach = 1 << 15;
 
-inline bool OnGrid(double V) {
-    const double scaled = V * kGrid;
-    return std::abs(V) <= kGridReach && double(std::int64_t(scaled)) == scaled;
+// Whether the ends of E are all on the grid, within reach.
+inline bool OnGrid(const THardEdge& E) {
+#if defined(__SSE2__)
+    const __m128 v = _mm_loadu_ps(&E.X0);
+    const __m128 scaled = _mm_mul_ps(v, _mm_set1_ps(float(kGrid)));
+    // Within reach, the scaled values are whole numbers of at most 24 bits, exactly floats.
+    const __m128 whole = _mm_cmpeq_ps(_mm_cvtepi32_ps(_mm_cvttps_epi32(scaled)), scaled);
+    const __m128 magnitude = _mm_andnot_ps(_mm_set1_ps(-0.0f), v);
+    const __m128 near = _mm_cmple_ps(magnitude, _mm_set1_ps(float(kGridReach)));
+    return _mm_movemask_ps(_mm_and_ps(whole, near)) == 0xF;
+#else
+    for (const float v : {E.X0, E.Y0, E.X1, E.Y1}) {
+        const double scaled = double(v) * kGrid;
+        if (!(std::abs(v) <= kGridReach && double(std::int64_t(scaled)) == scaled)) return false;
+    }
+    return true;
+#endif
 }
 
 // Calls Visit(Row, Column, Up) for each row centre a hard edge spans (top <= centre < bottom)
@@ -858,7 +896,7 @@ template <typename TVisit>
     const double dx = xb - xa, dy = yb - ya, w = Width;
     // ceil(x - 1/2): the first column whose centre is at or right of x, x within reach.
     const auto column = [&](double X) { return Ceiling(std::min(std::max(X, -1.0), w + 1) - 0.5); };
-    const auto visit = [&](int Row, int C) {
+    const auto visit = [&Visit, BandTop, Width, up](int Row, int C) {
         Visit(Row - BandTop, C < 0 ? 0 : C > Width ? Width : C, up);
     };
     if (dx == 0) {
@@ -867,7 +905,7 @@ template <typename TVisit>
         for (int row = first; row <= last; ++row) visit(row, c);
         return;
     }
-    if (OnGrid(xa) && OnGrid(ya) && OnGrid(xb) && OnGrid(yb)) {
+    if (OnGrid(E)) {
         // Ends on the grid of 1/kGrid pixel (points naming pixels, or their centres): the
         // columns are stepped exactly in whole numbers, with no rounding to watch for. With
         // all in units of 1/kGrid, the column is ceil(N / D) for N = (xa - 1/2) dy +
@@ -883,9 +921,9 @@ template <typename TVisit>
         const std::int64_t step = kGrid * gx;
         std::int64_t stepQ = step / d, stepR = step % d;
         if (stepR < 0) stepR += d, --stepQ;
-        const std::int64_t lowest = -1, highest = std::int64_t(Width) + 1;
+        const std::int64_t width = Width;
         for (int row = first; row <= last; ++row) {
-            visit(row, int(std::min(std::max(q, lowest), highest)));
+            Visit(row - BandTop, int(q < 0 ? 0 : q > width ? width : q), up);
             q += stepQ;
             r += stepR;
             const bool carry = r >= d;
@@ -911,6 +949,9 @@ template <typename TVisit>
         visit(row, c);
     }
 }
+
+// Places for the crossings of one row of a band, when they are listed (a power of two).
+constexpr int kListSlots = 16;
 
 // Rows of a band whose crossings are sorted by insertion: rows of icons and shapes hold a
 // few; more go to the library's sort.
@@ -953,46 +994,32 @@ void TRasterizer::TState::AccumulateHard(const THardEdge& E, int BandTop, int Ro
 }
 
 // Lists the crossings of hard edges with each row of a band, sorted by column: a row of a
-// shape holds a few, and walking them costs less than walking cells. Counts per row come
-// first (from each edge's first and last row), so that the lists are laid out once. When the
-// crossings would take more memory than the band's cells (hundreds of edges in each row),
-// nothing is listed and the cells take them.
-bool TRasterizer::TState::ListHard(const std::vector<THardEdge>& Edges, int BandTop, int Rows) {
+// shape holds a few, and walking them costs less than walking cells. Each row has
+// kListSlots places; a band with a row crossed more often (a comb, or hundreds of edges)
+// lists nothing and the cells take its edges.
+[[gnu::noinline]] bool TRasterizer::TState::ListHard(const std::vector<THardEdge>& Edges,
+                                                     int BandTop, int Rows) {
     // Only the rows the edges reach (RowTop..RowBottom-1) are listed and resolved.
     const int lo = std::max(0, RowTop - BandTop), hi = std::min(Rows, RowBottom - BandTop);
-    if (ListStarts.size() < std::size_t(Rows) + 1) ListStarts.resize(std::size_t(Rows) + 1);
-    std::int32_t* const starts = ListStarts.data();
-    std::fill(starts + lo, starts + std::max(lo, hi) + 1, 0);
-    std::size_t total = 0;
-    for (const THardEdge& e : Edges) {
-        const double top = std::min(e.Y0, e.Y1), bottom = std::max(e.Y0, e.Y1);
-        const int first = std::max(Ceiling(std::max(top, -1.0) - 0.5), BandTop);
-        const int last = std::min(Ceiling(std::min(bottom, double(BandTop + Rows) + 1) - 0.5) - 1,
-                                  BandTop + Rows - 1);
-        if (first > last) continue;
-        ++starts[first - BandTop];
-        --starts[last - BandTop + 1];
-        total += std::size_t(last - first + 1);
+    if (ListCounts.size() < std::size_t(Rows)) {
+        ListCounts.resize(std::size_t(Rows));
+        Listed.resize(std::size_t(Rows) * kListSlots);
     }
-    if (total > std::size_t(Rows) * CellStride / 2) return false;
-    if (Listed.size() < total) Listed.resize(total);
-    // The changes of the count from row to row become where each row's list starts, one
-    // place on: the lists are then filled through starts[row + 1], which ends up where row
-    // row + 1 starts.
-    std::int32_t count = 0, start = 0, change = starts[lo];
-    starts[lo] = 0;
-    for (int r = lo; r < hi; ++r) {
-        count += change;
-        change = starts[r + 1];
-        starts[r + 1] = start;
-        start += count;
-    }
+    std::int32_t* const counts = ListCounts.data();
     std::int32_t* const listed = Listed.data();
+    std::fill(counts + lo, counts + std::max(lo, hi), 0);
+    // A row past its slots still counts on (its list is lost), and gives the band to cells.
     for (const THardEdge& e : Edges)
-        VisitHardCrossings(e, BandTop, Rows, Width, [&](int Row, int C, bool Up) {
-            listed[starts[Row + 1]++] = C * 2 + (Up ? 1 : 0);
+        VisitHardCrossings(e, BandTop, Rows, Width, [counts, listed](int Row, int C, bool Up) {
+            const std::int32_t n = counts[Row];
+            counts[Row] = n + 1;
+            listed[Row * kListSlots + (n & (kListSlots - 1))] = C * 2 + int(Up);
         });
-    for (int r = lo; r < hi; ++r) SortCrossings(listed + starts[r], listed + starts[r + 1]);
+    std::int32_t most = 0;
+    for (int r = lo; r < hi; ++r) most = std::max(most, counts[r]);
+    if (most > kListSlots) return false;
+    for (int r = lo; r < hi; ++r)
+        SortCrossings(listed + r * kListSlots, listed + r * kListSlots + counts[r]);
     return true;
 }
 
@@ -1070,8 +1097,9 @@ void TRasterizer::TState::Fill(detail::TResolveJob Job, std::uint8_t* Origin, st
             if (Antialias) {
                 detail::ResolveBand(part);
             } else if (listed) {
-                part.Listed = Listed.data();
-                part.ListStarts = ListStarts.data() + r;
+                part.Listed = Listed.data() + std::size_t(r) * kListSlots;
+                part.ListStride = kListSlots;
+                part.ListCounts = ListCounts.data() + r;
                 detail::ResolveListedBand(part);
             } else {
                 detail::ResolveHardBand(part);

@@ -68,10 +68,16 @@ public:
     /// members X and Y.
     template <typename TPoints>
     void AddPolygon(const TPoints& Points) {
-        if (std::size(Points) == 0) return;
+        const std::size_t count = std::size(Points);
+        if (count == 0) return;
+        if (TVertex* buffer = FigureBuffer(count)) {
+            for (std::size_t i = 0; i < count; ++i)
+                buffer[i] = {double(Points[i].X), double(Points[i].Y)};
+            AddBufferedFigure();
+            return;
+        }
         MoveTo({double(Points[0].X), double(Points[0].Y)});
-        for (std::size_t i = 1; i < std::size(Points); ++i)
-            LineTo({double(Points[i].X), double(Points[i].Y)});
+        for (std::size_t i = 1; i < count; ++i) LineTo({double(Points[i].X), double(Points[i].Y)});
         ClosePath();
     }
 
@@ -92,6 +98,12 @@ public:
     void FillMask(const TMaskView& Mask, int MaskLeft, int MaskTop, TFillRule Rule);
 
 private:
+    // A whole figure at once: FigureBuffer ends the figure being built and gives room for
+    // Count points in user space (null when so many should go point by point), which
+    // AddBufferedFigure then adds as one closed figure.
+    TVertex* FigureBuffer(std::size_t Count);
+    void AddBufferedFigure();
+
     struct TState;
     std::unique_ptr<TState> F;
 };

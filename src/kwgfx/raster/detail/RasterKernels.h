@@ -32,11 +32,12 @@ enum class TTargetKind : std::uint8_t {
 struct TResolveJob {
     std::uint32_t* Cells = nullptr;     // row 0 of the band (sums wrap, as two's complement)
     std::uint16_t* Crossings = nullptr; // the same for hard edges: whole crossings, wrapping
-    // Hard edges as lists instead: row r's crossings, sorted, are Listed[ListStarts[r]] up to
-    // Listed[ListStarts[r + 1]], each the first column right of the edge times two, plus one
-    // for an edge running up.
+    // Hard edges as lists instead: row r's crossings, sorted, are the first ListCounts[r] from
+    // Listed[r * ListStride], each the first column right of the edge times two, plus one for
+    // an edge running up.
     const std::int32_t* Listed = nullptr;
-    const std::int32_t* ListStarts = nullptr;
+    std::size_t ListStride = 0;
+    const std::int32_t* ListCounts = nullptr;
     std::size_t CellStride = 0;    // cells from one row to the next
     std::uint64_t* Bits = nullptr; // row 0's touched bits
     std::size_t BitWords = 0;      // 64-bit words from one row to the next

@@ -163,7 +163,11 @@ inline void FillPixels(std::uint8_t* P, int Count, std::uint32_t Color) {
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(P), c8);
         auto* q = reinterpret_cast<std::uint8_t*>((reinterpret_cast<std::uintptr_t>(P) + 32) &
                                                   ~std::uintptr_t(31));
-        for (; q + 32 <= end; q += 32) _mm256_store_si256(reinterpret_cast<__m256i*>(q), c8);
+        for (; q + 64 <= end; q += 64) {
+            _mm256_store_si256(reinterpret_cast<__m256i*>(q), c8);
+            _mm256_store_si256(reinterpret_cast<__m256i*>(q + 32), c8);
+        }
+        if (q + 32 <= end) _mm256_store_si256(reinterpret_cast<__m256i*>(q), c8);
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(end - 32), c8);
         return;
     }
@@ -577,6 +581,14 @@ inline void ResolveHardRow(const TResolveJob& Job, const TPaint& Paint, std::uin
 template <TTargetKind Kind, TFillRule Rule>
 inline void ResolveListedRow(const TResolveJob& Job, const TPaint& Paint, const std::int32_t* From,
                              const std::int32_t* To, std::uint8_t* Row) {
+    if constexpr (Rule == TFillRule::EvenOdd) {
+        // Whatever the edges' directions, the rule holds from each crossing of even place
+        // to the next.
+        for (; To - From >= 2; From += 2)
+            HardSpan<Kind>(Job, Paint, Row, From[0] >> 1, From[1] >> 1);
+        if (From != To) HardSpan<Kind>(Job, Paint, Row, From[0] >> 1, Job.Columns);
+        return;
+    }
     std::uint16_t winding = 0;
     bool inside = false;
     int start = 0;
@@ -609,8 +621,9 @@ void ResolveRows(const TResolveJob& Job) {
         std::uint64_t* bits = Job.Bits + std::size_t(r) * Job.BitWords;
         std::uint8_t* row = Job.Out + r * Job.OutStride;
         if constexpr (Edges == TBandEdges::Listed)
-            ResolveListedRow<Kind, Rule>(Job, paint, Job.Listed + Job.ListStarts[r],
-                                         Job.Listed + Job.ListStarts[r + 1], row);
+            ResolveListedRow<Kind, Rule>(
+                Job, paint, Job.Listed + std::size_t(r) * Job.ListStride,
+                Job.Listed + std::size_t(r) * Job.ListStride + Job.ListCounts[r], row);
         else if constexpr (Edges == TBandEdges::Hard)
             ResolveHardRow<Kind, Rule>(Job, paint, Job.Crossings + std::size_t(r) * Job.CellStride,
                                        bits, row);
