@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 #if defined(__SSE2__)
@@ -25,6 +26,7 @@ namespace kw::raster {
 
 using detail::kCellsPerBit;
 using detail::kCoverageOne;
+using detail::kListSlots;
 
 namespace {
 
@@ -300,7 +302,8 @@ void TRasterizer::AddBufferedFigure() {
     bool finite = true;
     for (TVertex& p : s.Figure) {
         p = s.ToBox.Apply(p);
-        finite = finite && std::isfinite(p.X) && std::isfinite(p.Y);
+        // (v - v is not a number exactly when v is not finite.)
+        finite &= (p.X - p.X == 0) & (p.Y - p.Y == 0);
     }
     // A figure with a point that is not finite is left out whole, as AddPoint leaves it.
     if (!finite) s.Figure.clear();
@@ -842,7 +845,8 @@ void TRasterizer::TState::AccumulateSmoothAs(const TSmoothEdge& E, int BandTop, 
 namespace {
 
 // A crossing found by steps along an edge may be off by the rounding of the steps: at most
-// about 1e-7 of a pixel for edges within kSteppedReach pixels of the box over 256 rows. Where
+// about 1e-7 of a pixel for edges within kSteppedReach pixels of the box (and with slopes
+// below it) over kStepsPerAnchor rows. Where
 // it comes within kNearCentre of a pixel centre, the last bits could decide the column, so
 // it is computed anew as one quotient.
 constexpr double kNearCentre = 1e-5;
@@ -938,33 +942,78 @@ template <typename TVisit>
         return;
     }
     const double slope = dx / dy;
-    double x = 0;
-    for (int row = first; row <= last; ++row, x += slope) {
-        if ((row - first) % kStepsPerAnchor == 0) x = xa + (row + 0.5 - ya) * slope;
-        const double t = std::min(std::max(x, -1.0), w + 1) - 0.5;
-        int c = Ceiling(t);
-        const double gap = double(c) - t;
-        if (gap < kNearCentre || gap > 1 - kNearCentre) [[unlikely]]
+    if (!(std::abs(slope) <= kSteppedReach)) {
+        // Nearly level: at most two rows.
+        for (int row = first; row <= last; ++row) visit(row, exact(row));
+        return;
+    }
+    // x - 1/2 in 32.32 fixed point, stepped by the slope: the column is its ceiling, and it
+    // is near a centre when its fraction is within kNearCentre of zero or one.
+    constexpr double one = 4294967296.0; // 2^32
+    constexpr auto near = std::uint32_t(kNearCentre * one);
+    const auto step = std::int64_t(slope * one);
+    std::int64_t t = 0;
+    for (int row = first; row <= last; ++row, t += step) {
+        if ((row - first) % kStepsPerAnchor == 0)
+            t = std::int64_t((xa - 0.5 + (row + 0.5 - ya) * slope) * one);
+        int c = int((t + std::int64_t(0xFFFFFFFF)) >> 32);
+        if (std::uint32_t(std::uint32_t(t) + near) < 2 * near) [[unlikely]]
             c = exact(row);
         visit(row, c);
     }
 }
 
-// Places for the crossings of one row of a band, when they are listed (a power of two).
-constexpr int kListSlots = 16;
-
 // Rows of a band whose crossings are sorted by insertion: rows of icons and shapes hold a
 // few; more go to the library's sort.
 constexpr std::ptrdiff_t kInsertionSortUpTo = 24;
 
+// Puts A and B in order, without a branch.
+inline void Order(std::int32_t& A, std::int32_t& B) {
+    const std::int32_t a = A, b = B;
+    A = a < b ? a : b;
+    B = a < b ? b : a;
+}
+
+// Sorts a row's crossings; First has room for at least eight.
 void SortCrossings(std::int32_t* First, std::int32_t* Last) {
-    const std::ptrdiff_t count = Last - First;
-    if (count == 2) {
-        // The common row of a shape, without a branch on the order its edges came in.
-        const std::int32_t a = First[0], b = First[1];
-        First[0] = std::min(a, b), First[1] = std::max(a, b);
+    // The common rows of shapes (up to eight crossings) by networks of fixed comparisons:
+    // the order the edges came in would mispredict the branches of a sort.
+    switch (Last - First) {
+    case 0:
+    case 1:
+        return;
+    case 2:
+        Order(First[0], First[1]);
+        return;
+    case 3:
+        Order(First[0], First[1]), Order(First[1], First[2]), Order(First[0], First[1]);
+        return;
+    case 4:
+        Order(First[0], First[1]), Order(First[2], First[3]);
+        Order(First[0], First[2]), Order(First[1], First[3]);
+        Order(First[1], First[2]);
+        return;
+    case 5:
+    case 6:
+    case 7:
+    case 8: {
+        // Filled up to eight with the largest value (the row has sixteen slots), then a
+        // network of nineteen comparisons.
+        for (std::int32_t* p = Last; p < First + 8; ++p)
+            *p = std::numeric_limits<std::int32_t>::max();
+        std::int32_t* const a = First;
+        Order(a[0], a[2]), Order(a[1], a[3]), Order(a[4], a[6]), Order(a[5], a[7]);
+        Order(a[0], a[4]), Order(a[1], a[5]), Order(a[2], a[6]), Order(a[3], a[7]);
+        Order(a[0], a[1]), Order(a[2], a[3]), Order(a[4], a[5]), Order(a[6], a[7]);
+        Order(a[2], a[4]), Order(a[3], a[5]);
+        Order(a[1], a[4]), Order(a[3], a[6]);
+        Order(a[1], a[2]), Order(a[3], a[4]), Order(a[5], a[6]);
         return;
     }
+    default:
+        break;
+    }
+    const std::ptrdiff_t count = Last - First;
     if (count > kInsertionSortUpTo) {
         std::sort(First, Last);
         return;

@@ -18,8 +18,8 @@ bool PointsInsideBox(std::span<const TPoint> Points, const TBoxD& Box) {
     // The points' own box first: a loop without branches, which the compiler vectorises.
     std::int32_t left = Points[0].X, right = left, top = Points[0].Y, bottom = top;
     for (const TPoint& p : Points) {
-        left = std::min(left, p.X), right = std::max(right, p.X);
-        top = std::min(top, p.Y), bottom = std::max(bottom, p.Y);
+        left = p.X < left ? p.X : left, right = p.X > right ? p.X : right;
+        top = p.Y < top ? p.Y : top, bottom = p.Y > bottom ? p.Y : bottom;
     }
     return left >= Box.Left && right <= Box.Right && top >= Box.Top && bottom <= Box.Bottom;
 }
@@ -105,11 +105,13 @@ TFiguresInReach::TFiguresInReach(std::span<const std::vector<TPointD>> Polygons,
     FClipped.reserve(Polygons.size());
     FFigures.reserve(Polygons.size());
     for (const std::vector<TPointD>& figure : Polygons) {
-        if (figure.empty() || !std::all_of(figure.begin(), figure.end(), IsFinitePoint)) continue;
+        if (figure.empty()) continue;
+        // A figure inside the (finite) reach has only finite points.
         if (FigureInsideBox(figure, Reach)) {
             FFigures.emplace_back(figure);
             continue;
         }
+        if (!std::all_of(figure.begin(), figure.end(), IsFinitePoint)) continue;
         FClipped.push_back(ClipFigureToBox(figure, Reach));
         if (!FClipped.back().empty()) FFigures.emplace_back(FClipped.back());
     }

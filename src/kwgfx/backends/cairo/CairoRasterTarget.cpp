@@ -29,11 +29,27 @@ bool TCairoRasterTarget::Begin(cairo_t* Cr, bool Antialias, const raster::TAffin
     FTarget = target;
     cairo_surface_get_device_offset(target, &FOffsetX, &FOffsetY);
     // The part of the surface the context may draw: its clip extents, carried to device
-    // pixels (the device offset included), rounded out and cut to the surface.
+    // pixels (the device offset included), rounded out and cut to the surface. A clip of one
+    // rectangle (or none, which Cairo gives as the surface's) is that rectangle; whether it
+    // lies on whole device pixels is kept for Paint, which draws before the clip can change.
     double l = 0, t = 0, r = 0, b = 0;
-    cairo_clip_extents(Cr, &l, &t, &r, &b);
+    cairo_rectangle_list_t* list = cairo_copy_clip_rectangle_list(Cr);
+    const bool oneRectangle = list->status == CAIRO_STATUS_SUCCESS && list->num_rectangles == 1;
+    if (oneRectangle) {
+        const cairo_rectangle_t& rect = list->rectangles[0];
+        l = rect.x, t = rect.y, r = rect.x + rect.width, b = rect.y + rect.height;
+    } else {
+        cairo_clip_extents(Cr, &l, &t, &r, &b);
+    }
+    cairo_rectangle_list_destroy(list);
     double xs[4] = {l, r, l, r}, ys[4] = {t, t, b, b};
     for (int i = 0; i < 4; ++i) cairo_user_to_device(Cr, &xs[i], &ys[i]);
+    // (Under a shear or rotation, a rectangle of user space is none of device space.)
+    cairo_matrix_t m;
+    cairo_get_matrix(Cr, &m);
+    FClipIsTheBox = oneRectangle && m.xy == 0 && m.yx == 0;
+    for (int i = 0; i < 4; ++i)
+        FClipIsTheBox = FClipIsTheBox && xs[i] == std::round(xs[i]) && ys[i] == std::round(ys[i]);
     const double width = cairo_image_surface_get_width(target);
     const double height = cairo_image_surface_get_height(target);
     const double left = std::clamp(std::floor(*std::min_element(xs, xs + 4)), 0.0, width);
@@ -44,8 +60,6 @@ bool TCairoRasterTarget::Begin(cairo_t* Cr, bool Antialias, const raster::TAffin
     FRaster.Reset(empty ? raster::TPixelBox{}
                         : raster::TPixelBox{int(left), int(top), int(right), int(bottom)},
                   Antialias);
-    cairo_matrix_t m;
-    cairo_get_matrix(Cr, &m);
     const raster::TAffine toDevice{m.xx, m.yx, m.xy, m.yy, m.x0 + FOffsetX, m.y0 + FOffsetY};
     FRaster.SetTransform(toDevice.After(Transform));
     return true;
@@ -110,8 +124,7 @@ void TCairoRasterTarget::Paint(cairo_t* Cr, raster::TFillRule Rule,
         solid = CairoPixelOf(r, g, b, a);
     }
     const bool direct = solid && cairo_image_surface_get_format(FTarget) == CAIRO_FORMAT_ARGB32 &&
-                        (op == CAIRO_OPERATOR_OVER || op == CAIRO_OPERATOR_SOURCE) &&
-                        ClipIsTheBox(Cr);
+                        (op == CAIRO_OPERATOR_OVER || op == CAIRO_OPERATOR_SOURCE) && FClipIsTheBox;
     if (direct) {
         cairo_surface_flush(FTarget);
         const raster::TImageView view{

@@ -56,9 +56,12 @@ std::vector<TPointD> ClipSide(const std::vector<TPointD>& In, TSide Side, double
 } // namespace
 
 bool FigureInsideBox(std::span<const TPointD> Figure, const TBoxD& Box) {
-    return std::all_of(Figure.begin(), Figure.end(), [&](const TPointD& P) {
-        return P.X >= Box.Left && P.X <= Box.Right && P.Y >= Box.Top && P.Y <= Box.Bottom;
-    });
+    // Every point tested, without a branch for each (a coordinate that is not a number
+    // fails its comparisons).
+    bool inside = true;
+    for (const TPointD& p : Figure)
+        inside &= (p.X >= Box.Left) & (p.X <= Box.Right) & (p.Y >= Box.Top) & (p.Y <= Box.Bottom);
+    return inside;
 }
 
 std::vector<TPointD> ClipFigureToBox(std::span<const TPointD> Figure, const TBoxD& Box) {

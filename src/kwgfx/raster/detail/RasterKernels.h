@@ -21,6 +21,8 @@ namespace kw::raster::detail {
 
 inline constexpr std::int32_t kCoverageOne = 1 << 16;
 inline constexpr int kCellsPerBit = 8;
+// Most crossings of one row of hard edges kept as a list (ResolveListedBand).
+inline constexpr int kListSlots = 16;
 
 // What a band is resolved into.
 enum class TTargetKind : std::uint8_t {
@@ -32,7 +34,8 @@ enum class TTargetKind : std::uint8_t {
 struct TResolveJob {
     std::uint32_t* Cells = nullptr;     // row 0 of the band (sums wrap, as two's complement)
     std::uint16_t* Crossings = nullptr; // the same for hard edges: whole crossings, wrapping
-    // Hard edges as lists instead: row r's crossings, sorted, are the first ListCounts[r] from
+    // Hard edges as lists instead: row r's crossings, sorted, are the first ListCounts[r]
+    // (at most kListSlots) from
     // Listed[r * ListStride], each the first column right of the edge times two, plus one for
     // an edge running up.
     const std::int32_t* Listed = nullptr;

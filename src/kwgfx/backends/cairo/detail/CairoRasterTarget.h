@@ -56,6 +56,7 @@ private:
     raster::TRasterizer FRaster;
     cairo_surface_t* FTarget = nullptr;
     double FOffsetX = 0, FOffsetY = 0; // the target's device offset
+    bool FClipIsTheBox = false;        // Begin found the clip one box of whole pixels
     std::vector<double> FDashes;
 };
 
