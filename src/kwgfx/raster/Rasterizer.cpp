@@ -299,14 +299,7 @@ TVertex* TRasterizer::FigureBuffer(std::size_t Count) {
 
 void TRasterizer::AddBufferedFigure() {
     TState& s = *F;
-    bool finite = true;
-    for (TVertex& p : s.Figure) {
-        p = s.ToBox.Apply(p);
-        // (v - v is not a number exactly when v is not finite.)
-        finite &= (p.X - p.X == 0) & (p.Y - p.Y == 0);
-    }
-    // A figure with a point that is not finite is left out whole, as AddPoint leaves it.
-    if (!finite) s.Figure.clear();
+    for (TVertex& p : s.Figure) p = s.ToBox.Apply(p);
     s.CloseFigure();
 }
 
@@ -469,8 +462,14 @@ void TRasterizer::TState::CloseFigure() {
         AddEdge(Last, Start);
     } else if (!Dropped && Figure.size() >= 2 && Width > 0 && Height > 0 &&
                !AddFigureInside(Figure.data(), Figure.size())) {
-        for (std::size_t i = 1; i < Figure.size(); ++i) AddEdge(Figure[i - 1], Figure[i]);
-        AddEdge(Figure.back(), Figure.front());
+        // A figure with a point that is not finite is left out whole (points added one by
+        // one never get here with one; a whole figure added at once may).
+        bool finite = true;
+        for (const TVertex& p : Figure) finite &= (p.X - p.X == 0) & (p.Y - p.Y == 0);
+        if (finite) {
+            for (std::size_t i = 1; i < Figure.size(); ++i) AddEdge(Figure[i - 1], Figure[i]);
+            AddEdge(Figure.back(), Figure.front());
+        }
     }
     Figure.clear();
     Streaming = Dropped = HasLast = false;
@@ -619,11 +618,15 @@ void TRasterizer::TState::AddClippedEdge(double X0, double Y0, double X1, double
 bool TRasterizer::TState::AddFigureInside(const TVertex* Points, std::size_t Count) {
     if (Direct || Edges + Count >= kDirectEdges) return false;
     double left = Points[0].X, right = left, top = Points[0].Y, bottom = top;
-    for (std::size_t i = 1; i < Count; ++i) {
-        left = std::min(left, Points[i].X), right = std::max(right, Points[i].X);
-        top = std::min(top, Points[i].Y), bottom = std::max(bottom, Points[i].Y);
+    bool finite = true;
+    for (std::size_t i = 0; i < Count; ++i) {
+        const TVertex p = Points[i];
+        left = p.X < left ? p.X : left, right = p.X > right ? p.X : right;
+        top = p.Y < top ? p.Y : top, bottom = p.Y > bottom ? p.Y : bottom;
+        // (v - v is not a number exactly when v is not finite.)
+        finite &= (p.X - p.X == 0) & (p.Y - p.Y == 0);
     }
-    // (Written so that a coordinate that is not a number fails.)
+    if (!finite) return false;
     if (!(left >= 0 && right <= Width && top >= 0 && bottom <= Height)) {
         // Hard edges at float coordinates are kept whole anyway (AddEdge): a figure of
         // them reaching out of the box, but not wholly above or below it, is taken too.
@@ -925,15 +928,24 @@ template <typename TVisit>
         const std::int64_t step = kGrid * gx;
         std::int64_t stepQ = step / d, stepR = step % d;
         if (stepR < 0) stepR += d, --stepQ;
-        const std::int64_t width = Width;
-        for (int row = first; row <= last; ++row) {
-            Visit(row - BandTop, int(q < 0 ? 0 : q > width ? width : q), up);
-            q += stepQ;
-            r += stepR;
-            const bool carry = r >= d;
-            q += carry;
-            r -= carry ? d : 0;
-        }
+        const auto steps = [&](auto Clamp) {
+            for (int row = first; row <= last; ++row) {
+                Visit(row - BandTop, Clamp(q), up);
+                q += stepQ;
+                r += stepR;
+                const bool carry = r >= d;
+                q += carry;
+                r -= carry ? d : 0;
+            }
+        };
+        // An edge within the columns crosses every row within them (ceil(x - 1/2) lies in
+        // 0..Width for x in 0..Width): its columns need no clamping.
+        if (xa >= 0 && xb >= 0 && xa <= w && xb <= w)
+            steps([](std::int64_t Q) { return int(Q); });
+        else
+            steps([W = std::int64_t(Width)](std::int64_t Q) {
+                return int(Q < 0 ? 0 : Q > W ? W : Q);
+            });
         return;
     }
     const auto exact = [&](int Row) { return column(xa + ((Row + 0.5 - ya) * dx) / dy); };
@@ -1064,12 +1076,15 @@ void TRasterizer::TState::AccumulateHard(const THardEdge& E, int BandTop, int Ro
             counts[Row] = n + 1;
             listed[Row * kListSlots + (n & (kListSlots - 1))] = C * 2 + int(Up);
         });
+    // Rows of two crossings, most of a shape's, are put in order as they are resolved.
     std::int32_t most = 0;
-    for (int r = lo; r < hi; ++r) most = std::max(most, counts[r]);
-    if (most > kListSlots) return false;
-    for (int r = lo; r < hi; ++r)
-        SortCrossings(listed + r * kListSlots, listed + r * kListSlots + counts[r]);
-    return true;
+    for (int r = lo; r < hi; ++r) {
+        const std::int32_t n = counts[r];
+        most = std::max(most, n);
+        if (n > 2 && n <= kListSlots)
+            SortCrossings(listed + r * kListSlots, listed + r * kListSlots + n);
+    }
+    return most <= kListSlots;
 }
 
 // ---------------------------------------------------------------- 5. filling

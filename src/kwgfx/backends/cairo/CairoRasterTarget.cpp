@@ -48,8 +48,10 @@ bool TCairoRasterTarget::Begin(cairo_t* Cr, bool Antialias, const raster::TAffin
     cairo_matrix_t m;
     cairo_get_matrix(Cr, &m);
     FClipIsTheBox = oneRectangle && m.xy == 0 && m.yx == 0;
-    for (int i = 0; i < 4; ++i)
-        FClipIsTheBox = FClipIsTheBox && xs[i] == std::round(xs[i]) && ys[i] == std::round(ys[i]);
+    // (Whole numbers, tested without a call into the maths library; a clip lies within
+    // reach of 64-bit integers.)
+    const auto whole = [](double V) { return std::abs(V) < 1e15 && double(std::int64_t(V)) == V; };
+    for (int i = 0; i < 4; ++i) FClipIsTheBox = FClipIsTheBox && whole(xs[i]) && whole(ys[i]);
     const double width = cairo_image_surface_get_width(target);
     const double height = cairo_image_surface_get_height(target);
     const double left = std::clamp(std::floor(*std::min_element(xs, xs + 4)), 0.0, width);

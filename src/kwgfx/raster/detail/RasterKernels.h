@@ -34,8 +34,8 @@ enum class TTargetKind : std::uint8_t {
 struct TResolveJob {
     std::uint32_t* Cells = nullptr;     // row 0 of the band (sums wrap, as two's complement)
     std::uint16_t* Crossings = nullptr; // the same for hard edges: whole crossings, wrapping
-    // Hard edges as lists instead: row r's crossings, sorted, are the first ListCounts[r]
-    // (at most kListSlots) from
+    // Hard edges as lists instead: row r's crossings, sorted (but for a row of two), are the
+    // first ListCounts[r] (at most kListSlots) from
     // Listed[r * ListStride], each the first column right of the edge times two, plus one for
     // an edge running up.
     const std::int32_t* Listed = nullptr;

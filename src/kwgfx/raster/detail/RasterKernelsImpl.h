@@ -163,9 +163,17 @@ inline void FillPixels(std::uint8_t* P, int Count, std::uint32_t Color) {
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(P), c8);
         auto* q = reinterpret_cast<std::uint8_t*>((reinterpret_cast<std::uintptr_t>(P) + 32) &
                                                   ~std::uintptr_t(31));
-        for (; q + 64 <= end; q += 64) {
+        // Four stores a step, then up to three (the last store covers the rest).
+        for (; q + 128 <= end; q += 128) {
             _mm256_store_si256(reinterpret_cast<__m256i*>(q), c8);
             _mm256_store_si256(reinterpret_cast<__m256i*>(q + 32), c8);
+            _mm256_store_si256(reinterpret_cast<__m256i*>(q + 64), c8);
+            _mm256_store_si256(reinterpret_cast<__m256i*>(q + 96), c8);
+        }
+        if (q + 64 <= end) {
+            _mm256_store_si256(reinterpret_cast<__m256i*>(q), c8);
+            _mm256_store_si256(reinterpret_cast<__m256i*>(q + 32), c8);
+            q += 64;
         }
         if (q + 32 <= end) _mm256_store_si256(reinterpret_cast<__m256i*>(q), c8);
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(end - 32), c8);
@@ -581,6 +589,14 @@ inline void ResolveHardRow(const TResolveJob& Job, const TPaint& Paint, std::uin
 template <TTargetKind Kind, TFillRule Rule>
 inline void ResolveListedRow(const TResolveJob& Job, const TPaint& Paint, const std::int32_t* From,
                              const std::int32_t* To, std::uint8_t* Row) {
+    // A row of two comes unsorted: ordered here, where both are at hand.
+    std::int32_t two[2];
+    if (To - From == 2) {
+        const std::int32_t a = From[0], b = From[1];
+        two[0] = a < b ? a : b;
+        two[1] = a < b ? b : a;
+        From = two, To = two + 2;
+    }
     if constexpr (Rule == TFillRule::EvenOdd) {
         // Whatever the edges' directions, the rule holds from each crossing of even place
         // to the next.

@@ -22,14 +22,6 @@ static inline TCairoRGB to_cairo_rgb(TColor Color) {
 
 static inline void to_cairo_source(cairo_t* Cr, TColor Color) {
     const TCairoRGB rgb = to_cairo_rgb(Color);
-    // A source of that colour already (shapes drawn one after another with one brush) stays:
-    // a new one would cost Cairo a pattern made and one dropped.
-    cairo_pattern_t* current = cairo_get_source(Cr);
-    double r = 0, g = 0, b = 0, a = 0;
-    if (cairo_pattern_get_type(current) == CAIRO_PATTERN_TYPE_SOLID &&
-        cairo_pattern_get_rgba(current, &r, &g, &b, &a) == CAIRO_STATUS_SUCCESS && r == rgb.R &&
-        g == rgb.G && b == rgb.B && a == 1)
-        return;
     cairo_set_source_rgb(Cr, rgb.R, rgb.G, rgb.B);
 }
 
