@@ -16,7 +16,8 @@
 ///
 /// Work goes in bands of rows whose accumulation cells stay in the cache; a record of which
 /// cells were touched lets whole runs of empty or solid pixels be skipped or written at
-/// once. A rasteriser keeps its memory: once warm, a fill of the same size allocates
+/// once. Hard edges are kept as each row's few crossings, sorted, between which whole spans
+/// are painted. A rasteriser keeps its memory: once warm, a fill of the same size allocates
 /// nothing. One rasteriser belongs to one thread at a time.
 
 #include "kwgfx/raster/RasterPath.h"

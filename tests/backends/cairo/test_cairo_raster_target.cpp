@@ -334,6 +334,48 @@ TEST(CairoRasterTarget, HonoursTheContextsTransformClipSourceAndOperator) {
     }
 }
 
+// A clip of one rectangle of user space under a shear is a parallelogram of device space,
+// even with its corners on whole pixels: no box the target may fill up to. A figure
+// covering everything paints inside it alone, as cairo_fill does.
+TEST(CairoRasterTarget, ShearedRectangleClipIsNoBox) {
+    const test::TFiguresD everything = {{{-50, -50}, {150, -50}, {150, 150}, {-50, 150}}};
+    cairo_surface_t* surfaces[2];
+    for (int which = 0; which < 2; ++which) {
+        surfaces[which] = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, W, H);
+        cairo_t* cr = cairo_create(surfaces[which]);
+        const cairo_matrix_t shear{1, 0, 1, 1, 0, 0}; // x' = x + y
+        cairo_transform(cr, &shear);
+        cairo_rectangle(cr, 0, 0, 30, 30);
+        cairo_clip(cr);
+        cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+        cairo_set_source_rgb(cr, 0, 0, 0.5);
+        if (which == 0) {
+            FillThroughTarget(cr, everything, true);
+        } else {
+            cairo_rectangle(cr, -50, -50, 200, 200);
+            cairo_fill(cr);
+        }
+        cairo_destroy(cr);
+        cairo_surface_flush(surfaces[which]);
+    }
+    int painted = 0;
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x) {
+            const auto pixel = [&](int which) {
+                const unsigned char* data = cairo_image_surface_get_data(surfaces[which]);
+                return *reinterpret_cast<const std::uint32_t*>(
+                    data + y * cairo_image_surface_get_stride(surfaces[which]) + 4 * x);
+            };
+            painted += pixel(0) != 0;
+            // The parallelogram's slanted sides are anti-aliased by Cairo's clip in both.
+            const double inside = x + 0.5 - (y + 0.5);
+            if (std::abs(inside) < 1.5 || std::abs(inside - 30) < 1.5) continue;
+            ASSERT_EQ(pixel(0), pixel(1)) << x << "," << y;
+        }
+    EXPECT_GT(painted, 500);
+    for (cairo_surface_t* s : surfaces) cairo_surface_destroy(s);
+}
+
 // Targets that are not image surfaces keep Cairo's own drawing, so that their output stays
 // vectors; an image surface takes the rasteriser.
 TEST(CairoRasterTarget, LeavesTargetsThatAreNotImagesToCairo) {

@@ -44,10 +44,9 @@ bool TCairoRasterTarget::Begin(cairo_t* Cr, bool Antialias, const raster::TAffin
     cairo_rectangle_list_destroy(list);
     double xs[4] = {l, r, l, r}, ys[4] = {t, t, b, b};
     for (int i = 0; i < 4; ++i) cairo_user_to_device(Cr, &xs[i], &ys[i]);
-    // (Under a shear or rotation, a rectangle of user space is none of device space.)
-    cairo_matrix_t m;
-    cairo_get_matrix(Cr, &m);
-    FClipIsTheBox = oneRectangle && m.xy == 0 && m.yx == 0;
+    // (Cairo lists the clip only when it is boxes of device space that stay boxes in user
+    // space, so a rectangle listed under a shear or rotation does not occur.)
+    FClipIsTheBox = oneRectangle;
     // (Whole numbers, tested without a call into the maths library; a clip lies within
     // reach of 64-bit integers.)
     const auto whole = [](double V) { return std::abs(V) < 1e15 && double(std::int64_t(V)) == V; };
@@ -62,6 +61,8 @@ bool TCairoRasterTarget::Begin(cairo_t* Cr, bool Antialias, const raster::TAffin
     FRaster.Reset(empty ? raster::TPixelBox{}
                         : raster::TPixelBox{int(left), int(top), int(right), int(bottom)},
                   Antialias);
+    cairo_matrix_t m;
+    cairo_get_matrix(Cr, &m);
     const raster::TAffine toDevice{m.xx, m.yx, m.xy, m.yy, m.x0 + FOffsetX, m.y0 + FOffsetY};
     FRaster.SetTransform(toDevice.After(Transform));
     return true;
