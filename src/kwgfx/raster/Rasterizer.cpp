@@ -1071,6 +1071,12 @@ void TRasterizer::TState::AccumulateHard(const THardEdge& E, int BandTop, int Ro
     }
     std::int32_t* const counts = ListCounts.data();
     std::int32_t* const listed = Listed.data();
+    // Edges crossing more than half the slots of the band's rows on average (a path of
+    // thousands of curves) go to the cells at once, without a listing that would fail: the
+    // rows an edge spans are at most its height and one.
+    double spans = 0;
+    for (const THardEdge& e : Edges) spans += std::abs(e.Y1 - e.Y0) + 1;
+    if (spans > double(std::max(hi - lo, 0)) * (kListSlots / 2)) return false;
     std::fill(counts + lo, counts + std::max(lo, hi), 0);
     // A row past its slots still counts on (its list is lost), and gives the band to cells.
     for (const THardEdge& e : Edges)
