@@ -928,9 +928,12 @@ template <typename TVisit>
             (ax - kGrid / 2) * gy + ((std::int64_t(first) * kGrid + kGrid / 2) - ay) * gx + d - 1;
         std::int64_t q = n / d, r = n % d;
         if (r < 0) r += d, --q;
-        const std::int64_t step = kGrid * gx;
-        std::int64_t stepQ = step / d, stepR = step % d;
-        if (stepR < 0) stepR += d, --stepQ;
+        // The step kGrid gx is (gx / gy) d and kGrid (gx % gy): a division of 32 bits (the
+        // ends within kGridReach keep gx and gy below 2^24).
+        std::int32_t stepQ = std::int32_t(gx) / std::int32_t(gy);
+        std::int32_t part = std::int32_t(gx) % std::int32_t(gy);
+        if (part < 0) part += std::int32_t(gy), --stepQ;
+        const std::int64_t stepR = kGrid * part;
         const auto steps = [&](auto Clamp) {
             for (int row = first; row <= last; ++row) {
                 Visit(row - BandTop, Clamp(q), up);
@@ -1124,23 +1127,32 @@ void TRasterizer::TState::Fill(detail::TResolveJob Job, std::uint8_t* Origin, st
     for (int b = FirstBand; b <= LastBand; ++b) {
         const std::vector<TSmoothEdge>& newSmooth = SmoothBands[std::size_t(b)];
         const std::vector<THardEdge>& newHard = HardBands[std::size_t(b)];
-        smooth.insert(smooth.end(), newSmooth.begin(), newSmooth.end());
-        hard.insert(hard.end(), newHard.begin(), newHard.end());
-        if (smooth.empty() && hard.empty() && !Direct) continue;
+        // The last band with edges of its own alone (a picture of one band, most often)
+        // takes them where they are kept: nothing follows that needs the active ones.
+        const bool last = b == LastBand;
+        if (!(last && smooth.empty()))
+            smooth.insert(smooth.end(), newSmooth.begin(), newSmooth.end());
+        if (!(last && hard.empty())) hard.insert(hard.end(), newHard.begin(), newHard.end());
+        const std::vector<TSmoothEdge>& bandSmooth = last && smooth.empty() ? newSmooth : smooth;
+        const std::vector<THardEdge>& bandHard = last && hard.empty() ? newHard : hard;
+        if (bandSmooth.empty() && bandHard.empty() && !Direct) continue;
         const int bandTop = b << BandShift;
         // With the whole box's cells, the band's rows are already accumulated.
         const std::size_t cellRow = Direct ? std::size_t(bandTop) : 0;
         const int rows = std::min(BandRows(), Height - bandTop);
-        for (const TSmoothEdge& e : smooth) AccumulateSmooth(e, bandTop, rows);
-        const bool listed = !Antialias && !Direct && ListHard(hard, bandTop, rows);
+        for (const TSmoothEdge& e : bandSmooth) AccumulateSmooth(e, bandTop, rows);
+        const bool listed = !Antialias && !Direct && ListHard(bandHard, bandTop, rows);
         if (!listed)
-            for (const THardEdge& e : hard) AccumulateHard(e, bandTop, rows);
+            for (const THardEdge& e : bandHard) AccumulateHard(e, bandTop, rows);
         // Edges that end within this band are done.
-        const int next = (bandTop + rows) * kSubpixels;
-        std::erase_if(smooth, [&](const TSmoothEdge& E) { return E.Y1 <= next; });
-        std::erase_if(hard, [&](const THardEdge& E) {
-            return Ceiling(std::min(std::max(E.Y0, E.Y1), float(Height)) - 0.5) <= bandTop + rows;
-        });
+        if (!last) {
+            const int next = (bandTop + rows) * kSubpixels;
+            std::erase_if(smooth, [&](const TSmoothEdge& E) { return E.Y1 <= next; });
+            std::erase_if(hard, [&](const THardEdge& E) {
+                return Ceiling(std::min(std::max(E.Y0, E.Y1), float(Height)) - 0.5) <=
+                       bandTop + rows;
+            });
+        }
         // Rows outside the written part are resolved too (that clears their cells), into a
         // pointer that is never written: their spans are all clipped away. Rows no edge
         // reaches hold nothing and are left alone.
