@@ -139,24 +139,27 @@ TEST(RasterCoverage, SmoothEdgesCoverTheExactArea) {
 // or left of the centre. Corners on a grid of quarter pixels put many crossings exactly on
 // centres; the reference decides them by exact products. Then rounds that cross each row so
 // often (a figure of 150 corners) that the crossings are kept in cells instead of lists,
-// and rounds of corners anywhere (floats, as hard edges keep them), some of them far out.
+// rounds of corners anywhere (floats, as hard edges keep them), some of them far out, and
+// pictures of several bands, which edges cross from one to the next.
 TEST(RasterCoverage, HardEdgesFollowThePixelCentreRule) {
     std::mt19937 rng(12);
     std::uniform_int_distribution<int> quarter(-16, 4 * 40);
     std::uniform_real_distribution<double> anywhere(-4, 40);
-    for (int round = 0; round < 56; ++round) {
-        const int W = 33, H = 29;
-        const bool dense = round >= 40 && round < 44, floats = round >= 44;
+    for (int round = 0; round < 60; ++round) {
+        const bool tall = round >= 56;
+        const int W = 33, H = tall ? 700 : 29;
+        const bool dense = round >= 40 && round < 44, floats = round >= 44 && round < 58;
         const TFillRule rule = round % 2 ? TFillRule::EvenOdd : TFillRule::NonZero;
-        std::vector<TFigure> figures(dense ? 1 : 1 + round % 3);
+        std::vector<TFigure> figures(dense || tall ? 1 : 1 + round % 3);
         for (TFigure& f : figures)
-            for (int i = dense ? 150 : 3 + round % 6; i > 0; --i) {
+            for (int i = dense ? 150 : tall ? 3 + round % 2 : 3 + round % 6; i > 0; --i) {
                 if (!floats) {
-                    f.push_back({quarter(rng) / 4.0, quarter(rng) / 4.0});
+                    f.push_back({quarter(rng) / 4.0, quarter(rng) / 4.0 * (tall ? 20 : 1)});
                     continue;
                 }
                 const double reach = round >= 52 && i == 1 ? 1e6 : 1;
-                f.push_back({double(float(anywhere(rng) * reach)), double(float(anywhere(rng)))});
+                f.push_back({double(float(anywhere(rng) * reach)),
+                             double(float(anywhere(rng) * (tall ? 20 : 1)))});
             }
         const std::vector<std::uint8_t> ours = Coverage(figures, W, H, false, rule);
         for (int y = 0; y < H; ++y)

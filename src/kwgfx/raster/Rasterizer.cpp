@@ -1076,10 +1076,15 @@ void TRasterizer::TState::AccumulateHard(const THardEdge& E, int BandTop, int Ro
     std::int32_t* const listed = Listed.data();
     // Edges crossing more than half the slots of the band's rows on average (a path of
     // thousands of curves) go to the cells at once, without a listing that would fail: the
-    // rows an edge spans are at most its height and one.
-    double spans = 0;
-    for (const THardEdge& e : Edges) spans += std::abs(e.Y1 - e.Y0) + 1;
-    if (spans > double(std::max(hi - lo, 0)) * (kListSlots / 2)) return false;
+    // rows an edge spans in the band are at most its height there and one.
+    const float bandTop = float(BandTop), bandBottom = float(BandTop + Rows);
+    float spans = 0;
+    for (const THardEdge& e : Edges) {
+        const float top = std::max(std::min(e.Y0, e.Y1), bandTop);
+        const float bottom = std::min(std::max(e.Y0, e.Y1), bandBottom);
+        spans += std::max(bottom - top, 0.0f) + 1;
+    }
+    if (spans > float(std::max(hi - lo, 0)) * (kListSlots / 2)) return false;
     std::fill(counts + lo, counts + std::max(lo, hi), 0);
     // A row past its slots still counts on (its list is lost), and gives the band to cells.
     for (const THardEdge& e : Edges)
