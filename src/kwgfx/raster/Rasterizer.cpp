@@ -850,9 +850,8 @@ namespace {
 
 // A crossing found by steps along an edge may be off by the rounding of the steps: at most
 // about 1e-7 of a pixel for edges within kSteppedReach pixels of the box (and with slopes
-// below it) over kStepsPerAnchor rows. Where
-// it comes within kNearCentre of a pixel centre, the last bits could decide the column, so
-// it is computed anew as one quotient.
+// below it) over kStepsPerAnchor rows. Where it comes within kNearCentre of a pixel centre,
+// the last bits could decide the column, so it is computed anew as one quotient.
 constexpr double kNearCentre = 1e-5;
 constexpr double kSteppedReach = 1 << 20;
 constexpr int kStepsPerAnchor = 256;
