@@ -316,6 +316,59 @@ TEST(RasterCoverage, EveryInstructionSetPaintsTheFormula) {
         }
 }
 
+// Hard edges painted onto pixels, whether a band keeps them as lists of crossings (a few per
+// row) or in cells (a star of hundreds of corners): every target kind, rule and instruction
+// set gives the formula applied to the pixel-centre rule, in a picture of two bands, and a
+// second fill of the same figures paints the same.
+TEST(RasterCoverage, HardEdgesPaintTheCentreRuleAsListsOrCells) {
+    const int W = 40, H = 300;
+    std::mt19937 rng(17);
+    std::uniform_int_distribution<int> across(-8, 4 * W + 8), down(-8, 4 * H + 8);
+    for (const int corners : {5, 40, 400}) {
+        std::vector<TFigure> figures(1);
+        for (int i = 0; i < corners; ++i)
+            // On the quarter grid, or (every third corner) anywhere, as the float an edge keeps.
+            figures[0].push_back(
+                {i % 3 ? across(rng) / 4.0 : double(float(across(rng) / 4.1)), down(rng) / 4.0});
+        for (const TFillRule rule : {TFillRule::NonZero, TFillRule::EvenOdd}) {
+            std::vector<std::uint8_t> inside(std::size_t(W) * H);
+            for (int y = 0; y < H; ++y)
+                for (int x = 0; x < W; ++x)
+                    inside[std::size_t(y) * W + x] = CentreInside(figures, rule, x, y) ? 255 : 0;
+            TRasterizer raster;
+            raster.Reset({0, 0, W, H}, false);
+            for (const TFigure& f : figures) raster.AddPolygon(f);
+            for (int level = 0; level <= int(BestSimdLevel()); ++level) {
+                UseSimdLevel(TSimdLevel(level));
+                const std::string where = std::to_string(corners) + " corners, rule " +
+                                          std::to_string(int(rule)) + ", level " +
+                                          std::to_string(level);
+                std::vector<std::uint8_t> mask(std::size_t(W) * H, 0);
+                raster.FillMask({mask.data(), W, H, W}, 0, 0, rule);
+                for (std::size_t i = 0; i < mask.size(); ++i)
+                    ASSERT_EQ(mask[i], inside[i]) << where << ", pixel " << i % W << "," << i / W;
+                for (const TCompositeOp op : {TCompositeOp::Over, TCompositeOp::Source})
+                    for (const std::uint32_t color : {0xFF2050C0u, 0x80402000u}) {
+                        const std::uint32_t ground = 0x80604020u;
+                        std::vector<std::uint32_t> pixels(std::size_t(W) * H, ground);
+                        for (int pass = 0; pass < 2; ++pass) {
+                            std::vector<std::uint32_t> before = pixels;
+                            raster.FillSolid(
+                                {reinterpret_cast<std::uint8_t*>(pixels.data()), W, H, 4 * W},
+                                color, rule, op);
+                            for (std::size_t i = 0; i < pixels.size(); ++i)
+                                ASSERT_EQ(pixels[i], inside[i]
+                                                         ? Composite(before[i], color, 255, op)
+                                                         : before[i])
+                                    << where << ", pass " << pass << ", pixel " << i;
+                        }
+                    }
+            }
+            UseSimdLevel(BestSimdLevel());
+        }
+    }
+}
+
 // Whole spans of every length at every offset from a cache line change exactly their own
 // pixels, whatever stores the instruction set uses (they may overlap and align).
 TEST(RasterCoverage, SpansOfAnyLengthAndPlaceWriteOnlyTheirPixels) {
