@@ -159,6 +159,11 @@ struct TRasterizer::TState {
     std::vector<std::int32_t> ListCounts;
 
     int BandRows() const { return 1 << BandShift; }
+    // The band of a hard edge's first row (edges above the box start in the first band).
+    int HardBand(const THardEdge& E) const {
+        const int row = int(std::max(std::min(E.Y0, E.Y1), 0.0f));
+        return std::min(row >> BandShift, (Height - 1) >> BandShift);
+    }
 
     void ResetEdges() {
         for (int b = FirstBand; b <= LastBand; ++b) {
@@ -598,11 +603,10 @@ void TRasterizer::TState::AddClippedEdge(double X0, double Y0, double X1, double
     }
     const THardEdge e{float(X0), float(Y0), float(X1), float(Y1)};
     if (e.Y0 == e.Y1) return;
-    const float top = std::max(std::min(e.Y0, e.Y1), 0.0f);
     const float bottom = std::min(std::max(e.Y0, e.Y1), float(Height));
-    const int first = std::min(int(top) >> BandShift, last);
+    const int first = HardBand(e);
     const int end = std::max(first, std::min((Ceiling(bottom) - 1) >> BandShift, last));
-    Touch(first, end, int(top), Ceiling(bottom));
+    Touch(first, end, int(std::max(std::min(e.Y0, e.Y1), 0.0f)), Ceiling(bottom));
     ++Edges;
     if (Direct) {
         AccumulateHard(e, 0, Height);
@@ -659,8 +663,7 @@ bool TRasterizer::TState::AddFigureInside(const TVertex* Points, std::size_t Cou
             const TVertex b = Points[i];
             const THardEdge e{float(a.X), float(a.Y), float(b.X), float(b.Y)};
             if (e.Y0 != e.Y1) {
-                const int row = int(std::max(std::min(e.Y0, e.Y1), 0.0f));
-                HardBands[std::size_t(std::min(row >> BandShift, last))].push_back(e);
+                HardBands[std::size_t(HardBand(e))].push_back(e);
                 ++Edges;
             }
             a = b;
@@ -991,17 +994,12 @@ inline void Order(std::int32_t& A, std::int32_t& B) {
     B = a < b ? b : a;
 }
 
-// Sorts a row's crossings; First has room for at least eight.
+// Sorts a row's crossings (three or more; rows of two are put in order where they are
+// resolved); First has room for at least eight.
 void SortCrossings(std::int32_t* First, std::int32_t* Last) {
     // The common rows of shapes (up to eight crossings) by networks of fixed comparisons:
     // the order the edges came in would mispredict the branches of a sort.
     switch (Last - First) {
-    case 0:
-    case 1:
-        return;
-    case 2:
-        Order(First[0], First[1]);
-        return;
     case 3:
         Order(First[0], First[1]), Order(First[1], First[2]), Order(First[0], First[1]);
         return;
@@ -1187,7 +1185,6 @@ void TRasterizer::TState::Fill(detail::TResolveJob Job, std::uint8_t* Origin, st
                 detail::ResolveBand(part);
             } else if (listed) {
                 part.Listed = Listed.data() + std::size_t(r) * kListSlots;
-                part.ListStride = kListSlots;
                 part.ListCounts = ListCounts.data() + r;
                 detail::ResolveListedBand(part);
             } else {

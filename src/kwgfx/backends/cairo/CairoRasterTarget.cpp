@@ -16,6 +16,41 @@ namespace kw::platform::cairo_detail {
 
 // ---------------------------------------------------------------- 1. the target
 
+namespace {
+
+// The corners of a context's clip in device space: its rectangle when Cairo lists the clip
+// as one (or there is none, which Cairo gives as the surface's), its extents otherwise.
+struct TClipCorners {
+    double Xs[4], Ys[4];
+    bool Box; // one rectangle, on whole device pixels
+};
+
+TClipCorners ClipCorners(cairo_t* Cr) {
+    double l = 0, t = 0, r = 0, b = 0;
+    cairo_rectangle_list_t* list = cairo_copy_clip_rectangle_list(Cr);
+    // (Cairo lists the clip only when it is boxes of device space that stay boxes in user
+    // space, so a rectangle listed under a shear or rotation does not occur.)
+    const bool oneRectangle = list->status == CAIRO_STATUS_SUCCESS && list->num_rectangles == 1;
+    if (oneRectangle) {
+        const cairo_rectangle_t& rect = list->rectangles[0];
+        l = rect.x, t = rect.y, r = rect.x + rect.width, b = rect.y + rect.height;
+    } else {
+        cairo_clip_extents(Cr, &l, &t, &r, &b);
+    }
+    cairo_rectangle_list_destroy(list);
+    TClipCorners corners{{l, r, l, r}, {t, t, b, b}, oneRectangle};
+    // (Whole numbers, tested without a call into the maths library; a clip lies within
+    // reach of 64-bit integers.)
+    const auto whole = [](double V) { return std::abs(V) < 1e15 && double(std::int64_t(V)) == V; };
+    for (int i = 0; i < 4; ++i) {
+        cairo_user_to_device(Cr, &corners.Xs[i], &corners.Ys[i]);
+        corners.Box = corners.Box && whole(corners.Xs[i]) && whole(corners.Ys[i]);
+    }
+    return corners;
+}
+
+} // namespace
+
 bool TCairoRasterTarget::Begin(cairo_t* Cr, bool Antialias) {
     return Begin(Cr, Antialias, raster::TAffine{});
 }
@@ -28,29 +63,13 @@ bool TCairoRasterTarget::Begin(cairo_t* Cr, bool Antialias, const raster::TAffin
     if (scaleX != 1 || scaleY != 1) return false;
     FTarget = target;
     cairo_surface_get_device_offset(target, &FOffsetX, &FOffsetY);
-    // The part of the surface the context may draw: its clip extents, carried to device
-    // pixels (the device offset included), rounded out and cut to the surface. A clip of one
-    // rectangle (or none, which Cairo gives as the surface's) is that rectangle; whether it
-    // lies on whole device pixels is kept for Paint, which draws before the clip can change.
-    double l = 0, t = 0, r = 0, b = 0;
-    cairo_rectangle_list_t* list = cairo_copy_clip_rectangle_list(Cr);
-    const bool oneRectangle = list->status == CAIRO_STATUS_SUCCESS && list->num_rectangles == 1;
-    if (oneRectangle) {
-        const cairo_rectangle_t& rect = list->rectangles[0];
-        l = rect.x, t = rect.y, r = rect.x + rect.width, b = rect.y + rect.height;
-    } else {
-        cairo_clip_extents(Cr, &l, &t, &r, &b);
-    }
-    cairo_rectangle_list_destroy(list);
-    double xs[4] = {l, r, l, r}, ys[4] = {t, t, b, b};
-    for (int i = 0; i < 4; ++i) cairo_user_to_device(Cr, &xs[i], &ys[i]);
-    // (Cairo lists the clip only when it is boxes of device space that stay boxes in user
-    // space, so a rectangle listed under a shear or rotation does not occur.)
-    FClipIsTheBox = oneRectangle;
-    // (Whole numbers, tested without a call into the maths library; a clip lies within
-    // reach of 64-bit integers.)
-    const auto whole = [](double V) { return std::abs(V) < 1e15 && double(std::int64_t(V)) == V; };
-    for (int i = 0; i < 4; ++i) FClipIsTheBox = FClipIsTheBox && whole(xs[i]) && whole(ys[i]);
+    // The part of the surface the context may draw: its clip, carried to device pixels (the
+    // device offset included), rounded out and cut to the surface. Whether it is a box of
+    // whole pixels is kept for Paint, which draws before the clip can change.
+    const TClipCorners clip = ClipCorners(Cr);
+    FClipIsTheBox = clip.Box;
+    const double* xs = clip.Xs;
+    const double* ys = clip.Ys;
     const double width = cairo_image_surface_get_width(target);
     const double height = cairo_image_surface_get_height(target);
     const double left = std::clamp(std::floor(*std::min_element(xs, xs + 4)), 0.0, width);
@@ -101,18 +120,7 @@ std::uint32_t CairoPixelOf(double R, double G, double B, double A) {
 // Whether the context's clip is exactly the drawable box: no clip at all, or one rectangle
 // of whole device pixels. Only then may pixels be written without Cairo's clipping.
 bool TCairoRasterTarget::ClipIsTheBox(cairo_t* Cr) const {
-    cairo_rectangle_list_t* list = cairo_copy_clip_rectangle_list(Cr);
-    bool box = list->status == CAIRO_STATUS_SUCCESS && list->num_rectangles == 1;
-    if (box) {
-        const cairo_rectangle_t& r = list->rectangles[0];
-        double xs[2] = {r.x, r.x + r.width}, ys[2] = {r.y, r.y + r.height};
-        for (int i = 0; i < 2; ++i) {
-            cairo_user_to_device(Cr, &xs[i], &ys[i]);
-            box = box && xs[i] == std::round(xs[i]) && ys[i] == std::round(ys[i]);
-        }
-    }
-    cairo_rectangle_list_destroy(list);
-    return box;
+    return ClipCorners(Cr).Box;
 }
 
 void TCairoRasterTarget::Paint(cairo_t* Cr, raster::TFillRule Rule,

@@ -35,11 +35,9 @@ struct TResolveJob {
     std::uint32_t* Cells = nullptr;     // row 0 of the band (sums wrap, as two's complement)
     std::uint16_t* Crossings = nullptr; // the same for hard edges: whole crossings, wrapping
     // Hard edges as lists instead: row r's crossings, sorted (but for a row of two), are the
-    // first ListCounts[r] (at most kListSlots) from
-    // Listed[r * ListStride], each the first column right of the edge times two, plus one for
-    // an edge running up.
+    // first ListCounts[r] (at most kListSlots) from Listed[r * kListSlots], each the first
+    // column right of the edge times two, plus one for an edge running up.
     const std::int32_t* Listed = nullptr;
-    std::size_t ListStride = 0;
     const std::int32_t* ListCounts = nullptr;
     std::size_t CellStride = 0;    // cells from one row to the next
     std::uint64_t* Bits = nullptr; // row 0's touched bits

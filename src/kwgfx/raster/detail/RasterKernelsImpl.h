@@ -638,8 +638,8 @@ void ResolveRows(const TResolveJob& Job) {
         std::uint8_t* row = Job.Out + r * Job.OutStride;
         if constexpr (Edges == TBandEdges::Listed)
             ResolveListedRow<Kind, Rule>(
-                Job, paint, Job.Listed + std::size_t(r) * Job.ListStride,
-                Job.Listed + std::size_t(r) * Job.ListStride + Job.ListCounts[r], row);
+                Job, paint, Job.Listed + std::size_t(r) * kListSlots,
+                Job.Listed + std::size_t(r) * kListSlots + Job.ListCounts[r], row);
         else if constexpr (Edges == TBandEdges::Hard)
             ResolveHardRow<Kind, Rule>(Job, paint, Job.Crossings + std::size_t(r) * Job.CellStride,
                                        bits, row);
