@@ -122,6 +122,10 @@ struct TRasterizer::TState {
     TVertex Start, Last;
     // Pieces of a far-reaching curve still to be cut or flattened (AddCurve).
     std::vector<TCurvePiece> CurveStack;
+    // A whole figure handed over at once (FigureBuffer): room that only grows, so that a
+    // figure costs no clearing of its points first, and how many it holds.
+    std::vector<TVertex> Whole;
+    std::size_t WholeCount = 0;
 
     // Edges (smooth or hard ones, as the fill is) by the band of their first row; bands
     // FirstBand..LastBand may hold or meet some. RightCut when some reached past the right side
@@ -187,6 +191,7 @@ struct TRasterizer::TState {
     void AddClippedEdge(double X0, double Y0, double X1, double Y1);
     bool AddFigureInside(const TVertex* Points, std::size_t Count);
     void CloseFigure();
+    void AddClosedFigure(const TVertex* Points, std::size_t Count);
     void AddCurve(const TVertex (&Points)[4], int Degree);
 
     void AccumulateSmooth(const TSmoothEdge& E, int BandTop, int Rows);
@@ -299,14 +304,17 @@ TVertex* TRasterizer::FigureBuffer(std::size_t Count) {
     TState& s = *F;
     s.CloseFigure();
     if (Count > kMaxBufferedPoints) return nullptr;
-    s.Figure.resize(Count);
-    return s.Figure.data();
+    if (s.Whole.size() < Count) s.Whole.resize(Count);
+    s.WholeCount = Count;
+    return s.Whole.data();
 }
 
 void TRasterizer::AddBufferedFigure() {
     TState& s = *F;
-    for (TVertex& p : s.Figure) p = s.ToBox.Apply(p);
-    s.CloseFigure();
+    TVertex* const points = s.Whole.data();
+    for (std::size_t i = 0; i < s.WholeCount; ++i) points[i] = s.ToBox.Apply(points[i]);
+    s.AddClosedFigure(points, s.WholeCount);
+    s.WholeCount = 0;
 }
 
 void TRasterizer::AddPath(const TRasterPath& Path) {
@@ -464,21 +472,25 @@ void TRasterizer::TState::AddPoint(TVertex P) {
 }
 
 void TRasterizer::TState::CloseFigure() {
-    if (Streaming && !Dropped) {
+    if (Streaming && !Dropped)
         AddEdge(Last, Start);
-    } else if (!Dropped && Figure.size() >= 2 && Width > 0 && Height > 0 &&
-               !AddFigureInside(Figure.data(), Figure.size())) {
-        // A figure with a point that is not finite is left out whole (points added one by
-        // one never get here with one; a whole figure added at once may).
-        bool finite = true;
-        for (const TVertex& p : Figure) finite &= (p.X - p.X == 0) & (p.Y - p.Y == 0);
-        if (finite) {
-            for (std::size_t i = 1; i < Figure.size(); ++i) AddEdge(Figure[i - 1], Figure[i]);
-            AddEdge(Figure.back(), Figure.front());
-        }
-    }
+    else if (!Dropped)
+        AddClosedFigure(Figure.data(), Figure.size());
     Figure.clear();
     Streaming = Dropped = HasLast = false;
+}
+
+// The edges of a closed figure of Count points in the box's coordinates.
+void TRasterizer::TState::AddClosedFigure(const TVertex* Points, std::size_t Count) {
+    if (Count < 2 || Width <= 0 || Height <= 0 || AddFigureInside(Points, Count)) return;
+    // A figure with a point that is not finite is left out whole (points added one by one
+    // never get here with one; a whole figure added at once may).
+    bool finite = true;
+    for (std::size_t i = 0; i < Count; ++i)
+        finite &= (Points[i].X - Points[i].X == 0) & (Points[i].Y - Points[i].Y == 0);
+    if (!finite) return;
+    for (std::size_t i = 1; i < Count; ++i) AddEdge(Points[i - 1], Points[i]);
+    AddEdge(Points[Count - 1], Points[0]);
 }
 
 // ---------------------------------------------------------------- 3. edges

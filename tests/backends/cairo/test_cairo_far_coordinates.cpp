@@ -57,25 +57,30 @@ bool Painted(const TBitmap& Bmp, int X, int Y) {
 // ---------------------------------------------------------------- filled figures
 
 TEST(CairoFarCoordinates, PolygonWithAFarVertexMatchesTheSameFigureCutShort) {
+    // With a pen, and without one (then the fill alone goes to the rasteriser as it is).
     for (const int32_t far : kFarValues)
-        for (const bool antialias : {false, true}) {
-            SCOPED_TRACE(testing::Message() << far << (antialias ? " antialiased" : ""));
-            const TPoint triangle[] = {{-10, 3}, {far, 40}, {-10, 60}};
-            TBitmap actual(kSize, kSize);
-            // A 3-pixel pen leaves no pixel centre on the edge of its band.
-            SetUpPens(actual.Canvas(), antialias, 3);
-            actual.Canvas().Polygon(triangle);
+        for (const bool antialias : {false, true})
+            for (const bool pen : {true, false}) {
+                SCOPED_TRACE(testing::Message()
+                             << far << (antialias ? " antialiased" : "") << (pen ? " pen" : ""));
+                const TPoint triangle[] = {{-10, 3}, {far, 40}, {-10, 60}};
+                TBitmap actual(kSize, kSize);
+                // A 3-pixel pen leaves no pixel centre on the edge of its band.
+                SetUpPens(actual.Canvas(), antialias, 3);
+                if (!pen) actual.Canvas().Pen().SetStyle(psClear);
+                actual.Canvas().Polygon(triangle);
 
-            // The same triangle cut at x = 1000, well outside the surface; the cut edge's
-            // outline is out of sight too.
-            const double t = (1000.0 + 10) / (double(far) + 10);
-            const std::vector<std::vector<TPointD>> cut{
-                {{-10, 3}, {1000, 3 + 37 * t}, {1000, 60 - 20 * t}, {-10, 60}}};
-            TBitmap expected(kSize, kSize);
-            SetUpPens(expected.Canvas(), antialias, 3);
-            expected.Canvas().PolyPolygonF(cut);
-            ExpectSamePixels(actual, expected, 1);
-        }
+                // The same triangle cut at x = 1000, well outside the surface; the cut edge's
+                // outline is out of sight too.
+                const double t = (1000.0 + 10) / (double(far) + 10);
+                const std::vector<std::vector<TPointD>> cut{
+                    {{-10, 3}, {1000, 3 + 37 * t}, {1000, 60 - 20 * t}, {-10, 60}}};
+                TBitmap expected(kSize, kSize);
+                SetUpPens(expected.Canvas(), antialias, 3);
+                if (!pen) expected.Canvas().Pen().SetStyle(psClear);
+                expected.Canvas().PolyPolygonF(cut);
+                ExpectSamePixels(actual, expected, 1);
+            }
 }
 
 TEST(CairoFarCoordinates, PolyPolygonClipsEachFigureAndKeepsTheFillRule) {

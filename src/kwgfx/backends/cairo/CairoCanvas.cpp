@@ -194,17 +194,24 @@ void TCairoCanvas::DoPolyline(std::span<const TPoint> Points) {
 
 void TCairoCanvas::DoPolygon(std::span<const TPoint> Points) {
     if (Points.empty()) return;
-    if (!PointsInsideBox(Points, FarReach(FContext))) {
+    // The rasteriser fills exactly at any coordinates; Cairo's own calls, and the pen, take
+    // figures reaching far out cut down to the far reach. Without a pen, a fill the
+    // rasteriser takes needs no test of the points.
+    const bool pen = Pen().Style() != psClear;
+    const auto drawFar = [&] {
         // Filled even-odd, then outlined: the same drawing at exact coordinates, clipped.
         const std::vector<std::vector<TPointD>> figure{ToPointsD(Points)};
         DoPolyPolygonF(figure, pfAlternate);
-        return;
-    }
+    };
+    if (pen && !PointsInsideBox(Points, FarReach(FContext))) return drawFar();
     BeginDrawing();
     if (SetBrushSource(FContext, Brush())) {
         if (FRaster->Begin(FContext, FAntialias, raster::TAffine{}.Moved(0.5, 0.5))) {
             FRaster->Raster().AddPolygon(Points);
             FRaster->Paint(FContext, raster::TFillRule::EvenOdd);
+        } else if (!pen && !PointsInsideBox(Points, FarReach(FContext))) {
+            EndDrawing();
+            return drawFar();
         } else {
             PixelCentrePath(FContext, Points);
             cairo_close_path(FContext);
