@@ -462,7 +462,12 @@ inline void ResolveRow(const TResolveJob& Job, const TPaint& Paint, std::uint32_
             running = _mm256_add_epi32(running, group);
             const __m256i coverage = CoverageOf8<Rule>(v);
             if (inside) {
-                PutGroup8<Kind>(Row + (c - first) * bytes, coverage, color16, Paint);
+                std::uint8_t* const at = Row + (c - first) * bytes;
+                // The next row's edge pixels lie near these: asked for now, they are in the
+                // cache when their turn comes, however large the picture (a prefetch never
+                // faults, so the row after the last needs no test).
+                _mm_prefetch(reinterpret_cast<const char*>(at + Job.OutStride), _MM_HINT_T0);
+                PutGroup8<Kind>(at, coverage, color16, Paint);
             } else {
                 alignas(32) std::uint32_t each[kCellsPerBit];
                 _mm256_store_si256(reinterpret_cast<__m256i*>(each), coverage);
