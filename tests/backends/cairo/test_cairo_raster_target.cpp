@@ -504,3 +504,81 @@ TEST(CairoRasterTarget, FarLinesStrokeAsTheirClippedPieces) {
     const int painted = ExpectStrokesAgree(pixels[0], pixels[1], line, 3, false, "far zigzag");
     EXPECT_GT(painted, 500);
 }
+
+// Polygons filled by the canvas with a solid brush and no pen go to the rasteriser without
+// the context's source: under every clip, operator and edge kind they are the pixels of the
+// same figures filled through the target with the brush as the context's source.
+TEST(CairoRasterTarget, PenlessCanvasPolygonsAreTheTargetsFill) {
+    std::mt19937 rng(21);
+    test::TFiguresD floats = RandomFigures(rng, 3);
+    floats.insert(floats.begin(), Star(40, 35, 28, 5, 0.3));
+    std::vector<std::vector<platform::TPoint>> ints;
+    for (const auto& figure : floats) {
+        ints.emplace_back();
+        for (const TPointD& p : figure)
+            ints.back().push_back({std::int32_t(std::lround(p.X)), std::int32_t(std::lround(p.Y))});
+    }
+    enum class TCall { Polygon, PolyPolygon, PolyPolygonF };
+    for (const TCall call : {TCall::Polygon, TCall::PolyPolygon, TCall::PolyPolygonF})
+        for (const bool smooth : {false, true})
+            for (const bool round : {false, true})
+                for (const cairo_operator_t op : {CAIRO_OPERATOR_OVER, CAIRO_OPERATOR_SOURCE}) {
+                    SCOPED_TRACE(testing::Message() << int(call) << smooth << round << op);
+                    // What each call draws, as figures of the target's user space: points
+                    // name pixels, whose centres lie half a pixel on.
+                    test::TFiguresD figures;
+                    if (call == TCall::PolyPolygonF)
+                        figures = floats;
+                    else
+                        for (const auto& figure : ints) {
+                            figures.emplace_back();
+                            for (const auto& p : figure)
+                                figures.back().push_back({double(p.X), double(p.Y)});
+                            if (call == TCall::Polygon) break;
+                        }
+                    for (auto& figure : figures)
+                        for (TPointD& p : figure) p = {p.X + 0.5, p.Y + 0.5};
+                    std::vector<std::uint32_t> pixels[2];
+                    for (int which = 0; which < 2; ++which) {
+                        cairo_surface_t* surface =
+                            cairo_image_surface_create(CAIRO_FORMAT_ARGB32, W, H);
+                        cairo_t* cr = cairo_create(surface);
+                        cairo_set_source_rgba(cr, 1, 1, 1, 0.5);
+                        cairo_paint(cr);
+                        if (round)
+                            cairo_arc(cr, 40, 40, 30, 0, 2 * std::numbers::pi);
+                        else
+                            cairo_rectangle(cr, 9, 7, 60, 50);
+                        cairo_clip(cr);
+                        cairo_set_operator(cr, op);
+                        if (which == 0) {
+                            platform::TCairoCanvas canvas(cr);
+                            canvas.SetAntialias(smooth);
+                            canvas.Pen().SetStyle(platform::psClear);
+                            canvas.Brush().SetColor(platform::clTeal);
+                            if (call == TCall::Polygon)
+                                canvas.Polygon(ints[0]);
+                            else if (call == TCall::PolyPolygon)
+                                canvas.PolyPolygon(ints, platform::pfWinding);
+                            else
+                                canvas.PolyPolygonF(floats, platform::pfAlternate);
+                        } else {
+                            cairo_set_source_rgb(cr, 0, 128 / 255.0, 128 / 255.0);
+                            cairo_set_antialias(cr, smooth ? CAIRO_ANTIALIAS_DEFAULT
+                                                           : CAIRO_ANTIALIAS_NONE);
+                            FillThroughTarget(cr, figures, call == TCall::PolyPolygon);
+                        }
+                        cairo_destroy(cr);
+                        cairo_surface_flush(surface);
+                        const unsigned char* data = cairo_image_surface_get_data(surface);
+                        for (int y = 0; y < H; ++y)
+                            for (int x = 0; x < W; ++x)
+                                pixels[which].push_back(*reinterpret_cast<const std::uint32_t*>(
+                                    data + y * cairo_image_surface_get_stride(surface) + 4 * x));
+                        cairo_surface_destroy(surface);
+                    }
+                    ASSERT_EQ(pixels[0], pixels[1]);
+                    EXPECT_NE(std::count(pixels[0].begin(), pixels[0].end(), 0x80808080u),
+                              std::ptrdiff_t(pixels[0].size()));
+                }
+}

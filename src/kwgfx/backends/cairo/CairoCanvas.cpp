@@ -192,12 +192,30 @@ void TCairoCanvas::DoPolyline(std::span<const TPoint> Points) {
     StrokeOpenPath(Points);
 }
 
+// Fills Figures (spans of points naming pixels) with a solid brush by the rasteriser alone,
+// when the canvas draws on an image: the context is only read, so no state is saved or set,
+// and the rasteriser fills exactly at any coordinates, so figures reaching far out need no
+// cutting down. False, with nothing drawn, otherwise.
+template <typename TFigures>
+bool TCairoCanvas::FillSolidByRaster(const TFigures& Figures, TPolyFillMode FillMode) {
+    if (Brush().Style() != bsSolid ||
+        !FRaster->Begin(FContext, FAntialias, raster::TAffine{}.Moved(0.5, 0.5)))
+        return false;
+    for (const auto& figure : Figures) FRaster->Raster().AddPolygon(figure);
+    const TCairoRGB rgb = to_cairo_rgb(Brush().Color());
+    FRaster->Paint(FContext,
+                   FillMode == pfWinding ? raster::TFillRule::NonZero : raster::TFillRule::EvenOdd,
+                   CairoPixelOf(rgb.R, rgb.G, rgb.B, 1));
+    return true;
+}
+
 void TCairoCanvas::DoPolygon(std::span<const TPoint> Points) {
     if (Points.empty()) return;
     // The rasteriser fills exactly at any coordinates; Cairo's own calls, and the pen, take
     // figures reaching far out cut down to the far reach. Without a pen, a fill the
     // rasteriser takes needs no test of the points.
     const bool pen = Pen().Style() != psClear;
+    if (!pen && FillSolidByRaster(std::span(&Points, 1), pfAlternate)) return;
     const auto drawFar = [&] {
         // Filled even-odd, then outlined: the same drawing at exact coordinates, clipped.
         const std::vector<std::vector<TPointD>> figure{ToPointsD(Points)};
@@ -287,6 +305,7 @@ bool TCairoCanvas::DoFillPathCurves(const raster::TRasterPath& Path,
 
 void TCairoCanvas::DoPolyPolygon(std::span<const std::vector<TPoint>> Polygons,
                                  TPolyFillMode FillMode) {
+    if (Pen().Style() == psClear && FillSolidByRaster(Polygons, FillMode)) return;
     const TBoxD reach = FarReach(FContext);
     if (!std::all_of(Polygons.begin(), Polygons.end(), [&](const std::vector<TPoint>& Figure) {
             return PointsInsideBox(Figure, reach);
@@ -313,6 +332,7 @@ void TCairoCanvas::DoPolyPolygon(std::span<const std::vector<TPoint>> Polygons,
 // Filled and outlined as DoPolyPolygon does, at the exact coordinates.
 void TCairoCanvas::DoPolyPolygonF(std::span<const std::vector<TPointD>> Polygons,
                                   TPolyFillMode FillMode) {
+    if (Pen().Style() == psClear && FillSolidByRaster(Polygons, FillMode)) return;
     const TFiguresInReach inReach(Polygons, FarReach(FContext));
     BeginDrawing();
     // All figures go into one Cairo path, so the fill rule sees them together.

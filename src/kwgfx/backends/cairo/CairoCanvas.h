@@ -153,6 +153,8 @@ private:
                         TPolyFillMode FillMode);
     template <typename P>
     void StrokeFigure(std::span<const P> Points);
+    template <typename TFigures>
+    bool FillSolidByRaster(const TFigures& Figures, TPolyFillMode FillMode);
     void FillAndOutline(TRect Box, const TBoxPath& Path);
     void StrokeOpenPath(std::span<const TPoint> Points);
     void DrawArcShape(const TRect& Box, TPoint Start, TPoint End, bool Wedge);
