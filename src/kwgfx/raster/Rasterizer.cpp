@@ -632,7 +632,8 @@ void TRasterizer::TState::AddClippedEdge(double X0, double Y0, double X1, double
 // The edges of a figure lying wholly in the box (the common case: shapes drawn where they
 // are seen), without the clipping of each edge: the figure's box stands for its edges'
 // rows. False, with nothing added, for a figure that needs clipping.
-bool TRasterizer::TState::AddFigureInside(const TVertex* Points, std::size_t Count) {
+[[gnu::flatten]] bool TRasterizer::TState::AddFigureInside(const TVertex* Points,
+                                                           std::size_t Count) {
     if (Direct || Edges + Count >= kDirectEdges) return false;
     double left = Points[0].X, right = left, top = Points[0].Y, bottom = top;
     bool finite = true;
