@@ -18,7 +18,10 @@
 // anti-aliased, under its own fill rule, on a transparent bitmap cleared before each icon)
 // is the work of the Skia peer script: BM_FillSvgIcons (path parsed once) and
 // BM_ParseFillSvgIcons (parsed every time) against BM_ClearFloor, the clear alone. Their
-// "us_per_icon" counters compare directly with the script's figures. The same icons fitted
+// "us_per_icon" counters compare directly with the script's figures. BM_FillSvgIconsOver
+// fills the icons one over another without clearing: the peer's canvas records its drawing
+// and draws it when pixels are read, so that a clear drops the fills recorded before it;
+// filled over one another, every icon is drawn. The same icons fitted
 // into 256 x 256 are filled with hard edges (FillPath, FillPathArea) and outlined with solid
 // pens of 1 and 3 pixels (DrawPath), each against Cairo doing the same work itself.
 
@@ -351,14 +354,15 @@ void BM_ClearFloor(benchmark::State& State) {
 }
 BENCHMARK(BM_ClearFloor)->Arg(32)->Arg(256)->Arg(1024);
 
-// Arg: the picture size. Parse: the path data is read on every fill, as well.
-template <bool Parse>
+// Arg: the picture size. Parse: the path data is read on every fill, as well. Clear: the
+// picture is cleared before each icon; otherwise icons are filled one over another.
+template <bool Parse, bool Clear = true>
 void FillSvgIcons(benchmark::State& State) {
     const int size = int(State.range(0));
     platform::TBitmap bitmap(size, size, platform::TRGBA::Transparent);
     for (auto _ : State) {
         for (const auto& icon : SampleIcons()) {
-            ClearPixels(bitmap);
+            if constexpr (Clear) ClearPixels(bitmap);
             if constexpr (Parse)
                 FillSvgPath(bitmap.Canvas(), icon->Data, IconOptions(*icon, size));
             else
@@ -376,6 +380,10 @@ void BM_ParseFillSvgIcons(benchmark::State& State) {
     FillSvgIcons<true>(State);
 }
 BENCHMARK(BM_ParseFillSvgIcons)->Arg(32)->Arg(256)->Arg(1024);
+void BM_FillSvgIconsOver(benchmark::State& State) {
+    FillSvgIcons<false, false>(State);
+}
+BENCHMARK(BM_FillSvgIconsOver)->Arg(32)->Arg(256)->Arg(1024);
 
 // The sample's icons fitted into Size x Size, each under its own fill rule: the inputs of
 // the hard-edged fills and the outlines below.
