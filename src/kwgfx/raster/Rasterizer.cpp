@@ -11,6 +11,7 @@
 #include "kwgfx/raster/Rasterizer.h"
 
 #include "kwgfx/raster/detail/CurveFlattening.h"
+#include "kwgfx/raster/detail/EdgeClipping.h"
 #include "kwgfx/raster/detail/HardCrossings.h"
 #include "kwgfx/raster/detail/RasterKernels.h"
 
@@ -27,6 +28,7 @@
 namespace kw::raster {
 
 using detail::Ceiling;
+using detail::ExactFloat;
 using detail::kCellsPerBit;
 using detail::kCoverageOne;
 using detail::kListSlots;
@@ -246,6 +248,14 @@ void TRasterizer::Reset(const TPixelBox& Clip, bool Antialias) {
 
 const TPixelBox& TRasterizer::Clip() const {
     return F->Clip;
+}
+
+bool TRasterizer::Antialias() const {
+    return F->Antialias;
+}
+
+const TAffine& TRasterizer::Transform() const {
+    return F->Transform;
 }
 
 void TRasterizer::SetTransform(const TAffine& Transform) {
@@ -474,68 +484,12 @@ void TRasterizer::TState::CloseFigure() {
 
 // ---------------------------------------------------------------- 3. edges
 
-// Whether V is a float exactly, and small enough that sums of a few stay exact in double.
-inline bool ExactFloat(double V) {
-    return std::abs(V) <= double(1 << 24) && double(float(V)) == V;
-}
-
-// Clips the edge to the box: parts above or below it go, parts right of it go (they change
-// no pixel inside), parts left of it run down the left side instead (they change every pixel
-// of their rows alike). A hard edge whose coordinates are floats exactly is kept whole:
-// its crossings with the row centres are then found exactly, and clamping them to the box
-// has the same effect as clipping.
+// Clips the edge to the box (detail/EdgeClipping.h) and keeps what is left.
 void TRasterizer::TState::AddEdge(TVertex A, TVertex B) {
-    if (A.Y == B.Y) return;
-    const double h = Height, w = Width;
-    const bool xInside = A.X >= 0 && A.X <= w && B.X >= 0 && B.X <= w;
-    if (xInside && A.Y >= 0 && A.Y <= h && B.Y >= 0 && B.Y <= h) {
-        AddClippedEdge(A.X, A.Y, B.X, B.Y);
-        return;
-    }
-    if ((A.Y <= 0 && B.Y <= 0) || (A.Y >= h && B.Y >= h)) return;
-    if (A.X >= w && B.X >= w) {
-        RightCut = true;
-        return;
-    }
-    if (!Antialias && ExactFloat(A.X) && ExactFloat(A.Y) && ExactFloat(B.X) && ExactFloat(B.Y)) {
-        if (!xInside) RightCut = true;
-        AddClippedEdge(A.X, A.Y, B.X, B.Y);
-        return;
-    }
-    // Cut to the rows 0..h, by the share of the height, so that far points cannot overflow.
-    const auto xAt = [&](double Y) { return A.X + (B.X - A.X) * ((Y - A.Y) / (B.Y - A.Y)); };
-    double x0 = A.X, y0 = A.Y, x1 = B.X, y1 = B.Y;
-    if (y0 < 0) x0 = xAt(0), y0 = 0;
-    if (y0 > h) x0 = xAt(h), y0 = h;
-    if (y1 < 0) x1 = xAt(0), y1 = 0;
-    if (y1 > h) x1 = xAt(h), y1 = h;
-    if (y0 == y1) return;
-    // The points where the edge crosses the left and the right side, in its own order.
-    TVertex points[4];
-    int n = 0;
-    points[n++] = {x0, y0};
-    double crossings[2], sides[2];
-    int k = 0;
-    for (const double side : {0.0, w})
-        if ((x0 < side) != (x1 < side)) {
-            crossings[k] = (side - x0) / (x1 - x0);
-            sides[k++] = side;
-        }
-    if (k == 2 && crossings[0] > crossings[1])
-        std::swap(crossings[0], crossings[1]), std::swap(sides[0], sides[1]);
-    for (int i = 0; i < k; ++i) points[n++] = {sides[i], y0 + (y1 - y0) * crossings[i]};
-    points[n++] = {x1, y1};
-    // Each piece between them lies on one side of both borders.
-    for (int i = 0; i + 1 < n; ++i) {
-        const TVertex a = points[i], b = points[i + 1];
-        const double mid = (a.X + b.X) / 2;
-        if (mid >= w)
-            RightCut = true;
-        else if (mid <= 0)
-            AddClippedEdge(0, a.Y, 0, b.Y);
-        else
-            AddClippedEdge(std::clamp(a.X, 0.0, w), a.Y, std::clamp(b.X, 0.0, w), b.Y);
-    }
+    const auto keep = [this](double X0, double Y0, double X1, double Y1) {
+        AddClippedEdge(X0, Y0, X1, Y1);
+    };
+    if (detail::ClipEdge(A, B, Width, Height, !Antialias, keep)) RightCut = true;
 }
 
 namespace {

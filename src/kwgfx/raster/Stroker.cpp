@@ -23,85 +23,31 @@ TVertex Direction(TVertex A, TVertex B) {
     return {dx / len, dy / len};
 }
 
-// Computes the corners and ends of lines into one outline, reused from line to line.
+// Gives each line its directions and the pen's measures.
 class TOutliner {
 public:
-    TOutliner(const TStrokeStyle& Style, detail::TLineOutline& Outline,
-              std::vector<TVertex>& Directions)
-        : FOut(Outline), FDirs(Directions), FHalf(Style.Width / 2),
-          FMiter(Style.Join == TLineJoin::Miter), FSquare(Style.Cap == TLineCap::Square),
-          // A corner is mitred while the miter is at most the limit times the width long:
-          // 1 / cos(turn / 2) <= limit, that is cos(turn) >= 2 / limit^2 - 1.
-          FMinMiterCos(2 / (Style.MiterLimit * Style.MiterLimit) - 1) {}
-
-    const detail::TLineOutline& Open(std::span<const TVertex> P) {
-        Directions(P, false);
-        const std::size_t n = P.size();
-        const TVertex d0 = FDirs.front(), dn = FDirs.back();
-        const double back = FSquare ? FHalf : 0;
-        FOut.StartLeft = Offset(P[0], d0, -back);
-        for (std::size_t i = 1; i + 1 < n; ++i) {
-            FOut.Left[i] = Join(P[i], FDirs[i - 1], FDirs[i]);
-            FOut.Right[i] = Join(P[i], Reversed(FDirs[i]), Reversed(FDirs[i - 1]));
-        }
-        FOut.EndLeft = Offset(P[n - 1], dn, back);
-        FOut.EndRight = Offset(P[n - 1], Reversed(dn), -back);
-        FOut.StartRight = Offset(P[0], Reversed(d0), back);
-        return FOut;
+    TOutliner(const TStrokeStyle& Style, std::vector<TVertex>& Directions) : FDirs(Directions) {
+        FOut.Half = Style.Width / 2;
+        FOut.Miter = Style.Join == TLineJoin::Miter;
+        // A corner is mitred while the miter is at most the limit times the width long:
+        // 1 / cos(turn / 2) <= limit, that is cos(turn) >= 2 / limit^2 - 1.
+        FOut.MinMiterCos = 2 / (Style.MiterLimit * Style.MiterLimit) - 1;
+        FOut.Back = Style.Cap == TLineCap::Square ? FOut.Half : 0;
     }
 
-    const detail::TLineOutline& Closed(std::span<const TVertex> P) {
-        Directions(P, true);
-        const std::size_t n = P.size();
-        for (std::size_t i = 0; i < n; ++i) {
-            const std::size_t before = (i + n - 1) % n;
-            FOut.Left[i] = Join(P[i], FDirs[before], FDirs[i]);
-            FOut.Right[i] = Join(P[i], Reversed(FDirs[i]), Reversed(FDirs[before]));
-        }
-        return FOut;
-    }
-
-private:
-    static TVertex Reversed(TVertex D) { return {-D.X, -D.Y}; }
-
-    void Directions(std::span<const TVertex> P, bool Closed) {
+    const detail::TLineOutline& Line(std::span<const TVertex> P, bool Closed) {
         FDirs.clear();
         for (std::size_t i = 1; i < P.size(); ++i) FDirs.push_back(Direction(P[i - 1], P[i]));
         if (Closed) FDirs.push_back(Direction(P.back(), P.front()));
         FOut.Points = P;
+        FOut.Directions = FDirs;
         FOut.Closed = Closed;
-        FOut.Left.resize(P.size());
-        FOut.Right.resize(P.size());
+        return FOut;
     }
 
-    // P moved half the width to the left of direction D and Along times D along it.
-    TVertex Offset(TVertex P, TVertex D, double Along) const {
-        return {P.X - D.Y * FHalf + D.X * Along, P.Y + D.X * FHalf + D.Y * Along};
-    }
-
-    // The left side of the line at corner P, from the segment along D1 to the one along D2.
-    detail::TCornerSide Join(TVertex P, TVertex D1, TVertex D2) const {
-        using detail::TSideKind;
-        const TVertex a = Offset(P, D1, 0), b = Offset(P, D2, 0);
-        const double cross = D1.X * D2.Y - D1.Y * D2.X;
-        const double cos = D1.X * D2.X + D1.Y * D2.Y;
-        if (cross == 0 && cos > 0) return {a, a, a, TSideKind::Straight};
-        // Turning left: the left side is the inner one.
-        if (cross > 0) return {a, P, b, TSideKind::Inner};
-        if (FMiter && cos >= FMinMiterCos) {
-            const double k = 1 / (1 + cos);
-            const TVertex m{P.X + (a.X - P.X + b.X - P.X) * k, P.Y + (a.Y - P.Y + b.Y - P.Y) * k};
-            return {a, m, b, TSideKind::Miter};
-        }
-        return {a, a, b, TSideKind::Bevel};
-    }
-
-    detail::TLineOutline& FOut;
-    std::vector<TVertex>& FDirs; // each segment's direction
-    double FHalf;
-    bool FMiter;
-    bool FSquare;
-    double FMinMiterCos;
+private:
+    detail::TLineOutline FOut;
+    std::vector<TVertex>& FDirs;
 };
 
 // Most dashes one line may be cut into; a longer line with a finer pattern is drawn solid,
@@ -169,7 +115,6 @@ void OutlineStroke(std::span<const TVertex> Points, bool Closed, const TStrokeSt
     thread_local std::vector<TVertex> distinct;
     thread_local std::vector<TVertex> dash;
     thread_local std::vector<TVertex> directions;
-    thread_local TLineOutline outline;
     distinct.clear();
     for (const TVertex& p : Points) {
         if (!std::isfinite(p.X) || !std::isfinite(p.Y)) return;
@@ -177,18 +122,18 @@ void OutlineStroke(std::span<const TVertex> Points, bool Closed, const TStrokeSt
     }
     if (Closed && distinct.size() > 1 && distinct.back() == distinct.front()) distinct.pop_back();
     if (distinct.size() < 2) return;
-    TOutliner outliner(Style, outline, directions);
+    TOutliner outliner(Style, directions);
     TStrokeStyle butt = Style;
     butt.Cap = TLineCap::Butt;
-    TOutliner buttOutliner(butt, outline, directions);
+    TOutliner buttOutliner(butt, directions);
     const auto stroke = [&](std::span<const TVertex> P, bool IsClosed) {
         if (IsClosed && P.size() > 2)
-            Sink.Line(outliner.Closed(P));
+            Sink.Line(outliner.Line(P, true));
         else if (IsClosed)
             // There and back: turns of half a circle at both ends, bevelled flat as butt ends.
-            Sink.Line(buttOutliner.Open(P));
+            Sink.Line(buttOutliner.Line(P, false));
         else
-            Sink.Line(outliner.Open(P));
+            Sink.Line(outliner.Line(P, false));
     };
     if (Style.Dashes.empty())
         stroke(distinct, Closed);
@@ -207,32 +152,58 @@ public:
     explicit TFigureSink(TRasterizer& Raster) : FRaster(Raster) {}
 
     void Line(const detail::TLineOutline& L) override {
-        thread_local std::vector<TVertex> figure;
-        figure.clear();
         const std::size_t n = L.Points.size();
         if (L.Closed) {
-            for (std::size_t i = 0; i < n; ++i) Side(figure, L.Left[i]);
-            FRaster.AddPolygon(figure);
-            figure.clear();
-            for (std::size_t k = 0; k < n; ++k) Side(figure, L.Right[n - 1 - k]);
-            FRaster.AddPolygon(figure);
+            Figure(n, [&](auto&& Put) {
+                for (std::size_t i = 0; i < n; ++i) Side(Put, L.Left(i));
+            });
+            Figure(n, [&](auto&& Put) {
+                for (std::size_t k = 0; k < n; ++k) Side(Put, L.Right(n - 1 - k));
+            });
             return;
         }
-        figure.push_back(L.StartLeft);
-        for (std::size_t i = 1; i + 1 < n; ++i) Side(figure, L.Left[i]);
-        figure.push_back(L.EndLeft);
-        figure.push_back(L.EndRight);
-        for (std::size_t i = n - 2; i >= 1; --i) Side(figure, L.Right[i]);
-        figure.push_back(L.StartRight);
-        FRaster.AddPolygon(figure);
+        Figure(n, [&](auto&& Put) {
+            Put(L.StartLeft());
+            for (std::size_t i = 1; i + 1 < n; ++i) Side(Put, L.Left(i));
+            Put(L.EndLeft());
+            Put(L.EndRight());
+            for (std::size_t i = n - 2; i >= 1; --i) Side(Put, L.Right(i));
+            Put(L.StartRight());
+        });
     }
 
 private:
-    static void Side(std::vector<TVertex>& Figure, const detail::TCornerSide& S) {
-        Figure.push_back(S.A);
+    // Most points of a line whose figure is gathered and added whole; a longer one goes
+    // point by point (the rasteriser would take it so anyway), in bounded memory.
+    static constexpr std::size_t kWholeUpTo = 1024;
+
+    // Adds the figure whose points Emit passes to the function it is given.
+    template <typename TEmit>
+    void Figure(std::size_t Points, TEmit&& Emit) {
+        if (Points > kWholeUpTo) {
+            bool first = true;
+            Emit([&](TVertex P) {
+                if (first)
+                    FRaster.MoveTo(P);
+                else
+                    FRaster.LineTo(P);
+                first = false;
+            });
+            FRaster.ClosePath();
+            return;
+        }
+        thread_local std::vector<TVertex> figure;
+        figure.clear();
+        Emit([&](TVertex P) { figure.push_back(P); });
+        FRaster.AddPolygon(figure);
+    }
+
+    template <typename TPut>
+    static void Side(TPut&& Put, const detail::TCornerSide& S) {
+        Put(S.A);
         if (S.Kind == detail::TSideKind::Straight) return;
-        if (S.Kind != detail::TSideKind::Bevel) Figure.push_back(S.Mid);
-        Figure.push_back(S.B);
+        if (S.Kind != detail::TSideKind::Bevel) Put(S.Mid);
+        Put(S.B);
     }
 
     TRasterizer& FRaster;

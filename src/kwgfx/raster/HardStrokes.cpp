@@ -1,0 +1,203 @@
+// SPDX-License-Identifier: MIT
+// Hard-edged strokes span by span (HardStrokes.h).
+//
+// Each piece's vertices are the very points the outline is made of (detail/StrokeOutline.h),
+// carried into the clip box by the same transform; its edges are cut to the box and rounded
+// to floats as the fill does it (detail/EdgeClipping.h), and their crossings come from the
+// fill's own VisitHardCrossings. A row of a piece is then one span between an edge running
+// down and one running up (or the box's right side). A row with other crossings, or a span
+// wound the other way from those before, means rounding bent a piece, and the strokes go to
+// the fill.
+
+#include "kwgfx/raster/HardStrokes.h"
+
+#include "kwgfx/raster/detail/EdgeClipping.h"
+#include "kwgfx/raster/detail/HardCrossings.h"
+#include "kwgfx/raster/detail/StrokeOutline.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace kw::raster {
+
+namespace {
+
+// Most pieces painted span by span between resets: the fill counts windings in 16 bits,
+// and fewer pieces than that cannot pile up a winding that wraps to zero.
+constexpr std::size_t kMaxPieces = 65535;
+// Most spans kept between resets (12 MB): lines tangled across a picture, whose pieces
+// overlap many times over, are filled as outlines in bounded memory instead.
+constexpr std::size_t kMaxSpans = std::size_t(1) << 20;
+
+// A row's count of crossings: one running down and one running up.
+constexpr std::int32_t kDownOne = 1, kUpOne = 256;
+
+} // namespace
+
+// Cuts each line into its pieces: the band of every segment, from the points where the
+// outline leaves the corner (or end) before it to those where it reaches the one after it,
+// through the corner points on both ends; the wedge of every outer side of a corner.
+struct THardStrokes::TSink final : detail::TOutlineSink {
+    THardStrokes& Strokes;
+    explicit TSink(THardStrokes& S) : Strokes(S) {}
+
+    void Line(const detail::TLineOutline& L) override {
+        using detail::TSideKind;
+        const std::span<const TVertex> p = L.Points;
+        const std::size_t n = p.size(), segments = L.Closed ? n : n - 1;
+        // The sides of the corner before the band, then after it (each corner once).
+        detail::TCornerSide left = L.Closed ? L.Left(0) : detail::TCornerSide{};
+        detail::TCornerSide right = L.Closed ? L.Right(0) : detail::TCornerSide{};
+        for (std::size_t j = 0; j < segments && !Strokes.FFailed; ++j) {
+            const std::size_t next = j + 1 == n ? 0 : j + 1;
+            const bool cornerBefore = L.Closed || j > 0, cornerAfter = L.Closed || next + 1 < n;
+            const detail::TCornerSide leftAfter = cornerAfter ? L.Left(next) : left;
+            const detail::TCornerSide rightAfter = cornerAfter ? L.Right(next) : right;
+            // The band's vertices, and which of its edges (edge k runs from vertex k to the
+            // next) are not on the outline: those through a corner point but on its outer side
+            // or where the line runs straight on.
+            TVertex band[6];
+            unsigned shared = 0;
+            int k = 0;
+            band[k++] = cornerBefore ? left.Leave() : L.StartLeft();
+            band[k++] = cornerAfter ? leftAfter.A : L.EndLeft();
+            if (cornerAfter) {
+                shared |= unsigned(leftAfter.Kind != TSideKind::Inner) << (k - 1);
+                band[k++] = p[next];
+                shared |= unsigned(rightAfter.Kind != TSideKind::Inner) << (k - 1);
+            }
+            band[k++] = cornerAfter ? rightAfter.Leave() : L.EndRight();
+            band[k++] = cornerBefore ? right.A : L.StartRight();
+            if (cornerBefore) {
+                shared |= unsigned(right.Kind != TSideKind::Inner) << (k - 1);
+                band[k++] = p[j];
+                shared |= unsigned(left.Kind != TSideKind::Inner) << (k - 1);
+            }
+            Strokes.AddPiece(band, k, shared);
+            // The wedges of the corner after it; their sides through the corner point are
+            // shared with the bands.
+            if (cornerAfter)
+                for (const detail::TCornerSide* side : {&leftAfter, &rightAfter}) {
+                    if (side->Kind == TSideKind::Bevel) {
+                        const TVertex wedge[] = {side->A, side->B, p[next]};
+                        Strokes.AddPiece(wedge, 3, 0b110);
+                    } else if (side->Kind == TSideKind::Miter) {
+                        const TVertex wedge[] = {side->A, side->Mid, side->B, p[next]};
+                        Strokes.AddPiece(wedge, 4, 0b1100);
+                    }
+                }
+            left = leftAfter, right = rightAfter;
+        }
+    }
+};
+
+void THardStrokes::Reset(const TRasterizer& Raster) {
+    FClip = Raster.Clip();
+    // As the rasteriser makes its own map into the box (SetTransform).
+    FToBox = Raster.Transform().Moved(-FClip.Left, -FClip.Top);
+    FFailed = Raster.Antialias() || FClip.Empty();
+    FSign = 0;
+    FPieces = 0;
+    FSpans.clear();
+}
+
+bool THardStrokes::Add(std::span<const TVertex> Points, bool Closed, const TStrokeStyle& Style) {
+    // (A line of more points than pieces may be has too many pieces.)
+    if (FFailed || Points.size() > kMaxPieces) {
+        FFailed = true;
+        return false;
+    }
+    TSink sink(*this);
+    detail::OutlineStroke(Points, Closed, Style, sink);
+    return !FFailed;
+}
+
+void THardStrokes::AddPiece(const TVertex* Points, int Count, unsigned Shared) {
+    if (++FPieces > kMaxPieces) {
+        FFailed = true;
+        return;
+    }
+    const int width = FClip.Width(), height = FClip.Height();
+    TVertex q[6];
+    double top = height, bottom = 0;
+    for (int k = 0; k < Count; ++k) {
+        q[k] = FToBox.Apply(Points[k]);
+        // (The fill leaves out a figure with a point that is not finite.)
+        if (!(q[k].X - q[k].X == 0 && q[k].Y - q[k].Y == 0)) {
+            FFailed = true;
+            return;
+        }
+        top = std::min(top, q[k].Y), bottom = std::max(bottom, q[k].Y);
+    }
+    // The rows whose centres lie in [top, bottom), as floats (as the edges are rounded).
+    const float ftop = float(std::max(top, 0.0)), fbottom = float(std::min(bottom, double(height)));
+    const int first = detail::Ceiling(double(ftop) - 0.5);
+    const int last = std::min(detail::Ceiling(double(fbottom) - 0.5) - 1, height - 1);
+    if (first > last) return;
+    const int rows = last - first + 1;
+    if (FSpans.size() + std::size_t(rows) > kMaxSpans) {
+        FFailed = true;
+        return;
+    }
+    FRows.assign(std::size_t(rows), TRowCrossings{0, 0, 0});
+    TRowCrossings* const crossings = FRows.data();
+    const auto visit = [crossings](int Row, int C, bool Up) {
+        TRowCrossings& r = crossings[Row];
+        (Up ? r.Up : r.Down) = C;
+        r.Count += Up ? kUpOne : kDownOne;
+    };
+    for (int k = 0; k < Count; ++k) {
+        const TVertex a = q[k], b = q[k + 1 == Count ? 0 : k + 1];
+        // An edge on the outline is cut to the box as the fill cuts it, running its way; one
+        // shared by two pieces is cut from its upper end, so that both keep the same parts.
+        const bool flip = (Shared >> k & 1) && (a.Y > b.Y || (a.Y == b.Y && a.X > b.X));
+        const auto keep = [&](double X0, double Y0, double X1, double Y1) {
+            const detail::THardEdge e =
+                flip ? detail::THardEdge{float(X1), float(Y1), float(X0), float(Y0)}
+                     : detail::THardEdge{float(X0), float(Y0), float(X1), float(Y1)};
+            if (e.Y0 != e.Y1) detail::VisitHardCrossings(e, first, rows, width, visit);
+        };
+        detail::ClipEdge(flip ? b : a, flip ? a : b, width, height, true, keep);
+    }
+    for (int r = 0; r < rows; ++r) {
+        const TRowCrossings c = crossings[r];
+        // Between a crossing running down and one running up the piece winds once, one way
+        // or the other; a row whose crossing on the right lay beyond the box winds to its end.
+        int left = 0, right = 0, sign = 0;
+        if (c.Count == kDownOne + kUpOne) {
+            if (c.Down == c.Up) continue;
+            left = std::min(c.Down, c.Up), right = std::max(c.Down, c.Up);
+            sign = c.Down < c.Up ? 1 : -1;
+        } else if (c.Count == kDownOne || c.Count == kUpOne) {
+            left = c.Count == kDownOne ? c.Down : c.Up, right = width;
+            sign = c.Count == kDownOne ? 1 : -1;
+            if (left == right) continue;
+        } else if (c.Count == 0) {
+            continue;
+        } else {
+            FFailed = true;
+            return;
+        }
+        if (sign != FSign && FSign != 0) {
+            FFailed = true;
+            return;
+        }
+        FSign = sign;
+        FSpans.push_back({first + r, left, right});
+    }
+}
+
+void THardStrokes::Paint(const TImageView& Target, std::uint32_t Argb) const {
+    if (FFailed) return;
+    for (const TSpan& s : FSpans) {
+        const int y = FClip.Top + s.Row;
+        const int left = std::max(FClip.Left + s.Left, 0);
+        const int right = std::min(FClip.Left + s.Right, Target.Width);
+        if (y < 0 || y >= Target.Height || left >= right) continue;
+        std::uint8_t* p =
+            Target.Data + std::ptrdiff_t(y) * Target.Stride + 4 * std::ptrdiff_t(left);
+        for (int x = left; x < right; ++x, p += 4) std::memcpy(p, &Argb, 4);
+    }
+}
+
+} // namespace kw::raster
