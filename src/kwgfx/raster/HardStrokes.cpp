@@ -32,6 +32,9 @@ constexpr std::size_t kMaxSpans = std::size_t(1) << 20;
 // A row's count of crossings: one running down and one running up.
 constexpr std::int32_t kDownOne = 1, kUpOne = 256;
 
+// Rows of a piece whose crossings are kept on the stack.
+constexpr int kFewRows = 16;
+
 } // namespace
 
 // Cuts each line into its pieces: the band of every segment, from the points where the
@@ -41,36 +44,44 @@ struct THardStrokes::TSink final : detail::TOutlineSink {
     THardStrokes& Strokes;
     explicit TSink(THardStrokes& S) : Strokes(S) {}
 
+    // A point, or a corner's side, carried into the box: each once, for every piece it is in.
+    TVertex Box(TVertex P) const { return Strokes.FToBox.Apply(P); }
+    detail::TCornerSide Box(const detail::TCornerSide& S) const {
+        return {Box(S.A), Box(S.Mid), Box(S.B), S.Kind};
+    }
+
     void Line(const detail::TLineOutline& L) override {
         using detail::TSideKind;
         const std::span<const TVertex> p = L.Points;
         const std::size_t n = p.size(), segments = L.Closed ? n : n - 1;
-        // The sides of the corner before the band, then after it (each corner once).
-        detail::TCornerSide left = L.Closed ? L.Left(0) : detail::TCornerSide{};
-        detail::TCornerSide right = L.Closed ? L.Right(0) : detail::TCornerSide{};
+        // The corner before the band, then the one after it (each corner once).
+        detail::TCornerSide left{}, right{};
+        TVertex corner{};
+        if (L.Closed) left = Box(L.Left(0)), right = Box(L.Right(0)), corner = Box(p[0]);
         for (std::size_t j = 0; j < segments && !Strokes.FFailed; ++j) {
             const std::size_t next = j + 1 == n ? 0 : j + 1;
             const bool cornerBefore = L.Closed || j > 0, cornerAfter = L.Closed || next + 1 < n;
-            const detail::TCornerSide leftAfter = cornerAfter ? L.Left(next) : left;
-            const detail::TCornerSide rightAfter = cornerAfter ? L.Right(next) : right;
+            const detail::TCornerSide leftAfter = cornerAfter ? Box(L.Left(next)) : left;
+            const detail::TCornerSide rightAfter = cornerAfter ? Box(L.Right(next)) : right;
+            const TVertex cornerAfterPoint = cornerAfter ? Box(p[next]) : corner;
             // The band's vertices, and which of its edges (edge k runs from vertex k to the
             // next) are not on the outline: those through a corner point but on its outer side
             // or where the line runs straight on.
             TVertex band[6];
             unsigned shared = 0;
             int k = 0;
-            band[k++] = cornerBefore ? left.Leave() : L.StartLeft();
-            band[k++] = cornerAfter ? leftAfter.A : L.EndLeft();
+            band[k++] = cornerBefore ? left.Leave() : Box(L.StartLeft());
+            band[k++] = cornerAfter ? leftAfter.A : Box(L.EndLeft());
             if (cornerAfter) {
                 shared |= unsigned(leftAfter.Kind != TSideKind::Inner) << (k - 1);
-                band[k++] = p[next];
+                band[k++] = cornerAfterPoint;
                 shared |= unsigned(rightAfter.Kind != TSideKind::Inner) << (k - 1);
             }
-            band[k++] = cornerAfter ? rightAfter.Leave() : L.EndRight();
-            band[k++] = cornerBefore ? right.A : L.StartRight();
+            band[k++] = cornerAfter ? rightAfter.Leave() : Box(L.EndRight());
+            band[k++] = cornerBefore ? right.A : Box(L.StartRight());
             if (cornerBefore) {
                 shared |= unsigned(right.Kind != TSideKind::Inner) << (k - 1);
-                band[k++] = p[j];
+                band[k++] = corner;
                 shared |= unsigned(left.Kind != TSideKind::Inner) << (k - 1);
             }
             Strokes.AddPiece(band, k, shared);
@@ -79,14 +90,14 @@ struct THardStrokes::TSink final : detail::TOutlineSink {
             if (cornerAfter)
                 for (const detail::TCornerSide* side : {&leftAfter, &rightAfter}) {
                     if (side->Kind == TSideKind::Bevel) {
-                        const TVertex wedge[] = {side->A, side->B, p[next]};
+                        const TVertex wedge[] = {side->A, side->B, cornerAfterPoint};
                         Strokes.AddPiece(wedge, 3, 0b110);
                     } else if (side->Kind == TSideKind::Miter) {
-                        const TVertex wedge[] = {side->A, side->Mid, side->B, p[next]};
+                        const TVertex wedge[] = {side->A, side->Mid, side->B, cornerAfterPoint};
                         Strokes.AddPiece(wedge, 4, 0b1100);
                     }
                 }
-            left = leftAfter, right = rightAfter;
+            left = leftAfter, right = rightAfter, corner = cornerAfterPoint;
         }
     }
 };
@@ -118,15 +129,17 @@ void THardStrokes::AddPiece(const TVertex* Points, int Count, unsigned Shared) {
         return;
     }
     const int width = FClip.Width(), height = FClip.Height();
-    TVertex q[6];
-    double top = height, bottom = 0;
+    const TVertex* const q = Points;
+    float xs[6], ys[6];
+    double left = width, right = 0, top = height, bottom = 0;
     for (int k = 0; k < Count; ++k) {
-        q[k] = FToBox.Apply(Points[k]);
         // (The fill leaves out a figure with a point that is not finite.)
         if (!(q[k].X - q[k].X == 0 && q[k].Y - q[k].Y == 0)) {
             FFailed = true;
             return;
         }
+        xs[k] = float(q[k].X), ys[k] = float(q[k].Y);
+        left = std::min(left, q[k].X), right = std::max(right, q[k].X);
         top = std::min(top, q[k].Y), bottom = std::max(bottom, q[k].Y);
     }
     // The rows whose centres lie in [top, bottom), as floats (as the edges are rounded).
@@ -139,39 +152,52 @@ void THardStrokes::AddPiece(const TVertex* Points, int Count, unsigned Shared) {
         FFailed = true;
         return;
     }
-    FRows.assign(std::size_t(rows), TRowCrossings{0, 0, 0});
-    TRowCrossings* const crossings = FRows.data();
+    // The crossings of the piece's rows: on the stack for a short piece.
+    TRowCrossings few[kFewRows];
+    if (rows > kFewRows) FRows.resize(std::size_t(rows));
+    TRowCrossings* const crossings = rows > kFewRows ? FRows.data() : few;
+    std::fill_n(crossings, rows, TRowCrossings{0, 0, 0});
     const auto visit = [crossings](int Row, int C, bool Up) {
         TRowCrossings& r = crossings[Row];
         (Up ? r.Up : r.Down) = C;
         r.Count += Up ? kUpOne : kDownOne;
     };
-    for (int k = 0; k < Count; ++k) {
-        const TVertex a = q[k], b = q[k + 1 == Count ? 0 : k + 1];
-        // An edge on the outline is cut to the box as the fill cuts it, running its way; one
-        // shared by two pieces is cut from its upper end, so that both keep the same parts.
-        const bool flip = (Shared >> k & 1) && (a.Y > b.Y || (a.Y == b.Y && a.X > b.X));
-        const auto keep = [&](double X0, double Y0, double X1, double Y1) {
-            const detail::THardEdge e =
-                flip ? detail::THardEdge{float(X1), float(Y1), float(X0), float(Y0)}
-                     : detail::THardEdge{float(X0), float(Y0), float(X1), float(Y1)};
-            if (e.Y0 != e.Y1) detail::VisitHardCrossings(e, first, rows, width, visit);
-        };
-        detail::ClipEdge(flip ? b : a, flip ? a : b, width, height, true, keep);
+    if (left >= 0 && right <= width && top >= 0 && bottom <= height) {
+        // Inside the box the fill keeps every edge whole.
+        for (int k = 0; k < Count; ++k) {
+            const int l = k + 1 == Count ? 0 : k + 1;
+            if (ys[k] != ys[l])
+                detail::VisitInsideCrossings({xs[k], ys[k], xs[l], ys[l]}, first, visit);
+        }
+    } else {
+        for (int k = 0; k < Count; ++k) {
+            const TVertex a = q[k], b = q[k + 1 == Count ? 0 : k + 1];
+            // An edge on the outline is cut to the box as the fill cuts it, running its way;
+            // one shared by two pieces is cut from its upper end, so that both keep the same
+            // parts.
+            const bool flip = (Shared >> k & 1) && (a.Y > b.Y || (a.Y == b.Y && a.X > b.X));
+            const auto keep = [&](double X0, double Y0, double X1, double Y1) {
+                const detail::THardEdge e =
+                    flip ? detail::THardEdge{float(X1), float(Y1), float(X0), float(Y0)}
+                         : detail::THardEdge{float(X0), float(Y0), float(X1), float(Y1)};
+                if (e.Y0 != e.Y1) detail::VisitHardCrossings(e, first, rows, width, visit);
+            };
+            detail::ClipEdge(flip ? b : a, flip ? a : b, width, height, true, keep);
+        }
     }
     for (int r = 0; r < rows; ++r) {
         const TRowCrossings c = crossings[r];
         // Between a crossing running down and one running up the piece winds once, one way
         // or the other; a row whose crossing on the right lay beyond the box winds to its end.
-        int left = 0, right = 0, sign = 0;
+        int from = 0, to = 0, sign = 0;
         if (c.Count == kDownOne + kUpOne) {
             if (c.Down == c.Up) continue;
-            left = std::min(c.Down, c.Up), right = std::max(c.Down, c.Up);
+            from = std::min(c.Down, c.Up), to = std::max(c.Down, c.Up);
             sign = c.Down < c.Up ? 1 : -1;
         } else if (c.Count == kDownOne || c.Count == kUpOne) {
-            left = c.Count == kDownOne ? c.Down : c.Up, right = width;
+            from = c.Count == kDownOne ? c.Down : c.Up, to = width;
             sign = c.Count == kDownOne ? 1 : -1;
-            if (left == right) continue;
+            if (from == to) continue;
         } else if (c.Count == 0) {
             continue;
         } else {
@@ -183,7 +209,7 @@ void THardStrokes::AddPiece(const TVertex* Points, int Count, unsigned Shared) {
             return;
         }
         FSign = sign;
-        FSpans.push_back({first + r, left, right});
+        FSpans.push_back({first + r, from, to});
     }
 }
 

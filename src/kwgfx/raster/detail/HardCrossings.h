@@ -35,6 +35,8 @@ inline int Ceiling(double V) {
 constexpr double kNearCentre = 1e-5;
 constexpr double kSteppedReach = 1 << 20;
 constexpr int kStepsPerAnchor = 256;
+// Rows from which an edge's crossings are stepped rather than each computed as a quotient.
+constexpr int kStepsFrom = 2;
 
 // Hard edges whose ends are all on this grid, within kGridReach pixels of the box's corner,
 // have their crossings stepped exactly in whole numbers (products stay below 2^51).
@@ -94,6 +96,13 @@ template <typename TVisit>
         for (int row = first; row <= last; ++row) visit(row, c);
         return;
     }
+    const auto exact = [&](int Row) { return column(xa + ((Row + 0.5 - ya) * dx) / dy); };
+    if (last - first < kStepsFrom) {
+        // Across a row or two (the short edges of thin outlines and of flattened curves):
+        // the quotients themselves cost less than preparing steps that stand for them.
+        for (int row = first; row <= last; ++row) visit(row, exact(row));
+        return;
+    }
     if (OnGrid(E)) {
         // Ends on the grid of 1/kGrid pixel (points naming pixels, or their centres): the
         // columns are stepped exactly in whole numbers, with no rounding to watch for. With
@@ -133,7 +142,6 @@ template <typename TVisit>
             });
         return;
     }
-    const auto exact = [&](int Row) { return column(xa + ((Row + 0.5 - ya) * dx) / dy); };
     if (!(std::abs(xa) + std::abs(xb) <= kSteppedReach)) {
         for (int row = first; row <= last; ++row) visit(row, exact(row));
         return;
@@ -158,6 +166,22 @@ template <typename TVisit>
             c = exact(row);
         visit(row, c);
     }
+}
+
+// The crossings VisitHardCrossings finds, for an edge whose ends lie inside the box (0 <= x
+// <= Width, 0 <= y <= the box's height), each computed as its quotient: for the few rows of
+// a short edge of a thin line, cheaper than steps. Rows are given from FirstRow; no column
+// needs clamping.
+template <typename TVisit>
+[[gnu::always_inline]] inline void VisitInsideCrossings(const THardEdge& E, int FirstRow,
+                                                        TVisit&& Visit) {
+    const bool up = E.Y0 > E.Y1;
+    const double xa = up ? E.X1 : E.X0, xb = up ? E.X0 : E.X1;
+    const double ya = std::min(E.Y0, E.Y1), yb = std::max(E.Y0, E.Y1);
+    const int first = Ceiling(ya - 0.5), last = Ceiling(yb - 0.5) - 1;
+    const double dx = xb - xa, dy = yb - ya;
+    for (int row = first; row <= last; ++row)
+        Visit(row - FirstRow, Ceiling(xa + ((row + 0.5 - ya) * dx) / dy - 0.5), up);
 }
 
 } // namespace kw::raster::detail
