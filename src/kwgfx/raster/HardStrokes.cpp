@@ -35,6 +35,9 @@ constexpr std::int32_t kDownOne = 1, kUpOne = 256;
 // Rows of a piece whose crossings are kept on the stack.
 constexpr int kFewRows = 16;
 
+// Where a point of the outline lies.
+constexpr unsigned kInside = 0, kOutside = 1, kNotFinite = 2;
+
 } // namespace
 
 // Cuts each line into its pieces: the band of every segment, from the points where the
@@ -44,56 +47,72 @@ struct THardStrokes::TSink final : detail::TOutlineSink {
     THardStrokes& Strokes;
     explicit TSink(THardStrokes& S) : Strokes(S) {}
 
-    // A point, or a corner's side, carried into the box: each once, for every piece it is in.
-    TVertex Box(TVertex P) const { return Strokes.FToBox.Apply(P); }
-    detail::TCornerSide Box(const detail::TCornerSide& S) const {
-        return {Box(S.A), Box(S.Mid), Box(S.B), S.Kind};
+    // A corner's side carried into the box: each point once, for every piece it is in.
+    struct TBoxSide {
+        TBoxPoint A, Mid, B;
+        detail::TSideKind Kind;
+        const TBoxPoint& Leave() const { return Kind == detail::TSideKind::Straight ? A : B; }
+    };
+    TBoxSide Box(const detail::TCornerSide& S) const {
+        using detail::TSideKind;
+        TBoxSide b;
+        b.Kind = S.Kind;
+        b.A = Strokes.ToBox(S.A);
+        if (S.Kind == TSideKind::Miter) b.Mid = Strokes.ToBox(S.Mid);
+        if (S.Kind != TSideKind::Straight) b.B = Strokes.ToBox(S.B);
+        return b;
     }
 
     void Line(const detail::TLineOutline& L) override {
         using detail::TSideKind;
         const std::span<const TVertex> p = L.Points;
         const std::size_t n = p.size(), segments = L.Closed ? n : n - 1;
-        // The corner before the band, then the one after it (each corner once).
-        detail::TCornerSide left{}, right{};
-        TVertex corner{};
-        if (L.Closed) left = Box(L.Left(0)), right = Box(L.Right(0)), corner = Box(p[0]);
+        // The corner before the band, then the one after it (each corner once), and the ends.
+        TBoxSide left{}, right{};
+        TBoxPoint corner{}, startLeft{}, startRight{}, endLeft{}, endRight{};
+        if (L.Closed) {
+            left = Box(L.Left(0)), right = Box(L.Right(0)), corner = Strokes.ToBox(p[0]);
+        } else {
+            startLeft = Strokes.ToBox(L.StartLeft()), startRight = Strokes.ToBox(L.StartRight());
+            endLeft = Strokes.ToBox(L.EndLeft()), endRight = Strokes.ToBox(L.EndRight());
+        }
         for (std::size_t j = 0; j < segments && !Strokes.FFailed; ++j) {
             const std::size_t next = j + 1 == n ? 0 : j + 1;
             const bool cornerBefore = L.Closed || j > 0, cornerAfter = L.Closed || next + 1 < n;
-            const detail::TCornerSide leftAfter = cornerAfter ? Box(L.Left(next)) : left;
-            const detail::TCornerSide rightAfter = cornerAfter ? Box(L.Right(next)) : right;
-            const TVertex cornerAfterPoint = cornerAfter ? Box(p[next]) : corner;
+            const TBoxSide leftAfter = cornerAfter ? Box(L.Left(next)) : left;
+            const TBoxSide rightAfter = cornerAfter ? Box(L.Right(next)) : right;
+            const TBoxPoint cornerAfterPoint = cornerAfter ? Strokes.ToBox(p[next]) : corner;
             // The band's vertices, and which of its edges (edge k runs from vertex k to the
             // next) are not on the outline: those through a corner point but on its outer side
             // or where the line runs straight on.
-            TVertex band[6];
+            const TBoxPoint* band[6];
             unsigned shared = 0;
             int k = 0;
-            band[k++] = cornerBefore ? left.Leave() : Box(L.StartLeft());
-            band[k++] = cornerAfter ? leftAfter.A : Box(L.EndLeft());
+            band[k++] = cornerBefore ? &left.Leave() : &startLeft;
+            band[k++] = cornerAfter ? &leftAfter.A : &endLeft;
             if (cornerAfter) {
                 shared |= unsigned(leftAfter.Kind != TSideKind::Inner) << (k - 1);
-                band[k++] = cornerAfterPoint;
+                band[k++] = &cornerAfterPoint;
                 shared |= unsigned(rightAfter.Kind != TSideKind::Inner) << (k - 1);
             }
-            band[k++] = cornerAfter ? rightAfter.Leave() : Box(L.EndRight());
-            band[k++] = cornerBefore ? right.A : Box(L.StartRight());
+            band[k++] = cornerAfter ? &rightAfter.Leave() : &endRight;
+            band[k++] = cornerBefore ? &right.A : &startRight;
             if (cornerBefore) {
                 shared |= unsigned(right.Kind != TSideKind::Inner) << (k - 1);
-                band[k++] = corner;
+                band[k++] = &corner;
                 shared |= unsigned(left.Kind != TSideKind::Inner) << (k - 1);
             }
             Strokes.AddPiece(band, k, shared);
             // The wedges of the corner after it; their sides through the corner point are
             // shared with the bands.
             if (cornerAfter)
-                for (const detail::TCornerSide* side : {&leftAfter, &rightAfter}) {
+                for (const TBoxSide* side : {&leftAfter, &rightAfter}) {
                     if (side->Kind == TSideKind::Bevel) {
-                        const TVertex wedge[] = {side->A, side->B, cornerAfterPoint};
+                        const TBoxPoint* wedge[] = {&side->A, &side->B, &cornerAfterPoint};
                         Strokes.AddPiece(wedge, 3, 0b110);
                     } else if (side->Kind == TSideKind::Miter) {
-                        const TVertex wedge[] = {side->A, side->Mid, side->B, cornerAfterPoint};
+                        const TBoxPoint* wedge[] = {&side->A, &side->Mid, &side->B,
+                                                    &cornerAfterPoint};
                         Strokes.AddPiece(wedge, 4, 0b1100);
                     }
                 }
@@ -101,6 +120,15 @@ struct THardStrokes::TSink final : detail::TOutlineSink {
         }
     }
 };
+
+THardStrokes::TBoxPoint THardStrokes::ToBox(TVertex P) const {
+    const TVertex q = FToBox.Apply(P);
+    const unsigned place = q.X >= 0 && q.X <= FClip.Width() && q.Y >= 0 && q.Y <= FClip.Height()
+                               ? kInside
+                           : q.X - q.X == 0 && q.Y - q.Y == 0 ? kOutside
+                                                              : kNotFinite;
+    return {q.X, q.Y, float(q.X), float(q.Y), place};
+}
 
 void THardStrokes::Reset(const TRasterizer& Raster) {
     FClip = Raster.Clip();
@@ -123,27 +151,27 @@ bool THardStrokes::Add(std::span<const TVertex> Points, bool Closed, const TStro
     return !FFailed;
 }
 
-void THardStrokes::AddPiece(const TVertex* Points, int Count, unsigned Shared) {
-    if (++FPieces > kMaxPieces) {
+void THardStrokes::AddPiece(const TBoxPoint* const* Points, int Count, unsigned Shared) {
+    unsigned places = 0;
+    float ftop = Points[0]->FY, fbottom = ftop;
+    for (int k = 0; k < Count; ++k) {
+        places |= Points[k]->Place;
+        ftop = std::min(ftop, Points[k]->FY), fbottom = std::max(fbottom, Points[k]->FY);
+    }
+    // (The fill leaves out a figure with a point that is not finite.)
+    if ((places & kNotFinite) || ++FPieces > kMaxPieces) {
         FFailed = true;
         return;
     }
     const int width = FClip.Width(), height = FClip.Height();
-    const TVertex* const q = Points;
-    float xs[6], ys[6];
-    double left = width, right = 0, top = height, bottom = 0;
-    for (int k = 0; k < Count; ++k) {
-        // (The fill leaves out a figure with a point that is not finite.)
-        if (!(q[k].X - q[k].X == 0 && q[k].Y - q[k].Y == 0)) {
-            FFailed = true;
-            return;
-        }
-        xs[k] = float(q[k].X), ys[k] = float(q[k].Y);
-        left = std::min(left, q[k].X), right = std::max(right, q[k].X);
-        top = std::min(top, q[k].Y), bottom = std::max(bottom, q[k].Y);
+    if (places != kInside) {
+        // The rows of the part in the box, as floats (as the edges are rounded).
+        double top = height, bottom = 0;
+        for (int k = 0; k < Count; ++k)
+            top = std::min(top, Points[k]->Y), bottom = std::max(bottom, Points[k]->Y);
+        ftop = float(std::max(top, 0.0)), fbottom = float(std::min(bottom, double(height)));
     }
-    // The rows whose centres lie in [top, bottom), as floats (as the edges are rounded).
-    const float ftop = float(std::max(top, 0.0)), fbottom = float(std::min(bottom, double(height)));
+    // The rows whose centres lie in [top, bottom).
     const int first = detail::Ceiling(double(ftop) - 0.5);
     const int last = std::min(detail::Ceiling(double(fbottom) - 0.5) - 1, height - 1);
     if (first > last) return;
@@ -162,16 +190,17 @@ void THardStrokes::AddPiece(const TVertex* Points, int Count, unsigned Shared) {
         (Up ? r.Up : r.Down) = C;
         r.Count += Up ? kUpOne : kDownOne;
     };
-    if (left >= 0 && right <= width && top >= 0 && bottom <= height) {
+    if (places == kInside) {
         // Inside the box the fill keeps every edge whole.
         for (int k = 0; k < Count; ++k) {
-            const int l = k + 1 == Count ? 0 : k + 1;
-            if (ys[k] != ys[l])
-                detail::VisitInsideCrossings({xs[k], ys[k], xs[l], ys[l]}, first, visit);
+            const TBoxPoint &a = *Points[k], &b = *Points[k + 1 == Count ? 0 : k + 1];
+            if (a.FY != b.FY) detail::VisitInsideCrossings({a.FX, a.FY, b.FX, b.FY}, first, visit);
         }
     } else {
         for (int k = 0; k < Count; ++k) {
-            const TVertex a = q[k], b = q[k + 1 == Count ? 0 : k + 1];
+            const TVertex a{Points[k]->X, Points[k]->Y};
+            const TBoxPoint& to = *Points[k + 1 == Count ? 0 : k + 1];
+            const TVertex b{to.X, to.Y};
             // An edge on the outline is cut to the box as the fill cuts it, running its way;
             // one shared by two pieces is cut from its upper end, so that both keep the same
             // parts.
@@ -214,15 +243,25 @@ void THardStrokes::AddPiece(const TVertex* Points, int Count, unsigned Shared) {
 }
 
 void THardStrokes::Paint(const TImageView& Target, std::uint32_t Argb) const {
-    if (FFailed) return;
+    if (FFailed || FSpans.empty()) return;
+    const TPixelBox box = FClip.Intersected({0, 0, Target.Width, Target.Height});
+    const auto put = [Argb](std::uint8_t* Row, int Left, int Right) {
+        std::uint8_t* p = Row + 4 * std::ptrdiff_t(Left);
+        for (int x = Left; x < Right; ++x, p += 4) std::memcpy(p, &Argb, 4);
+    };
+    // The spans lie in the clip box: within the target too when the box is.
+    if (box == FClip) {
+        std::uint8_t* const origin = Target.Data + std::ptrdiff_t(FClip.Top) * Target.Stride;
+        for (const TSpan& s : FSpans)
+            put(origin + std::ptrdiff_t(s.Row) * Target.Stride, FClip.Left + s.Left,
+                FClip.Left + s.Right);
+        return;
+    }
     for (const TSpan& s : FSpans) {
         const int y = FClip.Top + s.Row;
-        const int left = std::max(FClip.Left + s.Left, 0);
-        const int right = std::min(FClip.Left + s.Right, Target.Width);
-        if (y < 0 || y >= Target.Height || left >= right) continue;
-        std::uint8_t* p =
-            Target.Data + std::ptrdiff_t(y) * Target.Stride + 4 * std::ptrdiff_t(left);
-        for (int x = left; x < right; ++x, p += 4) std::memcpy(p, &Argb, 4);
+        if (y >= box.Top && y < box.Bottom)
+            put(Target.Data + std::ptrdiff_t(y) * Target.Stride,
+                std::max(FClip.Left + s.Left, box.Left), std::min(FClip.Left + s.Right, box.Right));
     }
 }
 

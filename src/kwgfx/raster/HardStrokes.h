@@ -48,9 +48,17 @@ private:
         std::int32_t Row, Left, Right; // in the clip box
     };
 
+    // A point of the outline in the box: as a double and rounded to a float, and where.
+    struct TBoxPoint {
+        double X, Y;
+        float FX, FY;
+        unsigned Place; // kInside, kOutside (finite) or kNotFinite
+    };
+
+    TBoxPoint ToBox(TVertex P) const;
     // A convex piece; bit k of Shared set when its edge k (from point k to the next) is
     // shared with another piece and not on the outline.
-    void AddPiece(const TVertex* Points, int Count, unsigned Shared);
+    void AddPiece(const TBoxPoint* const* Points, int Count, unsigned Shared);
 
     TAffine FToBox;
     TPixelBox FClip;
