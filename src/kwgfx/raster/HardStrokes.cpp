@@ -67,21 +67,29 @@ struct THardStrokes::TSink final : detail::TOutlineSink {
         using detail::TSideKind;
         const std::span<const TVertex> p = L.Points;
         const std::size_t n = p.size(), segments = L.Closed ? n : n - 1;
-        // The corner before the band, then the one after it (each corner once), and the ends.
-        TBoxSide left{}, right{};
-        TBoxPoint corner{}, startLeft{}, startRight{}, endLeft{}, endRight{};
+        // The corner before the band and the one after it (each corner once, in turn in
+        // these slots), and the ends.
+        TBoxSide lefts[2], rights[2];
+        TBoxPoint corners[2], startLeft{}, startRight{}, endLeft{}, endRight{};
+        int before = 0;
         if (L.Closed) {
-            left = Box(L.Left(0)), right = Box(L.Right(0)), corner = Strokes.ToBox(p[0]);
+            lefts[0] = Box(L.Left(0)), rights[0] = Box(L.Right(0));
+            corners[0] = Strokes.ToBox(p[0]);
         } else {
             startLeft = Strokes.ToBox(L.StartLeft()), startRight = Strokes.ToBox(L.StartRight());
             endLeft = Strokes.ToBox(L.EndLeft()), endRight = Strokes.ToBox(L.EndRight());
         }
-        for (std::size_t j = 0; j < segments && !Strokes.FFailed; ++j) {
+        for (std::size_t j = 0; j < segments && !Strokes.FFailed; ++j, before ^= 1) {
             const std::size_t next = j + 1 == n ? 0 : j + 1;
             const bool cornerBefore = L.Closed || j > 0, cornerAfter = L.Closed || next + 1 < n;
-            const TBoxSide leftAfter = cornerAfter ? Box(L.Left(next)) : left;
-            const TBoxSide rightAfter = cornerAfter ? Box(L.Right(next)) : right;
-            const TBoxPoint cornerAfterPoint = cornerAfter ? Strokes.ToBox(p[next]) : corner;
+            const TBoxSide &left = lefts[before], &right = rights[before];
+            const TBoxPoint& corner = corners[before];
+            TBoxSide &leftAfter = lefts[before ^ 1], &rightAfter = rights[before ^ 1];
+            TBoxPoint& cornerAfterPoint = corners[before ^ 1];
+            if (cornerAfter) {
+                leftAfter = Box(L.Left(next)), rightAfter = Box(L.Right(next));
+                cornerAfterPoint = Strokes.ToBox(p[next]);
+            }
             // The band's vertices, and which of its edges (edge k runs from vertex k to the
             // next) are not on the outline: those through a corner point but on its outer side
             // or where the line runs straight on.
@@ -116,18 +124,18 @@ struct THardStrokes::TSink final : detail::TOutlineSink {
                         Strokes.AddPiece(wedge, 4, 0b1100);
                     }
                 }
-            left = leftAfter, right = rightAfter, corner = cornerAfterPoint;
         }
     }
 };
 
 THardStrokes::TBoxPoint THardStrokes::ToBox(TVertex P) const {
     const TVertex q = FToBox.Apply(P);
-    const unsigned place = q.X >= 0 && q.X <= FClip.Width() && q.Y >= 0 && q.Y <= FClip.Height()
-                               ? kInside
-                           : q.X - q.X == 0 && q.Y - q.Y == 0 ? kOutside
-                                                              : kNotFinite;
-    return {q.X, q.Y, float(q.X), float(q.Y), place};
+    TBoxPoint b{q.X, q.Y, float(q.X), float(q.Y), kInside, 0};
+    if (q.X >= 0 && q.X <= FClip.Width() && q.Y >= 0 && q.Y <= FClip.Height())
+        b.Row = detail::Ceiling(double(b.FY) - 0.5);
+    else
+        b.Place = q.X - q.X == 0 && q.Y - q.Y == 0 ? kOutside : kNotFinite;
+    return b;
 }
 
 void THardStrokes::Reset(const TRasterizer& Raster) {
@@ -153,10 +161,10 @@ bool THardStrokes::Add(std::span<const TVertex> Points, bool Closed, const TStro
 
 void THardStrokes::AddPiece(const TBoxPoint* const* Points, int Count, unsigned Shared) {
     unsigned places = 0;
-    float ftop = Points[0]->FY, fbottom = ftop;
+    int first = Points[0]->Row, end = first;
     for (int k = 0; k < Count; ++k) {
         places |= Points[k]->Place;
-        ftop = std::min(ftop, Points[k]->FY), fbottom = std::max(fbottom, Points[k]->FY);
+        first = std::min(first, Points[k]->Row), end = std::max(end, Points[k]->Row);
     }
     // (The fill leaves out a figure with a point that is not finite.)
     if ((places & kNotFinite) || ++FPieces > kMaxPieces) {
@@ -169,13 +177,13 @@ void THardStrokes::AddPiece(const TBoxPoint* const* Points, int Count, unsigned 
         double top = height, bottom = 0;
         for (int k = 0; k < Count; ++k)
             top = std::min(top, Points[k]->Y), bottom = std::max(bottom, Points[k]->Y);
-        ftop = float(std::max(top, 0.0)), fbottom = float(std::min(bottom, double(height)));
+        first = detail::Ceiling(double(float(std::max(top, 0.0))) - 0.5);
+        end = std::min(detail::Ceiling(double(float(std::min(bottom, double(height)))) - 0.5),
+                       height);
     }
-    // The rows whose centres lie in [top, bottom).
-    const int first = detail::Ceiling(double(ftop) - 0.5);
-    const int last = std::min(detail::Ceiling(double(fbottom) - 0.5) - 1, height - 1);
-    if (first > last) return;
-    const int rows = last - first + 1;
+    // The rows whose centres lie in [top, bottom): first to end - 1.
+    if (first >= end) return;
+    const int rows = end - first;
     if (FSpans.size() + std::size_t(rows) > kMaxSpans) {
         FFailed = true;
         return;
@@ -194,7 +202,9 @@ void THardStrokes::AddPiece(const TBoxPoint* const* Points, int Count, unsigned 
         // Inside the box the fill keeps every edge whole.
         for (int k = 0; k < Count; ++k) {
             const TBoxPoint &a = *Points[k], &b = *Points[k + 1 == Count ? 0 : k + 1];
-            if (a.FY != b.FY) detail::VisitInsideCrossings({a.FX, a.FY, b.FX, b.FY}, first, visit);
+            if (a.FY != b.FY)
+                detail::VisitInsideCrossings({a.FX, a.FY, b.FX, b.FY}, std::min(a.Row, b.Row),
+                                             std::max(a.Row, b.Row), first, visit);
         }
     } else {
         for (int k = 0; k < Count; ++k) {

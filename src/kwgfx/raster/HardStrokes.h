@@ -53,6 +53,7 @@ private:
         double X, Y;
         float FX, FY;
         unsigned Place; // kInside, kOutside (finite) or kNotFinite
+        int Row;        // inside: the first row whose centre lies at or below it
     };
 
     TBoxPoint ToBox(TVertex P) const;

@@ -170,17 +170,17 @@ template <typename TVisit>
 
 // The crossings VisitHardCrossings finds, for an edge whose ends lie inside the box (0 <= x
 // <= Width, 0 <= y <= the box's height), each computed as its quotient: for the few rows of
-// a short edge of a thin line, cheaper than steps. Rows are given from FirstRow; no column
+// a short edge of a thin line, cheaper than steps. Its rows are First..End-1, the rows from
+// ceil(y - 1/2) of its upper end to that of its lower end, given from FirstRow; no column
 // needs clamping.
 template <typename TVisit>
-[[gnu::always_inline]] inline void VisitInsideCrossings(const THardEdge& E, int FirstRow,
-                                                        TVisit&& Visit) {
+[[gnu::always_inline]] inline void VisitInsideCrossings(const THardEdge& E, int First, int End,
+                                                        int FirstRow, TVisit&& Visit) {
     const bool up = E.Y0 > E.Y1;
     const double xa = up ? E.X1 : E.X0, xb = up ? E.X0 : E.X1;
     const double ya = std::min(E.Y0, E.Y1), yb = std::max(E.Y0, E.Y1);
-    const int first = Ceiling(ya - 0.5), last = Ceiling(yb - 0.5) - 1;
     const double dx = xb - xa, dy = yb - ya;
-    for (int row = first; row <= last; ++row)
+    for (int row = First; row < End; ++row)
         Visit(row - FirstRow, Ceiling(xa + ((row + 0.5 - ya) * dx) / dy - 0.5), up);
 }
 
