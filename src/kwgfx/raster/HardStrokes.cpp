@@ -53,14 +53,12 @@ struct THardStrokes::TSink final : detail::TOutlineSink {
         detail::TSideKind Kind;
         const TBoxPoint& Leave() const { return Kind == detail::TSideKind::Straight ? A : B; }
     };
-    TBoxSide Box(const detail::TCornerSide& S) const {
+    void Box(const detail::TCornerSide& S, TBoxSide& Out) const {
         using detail::TSideKind;
-        TBoxSide b;
-        b.Kind = S.Kind;
-        b.A = Strokes.ToBox(S.A);
-        if (S.Kind == TSideKind::Miter) b.Mid = Strokes.ToBox(S.Mid);
-        if (S.Kind != TSideKind::Straight) b.B = Strokes.ToBox(S.B);
-        return b;
+        Out.Kind = S.Kind;
+        Strokes.ToBox(S.A, Out.A);
+        if (S.Kind == TSideKind::Miter) Strokes.ToBox(S.Mid, Out.Mid);
+        if (S.Kind != TSideKind::Straight) Strokes.ToBox(S.B, Out.B);
     }
 
     void Line(const detail::TLineOutline& L) override {
@@ -70,14 +68,14 @@ struct THardStrokes::TSink final : detail::TOutlineSink {
         // The corner before the band and the one after it (each corner once, in turn in
         // these slots), and the ends.
         TBoxSide lefts[2], rights[2];
-        TBoxPoint corners[2], startLeft{}, startRight{}, endLeft{}, endRight{};
+        TBoxPoint corners[2], startLeft, startRight, endLeft, endRight;
         int before = 0;
         if (L.Closed) {
-            lefts[0] = Box(L.Left(0)), rights[0] = Box(L.Right(0));
-            corners[0] = Strokes.ToBox(p[0]);
+            Box(L.Left(0), lefts[0]), Box(L.Right(0), rights[0]);
+            Strokes.ToBox(p[0], corners[0]);
         } else {
-            startLeft = Strokes.ToBox(L.StartLeft()), startRight = Strokes.ToBox(L.StartRight());
-            endLeft = Strokes.ToBox(L.EndLeft()), endRight = Strokes.ToBox(L.EndRight());
+            Strokes.ToBox(L.StartLeft(), startLeft), Strokes.ToBox(L.StartRight(), startRight);
+            Strokes.ToBox(L.EndLeft(), endLeft), Strokes.ToBox(L.EndRight(), endRight);
         }
         for (std::size_t j = 0; j < segments && !Strokes.FFailed; ++j, before ^= 1) {
             const std::size_t next = j + 1 == n ? 0 : j + 1;
@@ -87,8 +85,8 @@ struct THardStrokes::TSink final : detail::TOutlineSink {
             TBoxSide &leftAfter = lefts[before ^ 1], &rightAfter = rights[before ^ 1];
             TBoxPoint& cornerAfterPoint = corners[before ^ 1];
             if (cornerAfter) {
-                leftAfter = Box(L.Left(next)), rightAfter = Box(L.Right(next));
-                cornerAfterPoint = Strokes.ToBox(p[next]);
+                Box(L.Left(next), leftAfter), Box(L.Right(next), rightAfter);
+                Strokes.ToBox(p[next], cornerAfterPoint);
             }
             // The band's vertices, and which of its edges (edge k runs from vertex k to the
             // next) are not on the outline: those through a corner point but on its outer side
@@ -128,14 +126,16 @@ struct THardStrokes::TSink final : detail::TOutlineSink {
     }
 };
 
-THardStrokes::TBoxPoint THardStrokes::ToBox(TVertex P) const {
+void THardStrokes::ToBox(TVertex P, TBoxPoint& Out) const {
     const TVertex q = FToBox.Apply(P);
-    TBoxPoint b{q.X, q.Y, float(q.X), float(q.Y), kInside, 0};
-    if (q.X >= 0 && q.X <= FClip.Width() && q.Y >= 0 && q.Y <= FClip.Height())
-        b.Row = detail::Ceiling(double(b.FY) - 0.5);
-    else
-        b.Place = q.X - q.X == 0 && q.Y - q.Y == 0 ? kOutside : kNotFinite;
-    return b;
+    Out.X = q.X, Out.Y = q.Y, Out.FX = float(q.X), Out.FY = float(q.Y);
+    if (q.X >= 0 && q.X <= FClip.Width() && q.Y >= 0 && q.Y <= FClip.Height()) {
+        Out.Place = kInside;
+        Out.Row = detail::Ceiling(double(Out.FY) - 0.5);
+    } else {
+        Out.Place = q.X - q.X == 0 && q.Y - q.Y == 0 ? kOutside : kNotFinite;
+        Out.Row = 0;
+    }
 }
 
 void THardStrokes::Reset(const TRasterizer& Raster) {

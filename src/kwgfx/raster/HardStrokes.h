@@ -56,7 +56,7 @@ private:
         int Row;        // inside: the first row whose centre lies at or below it
     };
 
-    TBoxPoint ToBox(TVertex P) const;
+    void ToBox(TVertex P, TBoxPoint& Out) const;
     // A convex piece; bit k of Shared set when its edge k (from point k to the next) is
     // shared with another piece and not on the outline.
     void AddPiece(const TBoxPoint* const* Points, int Count, unsigned Shared);
