@@ -40,6 +40,19 @@ constexpr unsigned kInside = 0, kOutside = 1, kNotFinite = 2;
 
 } // namespace
 
+// A point carried into the box, where it is.
+[[gnu::always_inline]] inline void THardStrokes::ToBox(TVertex P, TBoxPoint& Out) const {
+    const TVertex q = FToBox.Apply(P);
+    Out.X = q.X, Out.Y = q.Y, Out.FX = float(q.X), Out.FY = float(q.Y);
+    if (q.X >= 0 && q.X <= FClip.Width() && q.Y >= 0 && q.Y <= FClip.Height()) {
+        Out.Place = kInside;
+        Out.Row = detail::Ceiling(double(Out.FY) - 0.5);
+    } else {
+        Out.Place = q.X - q.X == 0 && q.Y - q.Y == 0 ? kOutside : kNotFinite;
+        Out.Row = 0;
+    }
+}
+
 // Cuts each line into its pieces: the band of every segment, from the points where the
 // outline leaves the corner (or end) before it to those where it reaches the one after it,
 // through the corner points on both ends; the wedge of every outer side of a corner.
@@ -125,18 +138,6 @@ struct THardStrokes::TSink final : detail::TOutlineSink {
         }
     }
 };
-
-void THardStrokes::ToBox(TVertex P, TBoxPoint& Out) const {
-    const TVertex q = FToBox.Apply(P);
-    Out.X = q.X, Out.Y = q.Y, Out.FX = float(q.X), Out.FY = float(q.Y);
-    if (q.X >= 0 && q.X <= FClip.Width() && q.Y >= 0 && q.Y <= FClip.Height()) {
-        Out.Place = kInside;
-        Out.Row = detail::Ceiling(double(Out.FY) - 0.5);
-    } else {
-        Out.Place = q.X - q.X == 0 && q.Y - q.Y == 0 ? kOutside : kNotFinite;
-        Out.Row = 0;
-    }
-}
 
 void THardStrokes::Reset(const TRasterizer& Raster) {
     FClip = Raster.Clip();
