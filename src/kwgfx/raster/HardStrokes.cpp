@@ -18,6 +18,10 @@
 #include <algorithm>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace kw::raster {
 
 namespace {
@@ -256,9 +260,23 @@ void THardStrokes::AddPiece(const TBoxPoint* const* Points, int Count, unsigned 
 void THardStrokes::Paint(const TImageView& Target, std::uint32_t Argb) const {
     if (FFailed || FSpans.empty()) return;
     const TPixelBox box = FClip.Intersected({0, 0, Target.Width, Target.Height});
-    const auto put = [Argb](std::uint8_t* Row, int Left, int Right) {
+#if defined(__SSE2__)
+    const __m128i four = _mm_set1_epi32(int(Argb));
+#endif
+    // Pixels Left..Right-1 of Row: four at a time where there are four (the last four
+    // overlapping those before), one by one otherwise.
+    const auto put = [&](std::uint8_t* Row, int Left, int Right) {
         std::uint8_t* p = Row + 4 * std::ptrdiff_t(Left);
-        for (int x = Left; x < Right; ++x, p += 4) std::memcpy(p, &Argb, 4);
+        const int count = Right - Left;
+#if defined(__SSE2__)
+        if (count >= 4) {
+            std::uint8_t* const last = p + 4 * std::ptrdiff_t(count - 4);
+            for (; p < last; p += 16) _mm_storeu_si128(reinterpret_cast<__m128i*>(p), four);
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(last), four);
+            return;
+        }
+#endif
+        for (int x = 0; x < count; ++x, p += 4) std::memcpy(p, &Argb, 4);
     };
     // The spans lie in the clip box: within the target too when the box is.
     if (box == FClip) {
