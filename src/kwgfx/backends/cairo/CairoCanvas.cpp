@@ -82,12 +82,12 @@ std::optional<TRect> TCairoCanvas::DoClipBox() const {
 }
 
 // Outlines go through the rasteriser, hard-edged ones too. An opaque pen's are painted span
-// by span (raster/HardStrokes.h): the outlines of an icon at 256 x 256 take 0.89 of Cairo's
-// time with a pen of one pixel, 0.98 with one of three (31 and 39 microseconds,
-// bench/path_geometry_cairo.cpp); a translucent pen's are filled as outlines, in about
-// Cairo's time. Cairo's time and memory grow with the crossings of the lines besides, where
-// the rasteriser's stay bounded (a megabyte of tangled curves outlines in a second instead of
-// minutes).
+// by span (raster/HardStrokes.h): the outlines of an icon at 256 x 256 take 0.74 of Cairo's
+// time with a pen of one pixel, 0.79 with one of three (26 against 35 and 32 against 40
+// microseconds, bench/path_geometry_cairo.cpp); a translucent pen's are filled as outlines,
+// in about Cairo's time. Cairo's time and memory grow with the crossings of the lines
+// besides, where the rasteriser's stay bounded (a megabyte of tangled curves outlines in a
+// second instead of minutes).
 bool TCairoCanvas::StrokesByRaster(std::size_t) const {
     return true;
 }
