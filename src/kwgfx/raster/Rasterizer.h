@@ -47,6 +47,10 @@ public:
     void Reset(const TPixelBox& Clip, bool Antialias);
     /// The box given to Reset.
     const TPixelBox& Clip() const;
+    /// Whether Reset asked for smooth edges.
+    bool Antialias() const;
+    /// The transform given to SetTransform.
+    const TAffine& Transform() const;
 
     /// The map from the coordinates of the figures added next to device pixels.
     void SetTransform(const TAffine& Transform);

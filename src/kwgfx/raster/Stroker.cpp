@@ -9,6 +9,7 @@
 // region where the two segments' bands overlap is covered whatever the angle.
 
 #include "kwgfx/raster/Stroker.h"
+#include "kwgfx/raster/detail/StrokeOutline.h"
 
 #include <cmath>
 #include <vector>
@@ -22,93 +23,31 @@ TVertex Direction(TVertex A, TVertex B) {
     return {dx / len, dy / len};
 }
 
+// Gives each line its directions and the pen's measures.
 class TOutliner {
 public:
-    TOutliner(TRasterizer& Raster, const TStrokeStyle& Style, std::vector<TVertex>& Directions)
-        : FRaster(Raster), FDirs(Directions), FHalf(Style.Width / 2),
-          FMiter(Style.Join == TLineJoin::Miter), FSquare(Style.Cap == TLineCap::Square),
-          // A corner is mitred while the miter is at most the limit times the width long:
-          // 1 / cos(turn / 2) <= limit, that is cos(turn) >= 2 / limit^2 - 1.
-          FMinMiterCos(2 / (Style.MiterLimit * Style.MiterLimit) - 1) {}
-
-    void Open(std::span<const TVertex> P) {
-        Directions(P, false);
-        const std::size_t n = P.size();
-        const TVertex d0 = FDirs.front(), dn = FDirs.back();
-        const double back = FSquare ? FHalf : 0;
-        Start(Offset(P[0], d0, -back));
-        for (std::size_t i = 1; i + 1 < n; ++i) Join(P[i], FDirs[i - 1], FDirs[i]);
-        Point(Offset(P[n - 1], dn, back));
-        Point(Offset(P[n - 1], Reversed(dn), -back));
-        for (std::size_t i = n - 2; i >= 1; --i)
-            Join(P[i], Reversed(FDirs[i]), Reversed(FDirs[i - 1]));
-        Point(Offset(P[0], Reversed(d0), back));
-        FRaster.ClosePath();
+    TOutliner(const TStrokeStyle& Style, std::vector<TVertex>& Directions) : FDirs(Directions) {
+        FOut.Half = Style.Width / 2;
+        FOut.Miter = Style.Join == TLineJoin::Miter;
+        // A corner is mitred while the miter is at most the limit times the width long:
+        // 1 / cos(turn / 2) <= limit, that is cos(turn) >= 2 / limit^2 - 1.
+        FOut.MinMiterCos = 2 / (Style.MiterLimit * Style.MiterLimit) - 1;
+        FOut.Back = Style.Cap == TLineCap::Square ? FOut.Half : 0;
     }
 
-    void Closed(std::span<const TVertex> P) {
-        Directions(P, true);
-        const std::size_t n = P.size();
-        FStarted = false;
-        for (std::size_t i = 0; i < n; ++i) Join(P[i], FDirs[(i + n - 1) % n], FDirs[i]);
-        FRaster.ClosePath();
-        FStarted = false;
-        for (std::size_t k = 0; k < n; ++k) {
-            const std::size_t i = n - 1 - k;
-            Join(P[i], Reversed(FDirs[i]), Reversed(FDirs[(i + n - 1) % n]));
-        }
-        FRaster.ClosePath();
-    }
-
-private:
-    static TVertex Reversed(TVertex D) { return {-D.X, -D.Y}; }
-
-    void Directions(std::span<const TVertex> P, bool Closed) {
+    const detail::TLineOutline& Line(std::span<const TVertex> P, bool Closed) {
         FDirs.clear();
         for (std::size_t i = 1; i < P.size(); ++i) FDirs.push_back(Direction(P[i - 1], P[i]));
         if (Closed) FDirs.push_back(Direction(P.back(), P.front()));
+        FOut.Points = P;
+        FOut.Directions = FDirs;
+        FOut.Closed = Closed;
+        return FOut;
     }
 
-    // P moved half the width to the left of direction D and Along times D along it.
-    TVertex Offset(TVertex P, TVertex D, double Along) const {
-        return {P.X - D.Y * FHalf + D.X * Along, P.Y + D.X * FHalf + D.Y * Along};
-    }
-
-    void Start(TVertex P) {
-        FRaster.MoveTo(P);
-        FStarted = true;
-    }
-    void Point(TVertex P) {
-        if (FStarted)
-            FRaster.LineTo(P);
-        else
-            Start(P);
-    }
-
-    // The left side of the line at corner P, from the segment along D1 to the one along D2.
-    void Join(TVertex P, TVertex D1, TVertex D2) {
-        const TVertex a = Offset(P, D1, 0), b = Offset(P, D2, 0);
-        const double cross = D1.X * D2.Y - D1.Y * D2.X;
-        const double cos = D1.X * D2.X + D1.Y * D2.Y;
-        Point(a);
-        if (cross == 0 && cos > 0) return; // straight on: a is b
-        if (cross > 0) {
-            // Turning left: the left side is the inner one.
-            Point(P);
-        } else if (FMiter && cos >= FMinMiterCos) {
-            const double k = 1 / (1 + cos);
-            Point({P.X + (a.X - P.X + b.X - P.X) * k, P.Y + (a.Y - P.Y + b.Y - P.Y) * k});
-        }
-        Point(b);
-    }
-
-    TRasterizer& FRaster;
-    std::vector<TVertex>& FDirs; // each segment's direction
-    double FHalf;
-    bool FMiter;
-    bool FSquare;
-    double FMinMiterCos;
-    bool FStarted = false;
+private:
+    detail::TLineOutline FOut;
+    std::vector<TVertex>& FDirs;
 };
 
 // Most dashes one line may be cut into; a longer line with a finer pattern is drawn solid,
@@ -167,8 +106,10 @@ void ForEachDash(std::span<const TVertex> P, bool Closed, std::span<const double
 
 } // namespace
 
-void StrokePolyline(TRasterizer& Raster, std::span<const TVertex> Points, bool Closed,
-                    const TStrokeStyle& Style) {
+namespace detail {
+
+void OutlineStroke(std::span<const TVertex> Points, bool Closed, const TStrokeStyle& Style,
+                   TOutlineSink& Sink) {
     if (!(Style.Width > 0) || !std::isfinite(Style.Width)) return;
     // The points without repeats: segments of no length have no direction.
     thread_local std::vector<TVertex> distinct;
@@ -181,23 +122,99 @@ void StrokePolyline(TRasterizer& Raster, std::span<const TVertex> Points, bool C
     }
     if (Closed && distinct.size() > 1 && distinct.back() == distinct.front()) distinct.pop_back();
     if (distinct.size() < 2) return;
-    TOutliner outliner(Raster, Style, directions);
+    TOutliner outliner(Style, directions);
     TStrokeStyle butt = Style;
     butt.Cap = TLineCap::Butt;
-    TOutliner buttOutliner(Raster, butt, directions);
+    TOutliner buttOutliner(butt, directions);
     const auto stroke = [&](std::span<const TVertex> P, bool IsClosed) {
         if (IsClosed && P.size() > 2)
-            outliner.Closed(P);
+            Sink.Line(outliner.Line(P, true));
         else if (IsClosed)
             // There and back: turns of half a circle at both ends, bevelled flat as butt ends.
-            buttOutliner.Open(P);
+            Sink.Line(buttOutliner.Line(P, false));
         else
-            outliner.Open(P);
+            Sink.Line(outliner.Line(P, false));
     };
     if (Style.Dashes.empty())
         stroke(distinct, Closed);
     else
         ForEachDash(distinct, Closed, Style.Dashes, Style.DashOffset, dash, stroke);
+}
+
+} // namespace detail
+
+namespace {
+
+// Adds each line's outline to a rasteriser as whole figures: an open line is one, round
+// both ends; a closed line is two, its left side forwards and its right side backwards.
+class TFigureSink final : public detail::TOutlineSink {
+public:
+    explicit TFigureSink(TRasterizer& Raster) : FRaster(Raster) {}
+
+    void Line(const detail::TLineOutline& L) override {
+        const std::size_t n = L.Points.size();
+        if (L.Closed) {
+            Figure(n, [&](auto&& Put) {
+                for (std::size_t i = 0; i < n; ++i) Side(Put, L.Left(i));
+            });
+            Figure(n, [&](auto&& Put) {
+                for (std::size_t k = 0; k < n; ++k) Side(Put, L.Right(n - 1 - k));
+            });
+            return;
+        }
+        Figure(n, [&](auto&& Put) {
+            Put(L.StartLeft());
+            for (std::size_t i = 1; i + 1 < n; ++i) Side(Put, L.Left(i));
+            Put(L.EndLeft());
+            Put(L.EndRight());
+            for (std::size_t i = n - 2; i >= 1; --i) Side(Put, L.Right(i));
+            Put(L.StartRight());
+        });
+    }
+
+private:
+    // Most points of a line whose figure is gathered and added whole; a longer one goes
+    // point by point (the rasteriser would take it so anyway), in bounded memory.
+    static constexpr std::size_t kWholeUpTo = 1024;
+
+    // Adds the figure whose points Emit passes to the function it is given.
+    template <typename TEmit>
+    void Figure(std::size_t Points, TEmit&& Emit) {
+        if (Points > kWholeUpTo) {
+            bool first = true;
+            Emit([&](TVertex P) {
+                if (first)
+                    FRaster.MoveTo(P);
+                else
+                    FRaster.LineTo(P);
+                first = false;
+            });
+            FRaster.ClosePath();
+            return;
+        }
+        thread_local std::vector<TVertex> figure;
+        figure.clear();
+        Emit([&](TVertex P) { figure.push_back(P); });
+        FRaster.AddPolygon(figure);
+    }
+
+    template <typename TPut>
+    static void Side(TPut&& Put, const detail::TCornerSide& S) {
+        Put(S.A);
+        if (S.Kind == detail::TSideKind::Straight) return;
+        if (S.Kind != detail::TSideKind::Bevel) Put(S.Mid);
+        Put(S.B);
+    }
+
+    TRasterizer& FRaster;
+};
+
+} // namespace
+
+void StrokePolyline(TRasterizer& Raster, std::span<const TVertex> Points, bool Closed,
+                    const TStrokeStyle& Style) {
+    TFigureSink sink(Raster);
+    detail::OutlineStroke(Points, Closed, Style, sink);
 }
 
 } // namespace kw::raster

@@ -582,3 +582,55 @@ TEST(CairoRasterTarget, PenlessCanvasPolygonsAreTheTargetsFill) {
                               std::ptrdiff_t(pixels[0].size()));
                 }
 }
+
+// Hard lines through the raster target are exactly the fill of their outlines, whichever
+// way they go: span by span (an opaque pen, or any under the operator source), filled as
+// outlines (a translucent pen), or filled after all when a later line cannot go span by
+// span (going straight back under a limit that allows any miter: its miter is not a number,
+// and that line is left out, as the fill leaves it out).
+TEST(CairoRasterTarget, HardStrokesAreTheFillOfTheirOutlines) {
+    std::mt19937 rng(11);
+    std::uniform_real_distribution<double> coord(-10, W + 10);
+    const std::vector<raster::TVertex> back{{10, 10}, {50, 10}, {10, 10}};
+    for (int round = 0; round < 8; ++round) {
+        const double alpha = round % 4 == 1 ? 0.5 : 1;
+        const bool source = round % 4 == 2, withBack = round % 4 == 3;
+        std::vector<std::vector<raster::TVertex>> lines(3);
+        for (auto& line : lines)
+            for (int i = 0; i < 7; ++i) line.push_back({coord(rng), coord(rng) * H / W});
+        if (withBack) lines.insert(lines.begin() + 1, back);
+        raster::TStrokeStyle pen;
+        pen.Width = 1 + round / 2;
+        pen.MiterLimit = withBack ? 1e300 : 4;
+        cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, W, H);
+        cairo_t* cr = cairo_create(surface);
+        cairo_set_source_rgb(cr, 0.2, 0.6, 0.9);
+        cairo_paint(cr);
+        cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+        cairo_set_line_width(cr, pen.Width);
+        cairo_set_miter_limit(cr, pen.MiterLimit);
+        cairo_set_operator(cr, source ? CAIRO_OPERATOR_SOURCE : CAIRO_OPERATOR_OVER);
+        cairo_set_source_rgba(cr, 0.5, 0, 0.25, alpha);
+        cairo_surface_flush(surface);
+        const int stride = cairo_image_surface_get_stride(surface);
+        std::vector<std::uint8_t> expected(cairo_image_surface_get_data(surface),
+                                           cairo_image_surface_get_data(surface) + stride * H);
+        TCairoRasterTarget target;
+        ASSERT_TRUE(target.Begin(cr, false));
+        for (const auto& line : lines) target.AddStroke(cr, line, round % 2 == 0);
+        target.Paint(cr, raster::TFillRule::NonZero);
+        cairo_surface_flush(surface);
+        raster::TRasterizer raster;
+        raster.Reset({0, 0, W, H}, false);
+        for (const auto& line : lines) raster::StrokePolyline(raster, line, round % 2 == 0, pen);
+        raster.FillSolid({expected.data(), W, H, stride},
+                         platform::cairo_detail::CairoPixelOf(0.5, 0, 0.25, alpha),
+                         raster::TFillRule::NonZero,
+                         source ? raster::TCompositeOp::Source : raster::TCompositeOp::Over);
+        EXPECT_TRUE(
+            std::equal(expected.begin(), expected.end(), cairo_image_surface_get_data(surface)))
+            << "round " << round;
+        cairo_destroy(cr);
+        cairo_surface_destroy(surface);
+    }
+}

@@ -30,13 +30,6 @@ namespace kw::platform {
 
 using namespace cairo_detail;
 
-namespace {
-
-// Segments beyond which hard-edged lines go through the rasteriser (StrokesByRaster).
-constexpr std::size_t kCairoStrokeMaxSegments = 4096;
-
-} // namespace
-
 // ---------------------------------------------------------------- 1. life cycle
 
 TCairoCanvas::TCairoCanvas(cairo_surface_t* Surface)
@@ -88,13 +81,15 @@ std::optional<TRect> TCairoCanvas::DoClipBox() const {
                  pixel(std::ceil(b))};
 }
 
-// Outlines go through the rasteriser when anti-aliased. Cairo strokes ordinary hard-edged
-// outlines faster (41 against 66 microseconds for the outlines of an icon at 256 x 256 with
-// a pen of one pixel, bench/path_geometry_cairo.cpp), so it keeps drawing those; its time
-// and memory grow with the crossings of the lines, though, so the rasteriser takes lines of
-// very many segments (a megabyte of tangled curves outlines in a second instead of minutes).
-bool TCairoCanvas::StrokesByRaster(std::size_t Segments) const {
-    return FAntialias || Segments > kCairoStrokeMaxSegments;
+// Outlines go through the rasteriser, hard-edged ones too. An opaque pen's are painted span
+// by span (raster/HardStrokes.h): the outlines of an icon at 256 x 256 take 0.74 of Cairo's
+// time with a pen of one pixel, 0.79 with one of three (26 against 35 and 32 against 40
+// microseconds, bench/path_geometry_cairo.cpp); a translucent pen's are filled as outlines,
+// in about Cairo's time. Cairo's time and memory grow with the crossings of the lines
+// besides, where the rasteriser's stay bounded (a megabyte of tangled curves outlines in a
+// second instead of minutes).
+bool TCairoCanvas::StrokesByRaster(std::size_t) const {
+    return true;
 }
 
 // Every drawing call starts from a clean state, so nothing leaks from one call to the next.

@@ -84,6 +84,7 @@ bool TCairoRasterTarget::Begin(cairo_t* Cr, bool Antialias, const raster::TAffin
     cairo_get_matrix(Cr, &m);
     const raster::TAffine toDevice{m.xx, m.yx, m.xy, m.yy, m.x0 + FOffsetX, m.y0 + FOffsetY};
     FRaster.SetTransform(toDevice.After(Transform));
+    ForgetStrokes();
     return true;
 }
 
@@ -104,7 +105,76 @@ void TCairoRasterTarget::AddStroke(cairo_t* Cr, std::span<const raster::TVertex>
         style.DashOffset += Along;
         style.Dashes = FDashes;
     }
+    if (StrokesBySpans(Cr)) {
+        if (FHardStrokes.Add(Points, Closed, style)) {
+            FKeptPoints.insert(FKeptPoints.end(), Points.begin(), Points.end());
+            FKeptStrokes.push_back({FKeptPoints.size(), Closed, style.DashOffset});
+            FKeptStyle = style;
+            return;
+        }
+        FillStrokes();
+    }
     raster::StrokePolyline(FRaster, Points, Closed, style);
+}
+
+void TCairoRasterTarget::ForgetStrokes() {
+    FBySpans = TBySpans::Undecided;
+    FKeptStrokes.clear();
+    FKeptPoints.clear();
+}
+
+// Whether this drawing's strokes go span by span: hard edges, an opaque solid colour (or any
+// under the operator source) written straight into the pixels, as Paint would write it.
+bool TCairoRasterTarget::StrokesBySpans(cairo_t* Cr) {
+    if (FBySpans != TBySpans::Undecided) return FBySpans == TBySpans::Yes;
+    FBySpans = TBySpans::No;
+    const cairo_operator_t op = cairo_get_operator(Cr);
+    cairo_pattern_t* source = cairo_get_source(Cr);
+    if (FRaster.Antialias() || !FClipIsTheBox ||
+        cairo_image_surface_get_format(FTarget) != CAIRO_FORMAT_ARGB32 ||
+        cairo_pattern_get_type(source) != CAIRO_PATTERN_TYPE_SOLID ||
+        (op != CAIRO_OPERATOR_OVER && op != CAIRO_OPERATOR_SOURCE))
+        return false;
+    double r = 0, g = 0, b = 0, a = 0;
+    cairo_pattern_get_rgba(source, &r, &g, &b, &a);
+    FSpanColor = CairoPixelOf(r, g, b, a);
+    if (op == CAIRO_OPERATOR_OVER && FSpanColor >> 24 != 255) return false;
+    FHardStrokes.Reset(FRaster);
+    FBySpans = TBySpans::Yes;
+    return true;
+}
+
+// Gives up the spans: the strokes kept so far, and all later ones, become outlines to fill.
+void TCairoRasterTarget::FillStrokes() {
+    FBySpans = TBySpans::No;
+    raster::TStrokeStyle style = FKeptStyle;
+    std::size_t begin = 0;
+    for (const TKeptStroke& s : FKeptStrokes) {
+        style.DashOffset = s.DashOffset;
+        raster::StrokePolyline(FRaster, std::span(FKeptPoints).subspan(begin, s.End - begin),
+                               s.Closed, style);
+        begin = s.End;
+    }
+    FKeptStrokes.clear();
+    FKeptPoints.clear();
+}
+
+// Paints the strokes kept as spans, unless something else was added or a colour of its own
+// is asked for: then they are filled with the rest.
+bool TCairoRasterTarget::PaintStrokes(std::optional<std::uint32_t> Color) {
+    if (FKeptStrokes.empty()) return false;
+    if (Color || FRaster.EdgeCount() != 0) {
+        FillStrokes();
+        return false;
+    }
+    cairo_surface_flush(FTarget);
+    FHardStrokes.Paint(
+        {cairo_image_surface_get_data(FTarget), cairo_image_surface_get_width(FTarget),
+         cairo_image_surface_get_height(FTarget), cairo_image_surface_get_stride(FTarget)},
+        FSpanColor);
+    cairo_surface_mark_dirty(FTarget);
+    ForgetStrokes();
+    return true;
 }
 
 // ---------------------------------------------------------------- 3. painting
@@ -125,6 +195,7 @@ bool TCairoRasterTarget::ClipIsTheBox(cairo_t* Cr) const {
 
 void TCairoRasterTarget::Paint(cairo_t* Cr, raster::TFillRule Rule,
                                std::optional<std::uint32_t> Color) {
+    if (PaintStrokes(Color)) return;
     if (FRaster.EdgeCount() == 0) return;
     const cairo_operator_t op = cairo_get_operator(Cr);
     std::optional<std::uint32_t> solid = Color;

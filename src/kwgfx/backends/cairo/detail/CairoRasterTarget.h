@@ -9,8 +9,10 @@
 // clip of another shape, other pixel formats) gets the rasteriser's coverage as a mask that
 // Cairo paints the context's source through. Targets that are not image surfaces (PDF, SVG
 // and PostScript pages, recordings, windows) are left to Cairo, so their output stays
-// vectors.
+// vectors. Hard-edged strokes of such an opaque colour are painted span by span
+// (raster/HardStrokes.h) rather than filled as outlines.
 
+#include "kwgfx/raster/HardStrokes.h"
 #include "kwgfx/raster/Rasterizer.h"
 #include "kwgfx/raster/Stroker.h"
 
@@ -51,6 +53,10 @@ public:
 
 private:
     bool ClipIsTheBox(cairo_t* Cr) const;
+    void ForgetStrokes();
+    bool StrokesBySpans(cairo_t* Cr);
+    void FillStrokes();
+    bool PaintStrokes(std::optional<std::uint32_t> Color);
     void PaintMask(cairo_t* Cr, raster::TFillRule Rule, const raster::TPixelBox& Bounds);
 
     raster::TRasterizer FRaster;
@@ -58,6 +64,20 @@ private:
     double FOffsetX = 0, FOffsetY = 0; // the target's device offset
     bool FClipIsTheBox = false;        // Begin found the clip one box of whole pixels
     std::vector<double> FDashes;
+    // Hard strokes painted span by span: whether this drawing's are (undecided until its
+    // first stroke), in what colour, and the strokes themselves (their points one after
+    // another), for filling their outlines should the spans fail.
+    enum class TBySpans : std::uint8_t { Undecided, Yes, No } FBySpans = TBySpans::Undecided;
+    std::uint32_t FSpanColor = 0;
+    raster::THardStrokes FHardStrokes;
+    struct TKeptStroke {
+        std::size_t End; // one past its last point in FKeptPoints
+        bool Closed;
+        double DashOffset;
+    };
+    std::vector<TKeptStroke> FKeptStrokes;
+    std::vector<raster::TVertex> FKeptPoints;
+    raster::TStrokeStyle FKeptStyle;
 };
 
 // The premultiplied pixel Cairo makes of a colour given by channels 0..1.

@@ -1,0 +1,297 @@
+// SPDX-License-Identifier: MIT
+// Hard-edged strokes span by span (HardStrokes.h).
+//
+// Each piece's vertices are the very points the outline is made of (detail/StrokeOutline.h),
+// carried into the clip box by the same transform; its edges are cut to the box and rounded
+// to floats as the fill does it (detail/EdgeClipping.h), and their crossings come from the
+// fill's own VisitHardCrossings. A row of a piece is then one span between an edge running
+// down and one running up (or the box's right side). A row with other crossings, or a span
+// wound the other way from those before, means rounding bent a piece, and the strokes go to
+// the fill.
+
+#include "kwgfx/raster/HardStrokes.h"
+
+#include "kwgfx/raster/detail/EdgeClipping.h"
+#include "kwgfx/raster/detail/HardCrossings.h"
+#include "kwgfx/raster/detail/StrokeOutline.h"
+
+#include <algorithm>
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace kw::raster {
+
+namespace {
+
+// Most pieces painted span by span between resets: the fill counts windings in 16 bits,
+// and fewer pieces than that cannot pile up a winding that wraps to zero.
+constexpr std::size_t kMaxPieces = 65535;
+// Most spans kept between resets (12 MB): lines tangled across a picture, whose pieces
+// overlap many times over, are filled as outlines in bounded memory instead.
+constexpr std::size_t kMaxSpans = std::size_t(1) << 20;
+
+// A row's count of crossings: one running down and one running up.
+constexpr std::int32_t kDownOne = 1, kUpOne = 256;
+
+// Rows of a piece whose crossings are kept on the stack.
+constexpr int kFewRows = 16;
+
+// Where a point of the outline lies.
+constexpr unsigned kInside = 0, kOutside = 1, kNotFinite = 2;
+
+} // namespace
+
+// A point carried into the box, where it is.
+[[gnu::always_inline]] inline void THardStrokes::ToBox(TVertex P, TBoxPoint& Out) const {
+    const TVertex q = FToBox.Apply(P);
+    Out.X = q.X, Out.Y = q.Y, Out.FX = float(q.X), Out.FY = float(q.Y);
+    if (q.X >= 0 && q.X <= FClip.Width() && q.Y >= 0 && q.Y <= FClip.Height()) {
+        Out.Place = kInside;
+        Out.Row = detail::Ceiling(double(Out.FY) - 0.5);
+    } else {
+        Out.Place = q.X - q.X == 0 && q.Y - q.Y == 0 ? kOutside : kNotFinite;
+        Out.Row = 0;
+    }
+}
+
+// Cuts each line into its pieces: the band of every segment, from the points where the
+// outline leaves the corner (or end) before it to those where it reaches the one after it,
+// through the corner points on both ends; the wedge of every outer side of a corner.
+struct THardStrokes::TSink final : detail::TOutlineSink {
+    THardStrokes& Strokes;
+    explicit TSink(THardStrokes& S) : Strokes(S) {}
+
+    // A corner's side carried into the box: each point once, for every piece it is in.
+    struct TBoxSide {
+        TBoxPoint A, Mid, B;
+        detail::TSideKind Kind;
+        const TBoxPoint& Leave() const { return Kind == detail::TSideKind::Straight ? A : B; }
+    };
+    void Box(const detail::TCornerSide& S, TBoxSide& Out) const {
+        using detail::TSideKind;
+        Out.Kind = S.Kind;
+        Strokes.ToBox(S.A, Out.A);
+        if (S.Kind == TSideKind::Miter) Strokes.ToBox(S.Mid, Out.Mid);
+        if (S.Kind != TSideKind::Straight) Strokes.ToBox(S.B, Out.B);
+    }
+
+    void Line(const detail::TLineOutline& L) override {
+        using detail::TSideKind;
+        const std::span<const TVertex> p = L.Points;
+        const std::size_t n = p.size(), segments = L.Closed ? n : n - 1;
+        // The corner before the band and the one after it (each corner once, in turn in
+        // these slots), and the ends.
+        TBoxSide lefts[2], rights[2];
+        TBoxPoint corners[2], startLeft, startRight, endLeft, endRight;
+        int before = 0;
+        if (L.Closed) {
+            Box(L.Left(0), lefts[0]), Box(L.Right(0), rights[0]);
+            Strokes.ToBox(p[0], corners[0]);
+        } else {
+            Strokes.ToBox(L.StartLeft(), startLeft), Strokes.ToBox(L.StartRight(), startRight);
+            Strokes.ToBox(L.EndLeft(), endLeft), Strokes.ToBox(L.EndRight(), endRight);
+        }
+        for (std::size_t j = 0; j < segments && !Strokes.FFailed; ++j, before ^= 1) {
+            const std::size_t next = j + 1 == n ? 0 : j + 1;
+            const bool cornerBefore = L.Closed || j > 0, cornerAfter = L.Closed || next + 1 < n;
+            const TBoxSide &left = lefts[before], &right = rights[before];
+            const TBoxPoint& corner = corners[before];
+            TBoxSide &leftAfter = lefts[before ^ 1], &rightAfter = rights[before ^ 1];
+            TBoxPoint& cornerAfterPoint = corners[before ^ 1];
+            if (cornerAfter) {
+                Box(L.Left(next), leftAfter), Box(L.Right(next), rightAfter);
+                Strokes.ToBox(p[next], cornerAfterPoint);
+            }
+            // The band's vertices, and which of its edges (edge k runs from vertex k to the
+            // next) are not on the outline: those through a corner point but on its outer side
+            // or where the line runs straight on.
+            const TBoxPoint* band[6];
+            unsigned shared = 0;
+            int k = 0;
+            band[k++] = cornerBefore ? &left.Leave() : &startLeft;
+            band[k++] = cornerAfter ? &leftAfter.A : &endLeft;
+            if (cornerAfter) {
+                shared |= unsigned(leftAfter.Kind != TSideKind::Inner) << (k - 1);
+                band[k++] = &cornerAfterPoint;
+                shared |= unsigned(rightAfter.Kind != TSideKind::Inner) << (k - 1);
+            }
+            band[k++] = cornerAfter ? &rightAfter.Leave() : &endRight;
+            band[k++] = cornerBefore ? &right.A : &startRight;
+            if (cornerBefore) {
+                shared |= unsigned(right.Kind != TSideKind::Inner) << (k - 1);
+                band[k++] = &corner;
+                shared |= unsigned(left.Kind != TSideKind::Inner) << (k - 1);
+            }
+            Strokes.AddPiece(band, k, shared);
+            // The wedges of the corner after it; their sides through the corner point are
+            // shared with the bands.
+            if (cornerAfter)
+                for (const TBoxSide* side : {&leftAfter, &rightAfter}) {
+                    if (side->Kind == TSideKind::Bevel) {
+                        const TBoxPoint* wedge[] = {&side->A, &side->B, &cornerAfterPoint};
+                        Strokes.AddPiece(wedge, 3, 0b110);
+                    } else if (side->Kind == TSideKind::Miter) {
+                        const TBoxPoint* wedge[] = {&side->A, &side->Mid, &side->B,
+                                                    &cornerAfterPoint};
+                        Strokes.AddPiece(wedge, 4, 0b1100);
+                    }
+                }
+        }
+    }
+};
+
+void THardStrokes::Reset(const TRasterizer& Raster) {
+    FClip = Raster.Clip();
+    // As the rasteriser makes its own map into the box (SetTransform).
+    FToBox = Raster.Transform().Moved(-FClip.Left, -FClip.Top);
+    FFailed = Raster.Antialias() || FClip.Empty();
+    FSign = 0;
+    FPieces = 0;
+    FSpans.clear();
+}
+
+bool THardStrokes::Add(std::span<const TVertex> Points, bool Closed, const TStrokeStyle& Style) {
+    // (A line of more points than pieces may be has too many pieces.)
+    if (FFailed || Points.size() > kMaxPieces) {
+        FFailed = true;
+        return false;
+    }
+    TSink sink(*this);
+    detail::OutlineStroke(Points, Closed, Style, sink);
+    return !FFailed;
+}
+
+void THardStrokes::AddPiece(const TBoxPoint* const* Points, int Count, unsigned Shared) {
+    unsigned places = 0;
+    int first = Points[0]->Row, end = first;
+    for (int k = 0; k < Count; ++k) {
+        places |= Points[k]->Place;
+        first = std::min(first, Points[k]->Row), end = std::max(end, Points[k]->Row);
+    }
+    // (The fill leaves out a figure with a point that is not finite.)
+    if ((places & kNotFinite) || ++FPieces > kMaxPieces) {
+        FFailed = true;
+        return;
+    }
+    const int width = FClip.Width(), height = FClip.Height();
+    if (places != kInside) {
+        // The rows of the part in the box, as floats (as the edges are rounded).
+        double top = height, bottom = 0;
+        for (int k = 0; k < Count; ++k)
+            top = std::min(top, Points[k]->Y), bottom = std::max(bottom, Points[k]->Y);
+        first = detail::Ceiling(double(float(std::max(top, 0.0))) - 0.5);
+        end = std::min(detail::Ceiling(double(float(std::min(bottom, double(height)))) - 0.5),
+                       height);
+    }
+    // The rows whose centres lie in [top, bottom): first to end - 1.
+    if (first >= end) return;
+    const int rows = end - first;
+    if (FSpans.size() + std::size_t(rows) > kMaxSpans) {
+        FFailed = true;
+        return;
+    }
+    // The crossings of the piece's rows: on the stack for a short piece.
+    TRowCrossings few[kFewRows];
+    if (rows > kFewRows) FRows.resize(std::size_t(rows));
+    TRowCrossings* const crossings = rows > kFewRows ? FRows.data() : few;
+    std::fill_n(crossings, rows, TRowCrossings{0, 0, 0});
+    const auto visit = [crossings](int Row, int C, bool Up) {
+        TRowCrossings& r = crossings[Row];
+        (Up ? r.Up : r.Down) = C;
+        r.Count += Up ? kUpOne : kDownOne;
+    };
+    if (places == kInside) {
+        // Inside the box the fill keeps every edge whole.
+        for (int k = 0; k < Count; ++k) {
+            const TBoxPoint &a = *Points[k], &b = *Points[k + 1 == Count ? 0 : k + 1];
+            if (a.FY != b.FY)
+                detail::VisitInsideCrossings({a.FX, a.FY, b.FX, b.FY}, std::min(a.Row, b.Row),
+                                             std::max(a.Row, b.Row), first, visit);
+        }
+    } else {
+        for (int k = 0; k < Count; ++k) {
+            const TVertex a{Points[k]->X, Points[k]->Y};
+            const TBoxPoint& to = *Points[k + 1 == Count ? 0 : k + 1];
+            const TVertex b{to.X, to.Y};
+            // An edge on the outline is cut to the box as the fill cuts it, running its way;
+            // one shared by two pieces is cut from its upper end, so that both keep the same
+            // parts.
+            const bool flip = (Shared >> k & 1) && (a.Y > b.Y || (a.Y == b.Y && a.X > b.X));
+            const auto keep = [&](double X0, double Y0, double X1, double Y1) {
+                const detail::THardEdge e =
+                    flip ? detail::THardEdge{float(X1), float(Y1), float(X0), float(Y0)}
+                         : detail::THardEdge{float(X0), float(Y0), float(X1), float(Y1)};
+                if (e.Y0 != e.Y1) detail::VisitHardCrossings(e, first, rows, width, visit);
+            };
+            detail::ClipEdge(flip ? b : a, flip ? a : b, width, height, true, keep);
+        }
+    }
+    for (int r = 0; r < rows; ++r) {
+        const TRowCrossings c = crossings[r];
+        // Between a crossing running down and one running up the piece winds once, one way
+        // or the other; a row whose crossing on the right lay beyond the box winds to its end.
+        int from = 0, to = 0, sign = 0;
+        if (c.Count == kDownOne + kUpOne) {
+            if (c.Down == c.Up) continue;
+            from = std::min(c.Down, c.Up), to = std::max(c.Down, c.Up);
+            sign = c.Down < c.Up ? 1 : -1;
+        } else if (c.Count == kDownOne || c.Count == kUpOne) {
+            from = c.Count == kDownOne ? c.Down : c.Up, to = width;
+            sign = c.Count == kDownOne ? 1 : -1;
+            if (from == to) continue;
+        } else if (c.Count == 0) {
+            continue;
+        } else {
+            FFailed = true;
+            return;
+        }
+        if (sign != FSign && FSign != 0) {
+            FFailed = true;
+            return;
+        }
+        FSign = sign;
+        FSpans.push_back({first + r, from, to});
+    }
+}
+
+void THardStrokes::Paint(const TImageView& Target, std::uint32_t Argb) const {
+    if (FFailed || FSpans.empty()) return;
+    const TPixelBox box = FClip.Intersected({0, 0, Target.Width, Target.Height});
+#if defined(__SSE2__)
+    const __m128i four = _mm_set1_epi32(int(Argb));
+#endif
+    // Pixels Left..Right-1 of Row: four at a time where there are four (the last four
+    // overlapping those before), one by one otherwise.
+    const auto put = [&](std::uint8_t* Row, int Left, int Right) {
+        std::uint8_t* p = Row + 4 * std::ptrdiff_t(Left);
+        const int count = Right - Left;
+#if defined(__SSE2__)
+        if (count >= 4) {
+            std::uint8_t* const last = p + 4 * std::ptrdiff_t(count - 4);
+            for (; p < last; p += 16) _mm_storeu_si128(reinterpret_cast<__m128i*>(p), four);
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(last), four);
+            return;
+        }
+#endif
+        for (int x = 0; x < count; ++x, p += 4) std::memcpy(p, &Argb, 4);
+    };
+    // The spans lie in the clip box: within the target too when the box is.
+    if (box == FClip) {
+        std::uint8_t* const origin = Target.Data + std::ptrdiff_t(FClip.Top) * Target.Stride;
+        for (const TSpan& s : FSpans)
+            put(origin + std::ptrdiff_t(s.Row) * Target.Stride, FClip.Left + s.Left,
+                FClip.Left + s.Right);
+        return;
+    }
+    for (const TSpan& s : FSpans) {
+        const int y = FClip.Top + s.Row;
+        if (y >= box.Top && y < box.Bottom)
+            put(Target.Data + std::ptrdiff_t(y) * Target.Stride,
+                std::max(FClip.Left + s.Left, box.Left), std::min(FClip.Left + s.Right, box.Right));
+    }
+}
+
+} // namespace kw::raster
