@@ -60,9 +60,10 @@ constexpr unsigned kInside = 0, kOutside = 1, kNotFinite = 2;
 // Cuts each line into its pieces: the band of every segment, from the points where the
 // outline leaves the corner (or end) before it to those where it reaches the one after it,
 // through the corner points on both ends; the wedge of every outer side of a corner.
-struct THardStrokes::TSink final : detail::TOutlineSink {
+struct detail::THardStrokeSink final : detail::TOutlineSink {
+    using TBoxPoint = THardStrokes::TBoxPoint;
     THardStrokes& Strokes;
-    explicit TSink(THardStrokes& S) : Strokes(S) {}
+    explicit THardStrokeSink(THardStrokes& S) : Strokes(S) {}
 
     // A corner's side carried into the box: each point once, for every piece it is in.
     struct TBoxSide {
@@ -159,7 +160,7 @@ bool THardStrokes::Add(std::span<const TVertex> Points, bool Closed, const TStro
         FFailed = true;
         return false;
     }
-    TSink sink(*this);
+    detail::THardStrokeSink sink(*this);
     detail::OutlineStroke(Points, Closed, Style, sink);
     return !FFailed;
 }

@@ -24,6 +24,10 @@
 
 namespace kw::raster {
 
+namespace detail {
+struct THardStrokeSink;
+} // namespace detail
+
 /// The spans of hard-edged strokes; see the file's description.
 class THardStrokes {
 public:
@@ -40,7 +44,8 @@ public:
     void Paint(const TImageView& Target, std::uint32_t Argb) const;
 
 private:
-    struct TSink;
+    // Cuts lines into pieces (HardStrokes.cpp): internal, so that none of it is exported.
+    friend struct detail::THardStrokeSink;
     struct TRowCrossings {
         std::int32_t Down, Up, Count;
     };
