@@ -81,16 +81,13 @@ std::optional<TRect> TCairoCanvas::DoClipBox() const {
                  pixel(std::ceil(b))};
 }
 
-// Outlines go through the rasteriser, hard-edged ones too. An opaque pen's are painted span
-// by span (raster/HardStrokes.h): the outlines of an icon at 256 x 256 take 0.74 of Cairo's
-// time with a pen of one pixel, 0.79 with one of three (26 against 35 and 32 against 40
-// microseconds, bench/path_geometry_cairo.cpp); a translucent pen's are filled as outlines,
-// in about Cairo's time. Cairo's time and memory grow with the crossings of the lines
-// besides, where the rasteriser's stay bounded (a megabyte of tangled curves outlines in a
-// second instead of minutes).
-bool TCairoCanvas::StrokesByRaster(std::size_t) const {
-    return true;
-}
+// Outlines on images go through the rasteriser, hard-edged ones too. An opaque pen's are
+// painted span by span (raster/HardStrokes.h): the outlines of an icon at 256 x 256 take 0.74
+// of Cairo's time with a pen of one pixel, 0.79 with one of three (26 against 35 and 32
+// against 40 microseconds, bench/path_geometry_cairo.cpp); a translucent pen's are filled as
+// outlines, in about Cairo's time. Cairo's time and memory grow with the crossings of the
+// lines besides, where the rasteriser's stay bounded (a megabyte of tangled curves outlines
+// in a second instead of minutes).
 
 // Every drawing call starts from a clean state, so nothing leaks from one call to the next.
 void TCairoCanvas::BeginDrawing() {
@@ -149,7 +146,7 @@ void TCairoCanvas::StrokeOpenPath(std::span<const TPoint> Points) {
         MoveTowards(pts.back(), pts[pts.size() - 2], 0.5);
         const TBoxD reach = FarReach(FContext);
         const bool inReach = FigureInsideBox(pts, reach);
-        if (StrokesByRaster(pts.size()) && FRaster->Begin(FContext, FAntialias)) {
+        if (FRaster->Begin(FContext, FAntialias)) {
             if (inReach) {
                 ToVertices(pts, FLine);
                 FRaster->AddStroke(FContext, FLine, false);
@@ -206,25 +203,20 @@ bool TCairoCanvas::FillSolidByRaster(const TFigures& Figures, TPolyFillMode Fill
 
 void TCairoCanvas::DoPolygon(std::span<const TPoint> Points) {
     if (Points.empty()) return;
-    // The rasteriser fills exactly at any coordinates; Cairo's own calls, and the pen, take
-    // figures reaching far out cut down to the far reach. Without a pen, a fill the
-    // rasteriser takes needs no test of the points.
-    const bool pen = Pen().Style() != psClear;
-    if (!pen && FillSolidByRaster(std::span(&Points, 1), pfAlternate)) return;
-    const auto drawFar = [&] {
+    // Without a pen, a fill the rasteriser takes needs no test of the points: it is exact at
+    // any coordinates.
+    if (Pen().Style() == psClear && FillSolidByRaster(std::span(&Points, 1), pfAlternate)) return;
+    if (!PointsInsideBox(Points, FarReach(FContext))) {
         // Filled even-odd, then outlined: the same drawing at exact coordinates, clipped.
         const std::vector<std::vector<TPointD>> figure{ToPointsD(Points)};
         DoPolyPolygonF(figure, pfAlternate);
-    };
-    if (pen && !PointsInsideBox(Points, FarReach(FContext))) return drawFar();
+        return;
+    }
     BeginDrawing();
     if (SetBrushSource(FContext, Brush())) {
         if (FRaster->Begin(FContext, FAntialias, raster::TAffine{}.Moved(0.5, 0.5))) {
             FRaster->Raster().AddPolygon(Points);
             FRaster->Paint(FContext, raster::TFillRule::EvenOdd);
-        } else if (!pen && !PointsInsideBox(Points, FarReach(FContext))) {
-            EndDrawing();
-            return drawFar();
         } else {
             PixelCentrePath(FContext, Points);
             cairo_close_path(FContext);
@@ -233,7 +225,7 @@ void TCairoCanvas::DoPolygon(std::span<const TPoint> Points) {
         }
     }
     if (SetPenSource(FContext, Pen())) {
-        if (StrokesByRaster(Points.size()) && FRaster->Begin(FContext, FAntialias)) {
+        if (FRaster->Begin(FContext, FAntialias)) {
             StrokeFigure(Points);
             FRaster->Paint(FContext, raster::TFillRule::NonZero);
         } else {
@@ -272,9 +264,7 @@ void TCairoCanvas::FillThenStroke(const std::function<void()>& AddFigures, const
         }
     }
     if (SetPenSource(FContext, Pen())) {
-        std::size_t segments = 0;
-        for (const auto& figure : Figures) segments += std::size(figure);
-        if (StrokesByRaster(segments) && FRaster->Begin(FContext, FAntialias)) {
+        if (FRaster->Begin(FContext, FAntialias)) {
             for (const auto& figure : Figures) StrokeFigure(std::span(figure));
             FRaster->Paint(FContext, raster::TFillRule::NonZero);
         } else {
@@ -397,7 +387,7 @@ void TCairoCanvas::FillAndOutline(TRect Box, const TBoxPath& Path) {
     if (const std::optional<int32_t> penWidth = SetPenSource(FContext, Pen())) {
         const int32_t width = *penWidth;
         const bool solid = 2.0 * width >= r - l || 2.0 * width >= b - t;
-        if ((solid || StrokesByRaster(0)) && FRaster->Begin(FContext, FAntialias)) {
+        if (FRaster->Begin(FContext, FAntialias)) {
             rasterise(solid ? 0 : width / 2.0, !solid);
         } else if (solid) {
             addPath(0);

@@ -147,7 +147,6 @@ private:
                                         double B, double Inset)>;
     void BeginDrawing();
     void EndDrawing();
-    bool StrokesByRaster(std::size_t Segments) const;
     template <typename TFigures>
     void FillThenStroke(const std::function<void()>& AddFigures, const TFigures& Figures,
                         TPolyFillMode FillMode);

@@ -21,8 +21,8 @@ inline bool ExactFloat(double V) {
 // no pixel inside), parts left of it run down the left side instead (they change every pixel
 // of their rows alike). A hard edge whose coordinates are floats exactly is kept whole:
 // its crossings with the row centres are then found exactly, and clamping them to the box
-// has the same effect as clipping. Hard asks for that whole keeping. Calls Keep(X0, Y0, X1, Y1) for
-// each part kept, in the edge's direction; true when a part was cut off on the right.
+// has the same effect as clipping. Hard asks for that whole keeping. Calls Keep(X0, Y0, X1,
+// Y1) for each part kept, in the edge's direction; true when a part was cut off on the right.
 template <typename TKeep>
 inline bool ClipEdge(TVertex A, TVertex B, int Width, int Height, bool Hard, TKeep&& Keep) {
     if (A.Y == B.Y) return false;
