@@ -17,8 +17,11 @@ using namespace kw::raster;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
     kw::fuzz::TInputReader in(Data, Size);
-    const int w = 1 + in.Next<uint8_t>() % 32, h = 1 + in.Next<uint8_t>() % 32;
+    const int w = 1 + in.Next<uint8_t>() % 32;
+    int h = 1 + in.Next<uint8_t>() % 32;
     const uint8_t flags = in.Next<uint8_t>();
+    // Now and then a tall picture, whose pieces run down more rows than are taken at once.
+    if (flags & 128) h *= 5;
     const double scale = std::ldexp(1.0, int(in.Next<uint8_t>() % 32) - 10);
     TStrokeStyle pen;
     pen.Width = (1 + in.Next<uint8_t>()) / 16.0;

@@ -14,7 +14,6 @@ using namespace kw::raster;
 
 namespace {
 
-constexpr int kW = 61, kH = 47;
 constexpr std::uint32_t kBackground = 0xFF204060, kPen = 0xFFC08010;
 
 struct TStroke {
@@ -22,7 +21,12 @@ struct TStroke {
     bool Closed;
 };
 
-std::vector<TVertex> RandomLine(std::mt19937& Rng) {
+struct TSize {
+    int W, H;
+};
+
+std::vector<TVertex> RandomLine(std::mt19937& Rng, TSize Size) {
+    const int kW = Size.W, kH = Size.H;
     std::uniform_int_distribution<int> pick(0, 5), count(2, 9);
     std::uniform_real_distribution<double> x(-8, kW + 8), y(-8, kH + 8);
     const int kind = pick(Rng);
@@ -60,7 +64,8 @@ TStrokeStyle RandomPen(std::mt19937& Rng, std::vector<double>& Dashes) {
     return s;
 }
 
-TAffine RandomTransform(std::mt19937& Rng) {
+TAffine RandomTransform(std::mt19937& Rng, TSize Size) {
+    const int kW = Size.W, kH = Size.H;
     std::uniform_int_distribution<int> pick(0, 4);
     std::uniform_real_distribution<double> u(-1, 1);
     switch (pick(Rng)) {
@@ -69,7 +74,7 @@ TAffine RandomTransform(std::mt19937& Rng) {
     case 1:
         return TAffine{}.Moved(0.5, 0.5);
     case 2:
-        return {1, 0, 0, -1, 0, kH}; // mirrored
+        return {1, 0, 0, -1, 0, double(kH)}; // mirrored
     case 3:
         return {1e-3, 0, 0, 1e-3, kW / 2.0, kH / 2.0}; // tiny lines, wide pens
     default:
@@ -77,23 +82,23 @@ TAffine RandomTransform(std::mt19937& Rng) {
     }
 }
 
-} // namespace
-
-TEST(RasterHardStrokes, SameAsFilledOutlines) {
-    std::mt19937 rng(2026);
+// Random drawings on a target of Size: the spans must paint what the fill of the outlines
+// paints; returns how many went span by span.
+int CompareWithFill(TSize Size, int Trials, unsigned Seed) {
+    const int kW = Size.W, kH = Size.H;
+    std::mt19937 rng(Seed);
     std::uniform_int_distribution<int> pick(0, 3), corner(0, 12);
     std::vector<double> dashes;
     int bySpans = 0;
-    const int trials = 4000;
-    for (int trial = 0; trial < trials; ++trial) {
+    for (int trial = 0; trial < Trials; ++trial) {
         const TPixelBox clip = pick(rng) == 0 ? TPixelBox{0, 0, kW, kH}
                                               : TPixelBox{corner(rng), corner(rng),
                                                           kW - corner(rng), kH - corner(rng)};
-        const TAffine transform = RandomTransform(rng);
+        const TAffine transform = RandomTransform(rng, Size);
         const TStrokeStyle pen = RandomPen(rng, dashes);
         std::vector<TStroke> strokes(1 + (pick(rng) == 0));
         for (TStroke& s : strokes) {
-            s.Points = RandomLine(rng);
+            s.Points = RandomLine(rng, Size);
             s.Closed = pick(rng) == 0;
         }
         TRasterizer raster;
@@ -115,13 +120,22 @@ TEST(RasterHardStrokes, SameAsFilledOutlines) {
                          pick(rng) == 0 ? TCompositeOp::Source : TCompositeOp::Over);
         for (int i = 0; i < kW * kH; ++i)
             if (painted[std::size_t(i)] != filled[std::size_t(i)]) {
-                ADD_FAILURE() << "trial " << trial << ": pixel (" << i % kW << ", " << i / kW
-                              << ") differs, width " << pen.Width;
+                ADD_FAILURE() << kW << "x" << kH << " trial " << trial << ": pixel (" << i % kW
+                              << ", " << i / kW << ") differs, width " << pen.Width;
                 break;
             }
     }
+    return bySpans;
+}
+
+} // namespace
+
+TEST(RasterHardStrokes, SameAsFilledOutlines) {
     // Nearly every drawing goes span by span; the rest (far points, bent pieces) are filled.
-    EXPECT_GT(bySpans, trials * 9 / 10);
+    // The tall target's pieces run down more rows than are taken at once, along edges long
+    // enough to be stepped.
+    for (const auto& [size, trials] : {std::pair{TSize{61, 47}, 4000}, {TSize{23, 301}, 600}})
+        EXPECT_GT(CompareWithFill(size, trials, 2026), trials * 9 / 10);
 }
 
 TEST(RasterHardStrokes, RefusesSmoothEdgesAndSaysSoUntilReset) {

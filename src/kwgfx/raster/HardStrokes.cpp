@@ -38,6 +38,10 @@ constexpr std::int32_t kDownOne = 1, kUpOne = 256;
 
 // Rows of a piece whose crossings are kept on the stack.
 constexpr int kFewRows = 16;
+// Rows of a piece inside the box taken together, one bit each.
+constexpr int kWindowRows = 64;
+// Rows of an edge from which its crossings are stepped rather than each a quotient.
+constexpr int kSteppedRows = 8;
 
 // Where a point of the outline lies.
 constexpr unsigned kInside = 0, kOutside = 1, kNotFinite = 2;
@@ -149,9 +153,9 @@ void THardStrokes::Reset(const TRasterizer& Raster) {
     // As the rasteriser makes its own map into the box (SetTransform).
     FToBox = Raster.Transform().Moved(-FClip.Left, -FClip.Top);
     FFailed = Raster.Antialias() || FClip.Empty();
-    FSign = 0;
+    FWindings = 0;
     FPieces = 0;
-    FSpans.clear();
+    FSpanCount = 0;
 }
 
 bool THardStrokes::Add(std::span<const TVertex> Points, bool Closed, const TStrokeStyle& Style) {
@@ -163,6 +167,18 @@ bool THardStrokes::Add(std::span<const TVertex> Points, bool Closed, const TStro
     detail::THardStrokeSink sink(*this);
     detail::OutlineStroke(Points, Closed, Style, sink);
     return !FFailed;
+}
+
+bool THardStrokes::RoomForSpans(int Rows) {
+    const std::size_t need = FSpanCount + std::size_t(Rows);
+    if (need > kMaxSpans) return false;
+    if (need > FSpans.size()) FSpans.resize(std::max(need, 2 * FSpans.size()));
+    return true;
+}
+
+bool THardStrokes::SameWinding(bool Down, bool Up) {
+    FWindings |= unsigned(Down) | unsigned(Up) << 1;
+    return FWindings != 3;
 }
 
 void THardStrokes::AddPiece(const TBoxPoint* const* Points, int Count, unsigned Shared) {
@@ -177,8 +193,79 @@ void THardStrokes::AddPiece(const TBoxPoint* const* Points, int Count, unsigned 
         FFailed = true;
         return;
     }
+    if (places == kInside) {
+        if (first >= end) return;
+        if (AddInsidePiece(Points, Count, first, end - first)) return;
+    }
+    AddPieceByRows(Points, Count, Shared, places, first, end);
+}
+
+bool THardStrokes::AddInsidePiece(const TBoxPoint* const* Points, int Count, int First, int Rows) {
+    if (!RoomForSpans(Rows)) {
+        FFailed = true;
+        return true;
+    }
+    const std::size_t before = FSpanCount;
+    unsigned windings = 0;
+    // The rows kWindowRows at a time. In each, the column of each row where an edge runs
+    // down (0) and where one runs up (1), and which rows each way's edges cross, as bits: a
+    // row crossed twice one way, or not at all, is left to AddPieceByRows (with the spans
+    // of the rows before it taken back).
+    std::int32_t columns[2][kWindowRows];
+    for (int base = First; base < First + Rows; base += kWindowRows) {
+        const int rows = std::min(First + Rows - base, kWindowRows);
+        std::uint64_t crossed[2] = {0, 0};
+        std::uint64_t twice = 0;
+        const TBoxPoint* a = Points[Count - 1];
+        for (int k = 0; k < Count; a = Points[k++]) {
+            const TBoxPoint* b = Points[k];
+            const bool up = a->Row > b->Row;
+            const TBoxPoint *top = up ? b : a, *bottom = up ? a : b;
+            const int from = std::max(top->Row - base, 0), to = std::min(bottom->Row - base, rows);
+            if (from >= to) continue;
+            const std::uint64_t mask = ~std::uint64_t(0) >> (kWindowRows - (to - from)) << from;
+            twice |= crossed[up] & mask;
+            crossed[up] |= mask;
+            std::int32_t* const out = columns[up];
+            if (to - from >= kSteppedRows) {
+                // Found by steps, as the fill finds them.
+                detail::VisitHardCrossings({a->FX, a->FY, b->FX, b->FY}, base, rows, FClip.Width(),
+                                           [out](int Row, int C, bool) { out[Row] = C; });
+                continue;
+            }
+            // As detail::VisitInsideCrossings: the ceiling of xa + ((y - ya) dx) / dy - 1/2.
+            const double xa = top->FX, ya = top->FY;
+            const double dx = double(bottom->FX) - xa, dy = double(bottom->FY) - ya;
+            double y = double(base + from) + 0.5;
+            for (int r = from; r < to; ++r, y += 1)
+                out[r] = detail::Ceiling(xa + ((y - ya) * dx) / dy - 0.5);
+        }
+        const std::uint64_t all = ~std::uint64_t(0) >> (kWindowRows - rows);
+        if ((twice | (crossed[0] ^ all) | (crossed[1] ^ all)) != 0) {
+            FSpanCount = before;
+            return false;
+        }
+        // Each row one span between its two crossings: kept unless empty.
+        TSpan* const spans = FSpans.data();
+        std::size_t n = FSpanCount;
+        for (int r = 0; r < rows; ++r) {
+            const std::int32_t down = columns[0][r], up = columns[1][r];
+            spans[n] = {base + r, std::min(down, up), std::max(down, up)};
+            n += down != up;
+            windings |= unsigned(down < up) | unsigned(up < down) << 1;
+        }
+        FSpanCount = n;
+    }
+    FWindings |= windings;
+    if (FWindings == 3) FFailed = true;
+    return true;
+}
+
+void THardStrokes::AddPieceByRows(const TBoxPoint* const* Points, int Count, unsigned Shared,
+                                  unsigned Places, int First, int End) {
     const int width = FClip.Width(), height = FClip.Height();
-    if (places != kInside) {
+    int first = First, end = End;
+    if (Places != kInside) {
         // The rows of the part in the box, as floats (as the edges are rounded).
         double top = height, bottom = 0;
         for (int k = 0; k < Count; ++k)
@@ -190,7 +277,7 @@ void THardStrokes::AddPiece(const TBoxPoint* const* Points, int Count, unsigned 
     // The rows whose centres lie in [top, bottom): first to end - 1.
     if (first >= end) return;
     const int rows = end - first;
-    if (FSpans.size() + std::size_t(rows) > kMaxSpans) {
+    if (!RoomForSpans(rows)) {
         FFailed = true;
         return;
     }
@@ -204,7 +291,7 @@ void THardStrokes::AddPiece(const TBoxPoint* const* Points, int Count, unsigned 
         (Up ? r.Up : r.Down) = C;
         r.Count += Up ? kUpOne : kDownOne;
     };
-    if (places == kInside) {
+    if (Places == kInside) {
         // Inside the box the fill keeps every edge whole.
         for (int k = 0; k < Count; ++k) {
             const TBoxPoint &a = *Points[k], &b = *Points[k + 1 == Count ? 0 : k + 1];
@@ -234,14 +321,15 @@ void THardStrokes::AddPiece(const TBoxPoint* const* Points, int Count, unsigned 
         const TRowCrossings c = crossings[r];
         // Between a crossing running down and one running up the piece winds once, one way
         // or the other; a row whose crossing on the right lay beyond the box winds to its end.
-        int from = 0, to = 0, sign = 0;
+        int from = 0, to = 0;
+        bool downUp = false;
         if (c.Count == kDownOne + kUpOne) {
             if (c.Down == c.Up) continue;
             from = std::min(c.Down, c.Up), to = std::max(c.Down, c.Up);
-            sign = c.Down < c.Up ? 1 : -1;
+            downUp = c.Down < c.Up;
         } else if (c.Count == kDownOne || c.Count == kUpOne) {
             from = c.Count == kDownOne ? c.Down : c.Up, to = width;
-            sign = c.Count == kDownOne ? 1 : -1;
+            downUp = c.Count == kDownOne;
             if (from == to) continue;
         } else if (c.Count == 0) {
             continue;
@@ -249,23 +337,23 @@ void THardStrokes::AddPiece(const TBoxPoint* const* Points, int Count, unsigned 
             FFailed = true;
             return;
         }
-        if (sign != FSign && FSign != 0) {
+        if (!SameWinding(downUp, !downUp)) {
             FFailed = true;
             return;
         }
-        FSign = sign;
-        FSpans.push_back({first + r, from, to});
+        FSpans[FSpanCount++] = {first + r, from, to};
     }
 }
 
 void THardStrokes::Paint(const TImageView& Target, std::uint32_t Argb) const {
-    if (FFailed || FSpans.empty()) return;
+    if (FFailed || FSpanCount == 0) return;
+    const std::span<const TSpan> spans(FSpans.data(), FSpanCount);
     const TPixelBox box = FClip.Intersected({0, 0, Target.Width, Target.Height});
 #if defined(__SSE2__)
     const __m128i four = _mm_set1_epi32(int(Argb));
 #endif
     // Pixels Left..Right-1 of Row: four at a time where there are four (the last four
-    // overlapping those before), one by one otherwise.
+    // overlapping those before).
     const auto put = [&](std::uint8_t* Row, int Left, int Right) {
         std::uint8_t* p = Row + 4 * std::ptrdiff_t(Left);
         const int count = Right - Left;
@@ -277,17 +365,26 @@ void THardStrokes::Paint(const TImageView& Target, std::uint32_t Argb) const {
             return;
         }
 #endif
-        for (int x = 0; x < count; ++x, p += 4) std::memcpy(p, &Argb, 4);
+        if (count >= 4) {
+            for (int x = 0; x < count; ++x, p += 4) std::memcpy(p, &Argb, 4);
+            return;
+        }
+        // One to three pixels (most spans of thin lines): their first, middle and last,
+        // without a loop.
+        if (count <= 0) return;
+        std::memcpy(p, &Argb, 4);
+        std::memcpy(p + 4 * (count / 2), &Argb, 4);
+        std::memcpy(p + 4 * (count - 1), &Argb, 4);
     };
     // The spans lie in the clip box: within the target too when the box is.
     if (box == FClip) {
         std::uint8_t* const origin = Target.Data + std::ptrdiff_t(FClip.Top) * Target.Stride;
-        for (const TSpan& s : FSpans)
+        for (const TSpan& s : spans)
             put(origin + std::ptrdiff_t(s.Row) * Target.Stride, FClip.Left + s.Left,
                 FClip.Left + s.Right);
         return;
     }
-    for (const TSpan& s : FSpans) {
+    for (const TSpan& s : spans) {
         const int y = FClip.Top + s.Row;
         if (y >= box.Top && y < box.Bottom)
             put(Target.Data + std::ptrdiff_t(y) * Target.Stride,

@@ -65,14 +65,26 @@ private:
     // A convex piece; bit k of Shared set when its edge k (from point k to the next) is
     // shared with another piece and not on the outline.
     void AddPiece(const TBoxPoint* const* Points, int Count, unsigned Shared);
+    // The same for a piece whose points all lie in the box, rows First..First+Rows-1, with
+    // no test per row: false (and nothing added) where a row is not crossed once each way.
+    bool AddInsidePiece(const TBoxPoint* const* Points, int Count, int First, int Rows);
+    // The same, counting each row's crossings, for any piece: one that crosses the box's
+    // sides, or one that AddInsidePiece gave back.
+    void AddPieceByRows(const TBoxPoint* const* Points, int Count, unsigned Shared, unsigned Places,
+                        int First, int End);
+    // Room for Rows more spans at FSpans[FSpanCount]; false when there may be no more.
+    bool RoomForSpans(int Rows);
+    // Keeps the spans' winding: false when it differs from that of the spans before.
+    bool SameWinding(bool Down, bool Up);
 
     TAffine FToBox;
     TPixelBox FClip;
     bool FFailed = true;
-    int FSign = 0; // the winding of the pieces' spans so far, 1 or -1 (0: none yet)
+    unsigned FWindings = 0; // the windings of the spans so far: 1 for down-up, 2 for up-down
     std::size_t FPieces = 0;
     std::vector<TRowCrossings> FRows;
-    std::vector<TSpan> FSpans;
+    std::vector<TSpan> FSpans; // the first FSpanCount are the spans; the rest, room for more
+    std::size_t FSpanCount = 0;
 };
 
 } // namespace kw::raster
