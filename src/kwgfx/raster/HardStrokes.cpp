@@ -206,7 +206,7 @@ bool THardStrokes::AddInsidePiece(const TBoxPoint* const* Points, int Count, int
         return true;
     }
     const std::size_t before = FSpanCount;
-    unsigned windings = 0;
+    unsigned windings = 0; // as FWindings has them
     // The rows kWindowRows at a time. In each, the column of each row where an edge runs
     // down (0) and where one runs up (1), and which rows each way's edges cross, as bits: a
     // row crossed twice one way, or not at all, is left to AddPieceByRows (with the spans
@@ -256,8 +256,7 @@ bool THardStrokes::AddInsidePiece(const TBoxPoint* const* Points, int Count, int
         }
         FSpanCount = n;
     }
-    FWindings |= windings;
-    if (FWindings == 3) FFailed = true;
+    if (!SameWinding(windings & 1, windings & 2)) FFailed = true;
     return true;
 }
 
