@@ -50,9 +50,10 @@ constexpr unsigned kInside = 0, kOutside = 1, kNotFinite = 2;
 
 // A point carried into the box, where it is.
 [[gnu::always_inline]] inline void THardStrokes::ToBox(TVertex P, TBoxPoint& Out) const {
-    const TVertex q = FToBox.Apply(P);
+    // (A move alone gives the same sums: x * 1 + y * 0 is x.)
+    const TVertex q = FMoveOnly ? TVertex{P.X + FToBox.X0, P.Y + FToBox.Y0} : FToBox.Apply(P);
     Out.X = q.X, Out.Y = q.Y, Out.FX = float(q.X), Out.FY = float(q.Y);
-    if (q.X >= 0 && q.X <= FClip.Width() && q.Y >= 0 && q.Y <= FClip.Height()) {
+    if ((q.X >= 0) & (q.X <= FBoxWidth) & (q.Y >= 0) & (q.Y <= FBoxHeight)) {
         Out.Place = kInside;
         Out.Row = detail::Ceiling(double(Out.FY) - 0.5);
     } else {
@@ -152,6 +153,8 @@ void THardStrokes::Reset(const TRasterizer& Raster) {
     FClip = Raster.Clip();
     // As the rasteriser makes its own map into the box (SetTransform).
     FToBox = Raster.Transform().Moved(-FClip.Left, -FClip.Top);
+    FMoveOnly = FToBox.IsTranslation();
+    FBoxWidth = FClip.Width(), FBoxHeight = FClip.Height();
     FFailed = Raster.Antialias() || FClip.Empty();
     FWindings = 0;
     FPieces = 0;

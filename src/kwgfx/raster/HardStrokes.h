@@ -78,6 +78,8 @@ private:
     bool SameWinding(bool Down, bool Up);
 
     TAffine FToBox;
+    bool FMoveOnly = true; // FToBox only moves points
+    double FBoxWidth = 0, FBoxHeight = 0; // the clip box's size
     TPixelBox FClip;
     bool FFailed = true;
     unsigned FWindings = 0; // the windings of the spans so far: 1 for down-up, 2 for up-down
