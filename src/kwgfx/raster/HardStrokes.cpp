@@ -62,26 +62,76 @@ constexpr unsigned kInside = 0, kOutside = 1, kNotFinite = 2;
     }
 }
 
-// Cuts each line into its pieces: the band of every segment, from the points where the
-// outline leaves the corner (or end) before it to those where it reaches the one after it,
-// through the corner points on both ends; the wedge of every outer side of a corner.
+// Cuts each line into its pieces: the band of every segment, from where the outline leaves
+// the corner (or end) before it to where it reaches the one after it; the wedge of every
+// outer side of a corner that is not cut. At a corner that is not cut, bands end across
+// their segment through the corner point; at a cut corner, along the cut.
 struct detail::THardStrokeSink final : detail::TOutlineSink {
     using TBoxPoint = THardStrokes::TBoxPoint;
     THardStrokes& Strokes;
     explicit THardStrokeSink(THardStrokes& S) : Strokes(S) {}
 
-    // A corner's side carried into the box: each point once, for every piece it is in.
+    // A corner's side carried into the box: each point it has on the outline once, for
+    // every piece it is in.
     struct TBoxSide {
         TBoxPoint A, Mid, B;
         detail::TSideKind Kind;
-        const TBoxPoint& Leave() const { return Kind == detail::TSideKind::Straight ? A : B; }
+        bool Cut;
     };
-    void Box(const detail::TCornerSide& S, TBoxSide& Out) const {
+    [[gnu::always_inline]] void Box(const detail::TCornerSide& S, TBoxSide& Out) const {
         using detail::TSideKind;
         Out.Kind = S.Kind;
+        Out.Cut = S.Cut;
+        if (S.Cut && S.Kind != TSideKind::Bevel) {
+            if (S.Kind == TSideKind::Straight)
+                Strokes.ToBox(S.A, Out.A);
+            else
+                Strokes.ToBox(S.Mid, Out.Mid);
+            return;
+        }
         Strokes.ToBox(S.A, Out.A);
-        if (S.Kind == TSideKind::Miter) Strokes.ToBox(S.Mid, Out.Mid);
+        if (S.Kind == TSideKind::Miter || S.Cut) Strokes.ToBox(S.Mid, Out.Mid);
         if (S.Kind != TSideKind::Straight) Strokes.ToBox(S.B, Out.B);
+    }
+
+    // A piece's vertices, and which of its edges (edge k runs from vertex k to the next) are
+    // shared with another piece, not on the outline.
+    struct TPiece {
+        const TBoxPoint* Points[8];
+        unsigned Shared = 0;
+        int Count = 0;
+        void Add(const TBoxPoint& P) { Points[Count++] = &P; }
+        // The edge from the last vertex to the next is shared.
+        void ShareNext(bool Shared_ = true) { Shared |= unsigned(Shared_) << (Count - 1); }
+    };
+    // Where a band leaves a side of the corner before it (or, on the right, after it).
+    static void Leave(TPiece& Piece, const TBoxSide& S) {
+        using detail::TSideKind;
+        if (!S.Cut) {
+            Piece.Add(S.Kind == TSideKind::Straight ? S.A : S.B);
+        } else if (S.Kind == TSideKind::Bevel) {
+            Piece.Add(S.Mid), Piece.Add(S.B);
+        } else {
+            Piece.Add(S.Kind == TSideKind::Straight ? S.A : S.Mid);
+        }
+    }
+    // Where a band reaches a side of the corner after it (or, on the right, before it), and
+    // crosses over to the Other side: through the corner point, or along the cut.
+    static void Arrive(TPiece& Piece, const TBoxSide& S, const TBoxPoint& Corner,
+                       const TBoxSide& Other) {
+        using detail::TSideKind;
+        if (!S.Cut) {
+            Piece.Add(S.A);
+            Piece.ShareNext(S.Kind != TSideKind::Inner);
+            Piece.Add(Corner);
+            Piece.ShareNext(Other.Kind != TSideKind::Inner);
+            return;
+        }
+        if (S.Kind == TSideKind::Bevel)
+            Piece.Add(S.A), Piece.Add(S.Mid);
+        else
+            Piece.Add(S.Kind == TSideKind::Straight ? S.A : S.Mid);
+        Piece.ShareNext();
     }
 
     void Line(const detail::TLineOutline& L) override {
@@ -93,9 +143,15 @@ struct detail::THardStrokeSink final : detail::TOutlineSink {
         TBoxSide lefts[2], rights[2];
         TBoxPoint corners[2], startLeft, startRight, endLeft, endRight;
         int before = 0;
+        // A corner's point is a vertex of the pieces only where the corner is not cut.
+        const auto boxCorner = [&](std::size_t I, int Slot) __attribute__((always_inline)) {
+            detail::TCornerSide left, right;
+            L.Corner(I, left, right);
+            Box(left, lefts[Slot]), Box(right, rights[Slot]);
+            if (!lefts[Slot].Cut) Strokes.ToBox(p[I], corners[Slot]);
+        };
         if (L.Closed) {
-            Box(L.Left(0), lefts[0]), Box(L.Right(0), rights[0]);
-            Strokes.ToBox(p[0], corners[0]);
+            boxCorner(0, 0);
         } else {
             Strokes.ToBox(L.StartLeft(), startLeft), Strokes.ToBox(L.StartRight(), startRight);
             Strokes.ToBox(L.EndLeft(), endLeft), Strokes.ToBox(L.EndRight(), endRight);
@@ -104,37 +160,30 @@ struct detail::THardStrokeSink final : detail::TOutlineSink {
             const std::size_t next = j + 1 == n ? 0 : j + 1;
             const bool cornerBefore = L.Closed || j > 0, cornerAfter = L.Closed || next + 1 < n;
             const TBoxSide &left = lefts[before], &right = rights[before];
-            const TBoxPoint& corner = corners[before];
-            TBoxSide &leftAfter = lefts[before ^ 1], &rightAfter = rights[before ^ 1];
-            TBoxPoint& cornerAfterPoint = corners[before ^ 1];
+            const TBoxSide &leftAfter = lefts[before ^ 1], &rightAfter = rights[before ^ 1];
+            const TBoxPoint &corner = corners[before], &cornerAfterPoint = corners[before ^ 1];
+            if (cornerAfter) boxCorner(next, before ^ 1);
+            // The band: along the left side, across the end, back along the right side and
+            // across the start.
+            TPiece band;
+            if (cornerBefore)
+                Leave(band, left);
+            else
+                band.Add(startLeft);
             if (cornerAfter) {
-                Box(L.Left(next), leftAfter), Box(L.Right(next), rightAfter);
-                Strokes.ToBox(p[next], cornerAfterPoint);
+                Arrive(band, leftAfter, cornerAfterPoint, rightAfter);
+                Leave(band, rightAfter);
+            } else {
+                band.Add(endLeft), band.Add(endRight);
             }
-            // The band's vertices, and which of its edges (edge k runs from vertex k to the
-            // next) are not on the outline: those through a corner point but on its outer side
-            // or where the line runs straight on.
-            const TBoxPoint* band[6];
-            unsigned shared = 0;
-            int k = 0;
-            band[k++] = cornerBefore ? &left.Leave() : &startLeft;
-            band[k++] = cornerAfter ? &leftAfter.A : &endLeft;
-            if (cornerAfter) {
-                shared |= unsigned(leftAfter.Kind != TSideKind::Inner) << (k - 1);
-                band[k++] = &cornerAfterPoint;
-                shared |= unsigned(rightAfter.Kind != TSideKind::Inner) << (k - 1);
-            }
-            band[k++] = cornerAfter ? &rightAfter.Leave() : &endRight;
-            band[k++] = cornerBefore ? &right.A : &startRight;
-            if (cornerBefore) {
-                shared |= unsigned(right.Kind != TSideKind::Inner) << (k - 1);
-                band[k++] = &corner;
-                shared |= unsigned(left.Kind != TSideKind::Inner) << (k - 1);
-            }
-            Strokes.AddPiece(band, k, shared);
-            // The wedges of the corner after it; their sides through the corner point are
-            // shared with the bands.
-            if (cornerAfter)
+            if (cornerBefore)
+                Arrive(band, right, corner, left);
+            else
+                band.Add(startRight);
+            Strokes.AddPiece(band.Points, band.Count, band.Shared);
+            // The wedges of the corner after it, unless it is cut; their sides through the
+            // corner point are shared with the bands.
+            if (cornerAfter && !leftAfter.Cut)
                 for (const TBoxSide* side : {&leftAfter, &rightAfter}) {
                     if (side->Kind == TSideKind::Bevel) {
                         const TBoxPoint* wedge[] = {&side->A, &side->B, &cornerAfterPoint};

@@ -5,7 +5,8 @@
 /// outlines: the pixels StrokePolyline and TRasterizer::FillSolid give, in less time.
 ///
 /// A stroke's outline is the union of convex pieces, all wound the same way: each
-/// segment's band (the ends' caps included) and each corner's wedge on its outer side. The
+/// segment's band (the ends' caps included), which reaches across a gentle corner to the
+/// cut along its bisector, and the wedge on the outer side of every other corner. The
 /// outline's winding number at a pixel centre, as the rasteriser counts crossings, is the
 /// sum of the pieces' (their inner sides cancel edge for edge), so a pixel is in the outline
 /// exactly when it is in some piece; an opaque paint may go down piece by piece, since a
@@ -78,7 +79,7 @@ private:
     bool SameWinding(bool Down, bool Up);
 
     TAffine FToBox;
-    bool FMoveOnly = true; // FToBox only moves points
+    bool FMoveOnly = true;                // FToBox only moves points
     double FBoxWidth = 0, FBoxHeight = 0; // the clip box's size
     TPixelBox FClip;
     bool FFailed = true;

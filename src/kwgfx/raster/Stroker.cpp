@@ -4,9 +4,12 @@
 // The outline of an open line is one figure: along the left side of the line from its
 // start, round the end, back along the other side (the left side of the reversed line) and
 // round the start. A closed line is two figures, its left side forwards and its right side
-// backwards, so that they wind round the band between them alone. At a corner the outer
-// side gets the join; the inner side runs through the corner point itself, so that the
-// region where the two segments' bands overlap is covered whatever the angle.
+// backwards, so that they wind round the band between them alone. At a gentle corner the
+// outline passes where the inner sides meet and, on the outer side, the join's point (or
+// its bevel). At a sharp one, or one between short segments where the inner sides would
+// meet beyond them, the outer side gets the join and the inner side runs through the corner
+// point itself, so that the region where the two segments' bands overlap is covered
+// whatever the angle.
 
 #include "kwgfx/raster/Stroker.h"
 #include "kwgfx/raster/detail/StrokeOutline.h"
@@ -18,15 +21,19 @@ namespace kw::raster {
 
 namespace {
 
-TVertex Direction(TVertex A, TVertex B) {
+// The direction from A to B, and its length.
+TVertex Direction(TVertex A, TVertex B, double& Length) {
     const double dx = B.X - A.X, dy = B.Y - A.Y, len = std::sqrt(dx * dx + dy * dy);
+    Length = len;
     return {dx / len, dy / len};
 }
 
-// Gives each line its directions and the pen's measures.
+// Gives each line its directions, its segments' lengths and the pen's measures.
 class TOutliner {
 public:
-    TOutliner(const TStrokeStyle& Style, std::vector<TVertex>& Directions) : FDirs(Directions) {
+    TOutliner(const TStrokeStyle& Style, std::vector<TVertex>& Directions,
+              std::vector<double>& Lengths)
+        : FDirs(Directions), FLengths(Lengths) {
         FOut.Half = Style.Width / 2;
         FOut.Miter = Style.Join == TLineJoin::Miter;
         // A corner is mitred while the miter is at most the limit times the width long:
@@ -36,11 +43,14 @@ public:
     }
 
     const detail::TLineOutline& Line(std::span<const TVertex> P, bool Closed) {
-        FDirs.clear();
-        for (std::size_t i = 1; i < P.size(); ++i) FDirs.push_back(Direction(P[i - 1], P[i]));
-        if (Closed) FDirs.push_back(Direction(P.back(), P.front()));
+        const std::size_t segments = Closed ? P.size() : P.size() - 1;
+        FDirs.resize(segments);
+        FLengths.resize(segments);
+        for (std::size_t i = 0; i < segments; ++i)
+            FDirs[i] = Direction(P[i], P[i + 1 == P.size() ? 0 : i + 1], FLengths[i]);
         FOut.Points = P;
         FOut.Directions = FDirs;
+        FOut.Lengths = FLengths;
         FOut.Closed = Closed;
         return FOut;
     }
@@ -48,6 +58,7 @@ public:
 private:
     detail::TLineOutline FOut;
     std::vector<TVertex>& FDirs;
+    std::vector<double>& FLengths;
 };
 
 // Most dashes one line may be cut into; a longer line with a finer pattern is drawn solid,
@@ -115,6 +126,7 @@ void OutlineStroke(std::span<const TVertex> Points, bool Closed, const TStrokeSt
     thread_local std::vector<TVertex> distinct;
     thread_local std::vector<TVertex> dash;
     thread_local std::vector<TVertex> directions;
+    thread_local std::vector<double> lengths;
     distinct.clear();
     for (const TVertex& p : Points) {
         if (!std::isfinite(p.X) || !std::isfinite(p.Y)) return;
@@ -122,10 +134,10 @@ void OutlineStroke(std::span<const TVertex> Points, bool Closed, const TStrokeSt
     }
     if (Closed && distinct.size() > 1 && distinct.back() == distinct.front()) distinct.pop_back();
     if (distinct.size() < 2) return;
-    TOutliner outliner(Style, directions);
+    TOutliner outliner(Style, directions, lengths);
     TStrokeStyle butt = Style;
     butt.Cap = TLineCap::Butt;
-    TOutliner buttOutliner(butt, directions);
+    TOutliner buttOutliner(butt, directions, lengths);
     const auto stroke = [&](std::span<const TVertex> P, bool IsClosed) {
         if (IsClosed && P.size() > 2)
             Sink.Line(outliner.Line(P, true));
@@ -200,9 +212,15 @@ private:
 
     template <typename TPut>
     static void Side(TPut&& Put, const detail::TCornerSide& S) {
+        using detail::TSideKind;
+        if (S.Cut && S.Kind != TSideKind::Bevel) {
+            // The corner's point on the cut alone.
+            Put(S.Kind == TSideKind::Straight ? S.A : S.Mid);
+            return;
+        }
         Put(S.A);
-        if (S.Kind == detail::TSideKind::Straight) return;
-        if (S.Kind != detail::TSideKind::Bevel) Put(S.Mid);
+        if (S.Kind == TSideKind::Straight) return;
+        if (S.Kind != TSideKind::Bevel || S.Cut) Put(S.Mid);
         Put(S.B);
     }
 
