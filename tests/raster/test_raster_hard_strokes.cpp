@@ -29,8 +29,23 @@ std::vector<TVertex> RandomLine(std::mt19937& Rng, TSize Size) {
     const int kW = Size.W, kH = Size.H;
     std::uniform_int_distribution<int> pick(0, 5), count(2, 9);
     std::uniform_real_distribution<double> x(-8, kW + 8), y(-8, kH + 8);
-    const int kind = pick(Rng);
+    const int kind = std::uniform_int_distribution<int>(0, 7)(Rng);
     std::vector<TVertex> line;
+    if (kind >= 6) {
+        // A flattened curve: a spiral's short segments turning a little at each point, now
+        // and then a sharper turn.
+        std::uniform_real_distribution<double> u(0, 1);
+        const TVertex centre{x(Rng), y(Rng)};
+        double radius = 1 + u(Rng) * kW / 2, angle = u(Rng) * 7;
+        const double step = (u(Rng) < 0.5 ? 1 : -1) * (0.02 + u(Rng) * 0.5),
+                     grow = (u(Rng) - 0.5) * radius / 20;
+        for (int i = 4 * count(Rng); i > 0; --i, angle += step * (pick(Rng) == 0 ? 3 : 1)) {
+            line.push_back(
+                {centre.X + radius * std::cos(angle), centre.Y + radius * std::sin(angle)});
+            radius = std::max(radius + grow, 0.5);
+        }
+        return line;
+    }
     const int n = count(Rng);
     for (int i = 0; i < n; ++i) {
         TVertex p{x(Rng), y(Rng)};

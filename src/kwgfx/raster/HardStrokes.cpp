@@ -100,6 +100,8 @@ struct detail::THardStrokeSink final : detail::TOutlineSink {
         const TBoxPoint* Points[8];
         unsigned Shared = 0;
         int Count = 0;
+        // Of a band: where its left side ends (and its end begins).
+        int LeftEnd = 0;
         void Add(const TBoxPoint& P) { Points[Count++] = &P; }
         // The edge from the last vertex to the next is shared.
         void ShareNext(bool Shared_ = true) { Shared |= unsigned(Shared_) << (Count - 1); }
@@ -134,15 +136,47 @@ struct detail::THardStrokeSink final : detail::TOutlineSink {
         Piece.ShareNext();
     }
 
+    // Bands in a row whose corners are all cut share their ends: where they all lie in the
+    // box and run the same way down (or up) the picture, they are painted as one piece, whose
+    // rows are each one span as long as it stays one (else the bands go one by one). A
+    // curve's short segments then cost their rows, not a piece each.
+    static constexpr int kMaxRun = 16;
+    TPiece Run[kMaxRun];
+    int RunCount = 0;
+    double RunDown = 0; // the y of the direction of the run's segments (0: level so far)
+
+    void AddRun() {
+        if (RunCount == 1) {
+            Strokes.AddPiece(Run[0].Points, Run[0].Count, Run[0].Shared);
+        } else if (RunCount > 1) {
+            // Along the left sides to the last band's end, back along the right sides to the
+            // first band's start; a cut corner's points once.
+            const TBoxPoint* joined[kMaxRun * 8];
+            int count = 0;
+            const auto add = [&](const TPiece& Band, int From, int To) {
+                for (int k = From; k < To; ++k)
+                    if (count == 0 || joined[count - 1] != Band.Points[k])
+                        joined[count++] = Band.Points[k];
+            };
+            for (int b = 0; b < RunCount; ++b)
+                add(Run[b], 0, b + 1 == RunCount ? Run[b].Count : Run[b].LeftEnd);
+            for (int b = RunCount - 2; b >= 0; --b) add(Run[b], Run[b].LeftEnd, Run[b].Count);
+            if (!Strokes.AddJoinedPiece(joined, count))
+                for (int b = 0; b < RunCount; ++b)
+                    Strokes.AddPiece(Run[b].Points, Run[b].Count, Run[b].Shared);
+        }
+        RunCount = 0;
+    }
+
     void Line(const detail::TLineOutline& L) override {
         using detail::TSideKind;
         const std::span<const TVertex> p = L.Points;
         const std::size_t n = p.size(), segments = L.Closed ? n : n - 1;
-        // The corner before the band and the one after it (each corner once, in turn in
-        // these slots), and the ends.
-        TBoxSide lefts[2], rights[2];
-        TBoxPoint corners[2], startLeft, startRight, endLeft, endRight;
-        int before = 0;
+        // The corners of the bands in the run and of the band being cut (each corner once,
+        // in turn in these slots), and the ends.
+        constexpr int kSlots = kMaxRun + 2;
+        TBoxSide lefts[kSlots], rights[kSlots];
+        TBoxPoint corners[kSlots], startLeft, startRight, endLeft, endRight;
         // A corner's point is a vertex of the pieces only where the corner is not cut.
         const auto boxCorner = [&](std::size_t I, int Slot) __attribute__((always_inline)) {
             detail::TCornerSide left, right;
@@ -156,13 +190,17 @@ struct detail::THardStrokeSink final : detail::TOutlineSink {
             Strokes.ToBox(L.StartLeft(), startLeft), Strokes.ToBox(L.StartRight(), startRight);
             Strokes.ToBox(L.EndLeft(), endLeft), Strokes.ToBox(L.EndRight(), endRight);
         }
-        for (std::size_t j = 0; j < segments && !Strokes.FFailed; ++j, before ^= 1) {
+        int before = 0;
+        for (std::size_t j = 0; j < segments && !Strokes.FFailed; ++j) {
+            // (The run's corners stay in their slots until it is added.)
+            if (RunCount == kMaxRun) AddRun();
+            const int after = before + 1 == kSlots ? 0 : before + 1;
             const std::size_t next = j + 1 == n ? 0 : j + 1;
             const bool cornerBefore = L.Closed || j > 0, cornerAfter = L.Closed || next + 1 < n;
             const TBoxSide &left = lefts[before], &right = rights[before];
-            const TBoxSide &leftAfter = lefts[before ^ 1], &rightAfter = rights[before ^ 1];
-            const TBoxPoint &corner = corners[before], &cornerAfterPoint = corners[before ^ 1];
-            if (cornerAfter) boxCorner(next, before ^ 1);
+            const TBoxSide &leftAfter = lefts[after], &rightAfter = rights[after];
+            const TBoxPoint &corner = corners[before], &cornerAfterPoint = corners[after];
+            if (cornerAfter) boxCorner(next, after);
             // The band: along the left side, across the end, back along the right side and
             // across the start.
             TPiece band;
@@ -172,17 +210,31 @@ struct detail::THardStrokeSink final : detail::TOutlineSink {
                 band.Add(startLeft);
             if (cornerAfter) {
                 Arrive(band, leftAfter, cornerAfterPoint, rightAfter);
+                band.LeftEnd = band.Count;
                 Leave(band, rightAfter);
             } else {
-                band.Add(endLeft), band.Add(endRight);
+                band.Add(endLeft);
+                band.LeftEnd = band.Count;
+                band.Add(endRight);
             }
             if (cornerBefore)
                 Arrive(band, right, corner, left);
             else
                 band.Add(startRight);
-            Strokes.AddPiece(band.Points, band.Count, band.Shared);
+            unsigned places = 0;
+            for (int k = 0; k < band.Count; ++k) places |= band.Points[k]->Place;
+            const double down = L.Directions[j].Y;
+            if (places != kInside) {
+                AddRun();
+                Strokes.AddPiece(band.Points, band.Count, band.Shared);
+            } else {
+                if (RunCount > 0 && down * RunDown < 0) AddRun();
+                if (RunCount == 0 || RunDown == 0) RunDown = down;
+                Run[RunCount++] = band;
+            }
             // The wedges of the corner after it, unless it is cut; their sides through the
             // corner point are shared with the bands.
+            if (!cornerAfter || !leftAfter.Cut) AddRun();
             if (cornerAfter && !leftAfter.Cut)
                 for (const TBoxSide* side : {&leftAfter, &rightAfter}) {
                     if (side->Kind == TSideKind::Bevel) {
@@ -194,7 +246,9 @@ struct detail::THardStrokeSink final : detail::TOutlineSink {
                         Strokes.AddPiece(wedge, 4, 0b1100);
                     }
                 }
+            before = after;
         }
+        AddRun();
     }
 };
 
@@ -250,6 +304,17 @@ void THardStrokes::AddPiece(const TBoxPoint* const* Points, int Count, unsigned 
         if (AddInsidePiece(Points, Count, first, end - first)) return;
     }
     AddPieceByRows(Points, Count, Shared, places, first, end);
+}
+
+bool THardStrokes::AddJoinedPiece(const TBoxPoint* const* Points, int Count) {
+    int first = Points[0]->Row, end = first;
+    for (int k = 0; k < Count; ++k)
+        first = std::min(first, Points[k]->Row), end = std::max(end, Points[k]->Row);
+    if (++FPieces > kMaxPieces) {
+        FFailed = true;
+        return true;
+    }
+    return first >= end || AddInsidePiece(Points, Count, first, end - first);
 }
 
 bool THardStrokes::AddInsidePiece(const TBoxPoint* const* Points, int Count, int First, int Rows) {

@@ -66,6 +66,9 @@ private:
     // A convex piece; bit k of Shared set when its edge k (from point k to the next) is
     // shared with another piece and not on the outline.
     void AddPiece(const TBoxPoint* const* Points, int Count, unsigned Shared);
+    // A piece whose points all lie in the box, joined from the pieces before it (AddPiece
+    // each): false (and nothing added) where they are to be added one by one instead.
+    bool AddJoinedPiece(const TBoxPoint* const* Points, int Count);
     // The same for a piece whose points all lie in the box, rows First..First+Rows-1, with
     // no test per row: false (and nothing added) where a row is not crossed once each way.
     bool AddInsidePiece(const TBoxPoint* const* Points, int Count, int First, int Rows);
