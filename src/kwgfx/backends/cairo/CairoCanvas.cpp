@@ -138,8 +138,8 @@ void TCairoCanvas::StrokeOpenPath(std::span<const TPoint> Points) {
     if (Points.size() < 2) return;
     BeginDrawing();
     if (SetPenSource(FContext, Pen())) {
-        std::vector<TPointD> pts;
-        pts.reserve(Points.size());
+        std::vector<TPointD>& pts = FLinePoints;
+        pts.clear();
         for (const TPoint& p : Points) pts.emplace_back(p.X + 0.5, p.Y + 0.5);
         // The first point moves away from its neighbour, the last one towards its own.
         MoveTowards(pts.front(), pts[1], -0.5);

@@ -178,9 +178,11 @@ private:
 
     cairo_surface_t* FSurface = nullptr;
     cairo_t* FContext = nullptr;
-    // Fills and outlines on image surfaces (CairoRasterTarget.cpp), and a line's points.
+    // Fills and outlines on image surfaces (CairoRasterTarget.cpp), and a line's points (kept
+    // between calls, so that drawing a line allocates nothing once warm).
     std::unique_ptr<cairo_detail::TCairoRasterTarget> FRaster;
     std::vector<raster::TVertex> FLine;
+    std::vector<TPointD> FLinePoints;
     std::unique_ptr<cairo_matrix_t> FBaseMatrix; // the context's transformation when attached
     cairo_t* FMeasure = nullptr;                 // text measuring, on a 1 x 1 image surface
     bool FAntialias = false;
