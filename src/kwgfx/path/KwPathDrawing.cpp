@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-// TKwPathData: painting on a canvas. Each figure becomes one integer point list and one
-// canvas call (Polygon when filling, Polyline when outlining), so figures are never
-// combined: an inner figure is painted over, not cut out, whatever the fill mode. Curves
-// become the polygons of ToPolygons, within a tenth of a pixel of the cubic; the figures
-// are built by BuildCanvasFigures (KwPathFigures.cpp), bounded by the canvas's view, and
-// kept on the path while no view needs other samples.
+// TKwPathData: painting on a canvas. Each figure becomes one integer point list and is
+// drawn on its own (Polygon when filling; outlines through one Polylines call, which strokes
+// each line by itself), so figures are never combined: an inner figure is painted over, not cut
+// out, whatever the fill mode. Curves become the polygons of ToPolygons, within a tenth of a pixel
+// of the cubic; the figures are built by BuildCanvasFigures (KwPathFigures.cpp), bounded by the
+// canvas's view, and kept on the path while no view needs other samples.
 
 #include "kwgfx/path/KwPathData.h"
 #include "kwgfx/path/detail/KwPathSampleCache.h"
@@ -24,12 +24,11 @@ void TKwPathData::DrawPath(platform::TCanvas& Canvas, bool Fill, float Opacity) 
     else
         figures = std::make_shared<const detail::TKwCanvasFigures>(
             detail::BuildCanvasFigures(FPathData, &*view));
-    for (const TCanvasPoints& figure : *figures) {
-        if (Fill)
-            Canvas.Polygon(figure);
-        else
-            Canvas.Polyline(figure);
+    if (!Fill) {
+        Canvas.Polylines(*figures);
+        return;
     }
+    for (const TCanvasPoints& figure : *figures) Canvas.Polygon(figure);
 }
 
 void TKwPathData::DrawPath(platform::TCanvas& Canvas, float Opacity) const {

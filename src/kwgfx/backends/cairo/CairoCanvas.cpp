@@ -133,36 +133,48 @@ static void ToVertices(std::span<const TPointD> Points, std::vector<raster::TVer
 }
 
 // An open line through pixel centres that covers its first pixel and leaves out its last:
-// both ends move half a pixel back along their segment.
+// both ends move half a pixel back along their segment. Kept in FLinePoints; false for a
+// line of fewer than two points.
+bool TCairoCanvas::OpenLineCentres(std::span<const TPoint> Points) {
+    if (Points.size() < 2) return false;
+    std::vector<TPointD>& pts = FLinePoints;
+    pts.clear();
+    for (const TPoint& p : Points) pts.emplace_back(p.X + 0.5, p.Y + 0.5);
+    // The first point moves away from its neighbour, the last one towards its own.
+    MoveTowards(pts.front(), pts[1], -0.5);
+    MoveTowards(pts.back(), pts[pts.size() - 2], 0.5);
+    return true;
+}
+
+// Strokes the line in FLinePoints by the rasteriser, begun on the context, and paints it.
+void TCairoCanvas::RasterOpenLine(const TBoxD& Reach) {
+    const std::vector<TPointD>& pts = FLinePoints;
+    if (FigureInsideBox(pts, Reach)) {
+        ToVertices(pts, FLine);
+        FRaster->AddStroke(FContext, FLine, false);
+    } else {
+        // A line reaching far out: its pieces in reach, where doubles keep the width, each
+        // with its dashes where the whole line has them.
+        std::vector<double> along;
+        const auto pieces = ClipLineToBox(pts, Reach, &along);
+        for (std::size_t i = 0; i < pieces.size(); ++i) {
+            ToVertices(pieces[i], FLine);
+            FRaster->AddStroke(FContext, FLine, false, along[i]);
+        }
+    }
+    FRaster->Paint(FContext, raster::TFillRule::NonZero);
+}
+
 void TCairoCanvas::StrokeOpenPath(std::span<const TPoint> Points) {
-    if (Points.size() < 2) return;
+    if (!OpenLineCentres(Points)) return;
     BeginDrawing();
     if (SetPenSource(FContext, Pen())) {
-        std::vector<TPointD>& pts = FLinePoints;
-        pts.clear();
-        for (const TPoint& p : Points) pts.emplace_back(p.X + 0.5, p.Y + 0.5);
-        // The first point moves away from its neighbour, the last one towards its own.
-        MoveTowards(pts.front(), pts[1], -0.5);
-        MoveTowards(pts.back(), pts[pts.size() - 2], 0.5);
         const TBoxD reach = FarReach(FContext);
-        const bool inReach = FigureInsideBox(pts, reach);
         if (FRaster->Begin(FContext, FAntialias)) {
-            if (inReach) {
-                ToVertices(pts, FLine);
-                FRaster->AddStroke(FContext, FLine, false);
-            } else {
-                // A line reaching far out: its pieces in reach, where doubles keep the width,
-                // each with its dashes where the whole line has them.
-                std::vector<double> along;
-                const auto pieces = ClipLineToBox(pts, reach, &along);
-                for (std::size_t i = 0; i < pieces.size(); ++i) {
-                    ToVertices(pieces[i], FLine);
-                    FRaster->AddStroke(FContext, FLine, false, along[i]);
-                }
-            }
-            FRaster->Paint(FContext, raster::TFillRule::NonZero);
+            RasterOpenLine(reach);
         } else {
-            if (inReach) {
+            const std::vector<TPointD>& pts = FLinePoints;
+            if (FigureInsideBox(pts, reach)) {
                 cairo_move_to(FContext, pts[0].X, pts[0].Y);
                 for (std::size_t i = 1; i < pts.size(); ++i)
                     cairo_line_to(FContext, pts[i].X, pts[i].Y);
@@ -173,6 +185,27 @@ void TCairoCanvas::StrokeOpenPath(std::span<const TPoint> Points) {
         }
     }
     EndDrawing();
+}
+
+// Lines on an image: the context set up, and the rasteriser begun, once for all of them;
+// each is still stroked and painted by itself. Elsewhere each line is drawn as Polyline
+// draws it.
+void TCairoCanvas::DoPolylines(std::span<const std::vector<TPoint>> Lines) {
+    BeginDrawing();
+    const bool byRaster = SetPenSource(FContext, Pen()) && FRaster->Begin(FContext, FAntialias);
+    if (byRaster) {
+        const TBoxD reach = FarReach(FContext);
+        bool first = true;
+        for (const std::vector<TPoint>& line : Lines) {
+            if (!OpenLineCentres(line)) continue;
+            if (!first) FRaster->Restart();
+            first = false;
+            RasterOpenLine(reach);
+        }
+    }
+    EndDrawing();
+    if (!byRaster)
+        for (const std::vector<TPoint>& line : Lines) StrokeOpenPath(line);
 }
 
 void TCairoCanvas::DoLineTo(TPoint From, TPoint To) {

@@ -43,6 +43,8 @@ typedef struct _cairo_matrix cairo_matrix_t;
 
 namespace kw::platform {
 
+struct TBoxD;
+
 namespace cairo_detail {
 class TShapePath;
 class TCairoRasterTarget;
@@ -117,6 +119,7 @@ protected:
     void DoPolyPolygonF(std::span<const std::vector<TPointD>> Polygons,
                         TPolyFillMode FillMode) override;
     void DoPolyline(std::span<const TPoint> Points) override;
+    void DoPolylines(std::span<const std::vector<TPoint>> Lines) override;
     /// On an image surface, the rasteriser fills the path with its curves, straight into the
     /// pixels; other targets take polygons (false).
     bool DoFillPathCurves(const raster::TRasterPath& Path, const raster::TAffine& Transform,
@@ -156,6 +159,8 @@ private:
     bool FillSolidByRaster(const TFigures& Figures, TPolyFillMode FillMode);
     void FillAndOutline(TRect Box, const TBoxPath& Path);
     void StrokeOpenPath(std::span<const TPoint> Points);
+    bool OpenLineCentres(std::span<const TPoint> Points);
+    void RasterOpenLine(const TBoxD& Reach);
     void DrawArcShape(const TRect& Box, TPoint Start, TPoint End, bool Wedge);
     void PaintGraphic(const TGraphic& Graphic, const TRect& Dest);
 

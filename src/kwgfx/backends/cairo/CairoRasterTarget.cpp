@@ -77,15 +77,22 @@ bool TCairoRasterTarget::Begin(cairo_t* Cr, bool Antialias, const raster::TAffin
     const double right = std::clamp(std::ceil(*std::max_element(xs, xs + 4)), 0.0, width);
     const double bottom = std::clamp(std::ceil(*std::max_element(ys, ys + 4)), 0.0, height);
     const bool empty = !(left < right && top < bottom);
-    FRaster.Reset(empty ? raster::TPixelBox{}
-                        : raster::TPixelBox{int(left), int(top), int(right), int(bottom)},
-                  Antialias);
+    FBox = empty ? raster::TPixelBox{}
+                 : raster::TPixelBox{int(left), int(top), int(right), int(bottom)};
+    FRaster.Reset(FBox, Antialias);
     cairo_matrix_t m;
     cairo_get_matrix(Cr, &m);
     const raster::TAffine toDevice{m.xx, m.yx, m.xy, m.yy, m.x0 + FOffsetX, m.y0 + FOffsetY};
-    FRaster.SetTransform(toDevice.After(Transform));
+    FToDevice = toDevice.After(Transform);
+    FRaster.SetTransform(FToDevice);
     ForgetStrokes();
     return true;
+}
+
+void TCairoRasterTarget::Restart() {
+    FRaster.Reset(FBox, FRaster.Antialias());
+    FRaster.SetTransform(FToDevice);
+    ForgetStrokes();
 }
 
 // ---------------------------------------------------------------- 2. strokes

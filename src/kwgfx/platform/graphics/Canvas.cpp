@@ -38,6 +38,14 @@ void TCanvas::Polyline(std::span<const TPoint> Points) {
     DoPolyline(Points);
 }
 
+void TCanvas::Polylines(std::span<const std::vector<TPoint>> Lines) {
+    DoPolylines(Lines);
+}
+
+void TCanvas::DoPolylines(std::span<const std::vector<TPoint>> Lines) {
+    for (const std::vector<TPoint>& line : Lines) DoPolyline(line);
+}
+
 void TCanvas::PolyPolygon(std::span<const std::vector<TPoint>> Polygons, TPolyFillMode FillMode) {
     DoPolyPolygon(Polygons, FillMode);
 }

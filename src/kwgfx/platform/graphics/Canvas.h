@@ -88,6 +88,9 @@ public:
     void Polygon(std::span<const TPoint> Points);
     /// Open, pen only.
     void Polyline(std::span<const TPoint> Points);
+    /// Each line drawn as Polyline draws it, in turn (a canvas may set up its pen once for
+    /// all of them).
+    void Polylines(std::span<const std::vector<TPoint>> Lines);
     /// Several closed figures filled with the brush as one area under FillMode (so a
     /// figure inside another can cut a hole), then each outlined with the pen.
     void PolyPolygon(std::span<const std::vector<TPoint>> Polygons,
@@ -175,6 +178,8 @@ protected:
     virtual void DoPolygon(std::span<const TPoint> Points) = 0;
     /// Draws Polyline.
     virtual void DoPolyline(std::span<const TPoint> Points) = 0;
+    /// Draws Polylines; the default calls DoPolyline for each line.
+    virtual void DoPolylines(std::span<const std::vector<TPoint>> Lines);
     /// Draws PolyPolygon.
     virtual void DoPolyPolygon(std::span<const std::vector<TPoint>> Polygons,
                                TPolyFillMode FillMode) = 0;

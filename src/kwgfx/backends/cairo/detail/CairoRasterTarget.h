@@ -35,6 +35,9 @@ public:
     bool Begin(cairo_t* Cr, bool Antialias, const raster::TAffine& Transform);
 
     raster::TRasterizer& Raster() { return FRaster; }
+    // Forgets the figures added since Begin (after Paint): the next ones are drawn as Begin
+    // set up, on the context as it was then.
+    void Restart();
 
     // Adds the outline of a stroke of Cr's line width, joins, miter limit, ends and dashes
     // along the polyline through Points (user space); Closed joins its ends. The dashes start
@@ -63,6 +66,8 @@ private:
     cairo_surface_t* FTarget = nullptr;
     double FOffsetX = 0, FOffsetY = 0; // the target's device offset
     bool FClipIsTheBox = false;        // Begin found the clip one box of whole pixels
+    raster::TPixelBox FBox;            // the rasteriser's clip box, as Begin set it
+    raster::TAffine FToDevice;         // and its transform
     std::vector<double> FDashes;
     // Hard strokes painted span by span: whether this drawing's are (undecided until its
     // first stroke), in what colour, and the strokes themselves (their points one after
