@@ -149,8 +149,16 @@ bool TCairoCanvas::OpenLineCentres(std::span<const TPoint> Points) {
 // Strokes the line in FLinePoints by the rasteriser, begun on the context, and paints it.
 void TCairoCanvas::RasterOpenLine(const TBoxD& Reach) {
     const std::vector<TPointD>& pts = FLinePoints;
-    if (FigureInsideBox(pts, Reach)) {
-        ToVertices(pts, FLine);
+    // The points as vertices, and whether all lie in reach, in one pass (as FigureInsideBox
+    // tests them).
+    FLine.clear();
+    bool inReach = true;
+    for (const TPointD& p : pts) {
+        FLine.push_back({p.X, p.Y});
+        inReach &=
+            (p.X >= Reach.Left) & (p.X <= Reach.Right) & (p.Y >= Reach.Top) & (p.Y <= Reach.Bottom);
+    }
+    if (inReach) {
         FRaster->AddStroke(FContext, FLine, false);
     } else {
         // A line reaching far out: its pieces in reach, where doubles keep the width, each

@@ -92,7 +92,14 @@ bool TCairoRasterTarget::Begin(cairo_t* Cr, bool Antialias, const raster::TAffin
 void TCairoRasterTarget::Restart() {
     FRaster.Reset(FBox, FRaster.Antialias());
     FRaster.SetTransform(FToDevice);
+    // The context is as it was: strokes that went span by span still may (those given up
+    // for outlines are asked again, line by line).
+    const bool bySpans = FBySpans == TBySpans::Yes;
     ForgetStrokes();
+    if (bySpans) {
+        FHardStrokes.Reset(FRaster);
+        FBySpans = TBySpans::Yes;
+    }
 }
 
 // ---------------------------------------------------------------- 2. strokes
