@@ -150,17 +150,18 @@ struct detail::THardStrokeSink final : detail::TOutlineSink {
             Strokes.AddPiece(Run[0].Points, Run[0].Count, Run[0].Shared);
         } else if (RunCount > 1) {
             // Along the left sides to the last band's end, back along the right sides to the
-            // first band's start; a cut corner's points once.
+            // first band's start. Where two bands meet at a cut corner, the one that arrives
+            // ends on the point that the one leaving starts from: that point once.
             const TBoxPoint* joined[kMaxRun * 8];
             int count = 0;
             const auto add = [&](const TPiece& Band, int From, int To) {
-                for (int k = From; k < To; ++k)
-                    if (count == 0 || joined[count - 1] != Band.Points[k])
-                        joined[count++] = Band.Points[k];
+                std::copy(Band.Points + From, Band.Points + To, joined + count);
+                count += To - From;
             };
-            for (int b = 0; b < RunCount; ++b)
-                add(Run[b], 0, b + 1 == RunCount ? Run[b].Count : Run[b].LeftEnd);
-            for (int b = RunCount - 2; b >= 0; --b) add(Run[b], Run[b].LeftEnd, Run[b].Count);
+            add(Run[0], 0, RunCount == 1 ? Run[0].Count : Run[0].LeftEnd);
+            for (int b = 1; b < RunCount; ++b)
+                add(Run[b], 1, b + 1 == RunCount ? Run[b].Count : Run[b].LeftEnd);
+            for (int b = RunCount - 2; b >= 0; --b) add(Run[b], Run[b].LeftEnd + 1, Run[b].Count);
             if (!Strokes.AddJoinedPiece(joined, count))
                 for (int b = 0; b < RunCount; ++b)
                     Strokes.AddPiece(Run[b].Points, Run[b].Count, Run[b].Shared);
