@@ -117,7 +117,16 @@ TEST(RasterStroke, HardStrokesCoverTheCentresInTheirPieces) {
         style.Cap = round % 3 == 0 ? TLineCap::Square : TLineCap::Butt;
         const bool closed = round % 5 == 1;
         TPolygon line;
-        for (int i = 2 + round % 6; i > 0; --i) line.push_back({coord(rng), coord(rng) * H / W});
+        if (round % 3 == 2) {
+            // A flattened arc: short segments turning a little at each point, where the
+            // outline cuts its corners.
+            const double r = 3 + coord(rng) / 3, turn = (round % 2 ? 0.08 : -0.2) * (1 + round % 4);
+            for (int i = 0; i < 12 + round % 7; ++i)
+                line.push_back({24 + r * std::cos(i * turn), 20 + r * std::sin(i * turn)});
+        } else {
+            for (int i = 2 + round % 6; i > 0; --i)
+                line.push_back({coord(rng), coord(rng) * H / W});
+        }
         const std::vector<std::uint8_t> ours = Stroked(line, closed, style, W, H, false);
         const std::vector<TPolygon> pieces = StrokePieces(line, closed, style);
         for (int y = 0; y < H; ++y)
