@@ -158,7 +158,7 @@ struct detail::THardStrokeSink final : detail::TOutlineSink {
                 std::copy(Band.Points + From, Band.Points + To, joined + count);
                 count += To - From;
             };
-            add(Run[0], 0, RunCount == 1 ? Run[0].Count : Run[0].LeftEnd);
+            add(Run[0], 0, Run[0].LeftEnd);
             for (int b = 1; b < RunCount; ++b)
                 add(Run[b], 1, b + 1 == RunCount ? Run[b].Count : Run[b].LeftEnd);
             for (int b = RunCount - 2; b >= 0; --b) add(Run[b], Run[b].LeftEnd + 1, Run[b].Count);

@@ -149,16 +149,8 @@ bool TCairoCanvas::OpenLineCentres(std::span<const TPoint> Points) {
 // Strokes the line in FLinePoints by the rasteriser, begun on the context, and paints it.
 void TCairoCanvas::RasterOpenLine(const TBoxD& Reach) {
     const std::vector<TPointD>& pts = FLinePoints;
-    // The points as vertices, and whether all lie in reach, in one pass (as FigureInsideBox
-    // tests them).
-    FLine.clear();
-    bool inReach = true;
-    for (const TPointD& p : pts) {
-        FLine.push_back({p.X, p.Y});
-        inReach &=
-            (p.X >= Reach.Left) & (p.X <= Reach.Right) & (p.Y >= Reach.Top) & (p.Y <= Reach.Bottom);
-    }
-    if (inReach) {
+    if (FigureInsideBox(pts, Reach)) {
+        ToVertices(pts, FLine);
         FRaster->AddStroke(FContext, FLine, false);
     } else {
         // A line reaching far out: its pieces in reach, where doubles keep the width, each
@@ -200,8 +192,8 @@ void TCairoCanvas::StrokeOpenPath(std::span<const TPoint> Points) {
 // draws it.
 void TCairoCanvas::DoPolylines(std::span<const std::vector<TPoint>> Lines) {
     BeginDrawing();
-    const bool byRaster = SetPenSource(FContext, Pen()) && FRaster->Begin(FContext, FAntialias);
-    if (byRaster) {
+    const bool byRaster = FRaster->Begin(FContext, FAntialias);
+    if (byRaster && SetPenSource(FContext, Pen())) {
         const TBoxD reach = FarReach(FContext);
         bool first = true;
         for (const std::vector<TPoint>& line : Lines) {

@@ -79,23 +79,25 @@ bool TCairoRasterTarget::Begin(cairo_t* Cr, bool Antialias, const raster::TAffin
     const bool empty = !(left < right && top < bottom);
     FBox = empty ? raster::TPixelBox{}
                  : raster::TPixelBox{int(left), int(top), int(right), int(bottom)};
-    FRaster.Reset(FBox, Antialias);
     cairo_matrix_t m;
     cairo_get_matrix(Cr, &m);
     const raster::TAffine toDevice{m.xx, m.yx, m.xy, m.yy, m.x0 + FOffsetX, m.y0 + FOffsetY};
     FToDevice = toDevice.After(Transform);
-    FRaster.SetTransform(FToDevice);
-    ForgetStrokes();
+    StartOver(Antialias);
     return true;
 }
 
-void TCairoRasterTarget::Restart() {
-    FRaster.Reset(FBox, FRaster.Antialias());
+void TCairoRasterTarget::StartOver(bool Antialias) {
+    FRaster.Reset(FBox, Antialias);
     FRaster.SetTransform(FToDevice);
+    ForgetStrokes();
+}
+
+void TCairoRasterTarget::Restart() {
     // The context is as it was: strokes that went span by span still may (those given up
     // for outlines are asked again, line by line).
     const bool bySpans = FBySpans == TBySpans::Yes;
-    ForgetStrokes();
+    StartOver(FRaster.Antialias());
     if (bySpans) {
         FHardStrokes.Reset(FRaster);
         FBySpans = TBySpans::Yes;

@@ -56,6 +56,8 @@ public:
 
 private:
     bool ClipIsTheBox(cairo_t* Cr) const;
+    // Resets the rasteriser to FBox and FToDevice, and forgets the strokes.
+    void StartOver(bool Antialias);
     void ForgetStrokes();
     bool StrokesBySpans(cairo_t* Cr);
     void FillStrokes();
