@@ -7,7 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <random>
+#include <string>
 #include <vector>
 
 using namespace kw::raster;
@@ -97,6 +99,34 @@ TAffine RandomTransform(std::mt19937& Rng, TSize Size) {
     }
 }
 
+// Paints Strokes span by span and fills their outlines, on a target W x H (stride of Size's
+// width) under Clip and Transform: the first pixel that differs, as text, or "" where they
+// agree; nullopt when the strokes do not go span by span.
+std::optional<std::string> SpansAgainstFill(TSize Size, const TPixelBox& Clip,
+                                            const TAffine& Transform, const TStrokeStyle& Pen,
+                                            const std::vector<TStroke>& Strokes, int W, int H,
+                                            TCompositeOp Op) {
+    const int kW = Size.W, kH = Size.H;
+    TRasterizer raster;
+    raster.Reset(Clip, false);
+    raster.SetTransform(Transform);
+    THardStrokes spans;
+    spans.Reset(raster);
+    bool ok = true;
+    for (const TStroke& s : Strokes) ok = spans.Add(s.Points, s.Closed, Pen);
+    if (!ok) return std::nullopt;
+    std::vector<std::uint32_t> painted(kW * kH, kBackground), filled = painted;
+    spans.Paint({reinterpret_cast<std::uint8_t*>(painted.data()), W, H, kW * 4}, kPen);
+    for (const TStroke& s : Strokes) StrokePolyline(raster, s.Points, s.Closed, Pen);
+    raster.FillSolid({reinterpret_cast<std::uint8_t*>(filled.data()), W, H, kW * 4}, kPen,
+                     TFillRule::NonZero, Op);
+    for (int i = 0; i < kW * kH; ++i)
+        if (painted[std::size_t(i)] != filled[std::size_t(i)])
+            return "pixel (" + std::to_string(i % kW) + ", " + std::to_string(i / kW) +
+                   ") differs, width " + std::to_string(Pen.Width);
+    return std::string();
+}
+
 // Random drawings on a target of Size: the spans must paint what the fill of the outlines
 // paints; returns how many went span by span.
 int CompareWithFill(TSize Size, int Trials, unsigned Seed) {
@@ -116,29 +146,14 @@ int CompareWithFill(TSize Size, int Trials, unsigned Seed) {
             s.Points = RandomLine(rng, Size);
             s.Closed = pick(rng) == 0;
         }
-        TRasterizer raster;
-        raster.Reset(clip, false);
-        raster.SetTransform(transform);
-        THardStrokes spans;
-        spans.Reset(raster);
-        bool ok = true;
-        for (const TStroke& s : strokes) ok = spans.Add(s.Points, s.Closed, pen);
-        if (!ok) continue;
-        ++bySpans;
-        std::vector<std::uint32_t> painted(kW * kH, kBackground), filled = painted;
         // Now and then a target smaller than the clip box.
         const int w = pick(rng) == 0 ? kW - corner(rng) : kW, h = kH - (pick(rng) == 0) * 9;
-        spans.Paint({reinterpret_cast<std::uint8_t*>(painted.data()), w, h, kW * 4}, kPen);
-        for (const TStroke& s : strokes) StrokePolyline(raster, s.Points, s.Closed, pen);
-        raster.FillSolid({reinterpret_cast<std::uint8_t*>(filled.data()), w, h, kW * 4}, kPen,
-                         TFillRule::NonZero,
-                         pick(rng) == 0 ? TCompositeOp::Source : TCompositeOp::Over);
-        for (int i = 0; i < kW * kH; ++i)
-            if (painted[std::size_t(i)] != filled[std::size_t(i)]) {
-                ADD_FAILURE() << kW << "x" << kH << " trial " << trial << ": pixel (" << i % kW
-                              << ", " << i / kW << ") differs, width " << pen.Width;
-                break;
-            }
+        const TCompositeOp op = pick(rng) == 0 ? TCompositeOp::Source : TCompositeOp::Over;
+        const auto differs = SpansAgainstFill(Size, clip, transform, pen, strokes, w, h, op);
+        if (!differs) continue;
+        ++bySpans;
+        if (!differs->empty())
+            ADD_FAILURE() << kW << "x" << kH << " trial " << trial << ": " << *differs;
     }
     return bySpans;
 }
@@ -151,6 +166,51 @@ TEST(RasterHardStrokes, SameAsFilledOutlines) {
     // enough to be stepped.
     for (const auto& [size, trials] : {std::pair{TSize{61, 47}, 4000}, {TSize{23, 301}, 600}})
         EXPECT_GT(CompareWithFill(size, trials, 2026), trials * 9 / 10);
+}
+
+// Lines on the edges of the cut: running straight on, turning by exactly 120 degrees and a
+// little more, segments exactly as long as a right-angled cut needs and a little shorter,
+// tiny segments, a closed polygon of gentle corners, going straight back, and a curve that
+// turns from running down to running up; under each pen, the spans are the fill's pixels.
+TEST(RasterHardStrokes, CutCornersAtTheirLimitsAreTheFill) {
+    const double root3 = std::sqrt(3.0);
+    const auto lines = [&](double Width) {
+        std::vector<std::pair<const char*, TStroke>> all = {
+            {"straight on", {{{5, 5}, {15, 5.5}, {25, 6}, {35, 6.5}}, false}},
+            {"120 degrees", {{{5, 20}, {20, 20}, {27.5, 20 - 7.5 * root3}}, false}},
+            {"past 120", {{{5, 20}, {20, 20}, {27.4, 20 - 7.6 * root3}}, false}},
+            {"right angle, long enough",
+             {{{10, 8}, {10 + Width, 8}, {10 + Width, 8 + Width}, {10, 8 + Width}}, false}},
+            {"right angle, short",
+             {{{10, 8}, {9.99 + Width, 8}, {9.99 + Width, 7.99 + Width}}, false}},
+            {"tiny segments", {{{8, 8}, {8.3, 8.1}, {8.6, 8.3}, {8.8, 8.6}, {9, 9}}, false}},
+            {"going back", {{{5, 10}, {30, 12}, {5, 10.5}}, false}},
+        };
+        TStroke polygon{{}, true}, turning{{}, false};
+        for (int i = 0; i < 12; ++i)
+            polygon.Points.push_back(
+                {20 + 9 * std::cos(i * 0.5236), 16 + 9 * std::sin(i * 0.5236)});
+        for (int i = 0; i < 20; ++i)
+            turning.Points.push_back({4 + 1.5 * i, 16 + 10 * std::sin(i * 0.3)});
+        all.push_back({"closed polygon", polygon});
+        all.push_back({"down then up", turning});
+        return all;
+    };
+    const TSize size{40, 32};
+    int bySpans = 0, cases = 0;
+    for (const double width : {1.0, 3.0, 6.0})
+        for (const TLineJoin join : {TLineJoin::Miter, TLineJoin::Bevel})
+            for (const auto& [name, stroke] : lines(width)) {
+                TStrokeStyle pen;
+                pen.Width = width, pen.Join = join, pen.MiterLimit = 10;
+                const auto differs = SpansAgainstFill(size, {0, 0, size.W, size.H}, {}, pen,
+                                                      {stroke}, size.W, size.H, TCompositeOp::Over);
+                ++cases;
+                if (!differs) continue;
+                ++bySpans;
+                EXPECT_EQ(*differs, "") << name << ", join " << int(join);
+            }
+    EXPECT_EQ(bySpans, cases);
 }
 
 TEST(RasterHardStrokes, RefusesSmoothEdgesAndSaysSoUntilReset) {

@@ -5,6 +5,7 @@
 #include "kwgfx/backends/cairo/Bitmap.h"
 #include "kwgfx/path/KwPathData.h"
 
+#include <cairo.h>
 #include <gtest/gtest.h>
 
 #include <random>
@@ -44,7 +45,8 @@ TEST(PathPixels, FiguresAreFilledSeparatelyAndOutlinesStayOpen) {
 }
 
 // Lines drawn together are each drawn as Polyline draws it alone: hard and smooth edges,
-// thin, wide and dashed pens, lines reaching far out, and lines of one point or none.
+// thin, wide and dashed pens, lines reaching far out, and lines of one point or none, on a
+// context as it comes or moved and clipped.
 TEST(PathPixels, PolylinesDrawEachLineAsPolylineDoes) {
     std::mt19937 rng(7);
     std::uniform_int_distribution<int> x(-10, 74), y(-10, 58), count(0, 6);
@@ -61,6 +63,15 @@ TEST(PathPixels, PolylinesDrawEachLineAsPolylineDoes) {
             canvas.Pen().SetWidth(round % 3 == 0 ? 3 : 1);
             canvas.Pen().SetStyle(round % 8 == 5 ? psDash : psSolid);
             canvas.SetAntialias(round / 8 == 1);
+            // Now and then a moved context clipped to a box of whole pixels or not: each line
+            // after the first is drawn where the first was set up.
+            if (round % 3 == 1) {
+                cairo_t* cr = picture->Canvas().Context();
+                cairo_translate(cr, 2, 3);
+                const double edge = round % 2 ? 0 : 0.5;
+                cairo_rectangle(cr, 4 + edge, 3, 50, 36 - edge);
+                cairo_clip(cr);
+            }
         }
         together.Canvas().Polylines(lines);
         for (const auto& line : lines) alone.Canvas().Polyline(line);
