@@ -8,6 +8,7 @@
 #include "kwgfx/backends/cairo/Bitmap.h"
 #include "kwgfx/backends/cairo/CairoCanvas.h"
 #include "kwgfx/backends/cairo/VectorDocument.h"
+#include "support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -17,8 +18,6 @@
 #include <map>
 #include <regex>
 #include <sstream>
-
-#include <unistd.h>
 
 using namespace kw::platform;
 using namespace kwtest;
@@ -51,11 +50,10 @@ constexpr int kPixels = 20;
 constexpr int kInkPixels = 64;
 
 std::string Scratch(const std::string& Name) {
-    // One folder per process: ctest runs the tests of this file in parallel.
-    const auto dir =
-        std::filesystem::temp_directory_path() / ("kwgfx-pango-text-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir);
-    return (dir / Name).string();
+    // One folder per process (ctest runs the tests of this file in parallel), removed when
+    // the process ends.
+    static const kwtest::TScratchFolder folder("kwgfx-pango-text");
+    return folder.File(Name);
 }
 
 std::string Quote(const std::string& S) {
