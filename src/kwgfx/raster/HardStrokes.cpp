@@ -262,7 +262,8 @@ void THardStrokes::Reset(const TRasterizer& Raster) {
     FFailed = Raster.Antialias() || FClip.Empty();
     FWindings = 0;
     FPieces = 0;
-    FSpanCount = 0;
+    FSpanRows.clear();
+    FColumnCount = 0;
 }
 
 bool THardStrokes::Add(std::span<const TVertex> Points, bool Closed, const TStrokeStyle& Style) {
@@ -277,9 +278,9 @@ bool THardStrokes::Add(std::span<const TVertex> Points, bool Closed, const TStro
 }
 
 bool THardStrokes::RoomForSpans(int Rows) {
-    const std::size_t need = FSpanCount + std::size_t(Rows);
+    const std::size_t need = FColumnCount + std::size_t(Rows);
     if (need > kMaxSpans) return false;
-    if (need > FSpans.size()) FSpans.resize(std::max(need, 2 * FSpans.size()));
+    if (need > FColumns.size()) FColumns.resize(std::max(need, 2 * FColumns.size()));
     return true;
 }
 
@@ -323,7 +324,7 @@ bool THardStrokes::AddInsidePiece(const TBoxPoint* const* Points, int Count, int
         FFailed = true;
         return true;
     }
-    const std::size_t before = FSpanCount;
+    const std::size_t before = FColumnCount;
     unsigned windings = 0; // as FWindings has them
     // The rows kWindowRows at a time. In each, the column of each row where an edge runs
     // down (0) and where one runs up (1), and which rows each way's edges cross, as bits: a
@@ -360,20 +361,39 @@ bool THardStrokes::AddInsidePiece(const TBoxPoint* const* Points, int Count, int
         }
         const std::uint64_t all = ~std::uint64_t(0) >> (kWindowRows - rows);
         if ((twice | (crossed[0] ^ all) | (crossed[1] ^ all)) != 0) {
-            FSpanCount = before;
+            FColumnCount = before;
             return false;
         }
-        // Each row one span between its two crossings: kept unless empty.
-        TSpan* const spans = FSpans.data();
-        std::size_t n = FSpanCount;
-        for (int r = 0; r < rows; ++r) {
+        // Each row one span between its two crossings (empty where they are one).
+        TSpanColumns* const spans = FColumns.data() + FColumnCount;
+        int r = 0;
+#if defined(__SSE2__)
+        __m128i downUp = _mm_setzero_si128(), upDown = _mm_setzero_si128();
+        for (; r + 4 <= rows; r += 4) {
+            const __m128i down = _mm_loadu_si128(reinterpret_cast<const __m128i*>(columns[0] + r));
+            const __m128i up = _mm_loadu_si128(reinterpret_cast<const __m128i*>(columns[1] + r));
+            const __m128i less = _mm_cmplt_epi32(down, up), more = _mm_cmpgt_epi32(down, up);
+            const __m128i left =
+                _mm_or_si128(_mm_and_si128(less, down), _mm_andnot_si128(less, up));
+            const __m128i right =
+                _mm_or_si128(_mm_and_si128(less, up), _mm_andnot_si128(less, down));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(spans + r),
+                             _mm_unpacklo_epi32(left, right));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(spans + r + 2),
+                             _mm_unpackhi_epi32(left, right));
+            downUp = _mm_or_si128(downUp, less), upDown = _mm_or_si128(upDown, more);
+        }
+        windings |= unsigned(_mm_movemask_epi8(downUp) != 0) |
+                    unsigned(_mm_movemask_epi8(upDown) != 0) << 1;
+#endif
+        for (; r < rows; ++r) {
             const std::int32_t down = columns[0][r], up = columns[1][r];
-            spans[n] = {base + r, std::min(down, up), std::max(down, up)};
-            n += down != up;
+            spans[r] = {std::min(down, up), std::max(down, up)};
             windings |= unsigned(down < up) | unsigned(up < down) << 1;
         }
-        FSpanCount = n;
+        FColumnCount += std::size_t(rows);
     }
+    FSpanRows.push_back({First, Rows});
     if (!SameWinding(windings & 1, windings & 2)) FFailed = true;
     return true;
 }
@@ -434,7 +454,11 @@ void THardStrokes::AddPieceByRows(const TBoxPoint* const* Points, int Count, uns
             detail::ClipEdge(flip ? b : a, flip ? a : b, width, height, true, keep);
         }
     }
+    TSpanColumns* const spans = FColumns.data() + FColumnCount;
+    FColumnCount += std::size_t(rows);
+    FSpanRows.push_back({first, rows});
     for (int r = 0; r < rows; ++r) {
+        spans[r] = {0, 0};
         const TRowCrossings c = crossings[r];
         // Between a crossing running down and one running up the piece winds once, one way
         // or the other; a row whose crossing on the right lay beyond the box winds to its end.
@@ -458,13 +482,12 @@ void THardStrokes::AddPieceByRows(const TBoxPoint* const* Points, int Count, uns
             FFailed = true;
             return;
         }
-        FSpans[FSpanCount++] = {first + r, from, to};
+        spans[r] = {from, to};
     }
 }
 
 void THardStrokes::Paint(const TImageView& Target, std::uint32_t Argb) const {
-    if (FFailed || FSpanCount == 0) return;
-    const std::span<const TSpan> spans(FSpans.data(), FSpanCount);
+    if (FFailed || FColumnCount == 0) return;
     const TPixelBox box = FClip.Intersected({0, 0, Target.Width, Target.Height});
 #if defined(__SSE2__)
     const __m128i four = _mm_set1_epi32(int(Argb));
@@ -494,18 +517,26 @@ void THardStrokes::Paint(const TImageView& Target, std::uint32_t Argb) const {
         std::memcpy(p + 4 * (count - 1), &Argb, 4);
     };
     // The spans lie in the clip box: within the target too when the box is.
+    const TSpanColumns* columns = FColumns.data();
+    const std::ptrdiff_t stride = Target.Stride;
     if (box == FClip) {
-        std::uint8_t* const origin = Target.Data + std::ptrdiff_t(FClip.Top) * Target.Stride;
-        for (const TSpan& s : spans)
-            put(origin + std::ptrdiff_t(s.Row) * Target.Stride, FClip.Left + s.Left,
-                FClip.Left + s.Right);
+        std::uint8_t* const origin =
+            Target.Data + std::ptrdiff_t(FClip.Top) * stride + 4 * std::ptrdiff_t(FClip.Left);
+        for (const TSpanRows& rows : FSpanRows) {
+            std::uint8_t* row = origin + std::ptrdiff_t(rows.First) * stride;
+            for (const TSpanColumns* end = columns + rows.Rows; columns != end; ++columns)
+                put(row, columns->Left, columns->Right), row += stride;
+        }
         return;
     }
-    for (const TSpan& s : spans) {
-        const int y = FClip.Top + s.Row;
-        if (y >= box.Top && y < box.Bottom)
-            put(Target.Data + std::ptrdiff_t(y) * Target.Stride,
-                std::max(FClip.Left + s.Left, box.Left), std::min(FClip.Left + s.Right, box.Right));
+    for (const TSpanRows& rows : FSpanRows) {
+        for (int r = 0; r < rows.Rows; ++r, ++columns) {
+            const int y = FClip.Top + rows.First + r;
+            if (y >= box.Top && y < box.Bottom)
+                put(Target.Data + std::ptrdiff_t(y) * stride,
+                    std::max(FClip.Left + columns->Left, box.Left),
+                    std::min(FClip.Left + columns->Right, box.Right));
+        }
     }
 }
 

@@ -50,8 +50,13 @@ private:
     struct TRowCrossings {
         std::int32_t Down, Up, Count;
     };
-    struct TSpan {
-        std::int32_t Row, Left, Right; // in the clip box
+    // A span's columns, Left..Right-1 in the clip box (none where Left >= Right).
+    struct TSpanColumns {
+        std::int32_t Left, Right;
+    };
+    // Rows First..First+Rows-1 of the box, one span each: the next Rows columns kept.
+    struct TSpanRows {
+        std::int32_t First, Rows;
     };
 
     // A point of the outline in the box: as a double and rounded to a float, and where.
@@ -76,7 +81,7 @@ private:
     // sides, or one that AddInsidePiece gave back.
     void AddPieceByRows(const TBoxPoint* const* Points, int Count, unsigned Shared, unsigned Places,
                         int First, int End);
-    // Room for Rows more spans at FSpans[FSpanCount]; false when there may be no more.
+    // Room for Rows more spans at FColumns[FColumnCount]; false when there may be no more.
     bool RoomForSpans(int Rows);
     // Keeps the spans' winding: false when it differs from that of the spans before.
     bool SameWinding(bool Down, bool Up);
@@ -89,8 +94,11 @@ private:
     unsigned FWindings = 0; // the windings of the spans so far: 1 for down-up, 2 for up-down
     std::size_t FPieces = 0;
     std::vector<TRowCrossings> FRows;
-    std::vector<TSpan> FSpans; // the first FSpanCount are the spans; the rest, room for more
-    std::size_t FSpanCount = 0;
+    // The spans: row after row of each of FSpanRows, their columns the first FColumnCount
+    // of FColumns (the rest is room for more).
+    std::vector<TSpanRows> FSpanRows;
+    std::vector<TSpanColumns> FColumns;
+    std::size_t FColumnCount = 0;
 };
 
 } // namespace kw::raster
