@@ -136,9 +136,12 @@ int CompareWithFill(TSize Size, int Trials, unsigned Seed) {
     std::vector<double> dashes;
     int bySpans = 0;
     for (int trial = 0; trial < Trials; ++trial) {
-        const TPixelBox clip = pick(rng) == 0 ? TPixelBox{0, 0, kW, kH}
-                                              : TPixelBox{corner(rng), corner(rng),
-                                                          kW - corner(rng), kH - corner(rng)};
+        // The whole target, a box inside it, or one reaching past its sides.
+        const int box = pick(rng);
+        const TPixelBox clip =
+            box == 0   ? TPixelBox{0, 0, kW, kH}
+            : box == 1 ? TPixelBox{-corner(rng), -corner(rng), kW + corner(rng), kH + corner(rng)}
+                       : TPixelBox{corner(rng), corner(rng), kW - corner(rng), kH - corner(rng)};
         const TAffine transform = RandomTransform(rng, Size);
         const TStrokeStyle pen = RandomPen(rng, dashes);
         std::vector<TStroke> strokes(1 + (pick(rng) == 0));
