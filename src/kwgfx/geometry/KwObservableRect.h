@@ -97,7 +97,7 @@ protected:
     TNotifyEvent FOnChange; ///< The change listener.
 };
 
-// Made once, in KwObservableRect.cpp, for the two edge types.
+/// Made once, in KwObservableRect.cpp, for the two edge types.
 extern template class TKwObservableRect<TRect>;
 extern template class TKwObservableRect<TKwRect>;
 

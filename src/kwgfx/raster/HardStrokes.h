@@ -63,8 +63,8 @@ private:
     struct TBoxPoint {
         double X, Y;
         float FX, FY;
-        unsigned Place; // kInside, kOutside (finite) or kNotFinite
-        int Row;        // inside: the first row whose centre lies at or below it
+        unsigned Place; ///< kInside, kOutside (finite) or kNotFinite
+        int Row;        ///< inside: the first row whose centre lies at or below it
     };
 
     void ToBox(TVertex P, TBoxPoint& Out) const;

@@ -49,7 +49,7 @@ namespace cairo_detail {
 class TShapePath;
 class TCairoRasterTarget;
 class TPangoText;
-// Frees the Pango text state (a no-op in a build without Pango, which never makes one).
+/// Frees the Pango text state (a no-op in a build without Pango, which never makes one).
 struct TPangoTextDeleter {
     void operator()(TPangoText* Text) const;
 };
